@@ -1,0 +1,22 @@
+#include "app/app_globals.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+
+AppGlobals appGlobals;
+
+MessageAnswer AppGlobals::showMessage(const std::string& text, MessageIcon icon, MessageButtons buttons) const {
+    return messageBox(mainWindow, text, title, icon, buttons);
+}
+
+void outOfMemory() {
+    // The box itself needs memory: give up the handler first so a second failure cannot loop.
+    std::set_new_handler(nullptr);
+    std::fputs("Out Of Memory\n", stderr);
+    try {
+        appGlobals.showMessage("Out Of Memory", MessageIcon::Information);
+    } catch (...) {
+    }
+    std::_Exit(1);
+}

@@ -1,0 +1,29 @@
+#pragma once
+#include "platform/dialogs.h"
+
+#include <string>
+#include <vector>
+
+class AppState;
+class WindowHost;
+
+// The process-wide record: the main window, the program's name and version, and the one
+// application object while it exists.
+struct AppGlobals {
+    WindowHost* mainWindow = nullptr;
+    const char* title = "Tarnex Vimble";
+    const char* version = "1.97";
+    AppState* app = nullptr;  // null before the window is built and after it is destroyed
+    // The command line as the program was started, program name first, before the toolkit
+    // took its own options out.
+    std::vector<std::string> arguments;
+
+    // A message box over the main window, titled with the program title.
+    MessageAnswer showMessage(const std::string& text, MessageIcon icon = MessageIcon::Exclamation,
+                              MessageButtons buttons = MessageButtons::Ok) const;
+};
+
+extern AppGlobals appGlobals;
+
+// The allocator's new-handler: says "Out Of Memory" and ends the process with exit code 1.
+[[noreturn]] void outOfMemory();

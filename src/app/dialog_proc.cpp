@@ -1,0 +1,75 @@
+#include "app/dialog_proc.h"
+
+#include "app/app_globals.h"
+#include "app/app_state.h"
+#include "platform/window_host.h"
+
+namespace {
+
+using Action = void (*)(Message&);
+
+// Builds an Action that forwards to the application object when it exists.
+template <auto handler>
+void forward(Message& m) {
+    if (AppState* app = appGlobals.app) handler(*app, m);
+}
+
+void initDialog(Message&) {
+    appGlobals.app = new AppState(*appGlobals.mainWindow);
+    appGlobals.app->init();
+}
+
+void destroyApp(Message&) {
+    delete appGlobals.app;
+    appGlobals.app = nullptr;
+}
+
+void closeWindow(Message&) { appGlobals.mainWindow->destroyWindow(); }
+
+void nothing(Message&) {}
+
+struct Route {
+    Msg id;
+    Action action;
+    bool result;
+};
+
+// One row for each message the window receives.
+constexpr Route routes[] = {
+    {Msg::InitDialog, initDialog, true},
+    {Msg::Command, forward<[](AppState& a, Message& m) { a.onCommand(m.value); }>, true},
+    {Msg::ScreenSave, nothing, true},  // swallowed: no screen saver while the window is active
+    {Msg::Minimize, forward<[](AppState& a, Message&) { a.stopSlideTimer(false); }>, false},
+    {Msg::Restore, forward<[](AppState& a, Message&) { a.resumeSlideTimer(); }>, false},
+    {Msg::Timer, forward<[](AppState& a, Message& m) { a.onTimer(m.value); }>, true},
+    {Msg::CtlColorDlg, forward<[](AppState& a, Message& m) { m.hollowBrush = !a.dialogBackgroundBrush(m.brush); }>, true},
+    {Msg::ContextMenu, forward<[](AppState& a, Message& m) { a.showContextMenu(m.x, m.y, 0); }>, true},
+    {Msg::Paint, forward<[](AppState& a, Message&) { a.onPaint(); }>, true},
+    {Msg::Size, forward<[](AppState& a, Message& m) { a.onSize(m.x, m.y); }>, true},
+    {Msg::Close, closeWindow, true},
+    {Msg::Destroy, destroyApp, true},
+    {Msg::EndSession, [](Message& m) { if (m.value) destroyApp(m); }, true},
+    {Msg::MouseMove, forward<[](AppState& a, Message& m) { a.onMouseMove(m.x, m.y, m.value); }>, true},
+    {Msg::LButtonDown, forward<[](AppState& a, Message& m) { a.onLButtonDown(m.x, m.y, m.value); }>, true},
+    {Msg::LButtonUp, forward<[](AppState& a, Message& m) { a.onLButtonUp(m.x, m.y, m.value); }>, true},
+    {Msg::MouseWheel, forward<[](AppState& a, Message& m) { a.onMouseWheel(m.value); }>, true},
+    {Msg::EnterSizeMove, forward<[](AppState& a, Message&) { a.stopSlideTimer(false); a.inSizeMove = true; }>, true},
+    {Msg::ExitSizeMove, forward<[](AppState& a, Message&) { a.resumeSlideTimer(); a.inSizeMove = false; }>, true},
+    {Msg::DropFiles, forward<[](AppState& a, Message& m) { a.onDropFiles(m.files); }>, true},
+    {Msg::HotKey, forward<[](AppState& a, Message& m) { a.onHotKey(m.value); }>, true},
+    {Msg::TrayNotify, forward<[](AppState& a, Message& m) { a.onTrayNotify(m.value); }>, true},
+    {Msg::ReopenMenu, forward<[](AppState& a, Message& m) { a.showContextMenu(m.x, m.y, m.value); }>, true},
+    {Msg::RefreshStatus, forward<[](AppState& a, Message&) { a.updateStatusBar(); }>, true},
+    {Msg::QuitRequest, forward<[](AppState& a, Message&) { a.mainWindow.destroyWindow(); }>, true},
+};
+
+}  // namespace
+
+bool dialogProc(Message& message) {
+    for (const Route& route : routes) {
+        if (route.id != message.id) continue;
+        route.action(message);
+        return route.result;
+    }
+    return false;
+}

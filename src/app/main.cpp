@@ -1,0 +1,34 @@
+// The entry point: builds the window, lets its InitDialog build the application, runs the
+// event loop and returns the exit code the application posted.
+#include "app/app_globals.h"
+#include "app/dialog_proc.h"
+#include "platform/window_host.h"
+#include "resources/dialog_templates.h"
+
+#include <QApplication>
+#include <clocale>
+#include <cstdlib>
+#include <new>
+
+int main(int argc, char* argv[]) {
+    std::set_new_handler(outOfMemory);
+    std::setlocale(LC_ALL, "");
+    appGlobals.arguments.assign(argv, argv + argc);
+
+    // Placing, shaping and stacking its own window needs an X server: under Wayland the
+    // program runs through XWayland unless the user has chosen a platform.
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "xcb", 1);
+    QApplication::setApplicationName("Vimble");  // WM_CLASS "vimble", "Vimble"
+    QApplication application(argc, argv);
+    application.setQuitOnLastWindowClosed(false);
+
+    const DialogTemplate& main = dialogTemplate(1000);
+    WindowHost window(dialogProc, main.caption, main.width, main.height);
+    appGlobals.mainWindow = &window;
+    Message initDialog{Msg::InitDialog};
+    window.send(initDialog);
+
+    const int exitCode = application.exec();
+    appGlobals.mainWindow = nullptr;
+    return exitCode;
+}

@@ -1,0 +1,30 @@
+// Operations whose behaviour arrives with the part of the program that owns them. Each one
+// moves to its own file when that part is built; until then it does nothing.
+#include "app/app_state.h"
+
+void AppState::onCommand(int) {}
+void AppState::showContextMenu(int32_t, int32_t, int) {}
+void AppState::stopSlideTimer(bool) {}
+void AppState::resumeSlideTimer() {}
+void AppState::onTimer(int) {}
+void AppState::onHotKey(int) {}
+void AppState::onTrayNotify(int) {}
+void AppState::updateStatusBar() {}
+void AppState::onSize(int32_t, int32_t) {}
+void AppState::onMouseMove(int32_t, int32_t, int32_t) {}
+void AppState::onLButtonDown(int32_t, int32_t, int32_t) {}
+void AppState::onLButtonUp(int32_t, int32_t, int32_t) {}
+void AppState::onMouseWheel(int32_t) {}
+void AppState::onDropFiles(const std::vector<std::string>&) {}
+void AppState::loadOrSaveSettings(bool) {}
+void AppState::parseCommandLine(const std::vector<std::string>&) {}
+void AppState::startScan(const std::string&) {}
+void AppState::browseFolder() {}
+void AppState::setLayer(int32_t) {}
+void AppState::startWatcher(bool) {}
+void AppState::showCurrent(bool) {}
+void AppState::closeOtherInstances() {}
+// Creates the status bar unless one exists.
+void AppState::createStatusBar() {}
+void AppState::registerHotKey() {}
+void AppState::showTrayIcon(bool) {}

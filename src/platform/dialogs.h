@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+
+class WindowHost;
+
+enum class MessageIcon { None, Exclamation, Information, Question };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+// The button the user pressed; Cancel also when the box was closed without a choice.
+enum class MessageAnswer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+
+// A modal message box over the owner (or the screen when owner is null).
+MessageAnswer messageBox(WindowHost* owner, const std::string& text, const std::string& title, MessageIcon icon,
+                         MessageButtons buttons);

@@ -1,0 +1,50 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// What the main window tells the program: one message kind for each row of the routing table.
+enum class Msg {
+    InitDialog,     // the window exists: build the application
+    Command,        // value: command id (menu item, accelerator)
+    ScreenSave,     // the screen saver wants to start while the window is active
+    Minimize,       // the window is being minimised
+    Restore,        // the window is restored from minimised
+    Timer,          // value: timer id
+    CtlColorDlg,    // asks for the background brush; answered in brush/hollowBrush
+    ContextMenu,    // x, y: screen position of the menu request
+    Paint,          // the window's content must be composed anew
+    Size,           // x, y: new client width and height
+    Close,          // the user or the window manager asks to close the window
+    Destroy,        // the window is going away
+    EndSession,     // value: 1 when the session really ends
+    MouseMove,      // x, y: client position; value: button and modifier flags
+    LButtonDown,
+    LButtonUp,
+    MouseWheel,     // value: signed wheel delta, 120 per notch
+    EnterSizeMove,  // the user starts moving or sizing the window
+    ExitSizeMove,
+    DropFiles,      // files: the dropped paths
+    HotKey,         // value: hot key id
+    TrayNotify,     // value: the mouse message on the tray icon
+    ReopenMenu,     // x, y, value: re-open the popup menu at x, y with sub-menu index value
+    RefreshStatus,  // the peek scan has finished: refresh the status bar
+    QuitRequest,    // another copy of the program asks this one to quit
+};
+
+// Button and modifier flags carried by mouse messages.
+enum MouseFlags : int32_t { MouseLeft = 1, MouseRight = 2, MouseShift = 4, MouseControl = 8, MouseMiddle = 16 };
+
+struct Message {
+    explicit Message(Msg kind, int32_t px = 0, int32_t py = 0, int32_t v = 0) : id(kind), x(px), y(py), value(v) {}
+
+    Msg id;
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t value = 0;
+    std::vector<std::string> files;
+    // Answer to CtlColorDlg: the brush colour (0xRRGGBB), or a hollow brush that leaves the
+    // window's old content where it is.
+    uint32_t brush = 0;
+    bool hollowBrush = false;
+};

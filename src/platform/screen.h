@@ -1,0 +1,7 @@
+#pragma once
+#include "platform/rect.h"
+
+// The primary screen in screen pixels, from 0, 0.
+Rect primaryScreenRect();
+// The primary screen less the desktop's panels, in screen pixels.
+Rect workArea();

@@ -1,0 +1,85 @@
+#pragma once
+#include "platform/message.h"
+#include "platform/rect.h"
+
+#include <QImage>
+#include <functional>
+#include <memory>
+#include <string>
+
+class HostWidget;
+
+// The program's one top-level window. It turns what the window system reports into Messages
+// for the window procedure, keeps the screen image the program draws into, and carries out
+// what the program asks of the window. Every size and position is in screen pixels.
+class WindowHost {
+public:
+    // Answers true when the message was handled (the routing table's result).
+    using Procedure = std::function<bool(Message&)>;
+
+    // An unmapped window with the given caption and client size, centred on the work area.
+    WindowHost(Procedure procedure, const std::string& caption, int clientWidth, int clientHeight);
+    ~WindowHost();
+    WindowHost(const WindowHost&) = delete;
+    WindowHost& operator=(const WindowHost&) = delete;
+
+    // Hands the message to the procedure now, on the calling (user-interface) thread.
+    bool send(Message& message);
+    // Hands the message to the procedure later from the event loop; callable from any thread.
+    void post(Message message);
+
+    void show();
+    void hide();
+    bool isVisible() const;
+    // Sends Destroy, then takes the window off the screen for good.
+    void destroyWindow();
+    bool isDestroyed() const;
+
+    // The frame rectangle (window plus decorations) and moving or sizing by it.
+    Rect frameRect() const;
+    void setFrameRect(const Rect& frame);
+    // The frame rectangle the window has when neither minimised nor maximised.
+    Rect normalFrameRect() const;
+    bool isMinimized() const;
+    bool isMaximized() const;
+    // Width of the side decoration and height of the bottom decoration, 0 when undecorated.
+    int frameWidth() const;
+    int frameHeight() const;
+    int clientWidth() const;
+    int clientHeight() const;
+
+    void setCaption(const std::string& caption);
+    std::string caption() const;
+    void setIconFromResource(const char* resourcePath);
+    void setAcceptDrops(bool accept);
+    // alpha 0..255; has an effect only while a compositing manager runs.
+    void setOpacity(int alpha);
+    // Without a frame the window has neither caption nor sizing border.
+    void setFrameless(bool frameless);
+    // System menu and minimise/maximise boxes.
+    void setWindowButtons(bool on);
+
+    // Asks for a Paint message before the window is next brought to the screen.
+    void invalidate();
+    // What the window shows, client-sized, RGB32. Drawing here is seen after flush() or the
+    // next paint; an uncovered window is repainted from it without a Paint message.
+    QImage& screenImage();
+    // Pushes the given client area of the screen image to the screen at once.
+    void flush(const Rect& area);
+    void flushAll();
+
+    // A repeating timer that sends Timer with the id; setting it again restarts it.
+    void setTimer(int id, int milliseconds);
+    void killTimer(int id);
+
+    // The X window id, 0 before the window exists on the X server.
+    unsigned long nativeId() const;
+
+private:
+    friend class HostWidget;
+    Procedure procedure_;
+    std::unique_ptr<HostWidget> widget_;
+};
+
+// Ends the event loop with the given exit code once control returns to it.
+void postQuitMessage(int exitCode);

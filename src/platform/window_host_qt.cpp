@@ -1,0 +1,306 @@
+#include "platform/window_host.h"
+
+#include "platform/screen_saver.h"
+#include "platform/x11.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMimeData>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+#include <map>
+
+// The Qt glue: forwards the widget's events as Messages and paints from the screen image.
+class HostWidget : public QWidget {
+public:
+    explicit HostWidget(WindowHost& host) : host_(host) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setMouseTracking(true);
+        sizeMoveWatch_.setInterval(50);
+        QObject::connect(&sizeMoveWatch_, &QTimer::timeout, [this] { watchSizeMove(); });
+    }
+
+    qreal ratio() const { return devicePixelRatioF(); }
+    int toDevice(qreal logical) const { return int(logical * ratio() + 0.5); }
+    int toLogical(int device) const { return int(device / ratio() + 0.5); }
+    Rect toDevice(const QRect& r) const {
+        return {toDevice(r.left()), toDevice(r.top()), toDevice(r.left() + r.width()), toDevice(r.top() + r.height())};
+    }
+
+    QImage screen;
+    bool dirty = true;
+    bool destroyed = false;
+    std::map<int, std::unique_ptr<QTimer>> timers;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        if (dirty && !destroyed) {
+            dirty = false;
+            Message paint{Msg::Paint};
+            host_.send(paint);
+        }
+        QPainter painter(this);
+        screen.setDevicePixelRatio(ratio());
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(event->rect(), screen, QRectF(event->rect().topLeft() * ratio(), event->rect().size() * ratio()));
+    }
+
+    void resizeEvent(QResizeEvent*) override {
+        const QSize device(toDevice(width()), toDevice(height()));
+        if (device != screen.size()) {
+            Message ask{Msg::CtlColorDlg};
+            host_.send(ask);
+            QImage grown(device, QImage::Format_RGB32);
+            grown.fill(ask.hollowBrush ? 0u : (0xff000000u | ask.brush));
+            QPainter(&grown).drawImage(0, 0, screen);
+            screen = std::move(grown);
+            dirty = true;
+        }
+        Message size{Msg::Size, device.width(), device.height()};
+        host_.send(size);
+        noticeSizeMove();
+    }
+
+    void moveEvent(QMoveEvent*) override { noticeSizeMove(); }
+
+    void closeEvent(QCloseEvent* event) override {
+        event->ignore();  // the procedure decides; Close destroys the window
+        Message close{Msg::Close};
+        host_.send(close);
+    }
+
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::WindowStateChange) {
+            const bool wasMinimized = static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized;
+            if (isMinimized() != wasMinimized) {
+                Message change{isMinimized() ? Msg::Minimize : Msg::Restore};
+                host_.send(change);
+            }
+        } else if (event->type() == QEvent::ActivationChange && !destroyed) {
+            // The screen saver waits while the active window swallows its start.
+            Message saver{Msg::ScreenSave};
+            inhibitScreenSaver(isActiveWindow() && host_.send(saver));
+        }
+        QWidget::changeEvent(event);
+    }
+
+    void mouseMoveEvent(QMouseEvent* e) override { sendMouse(Msg::MouseMove, e); }
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() != Qt::LeftButton) return;
+        clientButtonDown_ = true;
+        sendMouse(Msg::LButtonDown, e);
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() != Qt::LeftButton) return;
+        clientButtonDown_ = false;
+        sendMouse(Msg::LButtonUp, e);
+    }
+    void wheelEvent(QWheelEvent* e) override {
+        Message wheel{Msg::MouseWheel, toDevice(e->position().x()), toDevice(e->position().y()), e->angleDelta().y()};
+        host_.send(wheel);
+    }
+    void contextMenuEvent(QContextMenuEvent* e) override {
+        Message menu{Msg::ContextMenu, toDevice(e->globalPos().x()), toDevice(e->globalPos().y())};
+        host_.send(menu);
+    }
+
+    void dragEnterEvent(QDragEnterEvent* e) override {
+        if (!droppedFiles(e->mimeData()).empty()) e->acceptProposedAction();
+    }
+    void dropEvent(QDropEvent* e) override {
+        Message drop{Msg::DropFiles};
+        drop.files = droppedFiles(e->mimeData());
+        if (drop.files.empty()) return;
+        e->acceptProposedAction();
+        host_.send(drop);
+    }
+
+private:
+    static std::vector<std::string> droppedFiles(const QMimeData* data) {
+        std::vector<std::string> files;
+        for (const QUrl& url : data->urls())
+            if (url.isLocalFile()) files.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+        return files;
+    }
+
+    void sendMouse(Msg id, QMouseEvent* e) {
+        int32_t flags = 0;
+        if (e->buttons() & Qt::LeftButton) flags |= MouseLeft;
+        if (e->buttons() & Qt::RightButton) flags |= MouseRight;
+        if (e->buttons() & Qt::MiddleButton) flags |= MouseMiddle;
+        if (e->modifiers() & Qt::ShiftModifier) flags |= MouseShift;
+        if (e->modifiers() & Qt::ControlModifier) flags |= MouseControl;
+        Message mouse{id, toDevice(e->position().x()), toDevice(e->position().y()), flags};
+        host_.send(mouse);
+    }
+
+    // The window manager moves and sizes the window while the user holds the first button on
+    // its frame; the program's own moves happen with no button held on the frame.
+    void noticeSizeMove() {
+        if (sizeMoveWatch_.isActive() || !isVisible() || clientButtonDown_ || destroyed) return;
+        if (!pointerButtonHeld()) return;
+        Message enter{Msg::EnterSizeMove};
+        host_.send(enter);
+        sizeMoveWatch_.start();
+    }
+    void watchSizeMove() {
+        if (pointerButtonHeld()) return;
+        sizeMoveWatch_.stop();
+        Message exit{Msg::ExitSizeMove};
+        host_.send(exit);
+    }
+
+    WindowHost& host_;
+    QTimer sizeMoveWatch_;
+    bool clientButtonDown_ = false;
+};
+
+namespace {
+const Qt::WindowFlags dialogFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+const Qt::WindowFlags buttonFlags = Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+}  // namespace
+
+WindowHost::WindowHost(Procedure procedure, const std::string& caption, int clientWidth, int clientHeight)
+    : procedure_(std::move(procedure)), widget_(std::make_unique<HostWidget>(*this)) {
+    widget_->setWindowFlags(dialogFlags);
+    setCaption(caption);
+    const qreal ratio = widget_->ratio();
+    const QSize logical(int(clientWidth / ratio), int(clientHeight / ratio));
+    widget_->resize(logical);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        widget_->move(area.center() - QPoint(logical.width() / 2, logical.height() / 2));
+    }
+}
+
+WindowHost::~WindowHost() = default;
+
+bool WindowHost::send(Message& message) { return procedure_(message); }
+
+void WindowHost::post(Message message) {
+    QMetaObject::invokeMethod(
+        widget_.get(), [this, message]() mutable { send(message); }, Qt::QueuedConnection);
+}
+
+void WindowHost::show() {
+    if (widget_->destroyed) return;
+    widget_->showNormal();
+}
+void WindowHost::hide() { widget_->hide(); }
+bool WindowHost::isVisible() const { return widget_->isVisible(); }
+
+void WindowHost::destroyWindow() {
+    if (widget_->destroyed) return;
+    Message destroy{Msg::Destroy};
+    send(destroy);
+    widget_->destroyed = true;
+    for (auto& [id, timer] : widget_->timers) timer->stop();
+    widget_->hide();
+    inhibitScreenSaver(false);
+}
+
+bool WindowHost::isDestroyed() const { return widget_->destroyed; }
+
+Rect WindowHost::frameRect() const { return widget_->toDevice(widget_->frameGeometry()); }
+
+void WindowHost::setFrameRect(const Rect& frame) {
+    const QRect outer = widget_->frameGeometry(), inner = widget_->geometry();
+    const int left = inner.left() - outer.left(), top = inner.top() - outer.top();
+    const int right = outer.right() - inner.right(), bottom = outer.bottom() - inner.bottom();
+    const int x = widget_->toLogical(frame.left), y = widget_->toLogical(frame.top);
+    const int w = widget_->toLogical(frame.width()) - left - right;
+    const int h = widget_->toLogical(frame.height()) - top - bottom;
+    widget_->setGeometry(x + left, y + top, std::max(w, 1), std::max(h, 1));
+}
+
+Rect WindowHost::normalFrameRect() const {
+    const QRect normal = widget_->normalGeometry();
+    if (normal.isEmpty()) return frameRect();
+    const QRect outer = widget_->frameGeometry(), inner = widget_->geometry();
+    return widget_->toDevice(normal.adjusted(outer.left() - inner.left(), outer.top() - inner.top(),
+                                             outer.right() - inner.right(), outer.bottom() - inner.bottom()));
+}
+
+bool WindowHost::isMinimized() const { return widget_->isMinimized(); }
+bool WindowHost::isMaximized() const { return widget_->isMaximized(); }
+
+int WindowHost::frameWidth() const {
+    return widget_->toDevice(widget_->geometry().left() - widget_->frameGeometry().left());
+}
+int WindowHost::frameHeight() const {
+    return widget_->toDevice(widget_->frameGeometry().bottom() - widget_->geometry().bottom());
+}
+int WindowHost::clientWidth() const { return widget_->screen.width(); }
+int WindowHost::clientHeight() const { return widget_->screen.height(); }
+
+void WindowHost::setCaption(const std::string& caption) { widget_->setWindowTitle(QString::fromStdString(caption)); }
+std::string WindowHost::caption() const { return widget_->windowTitle().toStdString(); }
+
+void WindowHost::setIconFromResource(const char* resourcePath) { widget_->setWindowIcon(QIcon(QString(resourcePath))); }
+void WindowHost::setAcceptDrops(bool accept) { widget_->setAcceptDrops(accept); }
+void WindowHost::setOpacity(int alpha) { widget_->setWindowOpacity(std::clamp(alpha, 0, 255) / 255.0); }
+
+namespace {
+// Changing window flags unmaps a Qt window; map it again where it was.
+void changeFlags(QWidget& widget, Qt::WindowFlags flags) {
+    if (flags == widget.windowFlags()) return;
+    const bool visible = widget.isVisible();
+    widget.setWindowFlags(flags);
+    if (visible) widget.show();
+}
+}  // namespace
+
+void WindowHost::setFrameless(bool frameless) {
+    changeFlags(*widget_, frameless ? widget_->windowFlags() | Qt::FramelessWindowHint
+                                    : widget_->windowFlags() & ~Qt::FramelessWindowHint);
+}
+
+void WindowHost::setWindowButtons(bool on) {
+    changeFlags(*widget_, on ? widget_->windowFlags() | buttonFlags : widget_->windowFlags() & ~buttonFlags);
+}
+
+void WindowHost::invalidate() {
+    widget_->dirty = true;
+    widget_->update();
+}
+
+QImage& WindowHost::screenImage() { return widget_->screen; }
+
+void WindowHost::flush(const Rect& area) {
+    const qreal ratio = widget_->ratio();
+    widget_->repaint(QRectF(area.left / ratio, area.top / ratio, area.width() / ratio, area.height() / ratio)
+                         .toAlignedRect());
+}
+
+void WindowHost::flushAll() { widget_->repaint(); }
+
+void WindowHost::setTimer(int id, int milliseconds) {
+    if (widget_->destroyed) return;
+    auto& timer = widget_->timers[id];
+    if (!timer) {
+        timer = std::make_unique<QTimer>();
+        QObject::connect(timer.get(), &QTimer::timeout, [this, id] {
+            Message tick{Msg::Timer, 0, 0, id};
+            send(tick);
+        });
+    }
+    timer->start(milliseconds);
+}
+
+// Timers are stopped, never deleted: a timer may be killed from its own tick.
+void WindowHost::killTimer(int id) {
+    if (auto found = widget_->timers.find(id); found != widget_->timers.end()) found->second->stop();
+}
+
+unsigned long WindowHost::nativeId() const { return widget_->internalWinId(); }
+
+void postQuitMessage(int exitCode) {
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [exitCode] { QCoreApplication::exit(exitCode); }, Qt::QueuedConnection);
+}

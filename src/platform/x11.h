@@ -1,0 +1,18 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// Questions for the X server. Without an X connection (offscreen, Wayland without XWayland)
+// each answers as if the feature were absent.
+
+// True when a compositing manager owns _NET_WM_CM_S0: only then can a window be blended.
+bool compositorRunning();
+
+// The first top-level window with this WM_CLASS class name and this title; 0 when none.
+uint32_t findTopLevelWindow(const std::string& className, const std::string& title);
+
+// True while the first pointer button is held (the window manager is moving or sizing).
+bool pointerButtonHeld();
+
+// Keeps the X server's own screen saver from starting while suspended.
+void suspendXScreenSaver(bool suspend);

@@ -1,0 +1,91 @@
+#include "platform/x11.h"
+
+#include <QGuiApplication>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <xcb/screensaver.h>
+#include <xcb/xcb.h>
+
+namespace {
+
+xcb_connection_t* connection() {
+    if (!qGuiApp) return nullptr;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_window_t rootWindow(xcb_connection_t* c) {
+    const xcb_setup_t* setup = xcb_get_setup(c);
+    xcb_screen_iterator_t it = xcb_setup_roots_iterator(setup);
+    if (!it.rem) return XCB_WINDOW_NONE;
+    return it.data->root;
+}
+
+template <typename T>
+using Reply = std::unique_ptr<T, decltype(&std::free)>;
+
+template <typename T>
+Reply<T> reply(T* r) {
+    return Reply<T>(r, &std::free);
+}
+
+xcb_atom_t atom(xcb_connection_t* c, const char* name) {
+    auto r = reply(xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr));
+    return r ? r->atom : XCB_ATOM_NONE;
+}
+
+std::string stringProperty(xcb_connection_t* c, xcb_window_t w, xcb_atom_t property, xcb_atom_t type) {
+    auto r = reply(xcb_get_property_reply(c, xcb_get_property(c, 0, w, property, type, 0, 1024), nullptr));
+    if (!r) return {};
+    return std::string(static_cast<const char*>(xcb_get_property_value(r.get())),
+                       size_t(xcb_get_property_value_length(r.get())));
+}
+
+}  // namespace
+
+bool compositorRunning() {
+    xcb_connection_t* c = connection();
+    if (!c) return false;
+    xcb_atom_t selection = atom(c, "_NET_WM_CM_S0");
+    if (selection == XCB_ATOM_NONE) return false;
+    auto r = reply(xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr));
+    return r && r->owner != XCB_WINDOW_NONE;
+}
+
+uint32_t findTopLevelWindow(const std::string& className, const std::string& title) {
+    xcb_connection_t* c = connection();
+    if (!c) return 0;
+    auto tree = reply(xcb_query_tree_reply(c, xcb_query_tree(c, rootWindow(c)), nullptr));
+    if (!tree) return 0;
+    const xcb_atom_t utf8 = atom(c, "UTF8_STRING");
+    const xcb_atom_t netName = atom(c, "_NET_WM_NAME");
+    const xcb_window_t* children = xcb_query_tree_children(tree.get());
+    for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
+        // WM_CLASS holds "instance\0class\0".
+        std::string wmClass = stringProperty(c, children[i], XCB_ATOM_WM_CLASS, XCB_ATOM_STRING);
+        size_t split = wmClass.find('\0');
+        if (split == std::string::npos) continue;
+        std::string cls = wmClass.substr(split + 1);
+        if (!cls.empty() && cls.back() == '\0') cls.pop_back();
+        if (cls != className) continue;
+        std::string name = stringProperty(c, children[i], netName, utf8);
+        if (name.empty()) name = stringProperty(c, children[i], XCB_ATOM_WM_NAME, XCB_ATOM_STRING);
+        if (name == title) return children[i];
+    }
+    return 0;
+}
+
+bool pointerButtonHeld() {
+    xcb_connection_t* c = connection();
+    if (!c) return false;
+    auto r = reply(xcb_query_pointer_reply(c, xcb_query_pointer(c, rootWindow(c)), nullptr));
+    return r && (r->mask & XCB_BUTTON_MASK_1);
+}
+
+void suspendXScreenSaver(bool suspend) {
+    xcb_connection_t* c = connection();
+    if (!c) return;
+    xcb_screensaver_suspend(c, suspend ? 1 : 0);
+    xcb_flush(c);
+}

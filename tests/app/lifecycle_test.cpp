@@ -1,0 +1,99 @@
+#include "app_fixture.h"
+#include "platform/screen.h"
+
+using Lifecycle = AppFixture;
+
+TEST_F(Lifecycle, InitBuildsTheDefaultsPathsAndPresetsAndShowsTheWindow) {
+    AppState& app = startApp();
+    EXPECT_EQ(appGlobals.app, &app);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->caption(), "Tarnex Vimble");
+
+    EXPECT_EQ(app.folder, home.path());
+    EXPECT_EQ(app.settingsPath, home.file("vimble.ini"));
+    EXPECT_EQ(app.errorLogPath, home.file("errors.log"));
+    EXPECT_EQ(app.archiveLogPath, home.file("archived.log"));
+    EXPECT_EQ(app.wallpaperPath, home.file("vimpaper.bmp"));
+    EXPECT_TRUE(std::filesystem::exists(app.helpPath.substr(0, app.helpPath.rfind('/')) + "/vimble_app_tests"));
+
+    EXPECT_TRUE(app.slide);
+    EXPECT_EQ(app.timer, 5000);
+    EXPECT_EQ(app.enabledTransitions, (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
+    EXPECT_EQ(app.hotkey.modifiers, 2);
+    EXPECT_EQ(app.hotkey.key, 27);
+    EXPECT_EQ(app.trayIcon.tip, "Tarnex Vimble");
+    EXPECT_EQ(app.screenRect, primaryScreenRect());
+
+    // The window starts centred on the work area with the template's size (its frame is not
+    // known before it is mapped), and the presets spread around it.
+    const Rect area = workArea();
+    EXPECT_EQ(app.windowRect.width(), 225);
+    EXPECT_EQ(app.windowRect.height(), 325);
+    EXPECT_LE(std::abs((app.windowRect.left + app.windowRect.right) / 2 - (area.left + area.right) / 2), 1);
+    EXPECT_LE(std::abs((app.windowRect.top + app.windowRect.bottom) / 2 - (area.top + area.bottom) / 2), 1);
+    EXPECT_EQ(app.presets[0], app.windowRect.moved(-100, -100));
+    EXPECT_EQ(app.presets[4], app.windowRect);
+}
+
+TEST_F(Lifecycle, ClosingDestroysTheApplicationAndEndsTheLoopWithCodeZero) {
+    startApp();
+    QTimer::singleShot(0, [this] { send(Msg::Close); });
+    EXPECT_EQ(runUntilQuit(), 0);
+    EXPECT_EQ(appGlobals.app, nullptr);
+    EXPECT_TRUE(window->isDestroyed());
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(Lifecycle, AnotherCopysQuitRequestEndsTheProgramLikeClose) {
+    startApp();
+    window->post(Message{Msg::QuitRequest});
+    EXPECT_EQ(runUntilQuit(), 0);
+    EXPECT_EQ(appGlobals.app, nullptr);
+    EXPECT_TRUE(window->isDestroyed());
+}
+
+TEST_F(Lifecycle, OnlyARealEndOfSessionDestroysTheApplication) {
+    startApp();
+    send(Msg::EndSession, 0);
+    EXPECT_NE(appGlobals.app, nullptr);
+    send(Msg::EndSession, 1);
+    EXPECT_EQ(appGlobals.app, nullptr);
+}
+
+TEST_F(Lifecycle, MessagesBeforeTheApplicationExistsDoNothing) {
+    for (Msg id : {Msg::Command, Msg::Timer, Msg::Paint, Msg::Size, Msg::MouseMove, Msg::MouseWheel,
+                   Msg::EnterSizeMove, Msg::HotKey, Msg::TrayNotify, Msg::RefreshStatus, Msg::QuitRequest,
+                   Msg::Destroy, Msg::EndSession}) {
+        send(id, 1);
+    }
+    EXPECT_EQ(appGlobals.app, nullptr);
+    EXPECT_FALSE(window->isDestroyed());
+    startApp();
+    EXPECT_NE(appGlobals.app, nullptr);
+}
+
+TEST_F(Lifecycle, MinimiseAndSizeMoveLeaveTheWindowToTheSystemOrMarkTheDrag) {
+    AppState& app = startApp();
+    EXPECT_FALSE(send(Msg::Minimize));  // not handled: the window then minimises
+    EXPECT_FALSE(send(Msg::Restore));
+    EXPECT_TRUE(send(Msg::ScreenSave));  // swallowed
+    send(Msg::EnterSizeMove);
+    EXPECT_TRUE(app.inSizeMove);
+    send(Msg::ExitSizeMove);
+    EXPECT_FALSE(app.inSizeMove);
+}
+
+TEST_F(Lifecycle, StartPullsASavedWindowBackOntoTheScreenWhenNotWrapping) {
+    AppState& app = startApp();
+    app.wrap = false;
+    const int32_t w = app.windowRect.width(), h = app.windowRect.height();
+    app.windowRect = {app.screenRect.right - w + 40, 100, app.screenRect.right + 40, 100 + h};
+    app.start();
+    EXPECT_EQ(app.windowRect, (Rect{app.screenRect.right - w, 100, app.screenRect.right, 100 + h}));
+    EXPECT_EQ(window->frameRect(), app.windowRect);
+
+    app.corral = false;
+    app.windowRect = app.windowRect.moved(40, 0);
+    app.start();
+    EXPECT_EQ(window->frameRect(), app.windowRect);
+}

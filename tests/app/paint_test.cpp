@@ -1,0 +1,41 @@
+#include "app_fixture.h"
+
+#include <QColor>
+
+using Painting = AppFixture;
+
+namespace {
+QRgb centrePixel(WindowHost& window) {
+    const QImage& screen = window.screenImage();
+    return screen.pixel(screen.width() / 2, screen.height() / 2) & 0xffffff;
+}
+}  // namespace
+
+TEST_F(Painting, TheWindowIsPaintedBlackOrWhiteAsTheBackgroundSays) {
+    AppState& app = startApp();
+    window->flushAll();
+    EXPECT_EQ(centrePixel(*window), 0x000000u);
+
+    app.whitebg = true;
+    window->invalidate();
+    window->flushAll();
+    EXPECT_EQ(centrePixel(*window), 0xffffffu);
+}
+
+TEST_F(Painting, AnUncoveredWindowIsRepaintedFromTheScreenImageWithoutComposing) {
+    AppState& app = startApp();
+    window->flushAll();
+    app.whitebg = true;
+    window->flushAll();  // no invalidation: what was composed stays
+    EXPECT_EQ(centrePixel(*window), 0x000000u);
+}
+
+TEST_F(Painting, GrowingTheWindowFillsTheNewAreaWithTheBackground) {
+    AppState& app = startApp();
+    app.whitebg = true;
+    const Rect r = window->frameRect();
+    window->setFrameRect({r.left, r.top, r.right + 100, r.bottom + 50});
+    const QImage& screen = window->screenImage();
+    EXPECT_EQ(screen.width(), window->clientWidth());
+    EXPECT_EQ(screen.pixel(screen.width() - 1, screen.height() - 1) & 0xffffff, 0xffffffu);
+}

@@ -1,0 +1,49 @@
+# Shared steps of the end-to-end tests: the program runs on the X server in DISPLAY with its
+# files in a fresh folder.
+set -euo pipefail
+: "${DISPLAY:?the end-to-end tests need an X server in DISPLAY}"
+E2E_HOME=$(mktemp -d /tmp/vimble-e2e-XXXXXX)
+export VIMBLE_HOME="$E2E_HOME"
+VIMBLE_PID=""
+trap '[ -n "$VIMBLE_PID" ] && kill "$VIMBLE_PID" 2>/dev/null; rm -rf "$E2E_HOME"' EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Starts the program with the given arguments; VIMBLE_PID is its process.
+start_vimble() {
+    "$VIMBLE_BIN" "$@" >"$E2E_HOME/stdout" 2>"$E2E_HOME/stderr" &
+    VIMBLE_PID=$!
+}
+
+# Prints the id of the program's visible window once it is mapped (10 seconds at most).
+wait_for_window() {
+    local id
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --pid "$VIMBLE_PID" --name '^Tarnex Vimble$' 2>/dev/null | head -n 1) || true
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        kill -0 "$VIMBLE_PID" 2>/dev/null || fail "the program ended before its window appeared: $(cat "$E2E_HOME/stderr")"
+        sleep 0.1
+    done
+    fail "no window titled 'Tarnex Vimble' within 10 seconds"
+}
+
+# Waits for the program to end (10 seconds at most); VIMBLE_EXIT is its exit code.
+wait_for_exit() {
+    for _ in $(seq 100); do
+        if ! kill -0 "$VIMBLE_PID" 2>/dev/null || [ "$(ps -o stat= -p "$VIMBLE_PID")" = Z ]; then
+            VIMBLE_EXIT=0
+            wait "$VIMBLE_PID" || VIMBLE_EXIT=$?
+            VIMBLE_PID=""
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "the program did not end within 10 seconds"
+}
+
+# The colour of one pixel of a window as "r,g,b", each 0..255.
+pixel_of() {
+    /usr/bin/import -silent -window "$1" "$E2E_HOME/shot.png"
+    /usr/bin/convert "$E2E_HOME/shot.png" -format \
+        "%[fx:round(255*p{$2,$3}.r)],%[fx:round(255*p{$2,$3}.g)],%[fx:round(255*p{$2,$3}.b)]" info:
+}

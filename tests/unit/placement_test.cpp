@@ -1,0 +1,31 @@
+#include "window/placement.h"
+
+#include <gtest/gtest.h>
+
+TEST(Placement, PresetsSpreadAHundredPixelsToEachCornerAroundTheStart) {
+    const Rect start{500, 300, 725, 625};
+    const auto presets = spreadPresets(start);
+    EXPECT_EQ(presets[0], (Rect{400, 200, 625, 525}));
+    EXPECT_EQ(presets[1], (Rect{600, 200, 825, 525}));
+    EXPECT_EQ(presets[2], (Rect{400, 400, 625, 725}));
+    EXPECT_EQ(presets[3], (Rect{600, 400, 825, 725}));
+    EXPECT_EQ(presets[4], start);
+}
+
+TEST(Placement, CorralLetsAWindowStickOutTenPixelsAndPullsBackFurther) {
+    const int32_t sw = 1280, sh = 1024;
+    // 10 pixels past the right and bottom edges: left alone.
+    EXPECT_EQ(corralRect({1070, 814, 1290, 1034}, sw, sh), (Rect{1070, 814, 1290, 1034}));
+    // 11 pixels past: pulled back to the edge, size kept.
+    EXPECT_EQ(corralRect({1071, 815, 1291, 1035}, sw, sh), (Rect{1060, 804, 1280, 1024}));
+    // 10 pixels past the left and top edges: left alone; 11: moved to 0.
+    EXPECT_EQ(corralRect({-10, -10, 190, 290}, sw, sh), (Rect{-10, -10, 190, 290}));
+    EXPECT_EQ(corralRect({-11, -11, 189, 289}, sw, sh), (Rect{0, 0, 200, 300}));
+}
+
+TEST(Placement, CorralBringsBackAWindowWhollyOffTheScreen) {
+    EXPECT_EQ(corralRect({3000, 2000, 3200, 2300}, 1280, 1024), (Rect{1080, 724, 1280, 1024}));
+    EXPECT_EQ(corralRect({-900, -900, -700, -600}, 1280, 1024), (Rect{0, 0, 200, 300}));
+    // A window larger than the screen ends flush with the top left.
+    EXPECT_EQ(corralRect({-50, -50, 1400, 1100}, 1280, 1024), (Rect{0, 0, 1450, 1150}));
+}

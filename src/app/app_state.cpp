@@ -2,6 +2,8 @@
 
 #include "app/app_globals.h"
 #include "app/program_folder.h"
+#include "config/command_line.h"
+#include "config/settings_tables.h"
 #include "platform/screen.h"
 #include "platform/system.h"
 #include "platform/window_host.h"
@@ -37,71 +39,122 @@ AppState::AppState(WindowHost& window) : mainWindow(window) {
 }
 
 void AppState::init() {
-    folder = currentDirectory();
+    Settings& s = settings;
+    s.folder = currentDirectory();
     const ProgramFolders folders = locateProgramFolders();
     settingsPath = folders.dataFolder + "/vimble.ini";
     helpPath = folders.executableFolder + "/Vimble.txt";
     errorLogPath = folders.dataFolder + "/errors.log";
     wallpaperPath = folders.dataFolder + "/vimpaper.bmp";
     archiveLogPath = folders.dataFolder + "/archived.log";
-    favorites.clear();
-    archive.clear();
+    s.favorites.clear();
+    s.archive.clear();
     desktopPath = desktopFolder();
 
-    windowRect = mainWindow.frameRect();
-    presets = spreadPresets(windowRect);
+    s.windowRect = mainWindow.frameRect();
+    s.presets = spreadPresets(s.windowRect);
     frameWidth = mainWindow.frameWidth();
     frameHeight = mainWindow.frameHeight();
     screenRect = primaryScreenRect();
 
     currentPath.clear();
-    imageViewer.clear();
-    fileManager = "xdg-open";
-    enabledTransitions.clear();
-    for (int32_t effect = 0; effect < 15; ++effect) enabledTransitions.push_back(effect);
+    s.imageViewer.clear();
+    s.fileManager = "xdg-open";
+    s.enabledTransitions.clear();
+    for (int32_t effect = 0; effect < 15; ++effect) s.enabledTransitions.push_back(effect);
 
     loadOrSaveSettings(false);
-    if (appGlobals.arguments.size() > 1) parseCommandLine(appGlobals.arguments);
+    if (appGlobals.arguments.size() > 1) applyCommandLine(appGlobals.arguments);
     start();
-    if (layer != 2) mainWindow.show();
+    if (s.layer != 2) mainWindow.show();
 }
 
 void AppState::start() {
-    if (blend && blendAvailable && layer != 2) mainWindow.setOpacity(opacity & 0xff);
-    if (crop) mainWindow.setFrameless(true);
-    picture.interpolation = zoomquality;
-    if (trayicon) showTrayIcon(true);
-    if (decorate) mainWindow.setWindowButtons(true);
-    if (!wrap) {
-        if (corral) windowRect = corralRect(windowRect, screenRect.right, screenRect.bottom);
-        mainWindow.setFrameRect(windowRect);
-        if (corral) windowRect = mainWindow.frameRect();
+    Settings& s = settings;
+    if (s.blend && blendAvailable && s.layer != 2) mainWindow.setOpacity(s.opacity & 0xff);
+    if (s.crop) mainWindow.setFrameless(true);
+    picture.interpolation = s.zoomquality;
+    if (s.trayicon) showTrayIcon(true);
+    if (s.decorate) mainWindow.setWindowButtons(true);
+    if (!s.wrap) {
+        if (s.corral) s.windowRect = corralRect(s.windowRect, screenRect.right, screenRect.bottom);
+        mainWindow.setFrameRect(s.windowRect);
+        if (s.corral) s.windowRect = mainWindow.frameRect();
     }
-    if (statusbar && !crop && layer != 1) createStatusBar();
+    if (s.statusbar && !s.crop && s.layer != 1) createStatusBar();
     registerHotKey();
-    if (singleinstance) closeOtherInstances();
-    startScan(folder);
+    if (s.singleinstance) closeOtherInstances();
+    startScan(s.folder);
     if (images.empty()) browseFolder();
-    if (layer == 1 || layer == 2) {
-        const int32_t saved = layer;
-        layer = 0;
+    if (s.layer == 1 || s.layer == 2) {
+        const int32_t saved = s.layer;
+        s.layer = 0;
         setLayer(saved);
     }
-    if (autorefresh) startWatcher(false);
+    if (s.autorefresh) startWatcher(false);
     showCurrent(true);
 }
 
+bool AppState::loadOrSaveSettings(bool save) { return ::loadOrSaveSettings(settings, settingsPath, save); }
+
+bool AppState::saveSettings() {
+    settings.version = settingsVersion;
+    return loadOrSaveSettings(true);
+}
+
+void AppState::applyCommandLine(const std::vector<std::string>& arguments) {
+    bool browse = false;
+    const std::string* path = nullptr;
+    for (size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument.empty() || argument[0] != '-') {
+            path = &argument;
+        } else if (argument == "-browse") {
+            browse = true;
+        } else {
+            const SwitchEffect effect = applySwitch(settings, argument);
+            switch (effect.action) {
+            case SwitchAction::None: break;
+            case SwitchAction::Center: centerWindow(); break;
+            case SwitchAction::Preset:
+                onCommand(1340 + effect.preset);
+                settings.wrap = false;
+                break;
+            case SwitchAction::CenterWall:
+            case SwitchAction::TileWall:
+            case SwitchAction::StretchWall: {
+                const int32_t style = int32_t(effect.action) - int32_t(SwitchAction::CenterWall) + 1;
+                if (blackboxShell) {
+                    blackboxWallpaperStyle = style;
+                } else {
+                    setWallpaperStyle(style);
+                    reapplyDesktopWallpaper();
+                }
+                break;
+            }
+            case SwitchAction::ClearWall: clearWallpaper(); break;
+            }
+        }
+    }
+    if (browse) {
+        browseFolder();
+        appGlobals.showMessage(settings.folder, MessageIcon::Information);
+        return;
+    }
+    if (path) applyPathArgument(settings, currentPath, *path);
+}
+
 AppState::~AppState() {
-    if (trayicon || layer == 2) showTrayIcon(false);
-    if (savesettings) {
-        version = appGlobals.version;
-        if (layer == 1) layout = fullscreenSavedLayout;
-        if (markexit) bookmark = int32_t(currentIndex);
-        if (mainWindow.isMinimized() || mainWindow.isMaximized()) windowRect = mainWindow.normalFrameRect();
-        loadOrSaveSettings(true);
+    Settings& s = settings;
+    if (s.trayicon || s.layer == 2) showTrayIcon(false);
+    if (s.savesettings) {
+        if (s.layer == 1) s.layout = fullscreenSavedLayout;
+        if (s.markexit) s.bookmark = int32_t(currentIndex);
+        if (mainWindow.isMinimized() || mainWindow.isMaximized()) s.windowRect = mainWindow.normalFrameRect();
+        saveSettings();
     }
     postQuitMessage(0);
-    enabledTransitions.clear();
+    s.enabledTransitions.clear();
     images.clear();
     images.shrink_to_fit();
     viewCanvas.release();

@@ -2,11 +2,13 @@
 // event loop and returns the exit code the application posted.
 #include "app/app_globals.h"
 #include "app/dialog_proc.h"
+#include "config/command_line.h"
 #include "platform/window_host.h"
 #include "resources/dialog_templates.h"
 
 #include <QApplication>
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <new>
 
@@ -14,6 +16,10 @@ int main(int argc, char* argv[]) {
     std::set_new_handler(outOfMemory);
     std::setlocale(LC_ALL, "");
     appGlobals.arguments.assign(argv, argv + argc);
+    for (const std::string& argument : appGlobals.arguments) {
+        if (argument == "--help") return std::fputs(usageText().c_str(), stdout) < 0;
+        if (argument == "--version") return std::printf("Vimble %s\n", appGlobals.version) < 0;
+    }
 
     // Placing, shaping and stacking its own window needs an X server: under Wayland the
     // program runs through XWayland unless the user has chosen a platform.

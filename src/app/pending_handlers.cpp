@@ -2,7 +2,6 @@
 // moves to its own file when that part is built; until then it does nothing.
 #include "app/app_state.h"
 
-void AppState::onCommand(int) {}
 void AppState::showContextMenu(int32_t, int32_t, int) {}
 void AppState::stopSlideTimer(bool) {}
 void AppState::resumeSlideTimer() {}
@@ -16,8 +15,6 @@ void AppState::onLButtonDown(int32_t, int32_t, int32_t) {}
 void AppState::onLButtonUp(int32_t, int32_t, int32_t) {}
 void AppState::onMouseWheel(int32_t) {}
 void AppState::onDropFiles(const std::vector<std::string>&) {}
-void AppState::loadOrSaveSettings(bool) {}
-void AppState::parseCommandLine(const std::vector<std::string>&) {}
 void AppState::startScan(const std::string&) {}
 void AppState::browseFolder() {}
 void AppState::setLayer(int32_t) {}
@@ -28,3 +25,7 @@ void AppState::closeOtherInstances() {}
 void AppState::createStatusBar() {}
 void AppState::registerHotKey() {}
 void AppState::showTrayIcon(bool) {}
+void AppState::centerWindow() {}
+void AppState::setWallpaperStyle(int32_t) {}
+void AppState::reapplyDesktopWallpaper() {}
+void AppState::clearWallpaper() {}

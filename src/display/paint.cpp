@@ -11,13 +11,13 @@ constexpr uint32_t black = 0x000000, white = 0xffffff;
 void AppState::onPaint() {
     QImage& screen = mainWindow.screenImage();
     viewCanvas.resize(screen.width(), screen.height());
-    viewCanvas.image().fill(QColor::fromRgb(whitebg ? white : black));
+    viewCanvas.image().fill(QColor::fromRgb(settings.whitebg ? white : black));
     QPainter painter(&screen);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(0, 0, viewCanvas.image());
 }
 
 bool AppState::dialogBackgroundBrush(uint32_t& colour) const {
-    colour = whitebg ? white : black;
+    colour = settings.whitebg ? white : black;
     return true;
 }

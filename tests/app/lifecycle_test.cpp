@@ -9,30 +9,30 @@ TEST_F(Lifecycle, InitBuildsTheDefaultsPathsAndPresetsAndShowsTheWindow) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->caption(), "Tarnex Vimble");
 
-    EXPECT_EQ(app.folder, home.path());
+    EXPECT_EQ(app.settings.folder, home.path());
     EXPECT_EQ(app.settingsPath, home.file("vimble.ini"));
     EXPECT_EQ(app.errorLogPath, home.file("errors.log"));
     EXPECT_EQ(app.archiveLogPath, home.file("archived.log"));
     EXPECT_EQ(app.wallpaperPath, home.file("vimpaper.bmp"));
     EXPECT_TRUE(std::filesystem::exists(app.helpPath.substr(0, app.helpPath.rfind('/')) + "/vimble_app_tests"));
 
-    EXPECT_TRUE(app.slide);
-    EXPECT_EQ(app.timer, 5000);
-    EXPECT_EQ(app.enabledTransitions, (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
-    EXPECT_EQ(app.hotkey.modifiers, 2);
-    EXPECT_EQ(app.hotkey.key, 27);
+    EXPECT_TRUE(app.settings.slide);
+    EXPECT_EQ(app.settings.timer, 5000);
+    EXPECT_EQ(app.settings.enabledTransitions, (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
+    EXPECT_EQ(app.settings.hidemod, 2);
+    EXPECT_EQ(app.settings.hidekey, 27);
     EXPECT_EQ(app.trayIcon.tip, "Tarnex Vimble");
     EXPECT_EQ(app.screenRect, primaryScreenRect());
 
     // The window starts centred on the work area with the template's size (its frame is not
     // known before it is mapped), and the presets spread around it.
     const Rect area = workArea();
-    EXPECT_EQ(app.windowRect.width(), 225);
-    EXPECT_EQ(app.windowRect.height(), 325);
-    EXPECT_LE(std::abs((app.windowRect.left + app.windowRect.right) / 2 - (area.left + area.right) / 2), 1);
-    EXPECT_LE(std::abs((app.windowRect.top + app.windowRect.bottom) / 2 - (area.top + area.bottom) / 2), 1);
-    EXPECT_EQ(app.presets[0], app.windowRect.moved(-100, -100));
-    EXPECT_EQ(app.presets[4], app.windowRect);
+    EXPECT_EQ(app.settings.windowRect.width(), 225);
+    EXPECT_EQ(app.settings.windowRect.height(), 325);
+    EXPECT_LE(std::abs((app.settings.windowRect.left + app.settings.windowRect.right) / 2 - (area.left + area.right) / 2), 1);
+    EXPECT_LE(std::abs((app.settings.windowRect.top + app.settings.windowRect.bottom) / 2 - (area.top + area.bottom) / 2), 1);
+    EXPECT_EQ(app.settings.presets[0], app.settings.windowRect.moved(-100, -100));
+    EXPECT_EQ(app.settings.presets[4], app.settings.windowRect);
 }
 
 TEST_F(Lifecycle, ClosingDestroysTheApplicationAndEndsTheLoopWithCodeZero) {
@@ -85,15 +85,15 @@ TEST_F(Lifecycle, MinimiseAndSizeMoveLeaveTheWindowToTheSystemOrMarkTheDrag) {
 
 TEST_F(Lifecycle, StartPullsASavedWindowBackOntoTheScreenWhenNotWrapping) {
     AppState& app = startApp();
-    app.wrap = false;
-    const int32_t w = app.windowRect.width(), h = app.windowRect.height();
-    app.windowRect = {app.screenRect.right - w + 40, 100, app.screenRect.right + 40, 100 + h};
+    app.settings.wrap = false;
+    const int32_t w = app.settings.windowRect.width(), h = app.settings.windowRect.height();
+    app.settings.windowRect = {app.screenRect.right - w + 40, 100, app.screenRect.right + 40, 100 + h};
     app.start();
-    EXPECT_EQ(app.windowRect, (Rect{app.screenRect.right - w, 100, app.screenRect.right, 100 + h}));
-    EXPECT_EQ(window->frameRect(), app.windowRect);
+    EXPECT_EQ(app.settings.windowRect, (Rect{app.screenRect.right - w, 100, app.screenRect.right, 100 + h}));
+    EXPECT_EQ(window->frameRect(), app.settings.windowRect);
 
-    app.corral = false;
-    app.windowRect = app.windowRect.moved(40, 0);
+    app.settings.corral = false;
+    app.settings.windowRect = app.settings.windowRect.moved(40, 0);
     app.start();
-    EXPECT_EQ(window->frameRect(), app.windowRect);
+    EXPECT_EQ(window->frameRect(), app.settings.windowRect);
 }

@@ -16,7 +16,7 @@ TEST_F(Painting, TheWindowIsPaintedBlackOrWhiteAsTheBackgroundSays) {
     window->flushAll();
     EXPECT_EQ(centrePixel(*window), 0x000000u);
 
-    app.whitebg = true;
+    app.settings.whitebg = true;
     window->invalidate();
     window->flushAll();
     EXPECT_EQ(centrePixel(*window), 0xffffffu);
@@ -25,14 +25,14 @@ TEST_F(Painting, TheWindowIsPaintedBlackOrWhiteAsTheBackgroundSays) {
 TEST_F(Painting, AnUncoveredWindowIsRepaintedFromTheScreenImageWithoutComposing) {
     AppState& app = startApp();
     window->flushAll();
-    app.whitebg = true;
+    app.settings.whitebg = true;
     window->flushAll();  // no invalidation: what was composed stays
     EXPECT_EQ(centrePixel(*window), 0x000000u);
 }
 
 TEST_F(Painting, GrowingTheWindowFillsTheNewAreaWithTheBackground) {
     AppState& app = startApp();
-    app.whitebg = true;
+    app.settings.whitebg = true;
     const Rect r = window->frameRect();
     window->setFrameRect({r.left, r.top, r.right + 100, r.bottom + 50});
     const QImage& screen = window->screenImage();

@@ -21,3 +21,7 @@ std::string readFile(const std::string& path) {
     bytes << in.rdbuf();
     return bytes.str();
 }
+
+void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}

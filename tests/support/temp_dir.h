@@ -18,3 +18,6 @@ private:
 
 // The whole content of a file as bytes; empty when it cannot be read.
 std::string readFile(const std::string& path);
+
+// Writes the bytes to the file, replacing it.
+void writeFile(const std::string& path, const std::string& bytes);

@@ -1,0 +1,190 @@
+#include "config/command_line.h"
+
+#include <algorithm>
+#include <climits>
+#include <filesystem>
+#include <sys/stat.h>
+#include <variant>
+
+namespace {
+
+using Field = std::variant<std::monostate, bool Settings::*, int32_t Settings::*>;
+
+struct Switch {
+    const char* name;
+    Field field;
+    int32_t value;
+    SwitchAction action = SwitchAction::None;
+    Field also = {};  // a second setting the switch changes
+    int32_t alsoValue = 0;
+};
+
+using S = Settings;
+using A = SwitchAction;
+
+// Every named switch and what it sets; the first exact match wins.
+const Switch switches[] = {
+    {"-slide", &S::slide, 1},                {"-noslide", &S::slide, 0},
+    {"-sortforward", &S::sort, 0},           {"-sortreverse", &S::sort, 1},
+    {"-sortrandom", &S::sort, 2},            {"-sortname", &S::sortby, 0},
+    {"-sortcreated", &S::sortby, 1},         {"-sortmodified", &S::sortby, 2},
+    {"-sortaccessed", &S::sortby, 3},        {"-normal", &S::layer, 0},
+    {"-fullscreen", &S::layer, 1},           {"-wallpaper", &S::layer, 2},
+    {"-ontop", &S::ontop, 1},                {"-notop", &S::ontop, 0},
+    {"-blend", &S::blend, 1},                {"-noblend", &S::blend, 0},
+    {"-loop", &S::loop, 0},                  {"-loopause", &S::loop, 1},
+    {"-loopexit", &S::loop, 2},              {"-loopshuffle", &S::loopshuffle, 1},
+    {"-noloopshuffle", &S::loopshuffle, 0},  {"-autoscroll", &S::autoscroll, 1},
+    {"-noautoscroll", &S::autoscroll, 0},    {"-subfolders", &S::subfolders, 1},
+    {"-nosubfolders", &S::subfolders, 0},    {"-hidden", &S::hidden, 1},
+    {"-nohidden", &S::hidden, 0},            {"-peek", &S::peek, 1},
+    {"-nopeek", &S::peek, 0},                {"-peeksort", &S::peeksort, 1},
+    {"-nopeeksort", &S::peeksort, 0},        {"-peekcount", &S::peekcount, 1},
+    {"-nopeekcount", &S::peekcount, 0},      {"-autorefresh", &S::autorefresh, 1},
+    {"-noautorefresh", &S::autorefresh, 0},  {"-autofindcreate", &S::autofindlast, 1},
+    {"-autofindmodify", &S::autofindlast, 2}, {"-noautofind", &S::autofindlast, 0},
+    {"-landscape", &S::landscapeOnly, 1},    {"-portrait", &S::portraitOnly, 1},
+    {"-markexit", &S::markexit, 1},          {"-nomarkexit", &S::markexit, 0},
+    {"-bmp", &S::bmp, 1},                    {"-nobmp", &S::bmp, 0},
+    {"-emf", &S::emf, 1},                    {"-noemf", &S::emf, 0},
+    {"-gif", &S::gif, 1},                    {"-nogif", &S::gif, 0},
+    {"-ico", &S::ico, 1},                    {"-noico", &S::ico, 0},
+    {"-jpg", &S::jpg, 1},                    {"-nojpg", &S::jpg, 0},
+    {"-png", &S::png, 1},                    {"-nopng", &S::png, 0},
+    {"-tif", &S::tif, 1},                    {"-notif", &S::tif, 0},
+    {"-wrap", &S::wrap, 1},                  {"-nowrap", &S::wrap, 0},
+    {"-crop", &S::crop, 1},                  {"-nocrop", &S::crop, 0},
+    {"-squeeze", &S::squeeze, 1},            {"-nosqueeze", &S::squeeze, 0},
+    {"-shrink", &S::shrink, 1},              {"-noshrink", &S::shrink, 0},
+    {"-stretch", &S::stretch, 1},            {"-nostretch", &S::stretch, 0},
+    {"-zoomdef", &S::zoomquality, 0},        {"-zoomhigh", &S::zoomquality, 2},
+    {"-zoombest", &S::zoomquality, 7},       {"-aspect", &S::rotateaspect, 1},
+    {"-noaspect", &S::rotateaspect, 0},      {"-centered", &S::layout, 0},
+    {"-topleft", &S::layout, 1},             {"-topright", &S::layout, 2},
+    {"-bottomleft", &S::layout, 3},          {"-bottomright", &S::layout, 4},
+    {"-collage", &S::collage, 1},            {"-nocollage", &S::collage, 0},
+    {"-transitions", &S::transitions, 1},    {"-notransitions", &S::transitions, 0},
+    {"-overlap", &S::overlap, 1},            {"-nooverlap", &S::overlap, 0},
+    {"-title", &S::title, 1},                {"-notitle", &S::title, 0},
+    {"-fullname", &S::fullname, 1},          {"-shortname", &S::fullname, 0},
+    {"-statusbar", &S::statusbar, 1},        {"-nostatusbar", &S::statusbar, 0},
+    {"-trayicon", &S::trayicon, 1},          {"-taskbar", &S::trayicon, 0},
+    {"-decor", &S::decorate, 1},             {"-nodecor", &S::decorate, 0},
+    {"-whitebg", &S::whitebg, 1},            {"-blackbg", &S::whitebg, 0},
+    {"-autocenter", &S::autocenter, 1, A::None, &S::roamwindow, 0},
+    {"-noautocenter", &S::autocenter, 0},
+    {"-roam", &S::roamwindow, 1, A::None, &S::autocenter, 0},
+    {"-noroam", &S::roamwindow, 0},
+    {"-corral", &S::corral, 1},              {"-nocorral", &S::corral, 0},
+    {"-draggable", &S::draggable, 1},        {"-nodraggable", &S::draggable, 0},
+    {"-single", &S::singleinstance, 1},      {"-nosingle", &S::singleinstance, 0},
+    {"-screenname", &S::fullscreenname, 1},  {"-noscreenname", &S::fullscreenname, 0},
+    {"-screencursor", &S::fullscreencursor, 1}, {"-noscreencursor", &S::fullscreencursor, 0},
+    {"-screencenter", &S::fullscreenlayout, 0}, {"-screenroam", &S::fullscreenlayout, 5},
+    {"-archive", &S::archiving, 1},          {"-noarchive", &S::archiving, 0},
+    {"-arclog", &S::archivelog, 1},          {"-noarclog", &S::archivelog, 0},
+    {"-save", &S::savesettings, 1},          {"-nosave", &S::savesettings, 0},
+    {"-showerrors", &S::showErrors, 1},      {"-nologerrors", &S::logErrors, 0},
+    {"-noshell", &S::noShell, 1},            {"-nomenu", &S::noMenu, 1},
+    {"-center", {}, 0, A::Center},
+    {"-preset1", {}, 1, A::Preset},          {"-preset2", {}, 2, A::Preset},
+    {"-preset3", {}, 3, A::Preset},          {"-preset4", {}, 4, A::Preset},
+    {"-preset5", {}, 5, A::Preset},
+    {"-centerwall", {}, 0, A::CenterWall},   {"-tilewall", {}, 0, A::TileWall},
+    {"-stretchwall", {}, 0, A::StretchWall}, {"-clearwall", {}, 0, A::ClearWall},
+};
+
+// -tN, -bN, -zN, -rN: the setting the letter after the dash names.
+struct NumericSwitch {
+    char letter;
+    int32_t Settings::*field;
+    const char* meaning;
+};
+const NumericSwitch numericSwitches[] = {
+    {'t', &S::timer, "slideshow interval in milliseconds"},
+    {'b', &S::opacity, "blend opacity, 0 to 255"},
+    {'z', &S::zoom, "locked zoom in percent (turns squeeze, shrink and stretch off)"},
+    {'r', &S::rotation, "locked rotation in degrees"},
+};
+
+void set(Settings& settings, const Field& field, int32_t value) {
+    if (auto* flag = std::get_if<bool Settings::*>(&field)) settings.**flag = value != 0;
+    if (auto* number = std::get_if<int32_t Settings::*>(&field)) settings.**number = value;
+}
+
+// Leading blanks, a sign and decimal digits, as the C library's whole-number conversion
+// reads them; 0 when there are none, clamped to the 32-bit range.
+int32_t wholeNumber(std::string_view text) {
+    size_t at = 0;
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
+    bool negative = false;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
+    int64_t value = 0;
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at)
+        value = std::min<int64_t>(value * 10 + (text[at] - '0'), int64_t(INT32_MAX) + 1);
+    value = negative ? -value : value;
+    return int32_t(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+}  // namespace
+
+SwitchEffect applySwitch(Settings& settings, std::string_view text) {
+    SwitchEffect effect;
+    bool matched = false;
+    for (const Switch& row : switches) {
+        if (text != row.name) continue;
+        set(settings, row.field, row.value);
+        set(settings, row.also, row.alsoValue);
+        effect = {row.action, row.action == A::Preset ? row.value : 0};
+        matched = true;
+        break;
+    }
+    if (!matched && text.size() >= 3) {
+        for (const NumericSwitch& row : numericSwitches) {
+            if (text[1] != row.letter) continue;
+            settings.*row.field = wholeNumber(text.substr(2));
+            if (row.letter == 'z') settings.squeeze = settings.shrink = settings.stretch = false;
+            break;
+        }
+    }
+    if (settings.squeeze || settings.shrink || settings.stretch) settings.zoom = 0;
+    return effect;
+}
+
+void applyPathArgument(Settings& settings, std::string& currentPath, std::string_view argument) {
+    while (!argument.empty() && (argument.back() == ' ' || argument.back() == '\t')) argument.remove_suffix(1);
+    if (argument.empty()) return;
+    std::error_code error;
+    std::filesystem::path full = std::filesystem::absolute(std::string(argument), error).lexically_normal();
+    std::string path = full.string();
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    settings.folder = path;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return;
+    currentPath = path;
+    settings.folder = full.has_parent_path() ? full.parent_path().string() : path;
+}
+
+std::string usageText() {
+    std::string text =
+        "Usage: vimble [FOLDER-OR-PICTURE] [SWITCHES...]\n"
+        "Shows the pictures of a folder and its subfolders; a picture starts the show at itself.\n"
+        "Switches override the settings file for this run and are saved with it on exit.\n\n"
+        "  --help       this text\n"
+        "  --version    the program's version\n"
+        "  -browse      choose the folder in a folder browser\n";
+    for (const NumericSwitch& row : numericSwitches)
+        text += std::string("  -") + row.letter + "N          " + row.meaning + "\n";
+    text += "\nNamed switches:\n";
+    size_t column = 0;
+    for (const Switch& row : switches) {
+        const std::string name = row.name;
+        if (column + name.size() + 1 > 78) {
+            text += "\n";
+            column = 0;
+        }
+        text += (column == 0 ? "  " : " ") + name;
+        column += name.size() + (column == 0 ? 2 : 1);
+    }
+    return text + "\n";
+}

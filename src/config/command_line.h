@@ -1,0 +1,35 @@
+#pragma once
+#include "config/settings.h"
+
+#include <string>
+#include <string_view>
+
+// What a switch asks the program to do beyond setting values.
+enum class SwitchAction {
+    None,
+    Center,       // centre the window in the work area now
+    Preset,       // restore window preset SwitchEffect::preset (1..5), then stop wrapping
+    CenterWall,   // desktop wallpaper style: centred
+    TileWall,     // tiled
+    StretchWall,  // stretched
+    ClearWall,    // clear the desktop wallpaper
+};
+
+struct SwitchEffect {
+    SwitchAction action = SwitchAction::None;
+    int preset = 0;
+};
+
+// Applies one switch (any argument starting with "-" other than "-browse"): a named switch,
+// matched exactly and case-sensitively, else a numeric one (-tN timer, -bN opacity, -zN zoom,
+// -rN rotation). Unknown switches change nothing. Afterwards a fit mode that is on clears the
+// locked zoom.
+SwitchEffect applySwitch(Settings& settings, std::string_view text);
+
+// Applies the path argument: trailing blanks removed, made absolute against the current
+// folder. A folder (or a path that does not exist) becomes the root folder; a file becomes
+// currentPath and its folder the root folder.
+void applyPathArgument(Settings& settings, std::string& currentPath, std::string_view argument);
+
+// The text --help prints: the usage line and every switch.
+std::string usageText();

@@ -1,0 +1,118 @@
+#pragma once
+#include "platform/rect.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Every setting the program keeps in vimble.ini, named by its key, with its default, plus the
+// flags that only the command line sets. Values that the file holds as 16-bit numbers are kept
+// as 32-bit integers, of which the file carries the low 16 bits.
+struct Settings {
+    // [Vimble]
+    std::string version;  // the version that wrote the file; "1.97" on every save
+
+    // [Slideshow]
+    bool slide = true;
+    int32_t timer = 5000;  // milliseconds per picture
+    int32_t sort = 0;      // 0 forward, 1 reverse, 2 random
+    int32_t sortby = 0;    // 0 name, 1 created, 2 modified, 3 accessed
+    int32_t layer = 0;     // 0 normal, 1 fullscreen, 2 wallpaper
+    bool ontop = false;
+    bool blend = false;
+    int32_t opacity = 127;  // 0..255, 255 opaque
+    int32_t loop = 0;       // at the end of the list: 0 loop, 1 pause, 2 exit
+    bool loopshuffle = false;
+    bool autoscroll = true;
+
+    // [Folder]
+    std::string folder;  // the root folder
+    bool subfolders = true;
+    bool hidden = true;
+    bool peek = true;
+    bool peeksort = false;
+    bool peekcount = false;
+    bool autorefresh = false;
+    int32_t autofindlast = 1;  // after an automatic refresh: 0 nothing, 1 newest created, 2 newest modified
+
+    // [Formats]
+    bool bmp = true, emf = false, gif = true, ico = false, jpg = true, png = true, tif = false;
+
+    // [Favorites]
+    std::string favorites;
+
+    // [Image]
+    bool wrap = true;
+    bool crop = false;
+    bool squeeze = true;
+    bool shrink = true;
+    bool stretch = false;
+    int32_t zoom = 0;         // locked zoom in percent; 0 = none
+    int32_t zoomstep = 10;    // percent
+    int32_t zoomquality = 0;  // 0 bilinear, 2 smooth, 7 best
+    int32_t rotation = 0;     // locked rotation in degrees
+    bool rotateaspect = true;
+    int32_t layout = 0;  // 0 centred, 1 top left, 2 top right, 3 bottom left, 4 bottom right, 5 roaming
+    bool collage = false;
+    int32_t collagesize = 250;  // pixels
+
+    // [Transitions]: the keys "1".."15" say which effects 0..14 are enabled.
+    bool transitions = true;
+    std::vector<int32_t> enabledTransitions;  // ascending
+    bool overlap = true;
+
+    // [Window Options]
+    bool title = true;
+    bool fullname = true;
+    bool statusbar = true;
+    bool trayicon = false;
+    bool decorate = false;
+    bool whitebg = false;
+    bool autocenter = true;
+    bool roamwindow = false;
+    bool corral = true;
+    bool draggable = true;
+    bool singleinstance = false;
+    bool fullscreenname = true;
+    bool fullscreencursor = true;
+    int32_t fullscreenlayout = 0;  // 0 centred, 5 roaming
+
+    // [Window Position]: the normal window's frame in screen pixels.
+    Rect windowRect;
+
+    // [Window Presets]: 1 to 5.
+    std::array<Rect, 5> presets;
+
+    // [Shell]
+    std::string archive;
+    bool archivelog = true;
+    bool archiving = false;
+    bool confirmdelete = true;
+    std::string imageViewer;                // image viewer
+    std::string fileManager = "xdg-open";  // file manager
+    int32_t bbCaptionAdjust = 2;            // bb caption adjust
+    int32_t bbWindowAdjust = 0;             // bb window adjust (also stored under bb wallpaper style)
+    bool bbWallpaper = true;                // bb wallpaper
+    bool bbWallpaperScale = true;           // bb wallpaper scale
+
+    // [Settings]
+    bool savesettings = true;
+    bool markexit = false;
+    int32_t bookmark = 0;  // index of the bookmarked picture
+
+    // [Menu]
+    bool atCursor = true;  // at cursor
+
+    // [Hotkeys]
+    int32_t hidemod = 2;   // 1 Alt, 2 Control, 4 Shift, 8 Win
+    int32_t hidekey = 27;  // a Windows virtual-key code: 27 Escape
+
+    // Set by the command line only, never stored.
+    bool landscapeOnly = false;
+    bool portraitOnly = false;
+    bool showErrors = false;
+    bool logErrors = true;
+    bool noShell = false;
+    bool noMenu = false;
+};

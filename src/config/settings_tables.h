@@ -1,0 +1,13 @@
+#pragma once
+#include "config/settings.h"
+
+#include <string>
+
+// The version written into every saved settings file.
+inline constexpr const char* settingsVersion = "1.97";
+
+// Reads the settings file at path into settings (save false): keys the file lacks, and values
+// that do not parse, keep what settings held; enabledTransitions is rebuilt in ascending order.
+// Or writes settings to it (save true), all fourteen sections in their order. Answers whether
+// the file was read or written.
+bool loadOrSaveSettings(Settings& settings, const std::string& path, bool save);

@@ -1,0 +1,65 @@
+#include "app_fixture.h"
+#include "utf16_file.h"
+
+using SettingsLifecycle = AppFixture;
+
+namespace {
+std::string savedText(const AppState& app) { return textOfUtf16File(readFile(app.settingsPath)); }
+}  // namespace
+
+TEST_F(SettingsLifecycle, TheCommandLineOverridesTheFileAndTheLastPathCounts) {
+    writeFile(home.file("vimble.ini"), utf16File("[Slideshow]\r\nslide=TRUE\r\ntimer=7000\r\n"));
+    std::filesystem::create_directory(home.file("first"));
+    std::filesystem::create_directory(home.file("second"));
+    appGlobals.arguments = {"vimble", "-noslide", home.file("first"), "-sortreverse", home.file("second")};
+    AppState& app = startApp();
+    EXPECT_FALSE(app.settings.slide);
+    EXPECT_EQ(app.settings.timer, 7000);
+    EXPECT_EQ(app.settings.sort, 1);
+    EXPECT_EQ(app.settings.folder, home.file("second"));
+}
+
+TEST_F(SettingsLifecycle, ExitSavesWhatTheRunChangedWithTheWindowedLayoutAndTheBookmark) {
+    appGlobals.arguments = {"vimble", "-t2500", "-markexit"};
+    AppState& app = startApp();
+    app.currentIndex = 3;
+    app.settings.layer = 1;  // leaving from fullscreen saves the windowed anchor
+    app.settings.layout = 5;
+    app.fullscreenSavedLayout = 2;
+    send(Msg::Close);
+    EXPECT_EQ(appGlobals.app, nullptr);
+    const std::string text = textOfUtf16File(readFile(home.file("vimble.ini")));
+    EXPECT_NE(text.find("\r\ntimer=2500\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nbookmark=3\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nlayout=2\r\n"), std::string::npos);
+    EXPECT_NE(text.find("[Vimble]\r\nversion=1.97\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsLifecycle, WithSaveOnExitOffOnlySaveNowWrites) {
+    writeFile(home.file("vimble.ini"), utf16File("[Settings]\r\nsavesettings=FALSE\r\nmarkexit=TRUE\r\n"));
+    AppState& app = startApp();
+    EXPECT_FALSE(app.settings.savesettings);
+    app.settings.timer = 1234;
+    app.currentIndex = 4;
+    send(Msg::Close);
+    EXPECT_EQ(textOfUtf16File(readFile(home.file("vimble.ini"))), "[Settings]\r\nsavesettings=FALSE\r\nmarkexit=TRUE\r\n");
+
+    AppState& again = startApp();
+    again.settings.timer = 1234;
+    send(Msg::Command, 1601);
+    EXPECT_NE(savedText(again).find("\r\ntimer=1234\r\n"), std::string::npos);
+    EXPECT_NE(savedText(again).find("\r\nbookmark=0\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsLifecycle, SaveAndMarkOnExitToggleUnlessTheMenuIsOff) {
+    appGlobals.arguments = {"vimble", "-nomenu", "-preset2"};
+    AppState& app = startApp();
+    EXPECT_FALSE(app.settings.wrap);  // the preset is ignored, the wrap switched off all the same
+    send(Msg::Command, 1602);
+    EXPECT_TRUE(app.settings.savesettings);
+    app.settings.noMenu = false;
+    send(Msg::Command, 1602);
+    send(Msg::Command, 1603);
+    EXPECT_FALSE(app.settings.savesettings);
+    EXPECT_TRUE(app.settings.markexit);
+}

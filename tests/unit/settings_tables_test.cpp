@@ -1,0 +1,96 @@
+#include "config/settings_tables.h"
+#include "temp_dir.h"
+#include "utf16_file.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+Settings defaults() {
+    Settings s;
+    for (int32_t effect = 0; effect < 15; ++effect) s.enabledTransitions.push_back(effect);
+    return s;
+}
+}  // namespace
+
+TEST(SettingsTables, ASavedFileHoldsTheFourteenSectionsInOrderStartingWithTheVersion) {
+    TempDir dir;
+    Settings s = defaults();
+    s.version = settingsVersion;
+    ASSERT_TRUE(loadOrSaveSettings(s, dir.file("vimble.ini"), true));
+    const std::string text = textOfUtf16File(readFile(dir.file("vimble.ini")));
+    EXPECT_EQ(text.rfind("[Vimble]\r\nversion=1.97\r\n\r\n[Slideshow]\r\nslide=TRUE\r\ntimer=5000\r\n", 0), 0u);
+    size_t at = 0;  // each later section follows an empty line, in this order
+    for (const char* header : {"[Slideshow]", "[Folder]", "[Formats]", "[Favorites]", "[Image]", "[Transitions]",
+                               "[Window Options]", "[Window Position]", "[Window Presets]", "[Shell]", "[Settings]",
+                               "[Menu]", "[Hotkeys]"}) {
+        at = text.find(std::string("\r\n\r\n") + header + "\r\n", at);
+        ASSERT_NE(at, std::string::npos) << header;
+    }
+    EXPECT_NE(text.find("\r\nbb window adjust=0\r\nbb wallpaper style=0\r\nbb wallpaper=TRUE\r\n"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 23), "hidemod=2\r\nhidekey=27\r\n");
+}
+
+TEST(SettingsTables, EverySettingRoundTripsAndASecondSaveIsByteIdentical) {
+    TempDir dir;
+    Settings out = defaults();
+    out.slide = false;
+    out.timer = 123456;
+    out.folder = "/" + std::string(300, 'f') + "/caf\xc3\xa9 \xff";
+    out.layout = 5;
+    out.presets[2] = {-5, -6, 700, 800};
+    out.windowRect = {10, 20, 300, 400};
+    out.enabledTransitions = {0, 3, 14};
+    out.imageViewer = "gimp";
+    out.hidekey = 122;
+    ASSERT_TRUE(loadOrSaveSettings(out, dir.file("a.ini"), true));
+
+    Settings in = defaults();
+    ASSERT_TRUE(loadOrSaveSettings(in, dir.file("a.ini"), false));
+    EXPECT_FALSE(in.slide);
+    EXPECT_EQ(in.timer, 123456);
+    EXPECT_EQ(in.folder, out.folder);
+    EXPECT_EQ(in.layout, 5);
+    EXPECT_EQ(in.presets[2], out.presets[2]);
+    EXPECT_EQ(in.windowRect, out.windowRect);
+    EXPECT_EQ(in.enabledTransitions, out.enabledTransitions);
+    EXPECT_EQ(in.imageViewer, "gimp");
+    EXPECT_EQ(in.hidekey, 122);
+
+    ASSERT_TRUE(loadOrSaveSettings(in, dir.file("b.ini"), true));
+    EXPECT_EQ(readFile(dir.file("b.ini")), readFile(dir.file("a.ini")));
+}
+
+TEST(SettingsTables, TransitionKeysRebuildTheEnabledEffectsInAscendingOrder) {
+    TempDir dir;
+    Settings s = defaults();
+    writeFile(dir.file("v.ini"), utf16File("[Slideshow]\r\ntimer=100\r\n"));
+    loadOrSaveSettings(s, dir.file("v.ini"), false);
+    EXPECT_EQ(s.enabledTransitions.size(), 15u);
+
+    s.enabledTransitions = {14, 2, 7};  // a key the file lacks keeps its effect's state
+    writeFile(dir.file("v.ini"), utf16File("[Transitions]\r\n4=TRUE\r\n8=false\r\n1=TRUE\r\n"));
+    loadOrSaveSettings(s, dir.file("v.ini"), false);
+    EXPECT_EQ(s.enabledTransitions, (std::vector<int32_t>{0, 2, 3, 14}));
+}
+
+TEST(SettingsTables, TheWallpaperStyleKeyCarriesTheWindowAdjustment) {
+    TempDir dir;
+    Settings s = defaults();
+    writeFile(dir.file("v.ini"), utf16File("[Shell]\r\nbb window adjust=6\r\nbb wallpaper style=6\r\n"));
+    loadOrSaveSettings(s, dir.file("v.ini"), false);
+    EXPECT_EQ(s.bbWindowAdjust, 6);
+    writeFile(dir.file("v.ini"), utf16File("[Shell]\r\nbb window adjust=6\r\nbb wallpaper style=3\r\n"));
+    loadOrSaveSettings(s, dir.file("v.ini"), false);
+    EXPECT_EQ(s.bbWindowAdjust, 3);
+}
+
+TEST(SettingsTables, UnusableFilesLeaveTheDefaults) {
+    TempDir dir;
+    Settings s = defaults();
+    EXPECT_FALSE(loadOrSaveSettings(s, dir.file("missing.ini"), false));
+    writeFile(dir.file("v.ini"), utf16File("[Slideshow]\r\ntimer=soon\r\nslide=maybe\r\nunknown=1\r\n[Nothing]\r\nx=1\r\n"));
+    loadOrSaveSettings(s, dir.file("v.ini"), false);
+    EXPECT_EQ(s.timer, 5000);
+    EXPECT_TRUE(s.slide);
+    EXPECT_EQ(s.enabledTransitions.size(), 15u);
+}

@@ -3,6 +3,7 @@
 #include "app/app_globals.h"
 #include "app/dialog_proc.h"
 #include "config/command_line.h"
+#include "platform/session_end.h"
 #include "platform/window_host.h"
 #include "resources/dialog_templates.h"
 
@@ -33,6 +34,11 @@ int main(int argc, char* argv[]) {
     appGlobals.mainWindow = &window;
     Message initDialog{Msg::InitDialog};
     window.send(initDialog);
+    // Ending the session, or the program, from outside saves the settings as an exit does.
+    watchSessionEnd([&window] {
+        Message endSession{Msg::EndSession, 0, 0, 1};
+        window.send(endSession);
+    });
 
     const int exitCode = application.exec();
     appGlobals.mainWindow = nullptr;

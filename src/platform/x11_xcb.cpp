@@ -9,10 +9,21 @@
 
 namespace {
 
+// A connection of our own to the X server the toolkit uses: our questions and their replies
+// never pass through the toolkit's event queue.
 xcb_connection_t* connection() {
-    if (!qGuiApp) return nullptr;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
+    static const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> own = [] {
+        xcb_connection_t* c = nullptr;
+        if (qGuiApp && qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+            c = xcb_connect(nullptr, nullptr);
+            if (xcb_connection_has_error(c)) {
+                xcb_disconnect(c);
+                c = nullptr;
+            }
+        }
+        return std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)>(c, &xcb_disconnect);
+    }();
+    return own.get();
 }
 
 xcb_window_t rootWindow(xcb_connection_t* c) {
@@ -32,7 +43,7 @@ Reply<T> reply(T* r) {
 
 xcb_atom_t atom(xcb_connection_t* c, const char* name) {
     auto r = reply(xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr));
-    return r ? r->atom : XCB_ATOM_NONE;
+    return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
 std::string stringProperty(xcb_connection_t* c, xcb_window_t w, xcb_atom_t property, xcb_atom_t type) {

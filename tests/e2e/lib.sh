@@ -19,7 +19,7 @@ start_vimble() {
 wait_for_window() {
     local id
     for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --pid "$VIMBLE_PID" --name '^Tarnex Vimble$' 2>/dev/null | head -n 1) || true
+        id=$(xdotool search --all --onlyvisible --pid "$VIMBLE_PID" --name '^Tarnex Vimble$' 2>/dev/null | head -n 1) || true
         [ -n "$id" ] && { echo "$id"; return 0; }
         kill -0 "$VIMBLE_PID" 2>/dev/null || fail "the program ended before its window appeared: $(cat "$E2E_HOME/stderr")"
         sleep 0.1

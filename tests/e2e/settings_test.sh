@@ -27,4 +27,11 @@ run_and_close
 text=$(text_of)
 grep -qxF "timer=7000" <<<"$text" || fail "the edited interval did not survive a run"
 grep -qxF "slide=FALSE" <<<"$text" || fail "the saved slideshow state was lost"
+# Ending the program from outside (logout sends SIGTERM) saves the settings as an exit does.
+start_vimble -t4321
+wait_for_window >/dev/null
+kill -TERM "$VIMBLE_PID"
+wait_for_exit
+[ "$VIMBLE_EXIT" -eq 0 ] || fail "exit code $VIMBLE_EXIT after SIGTERM"
+grep -qxF "timer=4321" <<<"$(text_of)" || fail "SIGTERM did not save the settings"
 echo "settings_test passed"

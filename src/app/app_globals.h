@@ -1,4 +1,5 @@
 #pragma once
+#include "config/settings.h"
 #include "platform/dialogs.h"
 
 #include <string>
@@ -12,7 +13,7 @@ class WindowHost;
 struct AppGlobals {
     WindowHost* mainWindow = nullptr;
     const char* title = "Tarnex Vimble";
-    const char* version = "1.97";
+    const char* version = programVersion;
     AppState* app = nullptr;  // null before the window is built and after it is destroyed
     // The command line as the program was started, program name first, before the toolkit
     // took its own options out.

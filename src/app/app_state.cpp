@@ -60,8 +60,7 @@ void AppState::init() {
     currentPath.clear();
     s.imageViewer.clear();
     s.fileManager = "xdg-open";
-    s.enabledTransitions.clear();
-    for (int32_t effect = 0; effect < 15; ++effect) s.enabledTransitions.push_back(effect);
+    s.enabledTransitions = allTransitions();
 
     loadOrSaveSettings(false);
     if (appGlobals.arguments.size() > 1) applyCommandLine(appGlobals.arguments);
@@ -98,7 +97,7 @@ void AppState::start() {
 bool AppState::loadOrSaveSettings(bool save) { return ::loadOrSaveSettings(settings, settingsPath, save); }
 
 bool AppState::saveSettings() {
-    settings.version = settingsVersion;
+    settings.version = programVersion;
     return loadOrSaveSettings(true);
 }
 

@@ -6,6 +6,15 @@
 #include <string>
 #include <vector>
 
+// The program's version, shown by --version and written into every saved settings file.
+inline constexpr const char* programVersion = "1.97";
+
+// How many transition effects there are (numbered 0 to transitionCount - 1).
+inline constexpr int32_t transitionCount = 15;
+
+// Every effect, ascending: the enabled set of a first run and of the command "All".
+std::vector<int32_t> allTransitions();
+
 // Every setting the program keeps in vimble.ini, named by its key, with its default, plus the
 // flags that only the command line sets. Values that the file holds as 16-bit numbers are kept
 // as 32-bit integers, of which the file carries the low 16 bits.

@@ -8,7 +8,7 @@ namespace {
 
 using T = SettingType;
 
-constexpr const char* effectKeys[15] = {"1", "2", "3", "4", "5", "6", "7", "8",
+constexpr const char* effectKeys[transitionCount] = {"1", "2", "3", "4", "5", "6", "7", "8",
                                         "9", "10", "11", "12", "13", "14", "15"};
 constexpr const char* positionKeys[4] = {"left", "top", "right", "bottom"};
 constexpr const char* presetKeys[5][4] = {{"1left", "1top", "1right", "1bottom"},
@@ -28,9 +28,9 @@ struct Section {
 };
 
 // The fourteen sections in file order; every key in the order it is written.
-std::vector<Section> sections(Settings& s, std::array<bool, 15>& effects) {
+std::vector<Section> sections(Settings& s, std::array<bool, transitionCount>& effects) {
     std::vector<SettingBinding> transitions{{"transitions", T::Bool, &s.transitions}};
-    for (size_t i = 0; i < 15; ++i) transitions.push_back({effectKeys[i], T::Bool, &effects[i]});
+    for (size_t i = 0; i < size_t(transitionCount); ++i) transitions.push_back({effectKeys[i], T::Bool, &effects[i]});
     transitions.push_back({"overlap", T::Bool, &s.overlap});
 
     std::vector<SettingBinding> presets;
@@ -125,10 +125,16 @@ std::vector<Section> sections(Settings& s, std::array<bool, 15>& effects) {
 
 }  // namespace
 
+std::vector<int32_t> allTransitions() {
+    std::vector<int32_t> effects;
+    for (int32_t effect = 0; effect < transitionCount; ++effect) effects.push_back(effect);
+    return effects;
+}
+
 bool loadOrSaveSettings(Settings& settings, const std::string& path, bool save) {
-    std::array<bool, 15> effects{};
+    std::array<bool, transitionCount> effects{};
     for (int32_t effect : settings.enabledTransitions)
-        if (effect >= 0 && effect < 15) effects[size_t(effect)] = true;
+        if (effect >= 0 && effect < transitionCount) effects[size_t(effect)] = true;
 
     SettingsFile file(path, save ? SettingsFile::Write : SettingsFile::Read);
     for (const Section& section : sections(settings, effects)) {
@@ -138,7 +144,7 @@ bool loadOrSaveSettings(Settings& settings, const std::string& path, bool save) 
     if (save) return file.commit();
 
     settings.enabledTransitions.clear();
-    for (int32_t effect = 0; effect < 15; ++effect)
+    for (int32_t effect = 0; effect < transitionCount; ++effect)
         if (effects[size_t(effect)]) settings.enabledTransitions.push_back(effect);
     return file.isOpen();
 }

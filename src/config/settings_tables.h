@@ -3,9 +3,6 @@
 
 #include <string>
 
-// The version written into every saved settings file.
-inline constexpr const char* settingsVersion = "1.97";
-
 // Reads the settings file at path into settings (save false): keys the file lacks, and values
 // that do not parse, keep what settings held; enabledTransitions is rebuilt in ascending order.
 // Or writes settings to it (save true), all fourteen sections in their order. Answers whether

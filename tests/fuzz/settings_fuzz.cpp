@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::ofstream(input, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), long(size));
 
     Settings settings;
-    for (int32_t effect = 0; effect < 15; ++effect) settings.enabledTransitions.push_back(effect);
+    settings.enabledTransitions = allTransitions();
     loadOrSaveSettings(settings, input, false);
     if (!loadOrSaveSettings(settings, first, true)) return 0;
 

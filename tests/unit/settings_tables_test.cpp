@@ -7,7 +7,7 @@
 namespace {
 Settings defaults() {
     Settings s;
-    for (int32_t effect = 0; effect < 15; ++effect) s.enabledTransitions.push_back(effect);
+    s.enabledTransitions = allTransitions();
     return s;
 }
 }  // namespace
@@ -15,7 +15,7 @@ Settings defaults() {
 TEST(SettingsTables, ASavedFileHoldsTheFourteenSectionsInOrderStartingWithTheVersion) {
     TempDir dir;
     Settings s = defaults();
-    s.version = settingsVersion;
+    s.version = programVersion;
     ASSERT_TRUE(loadOrSaveSettings(s, dir.file("vimble.ini"), true));
     const std::string text = textOfUtf16File(readFile(dir.file("vimble.ini")));
     EXPECT_EQ(text.rfind("[Vimble]\r\nversion=1.97\r\n\r\n[Slideshow]\r\nslide=TRUE\r\ntimer=5000\r\n", 0), 0u);

@@ -11,17 +11,28 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Starts the program with the given arguments; VIMBLE_PID is its process.
 start_vimble() {
+    VIMBLE_ARGS=("$@")
     "$VIMBLE_BIN" "$@" >"$E2E_HOME/stdout" 2>"$E2E_HOME/stderr" &
     VIMBLE_PID=$!
 }
 
-# Prints the id of the program's visible window once it is mapped (10 seconds at most).
+# Xvfb turns away a few connections made right after others closed; such a start is retried.
+turned_away() { grep -q 'could not connect to display' "$E2E_HOME/stderr"; }
+
+# Waits until the program's window is mapped (10 seconds at most); WINDOW_ID is its id.
 wait_for_window() {
-    local id
+    local id retries=3
     for _ in $(seq 100); do
         id=$(xdotool search --all --onlyvisible --pid "$VIMBLE_PID" --name '^Tarnex Vimble$' 2>/dev/null | head -n 1) || true
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        kill -0 "$VIMBLE_PID" 2>/dev/null || fail "the program ended before its window appeared: $(cat "$E2E_HOME/stderr")"
+        [ -n "$id" ] && { WINDOW_ID=$id; return 0; }
+        if ! kill -0 "$VIMBLE_PID" 2>/dev/null; then
+            if turned_away && [ $((retries--)) -gt 0 ]; then
+                sleep 0.3
+                start_vimble "${VIMBLE_ARGS[@]}"
+                continue
+            fi
+            fail "the program ended before its window appeared: $(cat "$E2E_HOME/stderr")"
+        fi
         sleep 0.1
     done
     fail "no window titled 'Tarnex Vimble' within 10 seconds"

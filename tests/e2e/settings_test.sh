@@ -6,7 +6,8 @@ text_of() { iconv -f UTF-16 -t UTF-8 "$ini" | tr -d '\r'; }
 
 run_and_close() {
     start_vimble "$@"
-    "$XCLOSE_BIN" "$(wait_for_window)"
+    wait_for_window
+    "$XCLOSE_BIN" "$WINDOW_ID"
     wait_for_exit
     [ "$VIMBLE_EXIT" -eq 0 ] || fail "exit code $VIMBLE_EXIT"
 }
@@ -29,7 +30,7 @@ grep -qxF "timer=7000" <<<"$text" || fail "the edited interval did not survive a
 grep -qxF "slide=FALSE" <<<"$text" || fail "the saved slideshow state was lost"
 # Ending the program from outside (logout sends SIGTERM) saves the settings as an exit does.
 start_vimble -t4321
-wait_for_window >/dev/null
+wait_for_window
 kill -TERM "$VIMBLE_PID"
 wait_for_exit
 [ "$VIMBLE_EXIT" -eq 0 ] || fail "exit code $VIMBLE_EXIT after SIGTERM"

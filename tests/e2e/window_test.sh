@@ -3,7 +3,8 @@
 source "$(dirname "$0")/lib.sh"
 
 start_vimble "$VIMBLE_SOURCE/samples"
-id=$(wait_for_window)
+wait_for_window
+id=$WINDOW_ID
 
 class=$(xprop -id "$id" WM_CLASS)
 [[ "$class" == *'"vimble", "Vimble"'* ]] || fail "WM_CLASS is $class"

@@ -1,0 +1,81 @@
+#include "catalog/folder_scan.h"
+
+#include "catalog/file_info.h"
+#include "catalog/formats.h"
+
+#include <cstdlib>
+#include <deque>
+#include <dirent.h>
+#include <memory>
+#include <set>
+#include <sys/stat.h>
+#include <utility>
+
+namespace {
+
+struct CloseDir {
+    void operator()(DIR* listing) const { closedir(listing); }
+};
+
+std::string withoutTrailingSlash(std::string path) {
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    return path;
+}
+
+std::string join(const std::string& folder, const char* name) {
+    return folder == "/" ? folder + name : folder + "/" + name;
+}
+
+// The extension that decides a link's format: that of the file it finally names.
+std::string_view linkTargetExtension(const std::string& path, std::string& resolved) {
+    std::unique_ptr<char, decltype(&std::free)> real(realpath(path.c_str(), nullptr), &std::free);
+    resolved = real ? real.get() : "";
+    return extensionOf(resolved);
+}
+
+}  // namespace
+
+void scanFolders(const std::vector<std::string>& roots, const Settings& settings, ImageList& list) {
+    std::deque<std::string> queue;
+    for (const std::string& root : roots) queue.push_back(withoutTrailingSlash(root));
+    std::set<std::pair<uint64_t, uint64_t>> scanned;  // device and inode of every folder entered
+
+    while (!queue.empty()) {
+        const std::string folder = std::move(queue.front());
+        queue.pop_front();
+        FileInfo folderInfo;
+        if (!readFileInfo(folder, folderInfo) || !folderInfo.directory) continue;
+        if (!scanned.insert({folderInfo.device, folderInfo.inode}).second) continue;
+
+        std::unique_ptr<DIR, CloseDir> listing(opendir(folder.c_str()));
+        if (!listing) continue;
+        while (const dirent* item = readdir(listing.get())) {
+            const std::string name = item->d_name;
+            if (name == "." || name == "..") continue;
+            const std::string path = join(folder, item->d_name);
+            unsigned char type = item->d_type;
+            if (type == DT_UNKNOWN) {
+                struct stat st {};
+                if (lstat(path.c_str(), &st) != 0) continue;
+                type = S_ISLNK(st.st_mode) ? DT_LNK : S_ISDIR(st.st_mode) ? DT_DIR : DT_REG;
+            }
+            const bool link = type == DT_LNK;
+            bool directory = type == DT_DIR;
+            FileInfo info;
+            if (link) {
+                if (!readFileInfo(path, info)) continue;  // a broken link adds nothing
+                directory = info.directory;
+            }
+            if (directory) {
+                if (!settings.subfolders || (!settings.hidden && name[0] == '.')) continue;
+                queue.push_back(path);
+                continue;
+            }
+            std::string resolved;
+            const std::string_view extension = link ? linkTargetExtension(path, resolved) : extensionOf(name);
+            if (extension.empty() || !matchesFormat(extension, settings)) continue;
+            if (!link && !readFileInfo(path, info)) continue;  // vanished since the listing
+            list.push_back({path, info.created, info.modified, info.accessed});
+        }
+    }
+}

@@ -1,0 +1,14 @@
+#pragma once
+#include "catalog/image_entry.h"
+#include "config/settings.h"
+
+#include <string>
+#include <vector>
+
+// Appends the pictures in the roots and, with subfolders on, below them, breadth-first: the
+// roots first, then their subfolders in listing order, level by level. Files are accepted by
+// extension (matchesFormat); folders whose name starts with "." are entered only with hidden
+// on. A symbolic link counts as its target: a link to a picture is listed under its own path
+// with the target's times, a link to a folder is entered. Every folder is scanned once,
+// however many paths or links lead to it; folders that cannot be read add nothing.
+void scanFolders(const std::vector<std::string>& roots, const Settings& settings, ImageList& list);

@@ -1,0 +1,39 @@
+#include "catalog/formats.h"
+
+#include <cctype>
+
+namespace {
+
+struct Format {
+    const char* extension;
+    bool Settings::*enabled;
+};
+
+const Format formats[] = {
+    {".bmp", &Settings::bmp}, {".emf", &Settings::emf},  {".gif", &Settings::gif}, {".ico", &Settings::ico},
+    {".jpg", &Settings::jpg}, {".jpeg", &Settings::jpg}, {".png", &Settings::png}, {".tif", &Settings::tif},
+    {".tiff", &Settings::tif},
+};
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+}  // namespace
+
+std::string_view extensionOf(std::string_view path) {
+    const size_t dot = path.rfind('.');
+    const size_t slash = path.rfind('/');
+    if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) return {};
+    return path.substr(dot);
+}
+
+bool matchesFormat(std::string_view extension, const Settings& settings) {
+    for (const Format& format : formats)
+        if (equalsIgnoringCase(extension, format.extension)) return settings.*format.enabled;
+    return false;
+}

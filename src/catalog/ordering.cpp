@@ -1,0 +1,51 @@
+#include "catalog/ordering.h"
+
+#include "config/utf16.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+bool comesBeforeByName(const ImageEntry& a, const ImageEntry& b) {
+    const std::string& x = a.path;
+    const std::string& y = b.path;
+    const size_t common = std::min(x.size(), y.size());
+    size_t at = 0;
+    while (at < common && x[at] == y[at]) ++at;
+    if (at == common) return x.size() < y.size();
+    const auto byteX = static_cast<unsigned char>(x[at]), byteY = static_cast<unsigned char>(y[at]);
+    // Below 0x80 byte order is code-unit order; past it (characters above U+FFFF, bytes that are
+    // not UTF-8) compare the rest as UTF-16, from the start of the character that differs.
+    if (byteX < 0x80 && byteY < 0x80) return byteX < byteY;
+    const auto continues = [](const std::string& s, size_t i) {
+        return i < s.size() && (static_cast<unsigned char>(s[i]) & 0xc0) == 0x80;
+    };
+    while (at > 0 && (continues(x, at) || continues(y, at))) --at;
+    return toUtf16(std::string_view(x).substr(at)) < toUtf16(std::string_view(y).substr(at));
+}
+
+bool comesBeforeByCreated(const ImageEntry& a, const ImageEntry& b) { return a.created < b.created; }
+bool comesBeforeByModified(const ImageEntry& a, const ImageEntry& b) { return a.modified < b.modified; }
+
+namespace {
+bool comesBeforeByAccessed(const ImageEntry& a, const ImageEntry& b) { return a.accessed < b.accessed; }
+
+using Comparator = bool (*)(const ImageEntry&, const ImageEntry&);
+constexpr Comparator comparators[] = {comesBeforeByName, comesBeforeByCreated, comesBeforeByModified,
+                                      comesBeforeByAccessed};
+}  // namespace
+
+void shuffleList(ImageList& list) {
+    for (size_t i = 1; i < list.size(); ++i) std::swap(list[i], list[size_t(std::rand()) % (i + 1)]);
+}
+
+void orderList(ImageList& list, uint32_t& currentIndex, const std::string& currentPath, int32_t sort,
+               int32_t sortby) {
+    if (uint32_t(sort) > 1) {
+        shuffleList(list);
+    } else {
+        if (sortby >= 0 && sortby < 4) std::sort(list.begin(), list.end(), comparators[sortby]);
+        if (sort == 1) std::reverse(list.begin(), list.end());
+    }
+    const auto current = std::find_if(list.begin(), list.end(), [&](const ImageEntry& e) { return e.path == currentPath; });
+    if (current != list.end()) currentIndex = uint32_t(current - list.begin());
+}

@@ -1,0 +1,73 @@
+#include "catalog/ordering.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+ImageList named(std::initializer_list<const char*> paths) {
+    ImageList list;
+    for (const char* p : paths) list.push_back({p});
+    return list;
+}
+std::vector<std::string> pathsOf(const ImageList& list) {
+    std::vector<std::string> paths;
+    for (const ImageEntry& e : list) paths.push_back(e.path);
+    return paths;
+}
+}  // namespace
+
+TEST(Ordering, NamesSortByCodeUnitOverTheWholePathCaseSensitively) {
+    ImageList list = named({"/x/a.jpg", "/x/sub/1.jpg", "/x/Z.jpg", "/x/B.jpg", "/x/C.jpg"});
+    uint32_t current = 0;
+    orderList(list, current, "", 0, 0);
+    // "/" lies between the upper-case and the lower-case letters.
+    EXPECT_EQ(pathsOf(list), (std::vector<std::string>{"/x/B.jpg", "/x/C.jpg", "/x/Z.jpg", "/x/a.jpg", "/x/sub/1.jpg"}));
+}
+
+TEST(Ordering, NonAsciiNamesSortAsUtf16CodeUnits) {
+    // U+FF21 (3 bytes in UTF-8) sorts after U+1F4F7 (4 bytes) in UTF-16, unlike in UTF-8 bytes;
+    // a byte that is not UTF-8 sorts as U+DC80..U+DCFF, after "é" (U+00E9).
+    const ImageEntry fullwidth{"/p/\xef\xbc\xa1.jpg"}, camera{"/p/\xf0\x9f\x93\xb7.jpg"};
+    EXPECT_TRUE(comesBeforeByName(camera, fullwidth));
+    EXPECT_FALSE(comesBeforeByName(fullwidth, camera));
+    const ImageEntry invalid{"/p/\xe9.jpg"}, accented{"/p/\xc3\xa9.jpg"};
+    EXPECT_TRUE(comesBeforeByName(accented, invalid));
+    EXPECT_TRUE(comesBeforeByName(ImageEntry{"/p/a"}, ImageEntry{"/p/a.jpg"}));
+    EXPECT_FALSE(comesBeforeByName(ImageEntry{"/p/a"}, ImageEntry{"/p/a"}));
+}
+
+TEST(Ordering, TimesSortAscendingAndReverseGivesTheNewestFirst) {
+    ImageList list{{"/b", 30, 1, 0}, {"/a", 10, 3, 0}, {"/c", 20, 2, 0}};
+    uint32_t current = 0;
+    orderList(list, current, "/c", 1, 1);  // reverse by created
+    EXPECT_EQ(pathsOf(list), (std::vector<std::string>{"/b", "/c", "/a"}));
+    EXPECT_EQ(current, 1u);
+    orderList(list, current, "/c", 0, 2);  // forward by modified
+    EXPECT_EQ(pathsOf(list), (std::vector<std::string>{"/b", "/c", "/a"}));
+    orderList(list, current, "/c", 1, 9);  // an unknown key keeps the order, reverse still applies
+    EXPECT_EQ(pathsOf(list), (std::vector<std::string>{"/a", "/c", "/b"}));
+}
+
+TEST(Ordering, AShuffleKeepsEveryEntryAndTheCurrentPictureIsFoundAgain) {
+    ImageList list;
+    for (int i = 0; i < 50; ++i) list.push_back({"/p/" + std::to_string(i)});
+    const ImageList before = list;
+    uint32_t current = 7;
+    std::srand(1);
+    orderList(list, current, "/p/7", 2, 0);
+    EXPECT_NE(pathsOf(list), pathsOf(before));
+    EXPECT_EQ(list[current].path, "/p/7");
+    ImageList sorted = list;
+    orderList(sorted, current, "", 0, 0);
+    ImageList expected = before;
+    orderList(expected, current, "", 0, 0);
+    EXPECT_EQ(pathsOf(sorted), pathsOf(expected));
+
+    const ImageList firstShuffle = list;
+    orderList(list, current, "/p/7", 2, 0);  // every shuffle gives a new order
+    EXPECT_NE(pathsOf(list), pathsOf(firstShuffle));
+
+    uint32_t kept = 3;
+    ImageList empty;
+    orderList(empty, kept, "/p/7", 0, 0);
+    EXPECT_EQ(kept, 3u);
+}

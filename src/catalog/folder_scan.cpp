@@ -2,6 +2,7 @@
 
 #include "catalog/file_info.h"
 #include "catalog/formats.h"
+#include "shell/shell_link.h"
 
 #include <cstdlib>
 #include <deque>
@@ -39,6 +40,7 @@ void scanFolders(const std::vector<std::string>& roots, const Settings& settings
     std::deque<std::string> queue;
     for (const std::string& root : roots) queue.push_back(withoutTrailingSlash(root));
     std::set<std::pair<uint64_t, uint64_t>> scanned;  // device and inode of every folder entered
+    const ShellLink shortcuts;
 
     while (!queue.empty()) {
         const std::string folder = std::move(queue.front());
@@ -58,6 +60,19 @@ void scanFolders(const std::vector<std::string>& roots, const Settings& settings
                 struct stat st {};
                 if (lstat(path.c_str(), &st) != 0) continue;
                 type = S_ISLNK(st.st_mode) ? DT_LNK : S_ISDIR(st.st_mode) ? DT_DIR : DT_REG;
+            }
+            // A shortcut is judged by its target as the shortcut records it.
+            LinkTarget target;
+            if (type != DT_DIR && isShortcut(name)) {
+                if (!shortcuts.readShortcut(path, target, false)) continue;
+                if (target.isFolder()) {
+                    if (settings.subfolders && (settings.hidden || !(target.attributes & 0x02)))
+                        queue.push_back(target.path);
+                } else if (const std::string_view extension = extensionOf(target.path);
+                           !extension.empty() && matchesFormat(extension, settings)) {
+                    list.push_back({path, target.created, target.modified, target.accessed});
+                }
+                continue;
             }
             const bool link = type == DT_LNK;
             bool directory = type == DT_DIR;

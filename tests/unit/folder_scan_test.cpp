@@ -1,6 +1,7 @@
 #include "catalog/file_info.h"
 #include "catalog/folder_scan.h"
 #include "catalog/formats.h"
+#include "shell/shell_link.h"
 #include "temp_dir.h"
 
 #include <algorithm>
@@ -115,4 +116,26 @@ TEST(FileInfo, TimesAreTicksSince1601) {
     EXPECT_EQ(info.size, 3u);
     EXPECT_FALSE(info.directory);
     EXPECT_FALSE(readFileInfo(dir.file("none"), info));
+}
+
+TEST(FolderScan, ShortcutsToPicturesAreListedUnderTheirOwnPathAndShortcutsToFoldersAreEntered) {
+    TempDir dir;
+    const std::string root = dir.file("root"), other = dir.file("other");
+    touch(root + "/a.jpg");
+    touch(other + "/o.png");
+    touch(dir.file("far/holiday.jpg"));
+    const ShellLink link;
+    ASSERT_TRUE(link.createShortcut(dir.file("far/holiday.jpg"), root + "/holiday.lnk"));
+    ASSERT_TRUE(link.createShortcut(other, root + "/other.lnk"));
+    ASSERT_TRUE(link.createShortcut(other, root + "/again.LNK"));
+    ASSERT_TRUE(link.createShortcut(root, other + "/back.lnk"));  // a loop back to the root
+    writeFile(root + "/damaged.lnk", "not a shortcut");
+
+    std::vector<std::string> found = scan({root});
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, (std::vector<std::string>{other + "/o.png", root + "/a.jpg", root + "/holiday.lnk"}));
+
+    Settings noJpg;
+    noJpg.jpg = false;
+    EXPECT_EQ(scan({root}, noJpg), (std::vector<std::string>{other + "/o.png"}));
 }

@@ -1,6 +1,6 @@
 #include "catalog/formats.h"
 
-#include <cctype>
+#include "config/text.h"
 
 namespace {
 
@@ -14,14 +14,6 @@ const Format formats[] = {
     {".jpg", &Settings::jpg}, {".jpeg", &Settings::jpg}, {".png", &Settings::png}, {".tif", &Settings::tif},
     {".tiff", &Settings::tif},
 };
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 }  // namespace
 

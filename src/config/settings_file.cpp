@@ -1,5 +1,6 @@
 #include "config/settings_file.h"
 
+#include "config/text.h"
 #include "config/utf16.h"
 
 #include <cctype>
@@ -15,14 +16,6 @@
 namespace {
 
 constexpr const char* lineEnd = "\r\n";
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 // The key and the value of a line split at "=", CR and LF, as strtok splits: runs of those
 // characters separate, and leading ones are skipped. Either is empty when missing.

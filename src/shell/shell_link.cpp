@@ -2,9 +2,9 @@
 
 #include "catalog/file_info.h"
 #include "catalog/formats.h"
+#include "config/text.h"
 #include "config/utf16.h"
 
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -99,10 +99,7 @@ bool readSymbolicLink(const std::string& path, LinkTarget& target) {
 }  // namespace
 
 bool isShortcut(const std::string& path) {
-    const std::string_view extension = extensionOf(path);
-    return extension.size() == 4 && std::tolower(static_cast<unsigned char>(extension[1])) == 'l' &&
-           std::tolower(static_cast<unsigned char>(extension[2])) == 'n' &&
-           std::tolower(static_cast<unsigned char>(extension[3])) == 'k';
+    return equalsIgnoringCase(extensionOf(path), ".lnk");
 }
 
 bool ShellLink::readShortcut(const std::string& shortcutPath, LinkTarget& target, bool resolve) const {

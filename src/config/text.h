@@ -1,0 +1,12 @@
+#pragma once
+#include <cctype>
+#include <string_view>
+
+// Equal but for the letter case of ASCII letters; other bytes must match exactly.
+inline bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include "catalog/image_entry.h"
+#include "catalog/scan_job.h"
 #include "config/settings.h"
 #include "display/canvas.h"
 #include "display/picture.h"
@@ -7,6 +8,7 @@
 
 #include <QFont>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -70,8 +72,21 @@ public:
     void applyCommandLine(const std::vector<std::string>& arguments);
 
     // Operations of other parts of the program that the start sequence and the command line use.
-    void startScan(const std::string& root);
-    void browseFolder();
+    // Rebuilds the list from the roots (or, without roots, from folderText), or adds to it when
+    // appending; with peek on, returns once the first folder with pictures is in. False, after
+    // saying "No images in" folderText, when the list is empty.
+    bool startScan(const std::string& folderText, bool append = false, const std::vector<std::string>& roots = {});
+    // Takes what the scan thread has handed over; at its end orders the list once more.
+    void onScanProgress();
+    bool scanRunning() const { return scanJob != nullptr; }
+    // Orders the list by the sort settings and finds the picture on show again.
+    void orderImages();
+    // Drops the current entry; currentIndex wraps to 0 past the end.
+    void removeCurrent();
+    // Lets the user choose the root folder (Shift held when it closes: add its pictures).
+    bool browseFolder();
+    // Scans the root folder again, on this thread, and shows the current picture.
+    void refresh();
     void setLayer(int32_t newLayer);
     void startWatcher(bool restart);
     void showCurrent(bool forward);
@@ -115,7 +130,7 @@ public:
     // --- Image list and position ---
     ImageList images;
     uint32_t currentIndex = 0;  // below images.size() whenever the list is not empty
-    bool scanRunning = false;
+    std::unique_ptr<ScanJob> scanJob;  // the peek scan while it runs
 
     // --- Display ---
     int32_t currentZoom = 0;      // percent; 0 = not yet fitted

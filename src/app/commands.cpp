@@ -3,6 +3,8 @@
 
 #include "platform/window_host.h"
 
+#include <algorithm>
+
 namespace {
 
 struct Command {
@@ -10,10 +12,92 @@ struct Command {
     void (*action)(AppState&);
 };
 
+// Sort: the setting changes at once; the list is re-ordered unless a scan runs (which orders
+// with the new setting itself).
+template <int32_t direction>
+void sortDirection(AppState& a) {
+    a.settings.sort = direction;
+    if (a.scanRunning()) return;
+    a.orderImages();
+    a.updateStatusBar();
+}
+
+template <int32_t key>
+void sortKey(AppState& a) {
+    a.settings.sortby = key;
+    if (a.scanRunning() || uint32_t(a.settings.sort) > 1) return;
+    a.orderImages();
+    a.updateStatusBar();
+}
+
+// A setting that changes which files the list holds: toggled, then the folder scanned again.
+template <bool Settings::*setting>
+void toggleAndRescan(AppState& a) {
+    if (a.scanRunning()) return;
+    a.settings.*setting = !(a.settings.*setting);
+    a.refresh();
+    if (a.settings.autorefresh) a.startWatcher(true);
+}
+
+// A format: toggled even while a scan runs; the rescan then does nothing.
+template <bool Settings::*format>
+void toggleFormat(AppState& a) {
+    a.settings.*format = !(a.settings.*format);
+    a.refresh();
+}
+
+template <bool Settings::*setting>
+void toggle(AppState& a) {
+    a.settings.*setting = !(a.settings.*setting);
+}
+
+void browse(AppState& a) {
+    if (a.scanRunning()) return;
+    a.stopSlideTimer(true);
+    if (a.browseFolder()) {
+        a.showCurrent(true);
+        if (a.settings.autorefresh) a.startWatcher(true);
+    }
+    a.resumeSlideTimer();
+}
+
+// The folder holding the current picture becomes the root.
+void currentFolder(AppState& a) {
+    if (a.images.empty() || a.scanRunning()) return;
+    const std::string& path = a.images[a.currentIndex].path;
+    a.settings.folder = path.substr(0, std::max<size_t>(path.rfind('/'), 1));
+    a.refresh();
+    if (a.settings.autorefresh) a.startWatcher(true);
+}
+
+using S = Settings;
+
 const Command commands[] = {
+    {1011, sortDirection<0>},  // Forward
+    {1012, sortDirection<1>},  // Reverse
+    {1013, sortDirection<2>},  // Random (Shuffle)
+    {1014, sortKey<0>},        // Name
+    {1015, sortKey<1>},        // Created
+    {1016, sortKey<2>},        // Modified
+    {1017, sortKey<3>},        // Accessed
+    {1101, browse},            // Browse...
+    {1102, currentFolder},     // Current
+    {1103, [](AppState& a) { a.refresh(); }},  // Refresh
+    {1111, toggleAndRescan<&S::subfolders>},   // Subfolders
+    {1112, toggleAndRescan<&S::hidden>},       // Hidden Folders
+    {1121, [](AppState& a) { if (!a.scanRunning()) toggle<&S::peek>(a); }},  // Peek
+    {1122, toggle<&S::peeksort>},    // ...sort
+    {1123, toggle<&S::peekcount>},   // ...count
+    {1151, toggleFormat<&S::bmp>},
+    {1152, toggleFormat<&S::emf>},
+    {1153, toggleFormat<&S::gif>},
+    {1154, toggleFormat<&S::ico>},
+    {1155, toggleFormat<&S::jpg>},
+    {1156, toggleFormat<&S::png>},
+    {1157, toggleFormat<&S::tif>},
     {1601, [](AppState& a) { a.saveSettings(); }},  // Save Now
-    {1602, [](AppState& a) { a.settings.savesettings = !a.settings.savesettings; }},  // Save on Exit
-    {1603, [](AppState& a) { a.settings.markexit = !a.settings.markexit; }},          // Mark on Exit
+    {1602, toggle<&S::savesettings>},  // Save on Exit
+    {1603, toggle<&S::markexit>},      // Mark on Exit
     {1705, [](AppState& a) {                                                          // Exit
          Message close{Msg::Close};
          a.mainWindow.send(close);

@@ -59,6 +59,7 @@ constexpr Route routes[] = {
     {Msg::HotKey, forward<[](AppState& a, Message& m) { a.onHotKey(m.value); }>, true},
     {Msg::TrayNotify, forward<[](AppState& a, Message& m) { a.onTrayNotify(m.value); }>, true},
     {Msg::ReopenMenu, forward<[](AppState& a, Message& m) { a.showContextMenu(m.x, m.y, m.value); }>, true},
+    {Msg::ScanProgress, forward<[](AppState& a, Message&) { a.onScanProgress(); }>, true},
     {Msg::RefreshStatus, forward<[](AppState& a, Message&) { a.updateStatusBar(); }>, true},
     {Msg::QuitRequest, forward<[](AppState& a, Message&) { a.mainWindow.destroyWindow(); }>, true},
 };

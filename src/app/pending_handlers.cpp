@@ -15,8 +15,6 @@ void AppState::onLButtonDown(int32_t, int32_t, int32_t) {}
 void AppState::onLButtonUp(int32_t, int32_t, int32_t) {}
 void AppState::onMouseWheel(int32_t) {}
 void AppState::onDropFiles(const std::vector<std::string>&) {}
-void AppState::startScan(const std::string&) {}
-void AppState::browseFolder() {}
 void AppState::setLayer(int32_t) {}
 void AppState::startWatcher(bool) {}
 void AppState::showCurrent(bool) {}

@@ -36,7 +36,8 @@ std::string_view linkTargetExtension(const std::string& path, std::string& resol
 
 }  // namespace
 
-void scanFolders(const std::vector<std::string>& roots, const Settings& settings, ImageList& list) {
+void scanFolders(const std::vector<std::string>& roots, const Settings& settings, ImageList& list,
+                 const std::function<bool()>& afterFolder) {
     std::deque<std::string> queue;
     for (const std::string& root : roots) queue.push_back(withoutTrailingSlash(root));
     std::set<std::pair<uint64_t, uint64_t>> scanned;  // device and inode of every folder entered
@@ -92,5 +93,6 @@ void scanFolders(const std::vector<std::string>& roots, const Settings& settings
             if (!link && !readFileInfo(path, info)) continue;  // vanished since the listing
             list.push_back({path, info.created, info.modified, info.accessed});
         }
+        if (afterFolder && !afterFolder()) return;
     }
 }

@@ -2,6 +2,7 @@
 #include "catalog/image_entry.h"
 #include "config/settings.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,4 +12,6 @@
 // on. A symbolic link counts as its target: a link to a picture is listed under its own path
 // with the target's times, a link to a folder is entered. Every folder is scanned once,
 // however many paths or links lead to it; folders that cannot be read add nothing.
-void scanFolders(const std::vector<std::string>& roots, const Settings& settings, ImageList& list);
+// afterFolder, when given, runs after each folder; the scan stops when it answers false.
+void scanFolders(const std::vector<std::string>& roots, const Settings& settings, ImageList& list,
+                 const std::function<bool()>& afterFolder = {});

@@ -1,6 +1,7 @@
 #include "catalog/ordering.h"
 
 #include "config/utf16.h"
+#include "shell/shell_link.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -46,6 +47,30 @@ void orderList(ImageList& list, uint32_t& currentIndex, const std::string& curre
         if (sortby >= 0 && sortby < 4) std::sort(list.begin(), list.end(), comparators[sortby]);
         if (sort == 1) std::reverse(list.begin(), list.end());
     }
-    const auto current = std::find_if(list.begin(), list.end(), [&](const ImageEntry& e) { return e.path == currentPath; });
-    if (current != list.end()) currentIndex = uint32_t(current - list.begin());
+    findCurrent(list, currentIndex, currentPath);
+}
+
+void findCurrent(const ImageList& list, uint32_t& currentIndex, const std::string& currentPath) {
+    const auto at = [&](const std::string& path) {
+        return std::find_if(list.begin(), list.end(), [&](const ImageEntry& e) { return e.path == path; });
+    };
+    if (auto found = at(currentPath); found != list.end()) {
+        currentIndex = uint32_t(found - list.begin());
+        return;
+    }
+    const ShellLink links;
+    LinkTarget target;
+    if (isShortcut(currentPath)) {
+        if (!links.readShortcut(currentPath, target, false)) return;
+        if (auto found = at(target.path); found != list.end()) currentIndex = uint32_t(found - list.begin());
+        return;
+    }
+    for (size_t i = 0; i < list.size(); ++i) {
+        LinkTarget candidate;  // fresh for each: a damaged shortcut never matches an earlier target
+        if (isShortcut(list[i].path) && links.readShortcut(list[i].path, candidate, false) &&
+            candidate.path == currentPath) {
+            currentIndex = uint32_t(i);
+            return;
+        }
+    }
 }

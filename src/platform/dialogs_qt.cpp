@@ -1,6 +1,8 @@
 #include "platform/dialogs.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 
 MessageAnswer messageBox(WindowHost*, const std::string& text, const std::string& title, MessageIcon icon,
@@ -19,3 +21,11 @@ MessageAnswer messageBox(WindowHost*, const std::string& text, const std::string
     default: return MessageAnswer::Cancel;
     }
 }
+
+std::string chooseFolder(const std::string& title, const std::string& startFolder) {
+    const QString chosen = QFileDialog::getExistingDirectory(QApplication::activeWindow(), QString::fromStdString(title),
+                                                             QFile::decodeName(startFolder.c_str()));
+    return chosen.isEmpty() ? std::string() : QFile::encodeName(chosen).toStdString();
+}
+
+bool shiftKeyHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier; }

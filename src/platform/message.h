@@ -28,6 +28,7 @@ enum class Msg {
     HotKey,         // value: hot key id
     TrayNotify,     // value: the mouse message on the tray icon
     ReopenMenu,     // x, y, value: re-open the popup menu at x, y with sub-menu index value
+    ScanProgress,   // the scan thread has handed over pictures, or has ended
     RefreshStatus,  // the peek scan has finished: refresh the status bar
     QuitRequest,    // another copy of the program asks this one to quit
 };

@@ -6,7 +6,12 @@
 #include "resources/dialog_templates.h"
 #include "temp_dir.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QImage>
+#include <QMessageBox>
 #include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -18,6 +23,7 @@ class AppFixture : public testing::Test {
 protected:
     void SetUp() override {
         setenv("VIMBLE_HOME", home.path().c_str(), 1);
+        savePicture(home.file("start.png"), 4, 4);  // the folder the program starts in is not empty
         previousDirectory = std::filesystem::current_path();
         std::filesystem::current_path(home.path());
         const DialogTemplate& main = dialogTemplate(1000);
@@ -32,7 +38,9 @@ protected:
         window.reset();
         std::filesystem::current_path(previousDirectory);
         unsetenv("VIMBLE_HOME");
-        drainEvents();  // the quit posted by the destruction must not end a later test's loop
+        // The quit that destruction posts must not reach a later test: a quit leaves Qt's
+        // "quit now" mark set, which ends every modal loop at once until an exec clears it.
+        runUntilQuit(50);
     }
 
     bool send(Msg id, int32_t value = 0) {
@@ -40,10 +48,12 @@ protected:
         return window->send(message);
     }
 
-    // Builds the application and lets the window system map and expose its window.
+    // Builds the application, lets the window system map and expose its window and lets the
+    // start-up scan finish.
     AppState& startApp() {
         send(Msg::InitDialog);
         drainEvents();
+        EXPECT_TRUE(waitUntil([] { return !appGlobals.app || !appGlobals.app->scanRunning(); }));
         return *appGlobals.app;
     }
 
@@ -59,7 +69,41 @@ protected:
     // Delivers what is queued; a queued quit finds no loop running and does nothing.
     static void drainEvents() { QCoreApplication::processEvents(); }
 
+    // Delivers events until the condition holds or the time is up; answers the condition.
+    template <typename Condition>
+    static bool waitUntil(Condition condition, int milliseconds = 10000) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!condition() && clock.elapsed() < milliseconds) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            QThread::msleep(2);
+        }
+        return condition();
+    }
+
+    static void savePicture(const std::string& path, int width, int height) {
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        QImage picture(width, height, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        picture.save(QString::fromStdString(path));
+    }
+
+    // Answers the next message box with its default button; its text lands in messageText.
+    void answerNextMessage() {
+        messagePoll.disconnect();
+        QObject::connect(&messagePoll, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                messageText = box->text().toStdString();
+                messagePoll.stop();
+                box->accept();
+            }
+        });
+        messagePoll.start(10);
+    }
+
     TempDir home;
+    std::string messageText;
+    QTimer messagePoll;
     std::filesystem::path previousDirectory;
     std::unique_ptr<WindowHost> window;
 };

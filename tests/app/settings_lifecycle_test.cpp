@@ -9,8 +9,8 @@ std::string savedText(const AppState& app) { return textOfUtf16File(readFile(app
 
 TEST_F(SettingsLifecycle, TheCommandLineOverridesTheFileAndTheLastPathCounts) {
     writeFile(home.file("vimble.ini"), utf16File("[Slideshow]\r\nslide=TRUE\r\ntimer=7000\r\n"));
-    std::filesystem::create_directory(home.file("first"));
-    std::filesystem::create_directory(home.file("second"));
+    savePicture(home.file("first/1.png"), 2, 2);
+    savePicture(home.file("second/2.png"), 2, 2);
     appGlobals.arguments = {"vimble", "-noslide", home.file("first"), "-sortreverse", home.file("second")};
     AppState& app = startApp();
     EXPECT_FALSE(app.settings.slide);

@@ -31,7 +31,10 @@ wait_for_window() {
                 start_vimble "${VIMBLE_ARGS[@]}"
                 continue
             fi
-            fail "the program ended before its window appeared: $(cat "$E2E_HOME/stderr")"
+            local code=0
+            wait "$VIMBLE_PID" || code=$?
+            VIMBLE_PID=""
+            fail "the program ended (exit code $code) before its window appeared: $(cat "$E2E_HOME/stderr")"
         fi
         sleep 0.1
     done

@@ -1,0 +1,87 @@
+#include "app_fixture.h"
+#include "catalog/folder_scan.h"
+#include "catalog/ordering.h"
+
+#include <algorithm>
+
+using Scanning = AppFixture;
+
+namespace {
+std::vector<std::string> sortedPaths(const ImageList& list) {
+    std::vector<std::string> paths;
+    for (const ImageEntry& e : list) paths.push_back(e.path);
+    std::sort(paths.begin(), paths.end());
+    return paths;
+}
+}  // namespace
+
+TEST_F(Scanning, StartUpListsThePicturesOfTheFolderItStartsIn) {
+    AppState& app = startApp();
+    ASSERT_EQ(app.images.size(), 1u);
+    EXPECT_EQ(app.images[0].path, home.file("start.png"));
+}
+
+TEST_F(Scanning, APeekScanReturnsAfterTheFirstFolderAndHandsOverTheRestInOrder) {
+    AppState& app = startApp();
+    const std::string root = home.file("tree");
+    for (int level = 0; level < 30; ++level) {
+        std::string folder = root;
+        for (int i = 0; i < level; ++i) folder += "/d" + std::to_string(i);
+        for (int i = 0; i < 20; ++i) savePicture(folder + "/p" + std::to_string(i) + ".png", 2, 2);
+    }
+    app.settings.peek = true;
+    ASSERT_TRUE(app.startScan(root));
+    EXPECT_GE(app.images.size(), 20u);
+    EXPECT_TRUE(std::is_sorted(app.images.begin(), app.images.end(), comesBeforeByName));
+    EXPECT_TRUE(waitUntil([&] { return !app.scanRunning(); }));
+    ImageList expected;
+    scanFolders({root}, app.settings, expected);
+    EXPECT_EQ(sortedPaths(app.images), sortedPaths(expected));
+    EXPECT_EQ(app.images.size(), 600u);
+    EXPECT_TRUE(std::is_sorted(app.images.begin(), app.images.end(), comesBeforeByName));
+}
+
+TEST_F(Scanning, AFolderWithoutPicturesSaysSoAndLeavesTheListEmpty) {
+    AppState& app = startApp();
+    std::filesystem::create_directory(home.file("empty"));
+    for (bool peek : {false, true}) {
+        app.settings.peek = peek;
+        answerNextMessage();
+        EXPECT_FALSE(app.startScan(home.file("empty")));
+        EXPECT_EQ(messageText, "No images in " + home.file("empty"));
+        EXPECT_TRUE(app.images.empty());
+        EXPECT_FALSE(app.scanRunning());
+    }
+}
+
+TEST_F(Scanning, RefreshAndTheSortCommandsKeepThePictureOnShow) {
+    AppState& app = startApp();
+    for (const char* name : {"b.png", "A.png", "c.png", "sub/d.png"}) savePicture(home.file(name), 2, 2);
+    send(Msg::Command, 1103);  // Refresh
+    ASSERT_EQ(app.images.size(), 5u);
+    EXPECT_EQ(app.images[0].path, home.file("A.png"));
+    app.currentPath = home.file("c.png");
+    for (int command : {1012, 1013, 1013, 1011, 1016}) {
+        send(Msg::Command, command);
+        EXPECT_EQ(app.images[app.currentIndex].path, home.file("c.png")) << command;
+    }
+    send(Msg::Command, 1111);  // no subfolders
+    EXPECT_EQ(app.images.size(), 4u);
+    answerNextMessage();
+    send(Msg::Command, 1156);  // no PNG: nothing left
+    EXPECT_TRUE(app.images.empty());
+    EXPECT_EQ(messageText, "No images in " + home.path());
+}
+
+TEST_F(Scanning, RemovingTheLastEntryWrapsToTheFirst) {
+    AppState& app = startApp();
+    savePicture(home.file("z.png"), 2, 2);
+    send(Msg::Command, 1103);
+    ASSERT_EQ(app.images.size(), 2u);
+    app.currentIndex = 1;
+    app.removeCurrent();
+    EXPECT_EQ(app.currentIndex, 0u);
+    app.removeCurrent();
+    EXPECT_TRUE(app.images.empty());
+    EXPECT_EQ(app.currentIndex, 0u);
+}

@@ -1,7 +1,18 @@
 #!/usr/bin/env bash
 # Builds Vimble when needed and runs every test: unit, app (Qt offscreen) and end-to-end on a
 # private Xvfb server. Exits non-zero on any failure.
+#   scripts/test.sh --tsan   builds the unit tests with ThreadSanitizer in build-tsan/ and runs them
 source "$(dirname "$0")/setup.sh"
+
+if [ "${1:-}" = --tsan ]; then
+    shift
+    vimble_install_missing "${vimble_packages[@]}"
+    cmake -S "$VIMBLE_ROOT" -B "$VIMBLE_ROOT/build-tsan" -DVIMBLE_TSAN=ON -DVIMBLE_BENCH=OFF >/dev/null
+    cmake --build "$VIMBLE_ROOT/build-tsan" --target vimble_unit_tests -j "$(nproc)"
+    cd "$VIMBLE_ROOT/build-tsan"
+    TSAN_OPTIONS="halt_on_error=1" exec ctest -L unit --output-on-failure -j "$(nproc)" "$@"
+fi
+
 vimble_build
 
 # A free display number: no lock file and no socket.

@@ -1,0 +1,53 @@
+#include "catalog/folder_scan.h"
+#include "catalog/scan_job.h"
+#include "temp_dir.h"
+
+#include <atomic>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+void makeTree(const std::string& root, int levels, int perFolder) {
+    std::string folder = root;
+    for (int level = 0; level < levels; ++level, folder += "/d" + std::to_string(level)) {
+        std::filesystem::create_directories(folder);
+        for (int i = 0; i < perFolder; ++i) writeFile(folder + "/p" + std::to_string(i) + ".jpg", "x");
+    }
+}
+}  // namespace
+
+TEST(ScanJob, HandsOverEveryPictureOnceAndSaysWhenItHasEnded) {
+    TempDir dir;
+    makeTree(dir.file("tree"), 40, 10);
+    std::atomic<int> handOvers = 0;
+    ScanJob job({dir.file("tree")}, Settings(), [&] { ++handOvers; });
+    job.waitForFirstBatch();
+    ImageList list;
+    bool ended = job.takeBatch(list);
+    EXPECT_TRUE(list.size() >= 10 || ended);  // the first folder is in, or the scan is over
+    while (!ended) ended = job.takeBatch(list);
+    EXPECT_EQ(list.size(), 400u);
+    ImageList direct;
+    scanFolders({dir.file("tree")}, Settings(), direct);
+    EXPECT_EQ(list.size(), direct.size());
+    EXPECT_GE(handOvers.load(), 2);  // at least one batch and the end
+    EXPECT_TRUE(job.takeBatch(list));
+    EXPECT_EQ(list.size(), 400u);
+}
+
+TEST(ScanJob, AnEmptyTreeEndsTheWaitAndStoppingMidwayIsClean) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("empty"));
+    {
+        ScanJob job({dir.file("empty")}, Settings(), [] {});
+        job.waitForFirstBatch();
+        ImageList list;
+        while (!job.takeBatch(list)) {
+        }
+        EXPECT_TRUE(list.empty());
+    }
+    makeTree(dir.file("big"), 200, 5);
+    ScanJob stopped({dir.file("big")}, Settings(), [] {});
+    stopped.waitForFirstBatch();
+    // Destroying the job stops the thread at the next folder and joins it.
+}

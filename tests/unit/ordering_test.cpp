@@ -1,4 +1,6 @@
 #include "catalog/ordering.h"
+#include "shell/shell_link.h"
+#include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -70,4 +72,29 @@ TEST(Ordering, AShuffleKeepsEveryEntryAndTheCurrentPictureIsFoundAgain) {
     ImageList empty;
     orderList(empty, kept, "/p/7", 0, 0);
     EXPECT_EQ(kept, 3u);
+}
+
+TEST(Ordering, ThePictureOnShowIsFoundAgainThroughShortcuts) {
+    TempDir dir;
+    writeFile(dir.file("a.jpg"), "x");
+    writeFile(dir.file("b.jpg"), "x");
+    const ShellLink link;
+    ASSERT_TRUE(link.createShortcut(dir.file("b.jpg"), dir.file("to-b.lnk")));
+    writeFile(dir.file("damaged.lnk"), "not a shortcut");
+
+    // Shown through a shortcut that the list no longer holds: the entry of its target.
+    ImageList list{{dir.file("a.jpg")}, {dir.file("b.jpg")}};
+    uint32_t current = 0;
+    findCurrent(list, current, dir.file("to-b.lnk"));
+    EXPECT_EQ(current, 1u);
+
+    // Shown as a file that the list now holds through a shortcut: that shortcut's entry.
+    list = {{dir.file("damaged.lnk")}, {dir.file("a.jpg")}, {dir.file("to-b.lnk")}};
+    current = 0;
+    findCurrent(list, current, dir.file("b.jpg"));
+    EXPECT_EQ(current, 2u);
+
+    current = 1;
+    findCurrent(list, current, dir.file("gone.jpg"));
+    EXPECT_EQ(current, 1u);
 }

@@ -72,17 +72,6 @@ TEST_F(Lifecycle, MessagesBeforeTheApplicationExistsDoNothing) {
     EXPECT_NE(appGlobals.app, nullptr);
 }
 
-TEST_F(Lifecycle, MinimiseAndSizeMoveLeaveTheWindowToTheSystemOrMarkTheDrag) {
-    AppState& app = startApp();
-    EXPECT_FALSE(send(Msg::Minimize));  // not handled: the window then minimises
-    EXPECT_FALSE(send(Msg::Restore));
-    EXPECT_TRUE(send(Msg::ScreenSave));  // swallowed
-    send(Msg::EnterSizeMove);
-    EXPECT_TRUE(app.inSizeMove);
-    send(Msg::ExitSizeMove);
-    EXPECT_FALSE(app.inSizeMove);
-}
-
 TEST_F(Lifecycle, StartPullsASavedWindowBackOntoTheScreenWhenNotWrapping) {
     AppState& app = startApp();
     app.settings.wrap = false;

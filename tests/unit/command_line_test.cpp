@@ -55,16 +55,6 @@ TEST(CommandLine, CentringAndRoamingSwitchEachOtherOff) {
     EXPECT_TRUE(applyAll({"-roam", "-noautocenter", "-noroam"}).autocenter == false);
 }
 
-TEST(CommandLine, ActingSwitchesNameWhatIsLeftToDo) {
-    Settings s;
-    EXPECT_EQ(applySwitch(s, "-preset3").action, SwitchAction::Preset);
-    EXPECT_EQ(applySwitch(s, "-preset3").preset, 3);
-    EXPECT_EQ(applySwitch(s, "-center").action, SwitchAction::Center);
-    EXPECT_EQ(applySwitch(s, "-tilewall").action, SwitchAction::TileWall);
-    EXPECT_EQ(applySwitch(s, "-clearwall").action, SwitchAction::ClearWall);
-    EXPECT_EQ(applySwitch(s, "-noslide").action, SwitchAction::None);
-}
-
 TEST(CommandLine, APathNamesTheRootFolderOrAPictureAndItsFolder) {
     TempDir dir;
     const std::string picture = dir.file("caf\xe9 \xff.jpg");  // a name that is not UTF-8

@@ -1,8 +1,63 @@
 #pragma once
-#include <cstdint>
+#include "platform/rect.h"
 
-// The decoded picture on show.
-struct Picture {
-    // Scaling quality, as the zoomquality setting gives it: 0 bilinear, 2 smooth, 7 best.
-    int32_t interpolation = 0;
+#include <QImage>
+#include <cstdint>
+#include <string>
+
+// The displayed size of a w x h picture in a W x H frame: zoom > 0 scales by zoom percent;
+// zoom 0 (or below) fits by the flags, stretch enlarging to cover the frame, squeeze reducing
+// to fit inside it, and shrink (without squeeze) reducing a picture that overflows both ways
+// to the smallest size that still covers the frame. Every step truncates toward zero.
+void fitPictureSize(int32_t w, int32_t h, int32_t frameWidth, int32_t frameHeight, int32_t zoom, bool squeeze,
+                    bool shrink, bool stretch, int32_t& outWidth, int32_t& outHeight);
+
+// Where a w x h picture goes in a W x H frame by layout: 0 centred, 1 top left, 2 top right,
+// 3 bottom left, 4 bottom right, 5 roaming (two rand() draws, x first), others top left.
+// Negative positions become 0.
+void placeInFrame(int32_t layout, int32_t frameWidth, int32_t frameHeight, int32_t w, int32_t h, int32_t& x,
+                  int32_t& y);
+
+// The decoded picture on show, with the size and position it was last laid out at.
+class Picture {
+public:
+    enum Format { Bmp = 0, Jpeg = 1 };
+    enum Status { Ok = 0, NoImage = 1, SaveFailed = 7 };
+
+    // Decodes the file (a path of any bytes); a picture that fails or has a zero side leaves
+    // no image.
+    void load(const std::string& path);
+    void loadBitmap(const QImage& bitmap);
+    void release();
+    bool isLoaded() const { return !image_.isNull(); }
+    // The picture's own size, 0 x 0 without one.
+    int32_t imageWidth() const { return image_.width(); }
+    int32_t imageHeight() const { return image_.height(); }
+
+    // 1, 2, 3: turn 90, 180, 270 degrees clockwise; 4: mirror left to right.
+    void rotateFlip(int type);
+    void fitSize(int32_t& outWidth, int32_t& outHeight, const Rect& frame, int32_t zoom, bool squeeze, bool shrink,
+                 bool stretch) const;
+    // Fits, places and draws the picture into target; answers the zoom in percent it is shown
+    // at (0 without a picture).
+    int32_t placeAndDraw(const Rect& frame, QImage& target, int32_t zoom, bool squeeze, bool shrink, bool stretch,
+                         int32_t layout);
+    // Draws the picture at (0, 0) scaled to w x h.
+    void drawScaled(QImage& target, int32_t w, int32_t h) const { drawAt(target, 0, 0, w, h); }
+    // Writes the picture scaled to w x h (always at the best quality) as BMP or JPEG.
+    Status save(const std::string& path, Format format, int32_t w, int32_t h) const;
+    // The colour depth of the file's own pixels: 1, 4, 8, 16, 24, 32, 48, 64, or 0 when unknown.
+    int bitsPerPixel() const { return bitsPerPixel_; }
+
+    int32_t width = 0;   // as last laid out
+    int32_t height = 0;
+    int32_t x = 0;       // in its frame, as last laid out
+    int32_t y = 0;
+    int32_t interpolation = 0;  // the zoomquality setting: 0 bilinear, 2 smooth, 7 best
+
+private:
+    void drawAt(QImage& target, int32_t left, int32_t top, int32_t w, int32_t h) const;
+
+    QImage image_;
+    int bitsPerPixel_ = 0;
 };

@@ -1,0 +1,207 @@
+#include "display/picture.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <QTransform>
+#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// Real photos reach 200 megapixels (800 MiB as RGB32); a header that claims more is refused.
+constexpr int allocationLimitMiB = 1024;
+
+int depthOf(QImage::Format format) {
+    switch (format) {
+    case QImage::Format_Mono:
+    case QImage::Format_MonoLSB: return 1;
+    case QImage::Format_Indexed8:
+    case QImage::Format_Grayscale8:
+    case QImage::Format_Alpha8: return 8;
+    case QImage::Format_RGB16:
+    case QImage::Format_RGB555:
+    case QImage::Format_RGB444:
+    case QImage::Format_ARGB4444_Premultiplied:
+    case QImage::Format_Grayscale16: return 16;
+    case QImage::Format_RGB888:
+    case QImage::Format_BGR888: return 24;
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+    case QImage::Format_RGBX8888:
+    case QImage::Format_RGBA8888:
+    case QImage::Format_RGBA8888_Premultiplied: return 32;
+    case QImage::Format_RGBX64:
+    case QImage::Format_RGBA64:
+    case QImage::Format_RGBA64_Premultiplied: return 64;
+    default: return 0;
+    }
+}
+
+uint32_t bigEndian(const QByteArray& b, qsizetype at, int bytes) {
+    uint32_t v = 0;
+    for (int i = 0; i < bytes; ++i) v = v << 8 | uint8_t(b[at + i]);
+    return v;
+}
+
+// The depth the file stores, read from its header where the decoder widens it (a 24-bit BMP
+// or PNG decodes to 32 bits, a GIF is always indexed); -1 when the header does not tell.
+int storedDepth(const QByteArray& head) {
+    const auto starts = [&](const char* magic, qsizetype length) { return head.startsWith(QByteArray(magic, length)); };
+    if (starts("BM", 2) && head.size() >= 30) return uint8_t(head[28]) | uint8_t(head[29]) << 8;
+    if (starts("GIF8", 4)) return 8;
+    if (starts("\x89PNG", 4) && head.size() >= 26) {
+        static const int channels[] = {1, 0, 3, 1, 2, 0, 4};  // by colour type
+        const int type = uint8_t(head[25]);
+        const int bits = uint8_t(head[24]);
+        return type <= 6 && channels[type] ? (type == 3 ? bits : bits * channels[type]) : -1;
+    }
+    if (starts("\xff\xd8", 2)) {
+        // The frame header (SOF0..SOF15 but DHT, JPG, DAC) gives the component count; four
+        // components (CMYK) have no depth of ours.
+        for (qsizetype at = 2; at + 9 < head.size();) {
+            if (uint8_t(head[at]) != 0xff) return -1;
+            const int marker = uint8_t(head[at + 1]);
+            if (marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc) {
+                const int components = uint8_t(head[at + 9]);
+                return components == 1 ? 8 : components == 3 ? 24 : 0;
+            }
+            at += 2 + qsizetype(bigEndian(head, at + 2, 2));
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
+void fitPictureSize(int32_t w, int32_t h, int32_t frameWidth, int32_t frameHeight, int32_t zoom, bool squeeze,
+                    bool shrink, bool stretch, int32_t& outWidth, int32_t& outHeight) {
+    outWidth = w;
+    outHeight = h;
+    if (zoom > 0) {
+        outWidth = int32_t(int64_t(w) * zoom / 100);
+        outHeight = int32_t(int64_t(h) * zoom / 100);
+        return;
+    }
+    if (h == 0) return;
+    const double ratio = double(w) / double(h);
+    int32_t& ow = outWidth;
+    int32_t& oh = outHeight;
+    const int32_t W = frameWidth, H = frameHeight;
+    if (stretch && (ow < W || oh < H)) {
+        if (oh < H) oh = H, ow = int32_t(H * ratio);
+        if (ow < W) ow = W, oh = int32_t(W / ratio);
+    }
+    if (squeeze) {
+        if (oh > H) oh = H, ow = int32_t(H * ratio);
+        if (ow > W) ow = W, oh = int32_t(W / ratio);
+    } else if (shrink && ow > W && oh > H) {
+        oh = H, ow = int32_t(H * ratio);
+        if (ow < W) ow = W, oh = int32_t(W / ratio);
+    }
+}
+
+void placeInFrame(int32_t layout, int32_t frameWidth, int32_t frameHeight, int32_t w, int32_t h, int32_t& x,
+                  int32_t& y) {
+    const int32_t W = frameWidth, H = frameHeight;
+    switch (layout) {
+    case 0: x = (W - w) / 2, y = (H - h) / 2; break;
+    case 2: x = W - w, y = 0; break;
+    case 3: x = 0, y = H - h; break;
+    case 4: x = W - w, y = H - h; break;
+    case 5:
+        x = W > w ? std::rand() % (W - w) : 0;
+        y = H > h ? std::rand() % (H - h) : 0;
+        break;
+    default: x = 0, y = 0; break;
+    }
+    x = std::max(x, 0);
+    y = std::max(y, 0);
+}
+
+void Picture::load(const std::string& path) {
+    release();
+    QImageReader::setAllocationLimit(allocationLimitMiB);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return;
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return;
+    }
+    const int stored = storedDepth(file.peek(65536));
+    QImageReader reader(&file);
+    reader.setAutoTransform(false);
+    const int depth = stored >= 0 ? stored : depthOf(reader.imageFormat());
+    QImage decoded = reader.read();
+    if (decoded.isNull() || decoded.width() == 0 || decoded.height() == 0) return;
+    image_ = std::move(decoded);
+    bitsPerPixel_ = depth;
+}
+
+void Picture::loadBitmap(const QImage& bitmap) {
+    release();
+    if (bitmap.isNull() || bitmap.width() == 0 || bitmap.height() == 0) return;
+    image_ = bitmap;
+    bitsPerPixel_ = depthOf(bitmap.format());
+}
+
+void Picture::release() {
+    image_ = QImage();
+    bitsPerPixel_ = 0;
+}
+
+void Picture::rotateFlip(int type) {
+    if (image_.isNull()) return;
+    if (type >= 1 && type <= 3) image_ = image_.transformed(QTransform().rotate(90.0 * type));
+    else if (type == 4) image_ = image_.mirrored(true, false);
+}
+
+void Picture::fitSize(int32_t& outWidth, int32_t& outHeight, const Rect& frame, int32_t zoom, bool squeeze,
+                      bool shrink, bool stretch) const {
+    if (image_.isNull()) return;
+    fitPictureSize(image_.width(), image_.height(), frame.width(), frame.height(), zoom, squeeze, shrink, stretch,
+                   outWidth, outHeight);
+}
+
+int32_t Picture::placeAndDraw(const Rect& frame, QImage& target, int32_t zoom, bool squeeze, bool shrink,
+                              bool stretch, int32_t layout) {
+    if (image_.isNull()) return 0;
+    fitSize(width, height, frame, zoom, squeeze, shrink, stretch);
+    const int32_t shown = zoom == 0 ? int32_t(uint32_t(width) * 100u / uint32_t(image_.width())) : zoom;
+    placeInFrame(layout, frame.width(), frame.height(), width, height, x, y);
+    drawAt(target, x, y, width, height);
+    return shown;
+}
+
+void Picture::drawAt(QImage& target, int32_t left, int32_t top, int32_t w, int32_t h) const {
+    if (image_.isNull() || w <= 0 || h <= 0 || target.isNull()) return;
+    QPainter painter(&target);
+    if (w == image_.width() && h == image_.height()) {
+        painter.drawImage(left, top, image_);
+    } else if (interpolation == 0) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);  // bilinear
+        painter.drawImage(QRect(left, top, w, h), image_);
+    } else {
+        // Smooth: every source pixel counts (area averaging when reducing).
+        painter.drawImage(left, top, image_.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    }
+}
+
+Picture::Status Picture::save(const std::string& path, Format format, int32_t w, int32_t h) const {
+    if (image_.isNull()) return NoImage;
+    if (w <= 0 || h <= 0) return SaveFailed;
+    const QImage scaled = image_.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                              .convertToFormat(QImage::Format_RGB32);
+    QFile file;
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0 || !file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0) ::close(fd);
+        return SaveFailed;
+    }
+    QImageWriter writer(&file, format == Bmp ? "bmp" : "jpeg");
+    return writer.write(scaled) ? Ok : SaveFailed;
+}

@@ -1,0 +1,144 @@
+#include "display/picture.h"
+#include "temp_dir.h"
+
+#include <QImage>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+struct Size {
+    int32_t w, h;
+    bool operator==(const Size&) const = default;
+};
+Size fit(int32_t w, int32_t h, int32_t W, int32_t H, int32_t zoom, bool squeeze, bool shrink, bool stretch) {
+    Size out{};
+    fitPictureSize(w, h, W, H, zoom, squeeze, shrink, stretch, out.w, out.h);
+    return out;
+}
+std::ostream& operator<<(std::ostream& os, const Size& s) { return os << s.w << "x" << s.h; }
+
+std::string savedPicture(const TempDir& dir, const char* name, QImage::Format format, int w, int h) {
+    QImage picture(w, h, format);
+    if (format == QImage::Format_Indexed8) picture.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    picture.fill(0);
+    const std::string path = dir.file(name);
+    EXPECT_TRUE(picture.save(QString::fromStdString(path)));
+    return path;
+}
+}  // namespace
+
+TEST(PictureFit, ZoomScalesByPercentAndTruncates) {
+    EXPECT_EQ(fit(801, 601, 100, 100, 50, true, true, true), (Size{400, 300}));
+    EXPECT_EQ(fit(801, 601, 100, 100, 0, false, false, false), (Size{801, 601}));
+}
+
+TEST(PictureFit, SqueezeShrinkAndStretchFitAsTheyAreMeant) {
+    EXPECT_EQ(fit(4000, 1000, 1000, 800, 0, true, false, false), (Size{1000, 250}));
+    EXPECT_EQ(fit(1200, 500, 1000, 800, 0, false, true, false), (Size{1200, 500}));   // not over both ways
+    EXPECT_EQ(fit(2000, 1000, 1000, 800, 0, false, true, false), (Size{1600, 800}));  // still covers
+    EXPECT_EQ(fit(500, 400, 1000, 600, 0, false, false, true), (Size{1000, 800}));
+    EXPECT_EQ(fit(500, 400, 1000, 600, 0, true, false, true), (Size{750, 600}));      // exactly inside
+    EXPECT_EQ(fit(1, 5000, 1000, 800, 0, true, true, false), (Size{0, 800}));         // truncates to nothing
+}
+
+TEST(PictureFit, PlacementFollowsTheAnchorAndNeverGoesNegative) {
+    int32_t x = -1, y = -1;
+    placeInFrame(0, 1000, 800, 1200, 500, x, y);
+    EXPECT_EQ(x, 0);  // -100 clamped
+    EXPECT_EQ(y, 150);
+    placeInFrame(4, 1000, 800, 200, 100, x, y);
+    EXPECT_EQ(x, 800);
+    EXPECT_EQ(y, 700);
+    placeInFrame(7, 1000, 800, 200, 100, x, y);
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(y, 0);
+    for (int i = 0; i < 20; ++i) {
+        placeInFrame(5, 1000, 800, 1000, 100, x, y);
+        EXPECT_EQ(x, 0);  // as wide as the frame: no room to roam
+        EXPECT_GE(y, 0);
+        EXPECT_LT(y, 700);
+    }
+}
+
+TEST(Picture, LoadsAnyFileNameAndReportsTheFilesOwnDepth) {
+    TempDir dir;
+    Picture picture;
+    const std::string odd = dir.file("caf\xe9 \xff.png");  // a name that is not UTF-8
+    std::filesystem::rename(savedPicture(dir, "plain.png", QImage::Format_ARGB32, 30, 20), odd);
+    picture.load(odd);
+    ASSERT_TRUE(picture.isLoaded());
+    EXPECT_EQ(picture.imageWidth(), 30);
+    EXPECT_EQ(picture.bitsPerPixel(), 32);
+    picture.load(savedPicture(dir, "indexed.png", QImage::Format_Indexed8, 8, 8));
+    EXPECT_EQ(picture.bitsPerPixel(), 8);
+    picture.load(savedPicture(dir, "photo.jpg", QImage::Format_RGB32, 8, 8));
+    EXPECT_EQ(picture.bitsPerPixel(), 24);
+    picture.rotateFlip(1);
+    EXPECT_EQ(picture.imageWidth(), 8);
+    picture.load(savedPicture(dir, "wide.png", QImage::Format_RGB32, 40, 10));
+    picture.rotateFlip(3);
+    EXPECT_EQ(picture.imageWidth(), 10);
+    EXPECT_EQ(picture.imageHeight(), 40);
+}
+
+TEST(Picture, UnreadableFilesLeaveNoPicture) {
+    TempDir dir;
+    writeFile(dir.file("empty.jpg"), "");
+    writeFile(dir.file("text.jpg"), "This is a text file named like a picture.\n");
+    const std::string png = readFile(savedPicture(dir, "whole.png", QImage::Format_RGB32, 64, 64));
+    writeFile(dir.file("cut.png"), png.substr(0, 40));
+    // A BMP header that claims 100000 x 100000 pixels (40 GB): refused, not allocated.
+    std::string huge = readFile(savedPicture(dir, "small.bmp", QImage::Format_RGB32, 4, 4));
+    huge.replace(18, 8, std::string("\xa0\x86\x01\x00\xa0\x86\x01\x00", 8));
+    writeFile(dir.file("huge.bmp"), huge);
+    Picture picture;
+    for (const char* name : {"empty.jpg", "text.jpg", "cut.png", "huge.bmp", "missing.png"}) {
+        picture.load(savedPicture(dir, "good.png", QImage::Format_RGB32, 4, 4));
+        picture.load(dir.file(name));
+        EXPECT_FALSE(picture.isLoaded()) << name;
+    }
+}
+
+TEST(Picture, PlaceAndDrawReturnsTheZoomShownAndDrawsWhereItSays) {
+    TempDir dir;
+    QImage source(200, 100, QImage::Format_RGB32);
+    source.fill(Qt::red);
+    Picture picture;
+    picture.loadBitmap(source);
+    QImage frame(100, 100, QImage::Format_RGB32);
+    frame.fill(Qt::black);
+    EXPECT_EQ(picture.placeAndDraw({0, 0, 100, 100}, frame, 0, true, true, false, 0), 50);
+    EXPECT_EQ(picture.width, 100);
+    EXPECT_EQ(picture.height, 50);
+    EXPECT_EQ(picture.y, 25);
+    EXPECT_EQ(frame.pixel(50, 50), qRgb(255, 0, 0));
+    EXPECT_EQ(frame.pixel(50, 10), qRgb(0, 0, 0));
+
+    EXPECT_EQ(picture.save(dir.file("out.jpg"), Picture::Jpeg, 40, 20), Picture::Ok);
+    Picture saved;
+    saved.load(dir.file("out.jpg"));
+    ASSERT_TRUE(saved.isLoaded());
+    EXPECT_EQ(saved.imageWidth(), 40);
+    EXPECT_EQ(Picture().save(dir.file("none.bmp"), Picture::Bmp, 4, 4), Picture::NoImage);
+    EXPECT_EQ(picture.save(dir.file("no/such/folder.bmp"), Picture::Bmp, 4, 4), Picture::SaveFailed);
+}
+
+TEST(Picture, ASixteenBitBitmapReportsSixteenBits) {
+    // 2 x 2 pixels, RGB565 bit fields.
+    const auto le = [](uint32_t v, int n) {
+        std::string s;
+        for (int i = 0; i < n; ++i) s += char((v >> (8 * i)) & 0xff);
+        return s;
+    };
+    std::string bmp = "BM" + le(14 + 40 + 12 + 8, 4) + le(0, 4) + le(14 + 40 + 12, 4);
+    bmp += le(40, 4) + le(2, 4) + le(2, 4) + le(1, 2) + le(16, 2) + le(3, 4) + le(8, 4) + le(2835, 4) + le(2835, 4) +
+           le(0, 4) + le(0, 4);
+    bmp += le(0xf800, 4) + le(0x07e0, 4) + le(0x001f, 4);
+    bmp += le(0xf800, 2) + le(0x07e0, 2) + le(0x001f, 2) + le(0xffff, 2);
+    TempDir dir;
+    writeFile(dir.file("565.bmp"), bmp);
+    Picture picture;
+    picture.load(dir.file("565.bmp"));
+    ASSERT_TRUE(picture.isLoaded());
+    EXPECT_EQ(picture.bitsPerPixel(), 16);
+}

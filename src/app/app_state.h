@@ -87,8 +87,21 @@ public:
     bool browseFolder();
     // Scans the root folder again, on this thread, and shows the current picture.
     void refresh();
+    // Loads the current entry (a shortcut's target); an entry that does not load is reported
+    // and dropped.
+    void loadCurrent();
+    // Turns the freshly loaded picture by the rotation setting, unless the aspect filter says
+    // its orientation already suits the frame.
+    void applyRotationLock();
+    // 101: the list is empty ("No files"); 102: the picture at currentPath did not load.
+    void reportLoadFailure(int code);
+    // Sizes and places the window for the picture and has it painted.
+    void arrangeWindow();
+    void restartSlideTimer();
     void setLayer(int32_t newLayer);
     void startWatcher(bool restart);
+    // Shows the current entry, dropping entries that do not load and, with the landscape or
+    // portrait filter, walking forward or back to one of the wanted orientation.
     void showCurrent(bool forward);
     void closeOtherInstances();
     void createStatusBar();

@@ -17,7 +17,6 @@ void AppState::onMouseWheel(int32_t) {}
 void AppState::onDropFiles(const std::vector<std::string>&) {}
 void AppState::setLayer(int32_t) {}
 void AppState::startWatcher(bool) {}
-void AppState::showCurrent(bool) {}
 void AppState::closeOtherInstances() {}
 // Creates the status bar unless one exists.
 void AppState::createStatusBar() {}
@@ -27,3 +26,4 @@ void AppState::centerWindow() {}
 void AppState::setWallpaperStyle(int32_t) {}
 void AppState::reapplyDesktopWallpaper() {}
 void AppState::clearWallpaper() {}
+void AppState::restartSlideTimer() {}

@@ -88,13 +88,13 @@ protected:
         picture.save(QString::fromStdString(path));
     }
 
-    // Answers the next message box with its default button; its text lands in messageText.
-    void answerNextMessage() {
+    // From now on answers every message box with its default button; the first one's text
+    // lands in messageText.
+    void answerMessages() {
         messagePoll.disconnect();
         QObject::connect(&messagePoll, &QTimer::timeout, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                messageText = box->text().toStdString();
-                messagePoll.stop();
+                if (messageText.empty()) messageText = box->text().toStdString();
                 box->accept();
             }
         });

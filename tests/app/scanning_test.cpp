@@ -44,9 +44,10 @@ TEST_F(Scanning, APeekScanReturnsAfterTheFirstFolderAndHandsOverTheRestInOrder) 
 TEST_F(Scanning, AFolderWithoutPicturesSaysSoAndLeavesTheListEmpty) {
     AppState& app = startApp();
     std::filesystem::create_directory(home.file("empty"));
+    answerMessages();
     for (bool peek : {false, true}) {
         app.settings.peek = peek;
-        answerNextMessage();
+        messageText.clear();
         EXPECT_FALSE(app.startScan(home.file("empty")));
         EXPECT_EQ(messageText, "No images in " + home.file("empty"));
         EXPECT_TRUE(app.images.empty());
@@ -67,7 +68,7 @@ TEST_F(Scanning, RefreshAndTheSortCommandsKeepThePictureOnShow) {
     }
     send(Msg::Command, 1111);  // no subfolders
     EXPECT_EQ(app.images.size(), 4u);
-    answerNextMessage();
+    answerMessages();
     send(Msg::Command, 1156);  // no PNG: nothing left
     EXPECT_TRUE(app.images.empty());
     EXPECT_EQ(messageText, "No images in " + home.path());

@@ -1,4 +1,4 @@
-# The program maps its window on the samples, black and centred, and a close request from the
+# The program maps its window on the samples, centred and showing the first picture, and a close request from the
 # window manager ends it with exit code 0.
 source "$(dirname "$0")/lib.sh"
 
@@ -15,8 +15,12 @@ read -r sw sh < <(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1],
 cx=$((X + WIDTH / 2 - sw / 2)); cy=$((Y + HEIGHT / 2 - sh / 2))
 [ "${cx#-}" -le 2 ] && [ "${cy#-}" -le 2 ] || fail "window at $X,$Y is not centred on ${sw}x${sh}"
 
+# The first sample (4000 x 3000) squeezed into the window: the picture in the middle, the black
+# background above it.
+colour=$(pixel_of "$id" 2 2)
+[ "$colour" = "0,0,0" ] || fail "the background above the picture is $colour"
 colour=$(pixel_of "$id" 112 162)
-[ "$colour" = "0,0,0" ] || fail "window centre is $colour"
+[ "$colour" != "0,0,0" ] || fail "no picture in the middle of the window"
 
 "$XCLOSE_BIN" "$id"
 wait_for_exit

@@ -1,0 +1,95 @@
+#include "app_fixture.h"
+
+using Showing = AppFixture;
+
+namespace {
+void saveColoured(const std::string& path, int w, int h, QColor colour) {
+    QImage picture(w, h, QImage::Format_RGB32);
+    picture.fill(colour);
+    picture.save(QString::fromStdString(path));
+}
+}  // namespace
+
+TEST_F(Showing, UnloadableEntriesAreLoggedDroppedAndTheNextPictureIsShown) {
+    AppState& app = startApp();
+    for (const char* name : {"a-empty.jpg", "b-text.png", "c-gone.png"}) writeFile(home.file(name), name);
+    saveColoured(home.file("d.png"), 40, 30, Qt::red);
+    app.settings.peek = false;
+    app.startScan(home.path());
+    app.currentIndex = 0;
+    std::filesystem::remove(home.file("c-gone.png"));  // deleted between scan and show
+    app.showCurrent(true);
+    ASSERT_TRUE(app.picture.isLoaded());
+    EXPECT_EQ(app.currentPath, home.file("d.png"));
+    EXPECT_EQ(app.images.size(), 2u);  // d.png and start.png remain
+    EXPECT_EQ(readFile(app.errorLogPath),
+              home.file("a-empty.jpg") + "\n" + home.file("b-text.png") + "\n" + home.file("c-gone.png") + "\n");
+
+    app.settings.showErrors = true;
+    std::filesystem::remove(home.file("a-empty.jpg"));
+    std::filesystem::remove(home.file("b-text.png"));
+    writeFile(home.file("0-bad.png"), "x");
+    app.startScan(home.path());
+    app.currentIndex = 0;
+    answerMessages();
+    app.showCurrent(true);
+    EXPECT_EQ(messageText, home.file("0-bad.png"));
+}
+
+TEST_F(Showing, TheOrientationFilterWalksToAPictureOfTheWantedShape) {
+    AppState& app = startApp();
+    saveColoured(home.file("a-tall.png"), 10, 30, Qt::blue);
+    saveColoured(home.file("b-wide.png"), 30, 10, Qt::blue);
+    app.startScan(home.path());
+    app.currentIndex = 0;
+    app.settings.landscapeOnly = true;
+    app.showCurrent(true);
+    EXPECT_EQ(app.currentPath, home.file("b-wide.png"));
+    app.settings.landscapeOnly = false;
+    app.settings.portraitOnly = true;
+    app.showCurrent(false);  // backward from b: a
+    EXPECT_EQ(app.currentPath, home.file("a-tall.png"));
+}
+
+TEST_F(Showing, TheRotationLockTurnsOnlyPicturesThatDoNotSuitTheScreen) {
+    AppState& app = startApp();
+    saveColoured(home.file("a-tall.png"), 10, 30, Qt::blue);
+    app.startScan(home.path());
+    app.settings.rotation = 90;
+    app.screenRect = {0, 0, 800, 600};  // the frame the lock compares with while wrapping
+    app.currentIndex = 0;
+    app.showCurrent(true);
+    EXPECT_EQ(app.currentRotation, 90);
+    EXPECT_EQ(app.picture.imageWidth(), 30);
+    saveColoured(home.file("b-wide.png"), 30, 10, Qt::blue);
+    app.startScan(home.path());
+    app.currentIndex = 1;  // a landscape picture on a landscape screen stays as it is
+    app.showCurrent(true);
+    EXPECT_EQ(app.currentRotation, 0);
+    app.settings.rotateaspect = false;  // unless the aspect filter is off
+    app.currentIndex = 1;
+    app.showCurrent(true);
+    EXPECT_EQ(app.currentRotation, 90);
+}
+
+TEST_F(Showing, ThePictureIsPaintedFittedIntoTheWindow) {
+    AppState& app = startApp();
+    saveColoured(home.file("a.png"), 2000, 1000, Qt::red);
+    app.startScan(home.path());
+    app.currentIndex = 0;
+    app.showCurrent(true);
+    window->flushAll();
+    const QImage& screen = window->screenImage();
+    EXPECT_EQ(screen.pixel(screen.width() / 2, screen.height() / 2) & 0xffffff, 0xff0000u);
+    EXPECT_EQ(screen.pixel(screen.width() / 2, 2) & 0xffffff, 0x000000u);  // squeezed: bands above and below
+    EXPECT_EQ(app.currentZoom, 100 * app.picture.width / 2000);
+    EXPECT_EQ(app.viewCanvas.width(), app.picture.width);  // the canvas keeps the picture alone
+}
+
+TEST_F(Showing, AnEmptyListSaysNoFiles) {
+    AppState& app = startApp();
+    app.images.clear();
+    answerMessages();
+    app.showCurrent(true);
+    EXPECT_EQ(messageText, "No files");
+}

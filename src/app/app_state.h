@@ -98,6 +98,20 @@ public:
     // Sizes and places the window for the picture and has it painted.
     void arrangeWindow();
     void restartSlideTimer();
+
+    // Fit, zoom, turn and anchor the picture on show.
+    void resetZoom();
+    // Toggles squeeze, shrink or stretch and fits the picture again.
+    void toggleFit(bool Settings::*fit);
+    // direction +1 zooms in, -1 out, by zoomstep percent (1 with Alt held).
+    void zoomBy(int32_t direction);
+    void zoomToggle100();
+    // The percentage shown becomes the zoom for every picture (100 % returns to own size).
+    void zoomLock();
+    void setZoomQuality(int32_t quality);
+    // 1 turn right, 3 turn left, 4 mirror; a fitted picture is fitted again.
+    void turnPicture(int type);
+    void setLayout(int32_t anchor);
     void setLayer(int32_t newLayer);
     void startWatcher(bool restart);
     // Shows the current entry, dropping entries that do not load and, with the landscape or

@@ -95,6 +95,27 @@ const Command commands[] = {
     {1155, toggleFormat<&S::jpg>},
     {1156, toggleFormat<&S::png>},
     {1157, toggleFormat<&S::tif>},
+    {1203, [](AppState& a) { a.toggleFit(&S::squeeze); }},  // Squeeze
+    {1204, [](AppState& a) { a.toggleFit(&S::shrink); }},   // Shrink
+    {1205, [](AppState& a) { a.toggleFit(&S::stretch); }},  // Stretch
+    {1211, [](AppState& a) { a.zoomBy(+1); }},              // Zoom In
+    {1212, [](AppState& a) { a.zoomBy(-1); }},              // Zoom Out
+    {1213, [](AppState& a) { a.zoomToggle100(); }},         // Zoom 100%
+    {1215, [](AppState& a) { a.zoomLock(); }},              // Zoom Lock
+    {1216, [](AppState& a) { a.setZoomQuality(0); }},       // Default
+    {1217, [](AppState& a) { a.setZoomQuality(2); }},       // High
+    {1218, [](AppState& a) { a.setZoomQuality(7); }},       // Best
+    {1221, [](AppState& a) { a.turnPicture(1); }},          // Rotate
+    {1222, [](AppState& a) { a.turnPicture(3); }},          // Rotate Left
+    {1223, [](AppState& a) { a.settings.rotation = a.currentRotation; }},  // Rotate Lock
+    {1224, toggle<&S::rotateaspect>},                       // Aspect Filter
+    {1225, [](AppState& a) { a.turnPicture(4); }},          // Flip Horizontal
+    {1231, [](AppState& a) { a.setLayout(0); }},            // Centered
+    {1232, [](AppState& a) { a.setLayout(1); }},            // Top Left
+    {1233, [](AppState& a) { a.setLayout(2); }},            // Top Right
+    {1234, [](AppState& a) { a.setLayout(3); }},            // Bottom Left
+    {1235, [](AppState& a) { a.setLayout(4); }},            // Bottom Right
+    {1236, [](AppState& a) { a.setLayout(5); }},            // Roaming
     {1601, [](AppState& a) { a.saveSettings(); }},  // Save Now
     {1602, toggle<&S::savesettings>},  // Save on Exit
     {1603, toggle<&S::markexit>},      // Mark on Exit

@@ -17,3 +17,6 @@ std::string chooseFolder(const std::string& title, const std::string& startFolde
 
 // Whether a Shift key is held down now.
 bool shiftKeyHeld();
+
+// Whether an Alt key is held down now.
+bool altKeyHeld();

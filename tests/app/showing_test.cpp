@@ -93,3 +93,43 @@ TEST_F(Showing, AnEmptyListSaysNoFiles) {
     app.showCurrent(true);
     EXPECT_EQ(messageText, "No files");
 }
+
+TEST_F(Showing, ZoomStartsFromWhatIsShownAndTurningCountsQuarterTurns) {
+    AppState& app = startApp();
+    saveColoured(home.file("a.png"), 2000, 1000, Qt::red);
+    app.startScan(home.path());
+    app.currentIndex = 0;
+    app.showCurrent(true);
+    window->flushAll();
+    const int32_t fitted = app.currentZoom;
+    ASSERT_GT(fitted, 0);
+    send(Msg::Command, 1211);  // Zoom In: from the percentage shown
+    EXPECT_EQ(app.currentZoom, fitted + 10);
+    EXPECT_TRUE(app.zoomLocked);
+    send(Msg::Command, 1213);  // Zoom 100 %, twice: back to fitting
+    EXPECT_EQ(app.currentZoom, 100);
+    send(Msg::Command, 1213);
+    EXPECT_EQ(app.currentZoom, 0);
+    EXPECT_FALSE(app.zoomLocked);
+    app.currentZoom = 10;
+    send(Msg::Command, 1212);  // Zoom Out at the step: nothing
+    EXPECT_EQ(app.currentZoom, 10);
+
+    for (int expected : {270, 180, 90}) {
+        send(Msg::Command, 1222);
+        EXPECT_EQ(app.currentRotation, expected);
+    }
+    send(Msg::Command, 1221);
+    EXPECT_EQ(app.currentRotation, 180);
+    send(Msg::Command, 1223);  // Rotate Lock
+    EXPECT_EQ(app.settings.rotation, 180);
+
+    window->flushAll();
+    send(Msg::Command, 1215);  // Zoom Lock: the shown percentage for every picture, fit flags off
+    EXPECT_EQ(app.settings.zoom, app.currentZoom);
+    EXPECT_FALSE(app.settings.squeeze || app.settings.shrink || app.settings.stretch);
+    send(Msg::Command, 1203);  // a fit flag returns to fitting
+    EXPECT_TRUE(app.settings.squeeze);
+    EXPECT_EQ(app.settings.zoom, 0);
+    EXPECT_EQ(app.currentZoom, 0);
+}

@@ -97,7 +97,10 @@ public:
     void reportLoadFailure(int code);
     // Sizes and places the window for the picture and has it painted.
     void arrangeWindow();
+    // Resets the countdown to the timer setting and runs it while the show has more than one picture.
     void restartSlideTimer();
+    // Next (+1) or Previous (-1) by 1, by 5 with Shift held, by 10 with Control held, wrapping.
+    void step(int32_t direction);
 
     // Fit, zoom, turn and anchor the picture on show.
     void resetZoom();

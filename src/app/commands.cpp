@@ -73,6 +73,10 @@ void currentFolder(AppState& a) {
 using S = Settings;
 
 const Command commands[] = {
+    {1001, [](AppState& a) {  // Slideshow
+         a.settings.slide = !a.settings.slide;
+         a.restartSlideTimer();
+     }},
     {1011, sortDirection<0>},  // Forward
     {1012, sortDirection<1>},  // Reverse
     {1013, sortDirection<2>},  // Random (Shuffle)
@@ -80,6 +84,25 @@ const Command commands[] = {
     {1015, sortKey<1>},        // Created
     {1016, sortKey<2>},        // Modified
     {1017, sortKey<3>},        // Accessed
+    {1031, [](AppState& a) { a.settings.loop = 0; }},  // Loop
+    {1032, [](AppState& a) { a.settings.loop = 1; }},  // Pause
+    {1033, [](AppState& a) { a.settings.loop = 2; }},  // Exit
+    {1034, toggle<&S::loopshuffle>},                   // Reshuffle
+    {1041, [](AppState& a) { a.step(+1); }},           // Next
+    {1042, [](AppState& a) { a.step(-1); }},           // Previous
+    {1043, [](AppState& a) {                           // First
+         a.currentIndex = 0;
+         a.showCurrent(true);
+     }},
+    {1044, [](AppState& a) {  // Last
+         if (a.images.empty()) return;
+         a.currentIndex = uint32_t(a.images.size() - 1);
+         a.showCurrent(false);
+     }},
+    {1045, [](AppState& a) {  // Current
+         if (a.scanRunning()) a.arrangeWindow();
+         else a.showCurrent(true);
+     }},
     {1101, browse},            // Browse...
     {1102, currentFolder},     // Current
     {1103, [](AppState& a) { a.refresh(); }},  // Refresh

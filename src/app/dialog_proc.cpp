@@ -3,6 +3,7 @@
 #include "app/app_globals.h"
 #include "app/app_state.h"
 #include "platform/window_host.h"
+#include "resources/accelerators.h"
 
 namespace {
 
@@ -28,6 +29,14 @@ void closeWindow(Message&) { appGlobals.mainWindow->destroyWindow(); }
 
 void nothing(Message&) {}
 
+// The accelerator table turns a key press into its command before anything else sees it.
+void translateAccelerator(Message& m) {
+    AppState* app = appGlobals.app;
+    const char typed = m.text.size() == 1 ? m.text[0] : 0;
+    const int command = acceleratorCommand(m.value, m.x, typed);
+    if (app && command) app->onCommand(command);
+}
+
 struct Route {
     Msg id;
     Action action;
@@ -38,6 +47,7 @@ struct Route {
 constexpr Route routes[] = {
     {Msg::InitDialog, initDialog, true},
     {Msg::Command, forward<[](AppState& a, Message& m) { a.onCommand(m.value); }>, true},
+    {Msg::KeyDown, translateAccelerator, true},
     {Msg::ScreenSave, nothing, true},  // swallowed: no screen saver while the window is active
     {Msg::Minimize, forward<[](AppState& a, Message&) { a.stopSlideTimer(false); }>, false},
     {Msg::Restore, forward<[](AppState& a, Message&) { a.resumeSlideTimer(); }>, false},

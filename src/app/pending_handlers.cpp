@@ -3,9 +3,6 @@
 #include "app/app_state.h"
 
 void AppState::showContextMenu(int32_t, int32_t, int) {}
-void AppState::stopSlideTimer(bool) {}
-void AppState::resumeSlideTimer() {}
-void AppState::onTimer(int) {}
 void AppState::onHotKey(int) {}
 void AppState::onTrayNotify(int) {}
 void AppState::updateStatusBar() {}
@@ -26,4 +23,3 @@ void AppState::centerWindow() {}
 void AppState::setWallpaperStyle(int32_t) {}
 void AppState::reapplyDesktopWallpaper() {}
 void AppState::clearWallpaper() {}
-void AppState::restartSlideTimer() {}

@@ -20,3 +20,6 @@ bool shiftKeyHeld();
 
 // Whether an Alt key is held down now.
 bool altKeyHeld();
+
+// Whether a Control key is held down now.
+bool controlKeyHeld();

@@ -31,3 +31,5 @@ std::string chooseFolder(const std::string& title, const std::string& startFolde
 bool shiftKeyHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier; }
 
 bool altKeyHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::AltModifier; }
+
+bool controlKeyHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier; }

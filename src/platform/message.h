@@ -7,6 +7,7 @@
 enum class Msg {
     InitDialog,     // the window exists: build the application
     Command,        // value: command id (menu item, accelerator)
+    KeyDown,        // value: the key; x: KeyShift | KeyControl | KeyAlt; text: the typed character
     ScreenSave,     // the screen saver wants to start while the window is active
     Minimize,       // the window is being minimised
     Restore,        // the window is restored from minimised
@@ -33,6 +34,9 @@ enum class Msg {
     QuitRequest,    // another copy of the program asks this one to quit
 };
 
+// Modifier flags carried by key messages.
+enum KeyFlags : int32_t { KeyShift = 1, KeyControl = 2, KeyAlt = 4 };
+
 // Button and modifier flags carried by mouse messages.
 enum MouseFlags : int32_t { MouseLeft = 1, MouseRight = 2, MouseShift = 4, MouseControl = 8, MouseMiddle = 16 };
 
@@ -44,6 +48,7 @@ struct Message {
     int32_t y = 0;
     int32_t value = 0;
     std::vector<std::string> files;
+    std::string text;
     // Answer to CtlColorDlg: the brush colour (0xRRGGBB), or a hollow brush that leaves the
     // window's old content where it is.
     uint32_t brush = 0;

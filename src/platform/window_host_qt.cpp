@@ -90,6 +90,16 @@ protected:
         QWidget::changeEvent(event);
     }
 
+    void keyPressEvent(QKeyEvent* e) override {
+        int32_t flags = 0;
+        if (e->modifiers() & Qt::ShiftModifier) flags |= KeyShift;
+        if (e->modifiers() & Qt::ControlModifier) flags |= KeyControl;
+        if (e->modifiers() & Qt::AltModifier) flags |= KeyAlt;
+        Message key{Msg::KeyDown, flags, 0, e->key()};
+        key.text = e->text().toStdString();
+        if (!host_.send(key)) QWidget::keyPressEvent(e);
+    }
+
     void mouseMoveEvent(QMouseEvent* e) override { sendMouse(Msg::MouseMove, e); }
     void mousePressEvent(QMouseEvent* e) override {
         if (e->button() != Qt::LeftButton) return;

@@ -1,0 +1,62 @@
+// The slideshow countdown, navigation and what happens at the end of the list.
+#include "app/app_state.h"
+#include "catalog/ordering.h"
+#include "platform/dialogs.h"
+#include "platform/window_host.h"
+
+#include <malloc.h>
+
+namespace {
+constexpr int slideTimerId = 1026;
+}
+
+void AppState::stopSlideTimer(bool suspend) {
+    mainWindow.killTimer(slideTimerId);
+    // Give back what a stopped show does not need; the picture and canvas buffers stay.
+    malloc_trim(0);
+    if (suspend) slideSuspended = true;
+}
+
+void AppState::resumeSlideTimer() {
+    slideSuspended = false;
+    if (settings.slide && (mainWindow.isVisible() || settings.layer == 2)) mainWindow.setTimer(slideTimerId, tick);
+}
+
+void AppState::restartSlideTimer() {
+    mainWindow.killTimer(slideTimerId);
+    remaining = uint32_t(settings.timer);
+    if (settings.slide && (images.size() > 1 || settings.collage)) mainWindow.setTimer(slideTimerId, tick);
+}
+
+void AppState::onTimer(int timerId) {
+    if (timerId != slideTimerId) return;
+    mainWindow.killTimer(slideTimerId);
+    remaining = remaining < uint32_t(tick) ? 0 : remaining - uint32_t(tick);
+    if (remaining != 0) {
+        mainWindow.setTimer(slideTimerId, int(std::min<uint32_t>(remaining, tick)));
+        return;
+    }
+    const size_t count = images.size();
+    if (count > 0 && currentIndex + 1 == count) {
+        if (settings.loopshuffle && uint32_t(settings.sort) == 2 && count > 1) shuffleList(images);
+        if (settings.loop == 1) return;
+        if (settings.loop == 2) {
+            onCommand(1705);
+            return;
+        }
+    }
+    if (count == 0 || (count <= 1 && !settings.collage)) return;
+    currentIndex = uint32_t((currentIndex + 1) % count);
+    showCurrent(true);
+}
+
+void AppState::step(int32_t direction) {
+    const int64_t count = int64_t(images.size());
+    if (count == 0) {
+        if (direction > 0) reportLoadFailure(101);
+        return;
+    }
+    const int64_t distance = shiftKeyHeld() ? 5 : controlKeyHeld() ? 10 : 1;
+    currentIndex = uint32_t(((int64_t(currentIndex) + direction * distance) % count + count) % count);
+    showCurrent(direction > 0);
+}

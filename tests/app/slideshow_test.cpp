@@ -1,0 +1,64 @@
+#include "app_fixture.h"
+
+class Slideshow : public AppFixture {
+protected:
+    // The slideshow timer firing, as many times as given.
+    void tick(int times) {
+        for (int i = 0; i < times; ++i) send(Msg::Timer, 1026);
+    }
+};
+
+TEST_F(Slideshow, TheCountdownAdvancesAndTheEndOfTheListFollowsTheLoopSetting) {
+    AppState& app = startApp();
+    savePicture(home.file("b.png"), 3, 3);
+    send(Msg::Command, 1103);  // Refresh: b.png, start.png
+    ASSERT_EQ(app.images.size(), 2u);
+    app.settings.timer = 2500;
+    app.currentIndex = 0;
+    app.showCurrent(true);
+    EXPECT_EQ(app.remaining, 2500u);
+    tick(2);
+    EXPECT_EQ(app.currentIndex, 0u);
+    EXPECT_EQ(app.remaining, 500u);
+    tick(1);
+    EXPECT_EQ(app.currentIndex, 1u);  // the last one now
+    app.settings.loop = 1;            // pause at the end
+    tick(3);
+    EXPECT_EQ(app.currentIndex, 1u);
+    app.settings.loop = 0;
+    app.restartSlideTimer();
+    tick(3);
+    EXPECT_EQ(app.currentIndex, 0u);  // wrapped
+    app.settings.loop = 2;            // exit at the end
+    app.currentIndex = 1;
+    app.restartSlideTimer();
+    tick(3);
+    EXPECT_EQ(appGlobals.app, nullptr);
+}
+
+TEST_F(Slideshow, KeysStepThroughTheListAndPauseTheShow) {
+    AppState& app = startApp();
+    for (const char* name : {"a.png", "b.png", "c.png"}) savePicture(home.file(name), 3, 3);
+    send(Msg::Command, 1103);
+    ASSERT_EQ(app.images.size(), 4u);
+    app.currentIndex = 0;
+    const auto press = [this](int key, int32_t modifiers = 0, const char* text = "") {
+        Message m{Msg::KeyDown, modifiers, 0, key};
+        m.text = text;
+        window->send(m);
+    };
+    press(Qt::Key_PageDown);
+    EXPECT_EQ(app.currentIndex, 1u);
+    press(Qt::Key_Backspace);
+    press(Qt::Key_Backspace);
+    EXPECT_EQ(app.currentIndex, 3u);  // from the first entry back to the last
+    press(Qt::Key_Home);
+    EXPECT_EQ(app.currentIndex, 0u);
+    press(Qt::Key_End);
+    EXPECT_EQ(app.currentIndex, 3u);
+    EXPECT_TRUE(app.settings.slide);
+    press(Qt::Key_Exclam, KeyShift, "!");
+    EXPECT_FALSE(app.settings.slide);
+    press(Qt::Key_Escape);  // Exit
+    EXPECT_EQ(appGlobals.app, nullptr);
+}

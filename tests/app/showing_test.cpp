@@ -1,7 +1,5 @@
 #include "app_fixture.h"
 
-using Showing = AppFixture;
-
 namespace {
 void saveColoured(const std::string& path, int w, int h, QColor colour) {
     QImage picture(w, h, QImage::Format_RGB32);
@@ -9,6 +7,20 @@ void saveColoured(const std::string& path, int w, int h, QColor colour) {
     picture.save(QString::fromStdString(path));
 }
 }  // namespace
+
+class Showing : public AppFixture {
+protected:
+    // Starts on a red 2000 x 1000 picture and paints it.
+    AppState& showWidePicture() {
+        AppState& app = startApp();
+        saveColoured(home.file("a.png"), 2000, 1000, Qt::red);
+        app.startScan(home.path());
+        app.currentIndex = 0;
+        app.showCurrent(true);
+        window->flushAll();
+        return app;
+    }
+};
 
 TEST_F(Showing, UnloadableEntriesAreLoggedDroppedAndTheNextPictureIsShown) {
     AppState& app = startApp();
@@ -73,12 +85,7 @@ TEST_F(Showing, TheRotationLockTurnsOnlyPicturesThatDoNotSuitTheScreen) {
 }
 
 TEST_F(Showing, ThePictureIsPaintedFittedIntoTheWindow) {
-    AppState& app = startApp();
-    saveColoured(home.file("a.png"), 2000, 1000, Qt::red);
-    app.startScan(home.path());
-    app.currentIndex = 0;
-    app.showCurrent(true);
-    window->flushAll();
+    AppState& app = showWidePicture();
     const QImage& screen = window->screenImage();
     EXPECT_EQ(screen.pixel(screen.width() / 2, screen.height() / 2) & 0xffffff, 0xff0000u);
     EXPECT_EQ(screen.pixel(screen.width() / 2, 2) & 0xffffff, 0x000000u);  // squeezed: bands above and below
@@ -95,12 +102,7 @@ TEST_F(Showing, AnEmptyListSaysNoFiles) {
 }
 
 TEST_F(Showing, ZoomStartsFromWhatIsShownAndTurningCountsQuarterTurns) {
-    AppState& app = startApp();
-    saveColoured(home.file("a.png"), 2000, 1000, Qt::red);
-    app.startScan(home.path());
-    app.currentIndex = 0;
-    app.showCurrent(true);
-    window->flushAll();
+    AppState& app = showWidePicture();
     const int32_t fitted = app.currentZoom;
     ASSERT_GT(fitted, 0);
     send(Msg::Command, 1211);  // Zoom In: from the percentage shown

@@ -1,5 +1,6 @@
 #pragma once
 #include "catalog/image_entry.h"
+#include "app/menus.h"
 #include "catalog/scan_job.h"
 #include "config/settings.h"
 #include "display/canvas.h"
@@ -8,6 +9,7 @@
 
 #include <QFont>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -46,7 +48,13 @@ public:
 
     // Handlers the window procedure calls.
     void onCommand(int command);
+    // The popup menu at screen point (x, y): "Main Menu", or with a pin the pinned sub-menu at
+    // position subMenu; re-opens itself while pinned.
     void showContextMenu(int32_t x, int32_t y, int subMenu);
+    // Runs one of the program's modal dialogs with the slideshow suspended and the cursor shown.
+    void runModal(const std::function<void()>& dialog);
+    // The numeric-input dialog of the template on a setting; false when cancelled.
+    bool askSetting(int templateId, int32_t& setting);
     void stopSlideTimer(bool suspend);
     void resumeSlideTimer();
     void onTimer(int timerId);
@@ -188,10 +196,7 @@ public:
     bool blackboxFirstPaint = true;
 
     // --- Menus ---
-    bool menuPinned = false;
-    int32_t pinnedSubMenu = -1;
-    int32_t pinnedNestedMenu = -1;
-    int32_t pinnedNestedParent = -1;
+    MenuPins pins;
 
     // --- Hot key ---
     HotkeyRecord hotkey;

@@ -1,7 +1,11 @@
 // The command dispatcher: every menu item, accelerator and replayed command arrives here by id.
+#include "app/app_globals.h"
 #include "app/app_state.h"
-
+#include "platform/dialogs.h"
+#include "platform/launch.h"
+#include "platform/screen.h"
 #include "platform/window_host.h"
+#include "resources/dialog_templates.h"
 
 #include <algorithm>
 
@@ -70,12 +74,42 @@ void currentFolder(AppState& a) {
     if (a.settings.autorefresh) a.startWatcher(true);
 }
 
+// A numeric-input dialog on a setting, nothing more.
+template <int templateId, int32_t Settings::*setting>
+void askFor(AppState& a) {
+    a.runModal([&a] { a.askSetting(templateId, a.settings.*setting); });
+}
+
+// The menu opens at the client area's top-left corner, or at the cursor when asked to and the
+// cursor is over the window.
+void openMenu(AppState& a) {
+    const Rect client = a.mainWindow.clientScreenRect();
+    Point at{std::max(client.left, 0), std::max(client.top, 0)};
+    if (const Point cursor = cursorPosition(); a.settings.atCursor && client.contains(cursor)) at = cursor;
+    a.showContextMenu(at.x, at.y, 0);
+}
+
+void goTo(AppState& a) {
+    if (a.images.empty()) return;
+    int32_t target = int32_t(a.currentIndex + 1);
+    a.runModal([&a, &target] { a.askSetting(104, target); });
+    if (target == 0 || uint32_t(target) > a.images.size()) return;
+    a.currentIndex = uint32_t(target) - 1;
+    a.showCurrent(true);
+}
+
 using S = Settings;
 
 const Command commands[] = {
     {1001, [](AppState& a) {  // Slideshow
          a.settings.slide = !a.settings.slide;
          a.restartSlideTimer();
+     }},
+    {1002, [](AppState& a) {  // Timer...
+         a.runModal([&a] {
+             a.askSetting(103, a.settings.timer);
+             a.restartSlideTimer();
+         });
      }},
     {1011, sortDirection<0>},  // Forward
     {1012, sortDirection<1>},  // Reverse
@@ -84,6 +118,11 @@ const Command commands[] = {
     {1015, sortKey<1>},        // Created
     {1016, sortKey<2>},        // Modified
     {1017, sortKey<3>},        // Accessed
+    {1028, [](AppState& a) {  // Opacity...
+         askFor<107, &S::opacity>(a);
+         a.settings.opacity = std::min<uint32_t>(uint32_t(a.settings.opacity), 255);
+         if (a.blendAvailable && a.settings.blend) a.mainWindow.setOpacity(a.settings.opacity);
+     }},
     {1031, [](AppState& a) { a.settings.loop = 0; }},  // Loop
     {1032, [](AppState& a) { a.settings.loop = 1; }},  // Pause
     {1033, [](AppState& a) { a.settings.loop = 2; }},  // Exit
@@ -103,6 +142,7 @@ const Command commands[] = {
          if (a.scanRunning()) a.arrangeWindow();
          else a.showCurrent(true);
      }},
+    {1055, toggle<&S::autoscroll>},  // Autoscroll
     {1101, browse},            // Browse...
     {1102, currentFolder},     // Current
     {1103, [](AppState& a) { a.refresh(); }},  // Refresh
@@ -111,6 +151,7 @@ const Command commands[] = {
     {1121, [](AppState& a) { if (!a.scanRunning()) toggle<&S::peek>(a); }},  // Peek
     {1122, toggle<&S::peeksort>},    // ...sort
     {1123, toggle<&S::peekcount>},   // ...count
+    {1143, goTo},                    // Go To...
     {1151, toggleFormat<&S::bmp>},
     {1152, toggleFormat<&S::emf>},
     {1153, toggleFormat<&S::gif>},
@@ -124,6 +165,7 @@ const Command commands[] = {
     {1211, [](AppState& a) { a.zoomBy(+1); }},              // Zoom In
     {1212, [](AppState& a) { a.zoomBy(-1); }},              // Zoom Out
     {1213, [](AppState& a) { a.zoomToggle100(); }},         // Zoom 100%
+    {1214, askFor<106, &S::zoomstep>},                      // Zoom Step...
     {1215, [](AppState& a) { a.zoomLock(); }},              // Zoom Lock
     {1216, [](AppState& a) { a.setZoomQuality(0); }},       // Default
     {1217, [](AppState& a) { a.setZoomQuality(2); }},       // High
@@ -139,9 +181,33 @@ const Command commands[] = {
     {1234, [](AppState& a) { a.setLayout(3); }},            // Bottom Left
     {1235, [](AppState& a) { a.setLayout(4); }},            // Bottom Right
     {1236, [](AppState& a) { a.setLayout(5); }},            // Roaming
+    {1242, askFor<105, &S::collagesize>},  // Collage Size...
+    {1250, toggle<&S::transitions>},       // Transitions
+    {1266, [](AppState& a) { a.settings.enabledTransitions = allTransitions(); }},  // All
+    {1267, [](AppState& a) { a.settings.enabledTransitions.clear(); }},             // None
+    {1268, toggle<&S::overlap>},                                                    // Overlap
+    {1324, toggle<&S::draggable>},       // Draggable
+    {1352, toggle<&S::singleinstance>},  // Single Instance
+    {1422, toggle<&S::confirmdelete>},   // Confirm
+    {1504, toggle<&S::archivelog>},      // Archive Log
+    {1505, toggle<&S::archiving>},       // Enable
+    {1524, [](AppState& a) {             // Adjust Desktop...
+         askFor<110, &S::bbCaptionAdjust>(a);
+         a.arrangeWindow();
+     }},
+    {1525, [](AppState& a) {  // Adjust Window...
+         askFor<111, &S::bbWindowAdjust>(a);
+         a.arrangeWindow();
+     }},
     {1601, [](AppState& a) { a.saveSettings(); }},  // Save Now
     {1602, toggle<&S::savesettings>},  // Save on Exit
     {1603, toggle<&S::markexit>},      // Mark on Exit
+    {1701, openMenu},                  // Menu
+    {1702, toggle<&S::atCursor>},      // ...at cursor
+    {1703, [](AppState& a) { openWithShell(a.helpPath); }},  // Help: what the viewer makes of it is its own affair
+    {1704, [](AppState& a) {                                 // About...
+         a.runModal([&a] { aboutBox(a.mainWindow, dialogTemplate(101), appGlobals.release, appGlobals.webPage); });
+     }},
     {1705, [](AppState& a) {                                                          // Exit
          Message close{Msg::Close};
          a.mainWindow.send(close);
@@ -153,9 +219,14 @@ const Command commands[] = {
 void AppState::onCommand(int command) {
     if (settings.noShell && command >= 1401 && command <= 1525) return;
     if (settings.noMenu && command <= 1703 && command != 1701) return;
-    for (const Command& row : commands) {
-        if (row.id != command) continue;
-        row.action(*this);
-        return;
+    if (isPinCommand(command)) pins.pin(command);
+    for (const Command& row : commands)
+        if (row.id == command) row.action(*this);
+    // The fifteen effects: each item adds its effect at the end of the list or takes it out.
+    if (command >= 1251 && command < 1251 + transitionCount) {
+        std::vector<int32_t>& enabled = settings.enabledTransitions;
+        const auto found = std::find(enabled.begin(), enabled.end(), command - 1251);
+        if (found != enabled.end()) enabled.erase(found);
+        else enabled.push_back(command - 1251);
     }
 }

@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
     appGlobals.arguments.assign(argv, argv + argc);
     for (const std::string& argument : appGlobals.arguments) {
         if (argument == "--help") return std::fputs(usageText().c_str(), stdout) < 0;
-        if (argument == "--version") return std::printf("Vimble %s\n", appGlobals.version) < 0;
+        if (argument == "--version") return std::printf("Vimble %s\n", appGlobals.release) < 0;
     }
 
     // Placing, shaping and stacking its own window needs an X server: under Wayland the

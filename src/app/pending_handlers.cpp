@@ -2,7 +2,6 @@
 // moves to its own file when that part is built; until then it does nothing.
 #include "app/app_state.h"
 
-void AppState::showContextMenu(int32_t, int32_t, int) {}
 void AppState::onHotKey(int) {}
 void AppState::onTrayNotify(int) {}
 void AppState::updateStatusBar() {}

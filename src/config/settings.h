@@ -68,7 +68,7 @@ struct Settings {
 
     // [Transitions]: the keys "1".."15" say which effects 0..14 are enabled.
     bool transitions = true;
-    std::vector<int32_t> enabledTransitions;  // ascending
+    std::vector<int32_t> enabledTransitions;  // in the order enabled; ascending after loading
     bool overlap = true;
 
     // [Window Options]

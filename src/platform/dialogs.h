@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 class WindowHost;
@@ -23,3 +24,14 @@ bool altKeyHeld();
 
 // Whether a Control key is held down now.
 bool controlKeyHeld();
+
+struct DialogTemplate;
+
+// The numeric-input dialog: shows value, and on "Ok" stores what the edit box holds (digits
+// only; empty is 0; more than 32 bits holds 4294967295) and answers true. Esc and closing
+// store nothing and answer false.
+bool askNumber(WindowHost& owner, const DialogTemplate& dialog, uint32_t& value);
+
+// The About box: the program's name and version, and a button that opens webPage.
+void aboutBox(WindowHost& owner, const DialogTemplate& dialog, const std::string& version,
+              const std::string& webPage);

@@ -1,9 +1,20 @@
 #include "platform/dialogs.h"
 
+#include "platform/launch.h"
+#include "platform/window_host.h"
+#include "resources/dialog_templates.h"
+
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+#include <limits>
 
 MessageAnswer messageBox(WindowHost*, const std::string& text, const std::string& title, MessageIcon icon,
                          MessageButtons buttons) {
@@ -33,3 +44,55 @@ bool shiftKeyHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::Shi
 bool altKeyHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::AltModifier; }
 
 bool controlKeyHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier; }
+
+namespace {
+// A fixed-size modal dialog over the owner, centred on it, with the template's caption.
+void shapeDialog(QDialog& dialog, const DialogTemplate& t) {
+    dialog.setWindowTitle(QString::fromUtf8(t.caption));
+    const qreal ratio = dialog.devicePixelRatioF();
+    dialog.setFixedSize(int(t.width / ratio), int(t.height / ratio));
+    dialog.setModal(true);
+}
+}  // namespace
+
+bool askNumber(WindowHost& owner, const DialogTemplate& t, uint32_t& value) {
+    QDialog dialog(owner.widget(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    shapeDialog(dialog, t);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* edit = new QLineEdit(QString::number(value), &dialog);
+    edit->setObjectName(QStringLiteral("202"));
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    edit->selectAll();
+    auto* hint = new QLabel(QString::fromUtf8(t.hint), &dialog);
+    hint->setObjectName(QStringLiteral("201"));
+    auto* ok = new QPushButton(QStringLiteral("Ok"), &dialog);
+    ok->setObjectName(QStringLiteral("1"));
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    layout->addWidget(edit);
+    layout->addWidget(hint);
+    layout->addWidget(ok, 0, Qt::AlignRight);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    bool fits = false;
+    const qulonglong entered = edit->text().toULongLong(&fits);
+    const qulonglong most = std::numeric_limits<uint32_t>::max();
+    // Empty is 0; digits beyond 32 bits hold the largest value rather than wrapping around.
+    value = edit->text().isEmpty() ? 0 : !fits || entered > most ? uint32_t(most) : uint32_t(entered);
+    return true;
+}
+
+void aboutBox(WindowHost& owner, const DialogTemplate& t, const std::string& version, const std::string& webPage) {
+    QDialog dialog(owner.widget(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                       Qt::WindowCloseButtonHint);
+    shapeDialog(dialog, t);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* name = new QLabel(QString::fromStdString("Vimble " + version), &dialog);
+    name->setAlignment(Qt::AlignCenter);
+    auto* button = new QPushButton(QString::fromStdString(webPage), &dialog);
+    button->setObjectName(QStringLiteral("1"));
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, [webPage] { openWithShell(webPage); });
+    layout->addWidget(name);
+    layout->addWidget(button);
+    dialog.exec();
+}

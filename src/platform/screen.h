@@ -5,3 +5,5 @@
 Rect primaryScreenRect();
 // The primary screen less the desktop's panels, in screen pixels.
 Rect workArea();
+// Where the mouse cursor is, in screen pixels.
+Point cursorPosition();

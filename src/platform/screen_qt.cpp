@@ -1,5 +1,6 @@
 #include "platform/screen.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -20,4 +21,12 @@ Rect primaryScreenRect() {
 Rect workArea() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? toScreenPixels(screen->availableGeometry(), screen->devicePixelRatio()) : Rect{};
+}
+
+Point cursorPosition() {
+    const QPoint at = QCursor::pos();
+    const QScreen* screen = QGuiApplication::screenAt(at);
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
+    return {int32_t(at.x() * ratio), int32_t(at.y() * ratio)};
 }

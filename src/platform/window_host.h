@@ -8,6 +8,7 @@
 #include <string>
 
 class HostWidget;
+class QWidget;
 
 // The program's one top-level window. It turns what the window system reports into Messages
 // for the window procedure, keeps the screen image the program draws into, and carries out
@@ -47,6 +48,14 @@ public:
     int frameHeight() const;
     int clientWidth() const;
     int clientHeight() const;
+    // The client area in screen pixels.
+    Rect clientScreenRect() const;
+
+    // Raises the window and gives it the keyboard.
+    void activate();
+    // The mouse cursor's display counter over the window: show adds one, hide takes one away;
+    // the cursor is blank while the counter is negative.
+    void showCursor(bool show);
 
     void setCaption(const std::string& caption);
     std::string caption() const;
@@ -74,6 +83,8 @@ public:
 
     // The X window id, 0 before the window exists on the X server.
     unsigned long nativeId() const;
+    // The widget, as the owner of the platform layer's own dialogs and menus.
+    QWidget* widget() const;
 
 private:
     friend class HostWidget;

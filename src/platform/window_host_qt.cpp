@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <cctype>
 #include <map>
 
 // The Qt glue: forwards the widget's events as Messages and paints from the screen image.
@@ -36,6 +37,7 @@ public:
     QImage screen;
     bool dirty = true;
     bool destroyed = false;
+    int cursorCount = 0;
     std::map<int, std::unique_ptr<QTimer>> timers;
 
 protected:
@@ -95,7 +97,11 @@ protected:
         if (e->modifiers() & Qt::ShiftModifier) flags |= KeyShift;
         if (e->modifiers() & Qt::ControlModifier) flags |= KeyControl;
         if (e->modifiers() & Qt::AltModifier) flags |= KeyAlt;
-        Message key{Msg::KeyDown, flags, 0, e->key()};
+        // Keys are named by what they give without Shift, so Shift+5 is the key 5 with Shift.
+        int code = e->key();
+        const uint32_t base = unshiftedKeysym(e->nativeScanCode());
+        if ((base >= '0' && base <= '9') || (base >= 'a' && base <= 'z')) code = int(std::toupper(int(base)));
+        Message key{Msg::KeyDown, flags, 0, code};
         key.text = e->text().toStdString();
         if (!host_.send(key)) QWidget::keyPressEvent(e);
     }
@@ -249,6 +255,21 @@ int WindowHost::frameHeight() const {
 int WindowHost::clientWidth() const { return widget_->screen.width(); }
 int WindowHost::clientHeight() const { return widget_->screen.height(); }
 
+Rect WindowHost::clientScreenRect() const {
+    return widget_->toDevice(QRect(widget_->mapToGlobal(QPoint(0, 0)), widget_->size()));
+}
+
+void WindowHost::activate() {
+    widget_->raise();
+    widget_->activateWindow();
+}
+
+void WindowHost::showCursor(bool show) {
+    widget_->cursorCount += show ? 1 : -1;
+    if (widget_->cursorCount < 0) widget_->setCursor(Qt::BlankCursor);
+    else widget_->unsetCursor();
+}
+
 void WindowHost::setCaption(const std::string& caption) { widget_->setWindowTitle(QString::fromStdString(caption)); }
 std::string WindowHost::caption() const { return widget_->windowTitle().toStdString(); }
 
@@ -309,6 +330,8 @@ void WindowHost::killTimer(int id) {
 }
 
 unsigned long WindowHost::nativeId() const { return widget_->internalWinId(); }
+
+QWidget* WindowHost::widget() const { return widget_.get(); }
 
 void postQuitMessage(int exitCode) {
     QMetaObject::invokeMethod(

@@ -16,3 +16,6 @@ bool pointerButtonHeld();
 
 // Keeps the X server's own screen saver from starting while suspended.
 void suspendXScreenSaver(bool suspend);
+
+// The keysym a key gives without Shift (column 0 of the keyboard map); 0 when unknown.
+uint32_t unshiftedKeysym(uint32_t keycode);

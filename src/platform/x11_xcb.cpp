@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 #include <xcb/screensaver.h>
+#include <xcb/xcb_keysyms.h>
 #include <xcb/xcb.h>
 
 namespace {
@@ -99,4 +100,14 @@ void suspendXScreenSaver(bool suspend) {
     if (!c) return;
     xcb_screensaver_suspend(c, suspend ? 1 : 0);
     xcb_flush(c);
+}
+
+uint32_t unshiftedKeysym(uint32_t keycode) {
+    xcb_connection_t* c = connection();
+    if (!c || keycode > 255) return 0;
+    // The keyboard map is read once; a layout switched later still has its digits and letters
+    // on the same keys in the layouts this matters for.
+    static const std::unique_ptr<xcb_key_symbols_t, decltype(&xcb_key_symbols_free)> symbols(
+        xcb_key_symbols_alloc(c), &xcb_key_symbols_free);
+    return symbols ? xcb_key_symbols_get_keysym(symbols.get(), xcb_keycode_t(keycode), 0) : 0;
 }

@@ -1,15 +1,25 @@
 #pragma once
 
-// The program's dialog templates: id, caption and client size in screen pixels.
+// The program's dialog templates: id, caption, client size in screen pixels and, for the
+// numeric-input dialogs, the hint shown beside the number.
 struct DialogTemplate {
     int id;
     const char* caption;
     int width;
     int height;
+    const char* hint = "";
 };
 
 inline constexpr DialogTemplate dialogTemplates[] = {
     {1000, "Tarnex Vimble", 225, 325},  // the main window
+    {101, "Tarnex Vimble", 270, 163},   // About
+    {103, "Slideshow Timer", 210, 98, "Milliseconds"},
+    {104, "Go To", 210, 98, "(Image index)"},
+    {105, "Collage Size", 210, 98, "(Default: 250)"},
+    {106, "Zoom Step", 210, 98, "(Default: 10)"},
+    {107, "Blend Opacity", 210, 98, "(255 = opaque)"},
+    {110, "Adjust Desktop Height", 210, 98, "(Default: 2)"},
+    {111, "Adjust Window Height", 210, 98, "(Default: 0)"},
 };
 
 // The template with this id; the main window's when there is none.

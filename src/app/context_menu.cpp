@@ -1,0 +1,61 @@
+// The popup menu with its pins, and the wrap around the program's modal dialogs.
+#include "app/app_globals.h"
+#include "app/app_state.h"
+#include "platform/dialogs.h"
+#include "platform/window_host.h"
+#include "resources/dialog_templates.h"
+
+void AppState::showContextMenu(int32_t x, int32_t y, int subMenu) {
+    if (slideSuspended) return;
+    stopSlideTimer(false);
+    mainWindow.showCursor(true);
+
+    MenuItem main = loadMainMenu();
+    MenuItem* shown = &main;
+    if (pins.pinnedNestedParent != -1) {
+        MenuItem* parent = main.subMenuAt(pins.pinnedNestedParent);
+        shown = parent ? parent->subMenuAt(subMenu) : nullptr;
+    } else if (pins.pinnedSubMenu != -1) {
+        shown = main.subMenuAt(subMenu);
+    }
+    int chosen = 0;
+    if (shown) {
+        MenuFacts facts{blendAvailable, zoomLocked, currentRotation, hotkey.registered, blackboxShell, pins};
+        setMenuState(*shown, shown == &main, settings, facts);
+        mainWindow.activate();
+        chosen = trackPopupMenu(mainWindow, *shown, x, y);
+    }
+
+    if (chosen == 1705) {
+        Message close{Msg::Close};
+        mainWindow.send(close);
+        mainWindow.showCursor(false);
+        return;
+    }
+    if (chosen) {
+        Message command{Msg::Command, 0, 0, chosen};
+        mainWindow.send(command);
+    } else {
+        pins.unpinOne();
+    }
+    // The command may have closed the window and ended the application with it.
+    if (appGlobals.app != this) return;
+    if (const int reopen = pins.reopenIndex(); reopen != -1) mainWindow.post(Message{Msg::ReopenMenu, x, y, reopen});
+    if (!slideSuspended) resumeSlideTimer();
+    mainWindow.showCursor(false);
+}
+
+void AppState::runModal(const std::function<void()>& dialog) {
+    stopSlideTimer(true);
+    mainWindow.showCursor(true);
+    dialog();
+    mainWindow.showCursor(false);
+    resumeSlideTimer();
+}
+
+bool AppState::askSetting(int templateId, int32_t& setting) {
+    uint32_t value = uint32_t(setting);
+    if (!askNumber(mainWindow, dialogTemplate(templateId), value)) return false;
+    setting = int32_t(value);
+    return true;
+}

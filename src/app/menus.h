@@ -1,0 +1,40 @@
+#pragma once
+#include "config/settings.h"
+#include "platform/menu.h"
+
+#include <cstdint>
+
+// "Main Menu" built from the menu table: fresh, with no marks.
+MenuItem loadMainMenu();
+
+// True for the "Pin" items: 2000 (the whole menu), 2000 + p and 3000 + q.
+bool isPinCommand(int id);
+
+// Which menus re-open themselves after a command. Lives only while the program runs.
+struct MenuPins {
+    bool menuPinned = false;
+    int32_t pinnedSubMenu = -1;       // position in "Main Menu" of a pinned sub-menu
+    int32_t pinnedNestedMenu = -1;    // position of a pinned second-level sub-menu in its parent
+    int32_t pinnedNestedParent = -1;  // position of that parent in "Main Menu"
+
+    // Runs a pin command (isPinCommand holds for the id).
+    void pin(int id);
+    // The sub-menu index the menu re-opens with after a command, -1 when it stays closed.
+    int reopenIndex() const;
+    // A dismissal drops the innermost pin.
+    void unpinOne();
+};
+
+// What the menu marks show besides the settings.
+struct MenuFacts {
+    bool blendAvailable = false;
+    bool zoomLocked = false;
+    int32_t currentRotation = 0;
+    bool hotkeyRegistered = false;
+    bool blackboxShell = false;
+    MenuPins pins;
+};
+
+// Sets the check and grey marks on a freshly loaded menu: "Main Menu" itself or one of its
+// sub-menus shown alone.
+void setMenuState(MenuItem& menu, bool isMainMenu, const Settings& settings, const MenuFacts& facts);

@@ -80,12 +80,8 @@ void askFor(AppState& a) {
     a.runModal([&a] { a.askSetting(templateId, a.settings.*setting); });
 }
 
-// The menu opens at the client area's top-left corner, or at the cursor when asked to and the
-// cursor is over the window.
 void openMenu(AppState& a) {
-    const Rect client = a.mainWindow.clientScreenRect();
-    Point at{std::max(client.left, 0), std::max(client.top, 0)};
-    if (const Point cursor = cursorPosition(); a.settings.atCursor && client.contains(cursor)) at = cursor;
+    const Point at = menuOrigin(a.mainWindow.clientScreenRect(), cursorPosition(), a.settings.atCursor);
     a.showContextMenu(at.x, at.y, 0);
 }
 

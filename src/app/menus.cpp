@@ -118,6 +118,11 @@ void MenuPins::unpinOne() {
     else menuPinned = false;
 }
 
+Point menuOrigin(const Rect& client, Point cursor, bool atCursor) {
+    if (atCursor && client.contains(cursor)) return cursor;
+    return {std::max(client.left, 0), std::max(client.top, 0)};
+}
+
 void setMenuState(MenuItem& menu, bool isMainMenu, const Settings& s, const MenuFacts& facts) {
     auto mark = [&menu](int id, bool check, bool grey = false) {
         if (MenuItem* item = menu.find(id)) {

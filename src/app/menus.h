@@ -1,6 +1,7 @@
 #pragma once
 #include "config/settings.h"
 #include "platform/menu.h"
+#include "platform/rect.h"
 
 #include <cstdint>
 
@@ -34,6 +35,10 @@ struct MenuFacts {
     bool blackboxShell = false;
     MenuPins pins;
 };
+
+// Where command 1701 opens the menu: at the client area's top-left corner kept on the screen,
+// or at the cursor when atCursor is on and the cursor is over the client area.
+Point menuOrigin(const Rect& client, Point cursor, bool atCursor);
 
 // Sets the check and grey marks on a freshly loaded menu: "Main Menu" itself or one of its
 // sub-menus shown alone.

@@ -1,0 +1,7 @@
+#pragma once
+#include <string>
+
+// The help file Vimble.txt: the template's text with "@KEYS@" replaced by every key of the menu,
+// "@SWITCHES@" by the command-line usage and "@SETTINGS@" by a settings file holding the
+// defaults. The tables are the only source, so the help never disagrees with the program.
+std::string helpText(const std::string& helpTemplate);

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+class StatusBar;
+class TrayIcon;
 class WindowHost;
 
 // The show/hide hot key; its keys are the settings hidemod and hidekey.
@@ -27,7 +29,9 @@ struct TrayRecord {
     static constexpr size_t maxTip = 127;  // characters
     const char* icon = ":/vimble.png";
     std::string tip;
-    bool shown = false;
+    std::unique_ptr<TrayIcon> shell;  // null while the icon is not in the notification area
+    TrayRecord();
+    ~TrayRecord();
     // Keeps at most maxTip characters of the text, never cutting a character in two.
     void setTip(const std::string& text);
 };
@@ -60,7 +64,16 @@ public:
     void onTimer(int timerId);
     void onHotKey(int hotKeyId);
     void onTrayNotify(int mouseMessage);
+    // Fills parts 0 to 4 of the status bar for the picture on show.
     void updateStatusBar();
+    // The caption and the tray tip for the picture on show.
+    void updateCaption();
+    // The countdown in the status bar, when there is one.
+    void showCountdown();
+    // The running count of a peek scan in the status bar's position part, when asked for.
+    void showPeekCount();
+    // Hides the main window or shows it again.
+    void toggleVisible();
     void onPaint();
     // The background colour (0xRRGGBB) for newly exposed window areas; false for a hollow
     // brush that leaves the old content visible.
@@ -129,7 +142,13 @@ public:
     // portrait filter, walking forward or back to one of the wanted orientation.
     void showCurrent(bool forward);
     void closeOtherInstances();
+    // Creates the status bar unless one exists; turns statusbar off when it cannot.
     void createStatusBar();
+    void destroyStatusBar();
+    // Where pictures are shown: the client area above the status bar.
+    Rect viewRect() const;
+    // How far the displayed picture exceeds the view in each direction.
+    void computeScrollRange();
     void registerHotKey();
     void showTrayIcon(bool show);
     void centerWindow();
@@ -146,6 +165,7 @@ public:
     Rect screenRect;              // 0, 0, primary screen width, height
     int32_t frameWidth = 0;
     int32_t frameHeight = 0;
+    std::unique_ptr<StatusBar> statusBar;  // null when there is none
     int32_t statusBarHeight = 0;
     QFont textFont;  // for text painted on the picture
     TrayRecord trayIcon;

@@ -182,6 +182,30 @@ const Command commands[] = {
     {1266, [](AppState& a) { a.settings.enabledTransitions = allTransitions(); }},  // All
     {1267, [](AppState& a) { a.settings.enabledTransitions.clear(); }},             // None
     {1268, toggle<&S::overlap>},                                                    // Overlap
+    {1301, [](AppState& a) {  // Name in Caption
+         a.settings.title = !a.settings.title;
+         a.updateCaption();
+     }},
+    {1302, [](AppState& a) {  // Full Path
+         a.settings.fullname = !a.settings.fullname;
+         if (a.settings.title) a.updateCaption();
+     }},
+    {1311, [](AppState& a) {  // Status Bar
+         Settings& s = a.settings;
+         s.statusbar = !s.statusbar;
+         if (s.statusbar && !s.crop && s.layer != 1) a.createStatusBar();
+         else a.destroyStatusBar();
+         if (s.layer != 1 && s.layer != 2) a.arrangeWindow();
+     }},
+    {1312, [](AppState& a) {  // Tray Icon
+         Settings& s = a.settings;
+         if (s.layer == 2) return;
+         s.trayicon = !s.trayicon;
+         a.mainWindow.hide();
+         a.showTrayIcon(s.trayicon);
+         a.mainWindow.show();
+         a.mainWindow.setTaskbarEntry(!s.trayicon);
+     }},
     {1324, toggle<&S::draggable>},       // Draggable
     {1352, toggle<&S::singleinstance>},  // Single Instance
     {1422, toggle<&S::confirmdelete>},   // Confirm

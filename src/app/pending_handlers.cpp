@@ -3,8 +3,6 @@
 #include "app/app_state.h"
 
 void AppState::onHotKey(int) {}
-void AppState::onTrayNotify(int) {}
-void AppState::updateStatusBar() {}
 void AppState::onSize(int32_t, int32_t) {}
 void AppState::onMouseMove(int32_t, int32_t, int32_t) {}
 void AppState::onLButtonDown(int32_t, int32_t, int32_t) {}
@@ -14,10 +12,7 @@ void AppState::onDropFiles(const std::vector<std::string>&) {}
 void AppState::setLayer(int32_t) {}
 void AppState::startWatcher(bool) {}
 void AppState::closeOtherInstances() {}
-// Creates the status bar unless one exists.
-void AppState::createStatusBar() {}
 void AppState::registerHotKey() {}
-void AppState::showTrayIcon(bool) {}
 void AppState::centerWindow() {}
 void AppState::setWallpaperStyle(int32_t) {}
 void AppState::reapplyDesktopWallpaper() {}

@@ -39,6 +39,7 @@ void AppState::onScanProgress() {
     if (!scanJob) return;  // a hand-over that arrives after the scan was taken in whole
     const size_t before = images.size();
     const bool ended = scanJob->takeBatch(images);
+    if (images.size() != before) showPeekCount();
     if (ended) {
         scanJob.reset();
         orderImages();

@@ -1,3 +1,4 @@
+#include "app/app_globals.h"
 #include "app/app_state.h"
 #include "platform/window_host.h"
 
@@ -14,15 +15,19 @@ void AppState::onPaint() {
     const QColor background = QColor::fromRgb(settings.whitebg ? white : black);
     QPainter painter(&screen);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const Rect view = viewRect();
     if (images.empty() || !picture.isLoaded()) {
-        painter.fillRect(screen.rect(), background);
+        mainWindow.setCaption(appGlobals.title);
+        painter.fillRect(0, 0, view.width(), view.height(), background);
+        updateStatusBar();
         return;
     }
-    viewCanvas.resize(screen.width(), screen.height());
+    viewCanvas.resize(view.width(), view.height());
     viewCanvas.image().fill(background);
     const Settings& s = settings;
-    currentZoom = picture.placeAndDraw({0, 0, screen.width(), screen.height()}, viewCanvas.image(), currentZoom,
-                                       s.squeeze, s.shrink, s.stretch, s.layout);
+    currentZoom = picture.placeAndDraw(view, viewCanvas.image(), currentZoom, s.squeeze, s.shrink, s.stretch, s.layout);
+    if (s.title) updateCaption();
+    updateStatusBar();
     painter.drawImage(0, 0, viewCanvas.image());
     viewCanvas.resize(picture.width, picture.height);
     picture.drawScaled(viewCanvas.image(), picture.width, picture.height);

@@ -27,7 +27,7 @@ enum class Msg {
     ExitSizeMove,
     DropFiles,      // files: the dropped paths
     HotKey,         // value: hot key id
-    TrayNotify,     // value: the mouse message on the tray icon
+    TrayNotify,     // value: TrayLeftClick or TrayRightClick on the notification-area icon
     ReopenMenu,     // x, y, value: re-open the popup menu at x, y with sub-menu index value
     ScanProgress,   // the scan thread has handed over pictures, or has ended
     RefreshStatus,  // the peek scan has finished: refresh the status bar
@@ -36,6 +36,9 @@ enum class Msg {
 
 // Modifier flags carried by key messages.
 enum KeyFlags : int32_t { KeyShift = 1, KeyControl = 2, KeyAlt = 4 };
+
+// Clicks on the notification-area icon.
+enum TrayClick : int32_t { TrayLeftClick = 1, TrayRightClick = 2 };
 
 // Button and modifier flags carried by mouse messages.
 enum MouseFlags : int32_t { MouseLeft = 1, MouseRight = 2, MouseShift = 4, MouseControl = 8, MouseMiddle = 16 };

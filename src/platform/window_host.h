@@ -51,6 +51,8 @@ public:
     // The client area in screen pixels.
     Rect clientScreenRect() const;
 
+    // Whether the window has a taskbar entry (asked of the window manager once it is mapped).
+    void setTaskbarEntry(bool on);
     // Raises the window and gives it the keyboard.
     void activate();
     // The mouse cursor's display counter over the window: show adds one, hide takes one away;

@@ -259,6 +259,10 @@ Rect WindowHost::clientScreenRect() const {
     return widget_->toDevice(QRect(widget_->mapToGlobal(QPoint(0, 0)), widget_->size()));
 }
 
+void WindowHost::setTaskbarEntry(bool on) {
+    setWindowState(uint32_t(widget_->internalWinId()), "_NET_WM_STATE_SKIP_TASKBAR", !on);
+}
+
 void WindowHost::activate() {
     widget_->raise();
     widget_->activateWindow();

@@ -19,3 +19,7 @@ void suspendXScreenSaver(bool suspend);
 
 // The keysym a key gives without Shift (column 0 of the keyboard map); 0 when unknown.
 uint32_t unshiftedKeysym(uint32_t keycode);
+
+// Asks the window manager to set or clear one _NET_WM_STATE of a mapped top-level window
+// ("_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_ABOVE").
+void setWindowState(uint32_t window, const char* state, bool on);

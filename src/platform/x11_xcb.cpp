@@ -111,3 +111,20 @@ uint32_t unshiftedKeysym(uint32_t keycode) {
         xcb_key_symbols_alloc(c), &xcb_key_symbols_free);
     return symbols ? xcb_key_symbols_get_keysym(symbols.get(), xcb_keycode_t(keycode), 0) : 0;
 }
+
+void setWindowState(uint32_t window, const char* state, bool on) {
+    xcb_connection_t* c = connection();
+    if (!c || !window) return;
+    // The window manager's protocol for a mapped window: ask the root window for the change.
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = window;
+    event.type = atom(c, "_NET_WM_STATE");
+    event.data.data32[0] = on ? 1 : 0;  // _NET_WM_STATE_ADD or _REMOVE
+    event.data.data32[1] = atom(c, state);
+    event.data.data32[3] = 1;  // from an application
+    xcb_send_event(c, 0, rootWindow(c), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&event));
+    xcb_flush(c);
+}

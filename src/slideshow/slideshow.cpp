@@ -26,6 +26,7 @@ void AppState::restartSlideTimer() {
     mainWindow.killTimer(slideTimerId);
     remaining = uint32_t(settings.timer);
     if (settings.slide && (images.size() > 1 || settings.collage)) mainWindow.setTimer(slideTimerId, tick);
+    showCountdown();
 }
 
 void AppState::onTimer(int timerId) {
@@ -34,6 +35,7 @@ void AppState::onTimer(int timerId) {
     remaining = remaining < uint32_t(tick) ? 0 : remaining - uint32_t(tick);
     if (remaining != 0) {
         mainWindow.setTimer(slideTimerId, int(std::min<uint32_t>(remaining, tick)));
+        showCountdown();
         return;
     }
     const size_t count = images.size();

@@ -7,7 +7,7 @@ TEST_F(Lifecycle, InitBuildsTheDefaultsPathsAndPresetsAndShowsTheWindow) {
     AppState& app = startApp();
     EXPECT_EQ(appGlobals.app, &app);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->caption(), "Tarnex Vimble");
+    EXPECT_EQ(window->caption(), home.file("start.png") + " - Tarnex Vimble");
 
     EXPECT_EQ(app.settings.folder, home.path());
     EXPECT_EQ(app.settingsPath, home.file("vimble.ini"));

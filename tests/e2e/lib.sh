@@ -23,7 +23,7 @@ turned_away() { grep -q 'could not connect to display' "$E2E_HOME/stderr"; }
 wait_for_window() {
     local id retries=3
     for _ in $(seq 100); do
-        id=$(xdotool search --all --onlyvisible --pid "$VIMBLE_PID" --name '^Tarnex Vimble$' 2>/dev/null | head -n 1) || true
+        id=$(xdotool search --all --onlyvisible --pid "$VIMBLE_PID" --class '^Vimble$' 2>/dev/null | head -n 1) || true
         [ -n "$id" ] && { WINDOW_ID=$id; return 0; }
         if ! kill -0 "$VIMBLE_PID" 2>/dev/null; then
             if turned_away && [ $((retries--)) -gt 0 ]; then
@@ -38,7 +38,7 @@ wait_for_window() {
         fi
         sleep 0.1
     done
-    fail "no window titled 'Tarnex Vimble' within 10 seconds"
+    fail "no window of class Vimble within 10 seconds"
 }
 
 # Waits for the program to end (10 seconds at most); VIMBLE_EXIT is its exit code.

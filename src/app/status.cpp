@@ -1,0 +1,124 @@
+// The status bar, the caption and the notification-area icon.
+#include "app/app_globals.h"
+#include "app/app_state.h"
+#include "app/status_texts.h"
+#include "platform/screen.h"
+#include "platform/status_bar.h"
+#include "platform/tray_icon.h"
+#include "platform/window_host.h"
+#include "shell/shell_link.h"
+
+#include <sys/stat.h>
+
+namespace {
+constexpr int statusParts[] = {70, 160, 200, 260, 360, 410, 440};
+constexpr int countdownPart = 5, positionPart = 4;
+
+// The size of the file, or for a shortcut the size its target had when the shortcut was made.
+std::optional<uint64_t> fileSize(const std::string& path) {
+    if (isShortcut(path)) {
+        LinkTarget target;
+        if (!ShellLink().readShortcut(path, target, false)) return std::nullopt;
+        return target.size;
+    }
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0) return std::nullopt;
+    return uint64_t(info.st_size);
+}
+}  // namespace
+
+TrayRecord::TrayRecord() = default;
+TrayRecord::~TrayRecord() = default;
+
+void AppState::createStatusBar() {
+    if (statusBar) return;
+    statusBar = std::make_unique<StatusBar>(mainWindow, statusParts);
+    statusBarHeight = statusBar->height();
+    statusBar->setText(6, "\tF1", true);
+    if (!settings.slide) statusBar->setText(countdownPart, countdownText(false, 0));
+}
+
+void AppState::destroyStatusBar() { statusBar.reset(); }
+
+Rect AppState::viewRect() const {
+    return {0, 0, mainWindow.clientWidth(), mainWindow.clientHeight() - (statusBar ? statusBarHeight : 0)};
+}
+
+void AppState::computeScrollRange() {
+    const Rect view = viewRect();
+    scrollRangeX = picture.width > view.width() ? picture.width - view.width() : 0;
+    scrollRangeY = picture.height > view.height() ? picture.height - view.height() : 0;
+}
+
+void AppState::updateStatusBar() {
+    if (!statusBar) return;
+    if (!picture.isLoaded()) {
+        destroyStatusBar();
+        createStatusBar();
+        return;
+    }
+    StatusFacts facts;
+    facts.notAFile = currentPath == clipboardName;
+    if (!facts.notAFile) facts.fileSize = fileSize(currentPath);
+    facts.width = picture.imageWidth();
+    facts.height = picture.imageHeight();
+    facts.bitsPerPixel = picture.bitsPerPixel();
+    facts.collage = settings.collage;
+    facts.collageSize = settings.collagesize;
+    facts.zoom = currentZoom;
+    facts.fitted = settings.squeeze && !zoomLocked;
+    if (!facts.fitted && !facts.collage) computeScrollRange();
+    facts.scrollRangeX = scrollRangeX;
+    facts.scrollRangeY = scrollRangeY;
+    facts.scrollStep = scrollStep;
+    facts.positionUnknown = facts.notAFile || images.empty();
+    facts.index = currentIndex;
+    facts.count = uint32_t(images.size());
+    const std::array<std::string, 5> texts = statusTexts(facts);
+    for (int part = 0; part < int(texts.size()); ++part) statusBar->setText(part, texts[size_t(part)]);
+}
+
+void AppState::showPeekCount() {
+    if (statusBar && settings.peekcount) statusBar->setText(positionPart, "\t" + std::to_string(images.size()));
+}
+
+void AppState::showCountdown() {
+    if (statusBar) statusBar->setText(countdownPart, countdownText(settings.slide, remaining));
+}
+
+void AppState::updateCaption() {
+    const std::string caption =
+        captionText(currentPath, isShortcut(currentPath), settings.title, settings.fullname, images.empty(),
+                    currentZoom, settings.collage, picture.width, picture.height, appGlobals.title);
+    mainWindow.setCaption(caption);
+    // Without a name in the caption the tip keeps the last one.
+    if (!settings.title || images.empty() || !settings.trayicon) return;
+    trayIcon.setTip(caption);
+    if (trayIcon.shell) trayIcon.shell->setTip(trayIcon.tip);
+}
+
+void AppState::showTrayIcon(bool show) {
+    if (!show) trayIcon.shell.reset();
+    else if (!trayIcon.shell) trayIcon.shell = std::make_unique<TrayIcon>(mainWindow, trayIcon.icon, trayIcon.tip);
+}
+
+void AppState::onTrayNotify(int click) {
+    if (click == TrayLeftClick) {
+        toggleVisible();
+    } else if (click == TrayRightClick) {
+        const Point at = cursorPosition();
+        showContextMenu(at.x, at.y, 0);
+    }
+}
+
+void AppState::toggleVisible() {
+    if (settings.layer == 2) return;
+    if (mainWindow.isVisible()) {
+        stopSlideTimer(false);
+        mainWindow.hide();
+    } else {
+        mainWindow.show();
+        mainWindow.activate();
+        if (!slideSuspended) resumeSlideTimer();
+    }
+}

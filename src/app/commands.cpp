@@ -57,12 +57,11 @@ void toggle(AppState& a) {
 
 void browse(AppState& a) {
     if (a.scanRunning()) return;
-    a.stopSlideTimer(true);
-    if (a.browseFolder()) {
+    a.runModal([&a] {
+        if (!a.browseFolder()) return;
         a.showCurrent(true);
         if (a.settings.autorefresh) a.startWatcher(true);
-    }
-    a.resumeSlideTimer();
+    });
 }
 
 // The folder holding the current picture becomes the root.

@@ -109,7 +109,9 @@ bool ShellLink::readShortcut(const std::string& shortcutPath, LinkTarget& target
     const std::string bytes = readAll(shortcutPath);
     const Reader in(bytes);
     uint32_t size = 0, flags = 0;
-    if (!in.u32(0, size) || size != headerSize || std::memcmp(bytes.data() + 4, linkClsid, 16) != 0) return false;
+    if (!in.has(0, headerSize) || !in.u32(0, size) || size != headerSize ||
+        std::memcmp(bytes.data() + 4, linkClsid, 16) != 0)
+        return false;
     LinkTarget read;
     if (!in.u32(20, flags) || !in.u32(24, read.attributes) || !in.u64(28, read.created) ||
         !in.u64(36, read.accessed) || !in.u64(44, read.modified) || !in.u32(52, read.size))

@@ -76,7 +76,7 @@ TEST(ShellLink, DamagedOrMissingShortcutsYieldNothingAndKeepThePreviousTarget) {
     EXPECT_FALSE(link.readShortcut(dir.file("missing.lnk"), read, false));
     std::string garbage;
     for (int i = 0; i < 600; ++i) garbage += char((i * 131) % 256);
-    for (const std::string& bytes : {std::string(), garbage, good.substr(0, 40), good.substr(0, 100),
+    for (const std::string& bytes : {std::string(), garbage, good.substr(0, 4), good.substr(0, 40), good.substr(0, 100),
                                      good.substr(0, 0x4c) + std::string("\xff\xff\xff\xff", 4)}) {
         writeFile(dir.file("bad.lnk"), bytes);
         EXPECT_FALSE(link.readShortcut(dir.file("bad.lnk"), read, false));

@@ -5,6 +5,7 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QTransform>
+#include <cmath>
 #include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
@@ -104,6 +105,16 @@ void fitPictureSize(int32_t w, int32_t h, int32_t frameWidth, int32_t frameHeigh
     }
 }
 
+QSize largestFittedSize(int32_t w, int32_t h, int32_t frameWidth, int32_t frameHeight, int32_t zoom, bool squeeze,
+                        bool shrink, bool stretch, bool mayTurn) {
+    if (w <= 0 || h <= 0) return {};
+    int32_t aw = 0, ah = 0, bw = 0, bh = 0;
+    fitPictureSize(w, h, frameWidth, frameHeight, zoom, squeeze, shrink, stretch, aw, ah);
+    if (mayTurn) fitPictureSize(h, w, frameWidth, frameHeight, zoom, squeeze, shrink, stretch, bw, bh);
+    const double scale = std::max(double(aw) / w, double(bh) / w);
+    return QSize(int32_t(std::ceil(w * scale)), int32_t(std::ceil(h * scale)));
+}
+
 void placeInFrame(int32_t layout, int32_t frameWidth, int32_t frameHeight, int32_t w, int32_t h, int32_t& x,
                   int32_t& y) {
     const int32_t W = frameWidth, H = frameHeight;
@@ -122,48 +133,95 @@ void placeInFrame(int32_t layout, int32_t frameWidth, int32_t frameHeight, int32
     y = std::max(y, 0);
 }
 
-void Picture::load(const std::string& path) {
-    release();
+namespace {
+
+// Decodes the file at path; a JPEG that will be shown smaller than its own size is decoded
+// straight at the shown size (the decoder scales by whole eighths and smooths the rest). depth
+// and own get the stored depth and the own size from the header.
+QImage readImage(const std::string& path, const Picture::ShownSize& shownSize, int& depth, QSize& own) {
     QImageReader::setAllocationLimit(allocationLimitMiB);
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return;
+    if (fd < 0) return {};
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return;
+        return {};
     }
     const int stored = storedDepth(file.peek(65536));
     QImageReader reader(&file);
     reader.setAutoTransform(false);
-    const int depth = stored >= 0 ? stored : depthOf(reader.imageFormat());
+    depth = stored >= 0 ? stored : depthOf(reader.imageFormat());
+    own = reader.size();
+    if (shownSize && reader.format() == "jpeg" && own.isValid()) {
+        const QSize size = shownSize(own.width(), own.height());
+        if (size.width() > 0 && size.height() > 0 && size.width() < own.width() && size.height() < own.height())
+            reader.setScaledSize(size);
+    }
     QImage decoded = reader.read();
-    if (decoded.isNull() || decoded.width() == 0 || decoded.height() == 0) return;
+    if (!own.isValid() || own.isEmpty()) own = decoded.size();
+    return decoded;
+}
+
+QImage turned(const QImage& image, int type) {
+    if (type >= 1 && type <= 3) return image.transformed(QTransform().rotate(90.0 * type));
+    if (type == 4) return image.mirrored(true, false);
+    return image;
+}
+
+}  // namespace
+
+void Picture::load(const std::string& path, const ShownSize& shownSize) {
+    release();
+    QSize own;
+    int depth = 0;
+    QImage decoded = readImage(path, shownSize, depth, own);
+    if (decoded.isNull() || decoded.width() == 0 || decoded.height() == 0 || own.isEmpty()) return;
     image_ = std::move(decoded);
+    own_ = own;
     bitsPerPixel_ = depth;
+    path_ = path;
+    reduced_ = image_.size() != own_;
 }
 
 void Picture::loadBitmap(const QImage& bitmap) {
     release();
     if (bitmap.isNull() || bitmap.width() == 0 || bitmap.height() == 0) return;
     image_ = bitmap;
+    own_ = bitmap.size();
     bitsPerPixel_ = depthOf(bitmap.format());
 }
 
 void Picture::release() {
     image_ = QImage();
+    own_ = QSize();
     bitsPerPixel_ = 0;
+    path_.clear();
+    reduced_ = false;
+    turns_.clear();
 }
 
 void Picture::rotateFlip(int type) {
-    if (image_.isNull()) return;
-    if (type >= 1 && type <= 3) image_ = image_.transformed(QTransform().rotate(90.0 * type));
-    else if (type == 4) image_ = image_.mirrored(true, false);
+    if (image_.isNull() || type < 1 || type > 4) return;
+    image_ = turned(image_, type);
+    if (type != 2 && type != 4) own_.transpose();
+    turns_.push_back(type);
+}
+
+void Picture::ensureDetail(int32_t w, int32_t h) {
+    if (!reduced_ || (w <= image_.width() && h <= image_.height())) return;
+    int depth = 0;
+    QSize own;
+    QImage full = readImage(path_, {}, depth, own);
+    if (full.isNull()) return;  // the file has gone: the smaller picture will do
+    for (int type : turns_) full = turned(full, type);
+    image_ = std::move(full);
+    reduced_ = false;
 }
 
 void Picture::fitSize(int32_t& outWidth, int32_t& outHeight, const Rect& frame, int32_t zoom, bool squeeze,
                       bool shrink, bool stretch) const {
     if (image_.isNull()) return;
-    fitPictureSize(image_.width(), image_.height(), frame.width(), frame.height(), zoom, squeeze, shrink, stretch,
+    fitPictureSize(own_.width(), own_.height(), frame.width(), frame.height(), zoom, squeeze, shrink, stretch,
                    outWidth, outHeight);
 }
 
@@ -171,14 +229,15 @@ int32_t Picture::placeAndDraw(const Rect& frame, QImage& target, int32_t zoom, b
                               bool stretch, int32_t layout) {
     if (image_.isNull()) return 0;
     fitSize(width, height, frame, zoom, squeeze, shrink, stretch);
-    const int32_t shown = zoom == 0 ? int32_t(uint32_t(width) * 100u / uint32_t(image_.width())) : zoom;
+    const int32_t shown = zoom == 0 ? int32_t(uint32_t(width) * 100u / uint32_t(own_.width())) : zoom;
     placeInFrame(layout, frame.width(), frame.height(), width, height, x, y);
     drawAt(target, x, y, width, height);
     return shown;
 }
 
-void Picture::drawAt(QImage& target, int32_t left, int32_t top, int32_t w, int32_t h) const {
+void Picture::drawAt(QImage& target, int32_t left, int32_t top, int32_t w, int32_t h) {
     if (image_.isNull() || w <= 0 || h <= 0 || target.isNull()) return;
+    ensureDetail(w, h);
     QPainter painter(&target);
     if (w == image_.width() && h == image_.height()) {
         painter.drawImage(left, top, image_);
@@ -191,9 +250,10 @@ void Picture::drawAt(QImage& target, int32_t left, int32_t top, int32_t w, int32
     }
 }
 
-Picture::Status Picture::save(const std::string& path, Format format, int32_t w, int32_t h) const {
+Picture::Status Picture::save(const std::string& path, Format format, int32_t w, int32_t h) {
     if (image_.isNull()) return NoImage;
     if (w <= 0 || h <= 0) return SaveFailed;
+    ensureDetail(w, h);
     const QImage scaled = image_.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                               .convertToFormat(QImage::Format_RGB32);
     QFile file;

@@ -3,7 +3,9 @@
 
 #include <QImage>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 // The displayed size of a w x h picture in a W x H frame: zoom > 0 scales by zoom percent;
 // zoom 0 (or below) fits by the flags, stretch enlarging to cover the frame, squeeze reducing
@@ -11,6 +13,11 @@
 // to the smallest size that still covers the frame. Every step truncates toward zero.
 void fitPictureSize(int32_t w, int32_t h, int32_t frameWidth, int32_t frameHeight, int32_t zoom, bool squeeze,
                     bool shrink, bool stretch, int32_t& outWidth, int32_t& outHeight);
+
+// The largest size a w x h picture is fitted to in a W x H frame, also when turned a quarter
+// (mayTurn), keeping its proportions: what a decoder needs to produce.
+QSize largestFittedSize(int32_t w, int32_t h, int32_t frameWidth, int32_t frameHeight, int32_t zoom, bool squeeze,
+                        bool shrink, bool stretch, bool mayTurn);
 
 // Where a w x h picture goes in a W x H frame by layout: 0 centred, 1 top left, 2 top right,
 // 3 bottom left, 4 bottom right, 5 roaming (two rand() draws, x first), others top left.
@@ -24,15 +31,22 @@ public:
     enum Format { Bmp = 0, Jpeg = 1 };
     enum Status { Ok = 0, NoImage = 1, SaveFailed = 7 };
 
+    // The largest size, in pixels, a picture of its own size w x h will be drawn at.
+    using ShownSize = std::function<QSize(int32_t w, int32_t h)>;
+
     // Decodes the file (a path of any bytes); a picture that fails or has a zero side leaves
-    // no image.
-    void load(const std::string& path);
+    // no image. A JPEG that will be drawn smaller than its own size is decoded straight at
+    // shownSize's answer, which costs a fraction of a full decode; drawing it larger later
+    // decodes the file again in full.
+    void load(const std::string& path, const ShownSize& shownSize = {});
     void loadBitmap(const QImage& bitmap);
     void release();
     bool isLoaded() const { return !image_.isNull(); }
-    // The picture's own size, 0 x 0 without one.
-    int32_t imageWidth() const { return image_.width(); }
-    int32_t imageHeight() const { return image_.height(); }
+    // The picture's own size (as turned), 0 x 0 without one.
+    int32_t imageWidth() const { return own_.width(); }
+    int32_t imageHeight() const { return own_.height(); }
+    // The size it is decoded at: its own size unless decoded smaller.
+    QSize decodedSize() const { return image_.size(); }
 
     // 1, 2, 3: turn 90, 180, 270 degrees clockwise; 4: mirror left to right.
     void rotateFlip(int type);
@@ -43,9 +57,9 @@ public:
     int32_t placeAndDraw(const Rect& frame, QImage& target, int32_t zoom, bool squeeze, bool shrink, bool stretch,
                          int32_t layout);
     // Draws the picture at (0, 0) scaled to w x h.
-    void drawScaled(QImage& target, int32_t w, int32_t h) const { drawAt(target, 0, 0, w, h); }
+    void drawScaled(QImage& target, int32_t w, int32_t h) { drawAt(target, 0, 0, w, h); }
     // Writes the picture scaled to w x h (always at the best quality) as BMP or JPEG.
-    Status save(const std::string& path, Format format, int32_t w, int32_t h) const;
+    Status save(const std::string& path, Format format, int32_t w, int32_t h);
     // The colour depth of the file's own pixels: 1, 4, 8, 16, 24, 32, 48, 64, or 0 when unknown.
     int bitsPerPixel() const { return bitsPerPixel_; }
 
@@ -56,8 +70,14 @@ public:
     int32_t interpolation = 0;  // the zoomquality setting: 0 bilinear, 2 smooth, 7 best
 
 private:
-    void drawAt(QImage& target, int32_t left, int32_t top, int32_t w, int32_t h) const;
+    void drawAt(QImage& target, int32_t left, int32_t top, int32_t w, int32_t h);
+    // Decodes the file again in full when a w x h drawing needs more than was decoded.
+    void ensureDetail(int32_t w, int32_t h);
 
     QImage image_;
+    QSize own_;
     int bitsPerPixel_ = 0;
+    std::string path_;        // where a picture decoded smaller can be decoded again
+    bool reduced_ = false;    // decoded smaller than its own size
+    std::vector<int> turns_;  // the rotateFlip types applied since loading, in order
 };

@@ -10,12 +10,19 @@
 void AppState::loadCurrent() {
     if (images.empty()) return;
     currentPath = images[currentIndex].path;
+    // Fitted into the whole screen, the largest frame a picture is shown in, and turned when
+    // the rotation lock may turn it.
+    const auto shown = [this](int32_t w, int32_t h) {
+        const Settings& s = settings;
+        return largestFittedSize(w, h, screenRect.width(), screenRect.height(), s.zoom, s.squeeze, s.shrink, s.stretch,
+                                 s.rotation % 180 != 0);
+    };
     if (isShortcut(currentPath)) {
         LinkTarget target;  // stays empty, and so fails to load, when the shortcut cannot be read
         ShellLink().readShortcut(currentPath, target, true);
-        picture.load(target.path);
+        picture.load(target.path, shown);
     } else {
-        picture.load(currentPath);
+        picture.load(currentPath, shown);
     }
     if (picture.isLoaded()) return;
     reportLoadFailure(102);

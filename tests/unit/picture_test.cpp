@@ -41,6 +41,15 @@ TEST(PictureFit, SqueezeShrinkAndStretchFitAsTheyAreMeant) {
     EXPECT_EQ(fit(1, 5000, 1000, 800, 0, true, true, false), (Size{0, 800}));         // truncates to nothing
 }
 
+TEST(PictureFit, TheLargestFittedSizeAllowsForATurnAndKeepsProportions) {
+    EXPECT_EQ(largestFittedSize(6000, 4000, 1920, 1080, 0, true, true, false, true), QSize(1620, 1080));
+    EXPECT_EQ(largestFittedSize(4000, 6000, 1920, 1080, 0, true, true, false, false), QSize(720, 1080));
+    EXPECT_EQ(largestFittedSize(4000, 6000, 1920, 1080, 0, true, true, false, true), QSize(1080, 1620));  // turned
+    EXPECT_EQ(largestFittedSize(6000, 4000, 1920, 1080, 50, true, true, false, true), QSize(3000, 2000));
+    EXPECT_EQ(largestFittedSize(6000, 4000, 1920, 1080, 0, false, false, false, false), QSize(6000, 4000));
+    EXPECT_EQ(largestFittedSize(0, 4000, 1920, 1080, 0, true, true, false, false), QSize());
+}
+
 TEST(PictureFit, PlacementFollowsTheAnchorAndNeverGoesNegative) {
     int32_t x = -1, y = -1;
     placeInFrame(0, 1000, 800, 1200, 500, x, y);
@@ -141,4 +150,41 @@ TEST(Picture, ASixteenBitBitmapReportsSixteenBits) {
     picture.load(dir.file("565.bmp"));
     ASSERT_TRUE(picture.isLoaded());
     EXPECT_EQ(picture.bitsPerPixel(), 16);
+}
+
+TEST(Picture, AJpegShownSmallIsDecodedSmallAndInFullWhenDrawnLarger) {
+    TempDir dir;
+    QImage source(1600, 1200, QImage::Format_RGB32);
+    source.fill(qRgb(200, 40, 40));
+    for (int x = 0; x < 800; ++x)
+        for (int y = 0; y < 1200; ++y) source.setPixel(x, y, qRgb(20, 40, 200));  // left half blue
+    const std::string path = dir.file("photo.jpg");
+    ASSERT_TRUE(source.save(QString::fromStdString(path), "JPEG", 95));
+
+    Picture picture;
+    QSize asked;
+    picture.load(path, [&asked](int32_t w, int32_t h) {
+        asked = QSize(w, h);
+        return QSize(w / 4, h / 4);
+    });
+    EXPECT_EQ(asked, QSize(1600, 1200));  // from the header
+    EXPECT_EQ(picture.decodedSize(), QSize(400, 300));
+    EXPECT_EQ(picture.imageWidth(), 1600);
+    EXPECT_EQ(picture.bitsPerPixel(), 24);
+
+    // Turned, then drawn larger than decoded: decoded again in full, and still turned.
+    picture.rotateFlip(1);
+    EXPECT_EQ(picture.imageWidth(), 1200);
+    QImage canvas(600, 800, QImage::Format_RGB32);
+    picture.drawScaled(canvas, 600, 800);
+    EXPECT_EQ(picture.decodedSize(), QSize(1200, 1600));
+    EXPECT_GT(qBlue(canvas.pixel(300, 100)), 150);  // turned right: the blue left half is on top
+    EXPECT_LT(qBlue(canvas.pixel(300, 700)), 100);
+
+    // Other formats and pictures shown at their own size are decoded whole.
+    const std::string png = savedPicture(dir, "flat.png", QImage::Format_RGB32, 400, 300);
+    picture.load(png, [](int32_t w, int32_t h) { return QSize(w / 4, h / 4); });
+    EXPECT_EQ(picture.decodedSize(), QSize(400, 300));
+    picture.load(path, [](int32_t w, int32_t h) { return QSize(w, h); });
+    EXPECT_EQ(picture.decodedSize(), QSize(1600, 1200));
 }

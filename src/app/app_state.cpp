@@ -55,8 +55,6 @@ void AppState::init() {
 
     s.windowRect = mainWindow.frameRect();
     s.presets = spreadPresets(s.windowRect);
-    frameWidth = mainWindow.frameWidth();
-    frameHeight = mainWindow.frameHeight();
     screenRect = primaryScreenRect();
 
     currentPath.clear();
@@ -72,7 +70,7 @@ void AppState::init() {
 
 void AppState::start() {
     Settings& s = settings;
-    if (s.blend && blendAvailable && s.layer != 2) mainWindow.setOpacity(s.opacity & 0xff);
+    applyBlend();
     if (s.crop) mainWindow.setFrameless(true);
     picture.interpolation = s.zoomquality;
     if (s.trayicon) showTrayIcon(true);

@@ -116,8 +116,28 @@ public:
     void applyRotationLock();
     // 101: the list is empty ("No files"); 102: the picture at currentPath did not load.
     void reportLoadFailure(int code);
-    // Sizes and places the window for the picture and has it painted.
+    // Sizes, shapes and places the window for the picture in the current layer and has it
+    // painted at once.
     void arrangeWindow();
+    // Sizes the normal window around the picture (wrap), within the work area.
+    void fitWindowToPicture();
+    // Clips the frameless window to the picture (crop).
+    void shapeWindowToPicture();
+    void roamWindow();
+    // Pulls the window back onto the screen; it may overhang an edge by 10 pixels.
+    void corralWindow();
+    // Presets 1 to 5: the window's rectangle kept, or the window put back there.
+    void savePreset(int n);
+    void restorePreset(int n);
+    // Lays the picture out again for the fullscreen layer and covers the screen.
+    void relayoutFullscreen();
+    // Shows the picture on show as the desktop wallpaper (the wallpaper layer).
+    void updateWallpaper();
+    // The work area, its top raised for the Blackbox shell's caption unless cropped.
+    Rect blackboxWorkArea() const;
+    // Blends the window by the opacity setting when blending is on and possible, else makes
+    // it opaque.
+    void applyBlend();
     // Resets the countdown to the timer setting and runs it while the show has more than one picture.
     void restartSlideTimer();
     // Next (+1) or Previous (-1) by 1, by 5 with Shift held, by 10 with Control held, wrapping.
@@ -136,6 +156,7 @@ public:
     // 1 turn right, 3 turn left, 4 mirror; a fitted picture is fitted again.
     void turnPicture(int type);
     void setLayout(int32_t anchor);
+    // 0 normal, 1 fullscreen (a second 1 leaves it), 2 wallpaper.
     void setLayer(int32_t newLayer);
     void startWatcher(bool restart);
     // Shows the current entry, dropping entries that do not load and, with the landscape or
@@ -151,6 +172,7 @@ public:
     void computeScrollRange();
     void registerHotKey();
     void showTrayIcon(bool show);
+    // Centres the window in the work area, keeping its size.
     void centerWindow();
     void setWallpaperStyle(int32_t style);  // 1 centre, 2 tile, 3 stretch
     void reapplyDesktopWallpaper();
@@ -163,8 +185,6 @@ public:
     WindowHost& mainWindow;
     bool blendAvailable = false;  // a compositing manager runs, so the window can be blended
     Rect screenRect;              // 0, 0, primary screen width, height
-    int32_t frameWidth = 0;
-    int32_t frameHeight = 0;
     std::unique_ptr<StatusBar> statusBar;  // null when there is none
     int32_t statusBarHeight = 0;
     QFont textFont;  // for text painted on the picture

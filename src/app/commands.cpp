@@ -93,6 +93,71 @@ void goTo(AppState& a) {
     a.showCurrent(true);
 }
 
+template <int n>
+void savePreset(AppState& a) {
+    a.savePreset(n);
+}
+
+template <int n>
+void restorePreset(AppState& a) {
+    a.restorePreset(n);
+}
+
+// Fullscreen and wallpaper need a picture to show.
+template <int32_t layer>
+void layerWithPictures(AppState& a) {
+    if (!a.images.empty()) a.setLayer(layer);
+}
+
+template <int32_t anchor>
+void fullscreenAnchor(AppState& a) {
+    a.settings.fullscreenlayout = anchor;
+    if (a.settings.layer != 1) return;
+    a.settings.layout = anchor;
+    a.arrangeWindow();
+}
+
+void wrap(AppState& a) {
+    Settings& s = a.settings;
+    if (s.collage) {
+        s.wrap = true;
+        s.collage = false;
+        a.mainWindow.invalidate();
+    } else {
+        s.wrap = !s.wrap;
+    }
+    if (s.layer == 2) {
+        a.updateWallpaper();
+    } else if (s.layer == 1) {
+        a.currentZoom = s.zoom;
+        a.relayoutFullscreen();
+    } else if (s.wrap) {
+        if (!a.zoomLocked) a.currentZoom = s.zoom;
+        a.fitWindowToPicture();
+        a.mainWindow.invalidate();
+    } else {
+        s.windowRect = a.mainWindow.frameRect();
+    }
+}
+
+// Cropped, the window loses its frame and status bar and is cut to the picture.
+void crop(AppState& a) {
+    Settings& s = a.settings;
+    if (s.layer != 0) return;
+    if (!a.zoomLocked) a.currentZoom = s.zoom;
+    s.crop = !s.crop;
+    a.mainWindow.setFrameless(s.crop);
+    if (s.crop) {
+        a.destroyStatusBar();
+        a.shapeWindowToPicture();
+    } else {
+        a.mainWindow.setMask(nullptr);
+        if (s.statusbar) a.createStatusBar();
+    }
+    if (s.wrap && !s.collage) a.fitWindowToPicture();
+    a.mainWindow.invalidate();
+}
+
 using S = Settings;
 
 const Command commands[] = {
@@ -113,10 +178,23 @@ const Command commands[] = {
     {1015, sortKey<1>},        // Created
     {1016, sortKey<2>},        // Modified
     {1017, sortKey<3>},        // Accessed
+    {1021, [](AppState& a) { a.setLayer(0); }},  // Normal
+    {1022, layerWithPictures<1>},                // Fullscreen
+    {1023, layerWithPictures<1>},                // Layer Fullscreen
+    {1024, layerWithPictures<2>},                // Wallpaper
+    {1025, layerWithPictures<2>},                // Layer Wallpaper
+    {1026, [](AppState& a) {                     // Stay On Top
+         a.settings.ontop = !a.settings.ontop;
+         a.mainWindow.setStayOnTop(a.settings.ontop);
+     }},
+    {1027, [](AppState& a) {  // Blend
+         a.settings.blend = !a.settings.blend;
+         a.applyBlend();
+     }},
     {1028, [](AppState& a) {  // Opacity...
          askFor<107, &S::opacity>(a);
          a.settings.opacity = std::min<uint32_t>(uint32_t(a.settings.opacity), 255);
-         if (a.blendAvailable && a.settings.blend) a.mainWindow.setOpacity(a.settings.opacity);
+         a.applyBlend();  // seen only while blending
      }},
     {1031, [](AppState& a) { a.settings.loop = 0; }},  // Loop
     {1032, [](AppState& a) { a.settings.loop = 1; }},  // Pause
@@ -154,6 +232,8 @@ const Command commands[] = {
     {1155, toggleFormat<&S::jpg>},
     {1156, toggleFormat<&S::png>},
     {1157, toggleFormat<&S::tif>},
+    {1201, wrap},
+    {1202, crop},
     {1203, [](AppState& a) { a.toggleFit(&S::squeeze); }},  // Squeeze
     {1204, [](AppState& a) { a.toggleFit(&S::shrink); }},   // Shrink
     {1205, [](AppState& a) { a.toggleFit(&S::stretch); }},  // Stretch
@@ -205,8 +285,57 @@ const Command commands[] = {
          a.mainWindow.show();
          a.mainWindow.setTaskbarEntry(!s.trayicon);
      }},
+    {1313, [](AppState& a) {  // Decorate
+         if (a.settings.layer == 2) return;
+         a.settings.decorate = !a.settings.decorate;
+         a.mainWindow.hide();
+         a.mainWindow.setWindowButtons(a.settings.decorate);
+         a.mainWindow.show();
+     }},
+    {1321, [](AppState& a) {  // Auto Center
+         Settings& s = a.settings;
+         s.autocenter = !s.autocenter;
+         if (s.autocenter) s.roamwindow = false;
+         if (s.wrap && s.autocenter) a.centerWindow();
+     }},
+    {1322, [](AppState& a) {  // Roam
+         Settings& s = a.settings;
+         s.roamwindow = !s.roamwindow;
+         if (s.roamwindow) s.autocenter = false;
+         if (s.wrap && s.roamwindow) a.roamWindow();
+     }},
+    {1323, [](AppState& a) {  // Corral
+         a.settings.corral = !a.settings.corral;
+         if (a.settings.corral) a.arrangeWindow();
+     }},
     {1324, toggle<&S::draggable>},       // Draggable
+    {1325, [](AppState& a) {             // Center
+         if (a.settings.layer == 1) a.setLayer(0);
+         else a.centerWindow();
+     }},
+    {1331, savePreset<1>},
+    {1332, savePreset<2>},
+    {1333, savePreset<3>},
+    {1334, savePreset<4>},
+    {1335, savePreset<5>},
+    {1341, restorePreset<1>},
+    {1342, restorePreset<2>},
+    {1343, restorePreset<3>},
+    {1344, restorePreset<4>},
+    {1345, restorePreset<5>},
     {1352, toggle<&S::singleinstance>},  // Single Instance
+    {1361, [](AppState& a) {  // Fullscreen caption
+         a.settings.fullscreenname = !a.settings.fullscreenname;
+         if (a.settings.layer != 1) return;
+         if (!a.zoomLocked) a.currentZoom = a.settings.zoom;
+         a.arrangeWindow();
+     }},
+    {1362, [](AppState& a) {  // Fullscreen cursor: the display count follows the setting
+         a.settings.fullscreencursor = !a.settings.fullscreencursor;
+         if (a.settings.layer == 1) a.mainWindow.showCursor(a.settings.fullscreencursor);
+     }},
+    {1363, fullscreenAnchor<0>},         // Centered Image
+    {1364, fullscreenAnchor<5>},         // Roaming Image
     {1422, toggle<&S::confirmdelete>},   // Confirm
     {1504, toggle<&S::archivelog>},      // Archive Log
     {1505, toggle<&S::archiving>},       // Enable

@@ -9,11 +9,10 @@ void AppState::onLButtonDown(int32_t, int32_t, int32_t) {}
 void AppState::onLButtonUp(int32_t, int32_t, int32_t) {}
 void AppState::onMouseWheel(int32_t) {}
 void AppState::onDropFiles(const std::vector<std::string>&) {}
-void AppState::setLayer(int32_t) {}
 void AppState::startWatcher(bool) {}
 void AppState::closeOtherInstances() {}
 void AppState::registerHotKey() {}
-void AppState::centerWindow() {}
+void AppState::updateWallpaper() {}
 void AppState::setWallpaperStyle(int32_t) {}
 void AppState::reapplyDesktopWallpaper() {}
 void AppState::clearWallpaper() {}

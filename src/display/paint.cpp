@@ -15,6 +15,7 @@ void AppState::onPaint() {
     const QColor background = QColor::fromRgb(settings.whitebg ? white : black);
     QPainter painter(&screen);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
+    if (settings.ontop) mainWindow.setStayOnTop(true);  // the layer switch may have dropped it
     const Rect view = viewRect();
     if (images.empty() || !picture.isLoaded()) {
         mainWindow.setCaption(appGlobals.title);

@@ -20,3 +20,11 @@ struct Rect {
     bool contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
     bool operator==(const Rect&) const = default;
 };
+
+// How far a window's frame reaches beyond its client area on each side, in screen pixels.
+struct Margins {
+    int32_t left = 0;
+    int32_t top = 0;  // the caption included
+    int32_t right = 0;
+    int32_t bottom = 0;
+};

@@ -4,10 +4,12 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFont>
 #include <QLabel>
 #include <QPointer>
 #include <QSizeGrip>
 #include <QWidget>
+#include <algorithm>
 #include <vector>
 
 // The bar itself: labels side by side, kept at the bottom of the window as it is resized.
@@ -17,6 +19,10 @@ public:
         // The window paints only its picture; the bar draws its own ground in the desktop's colours.
         setAutoFillBackground(true);
         setPalette(QApplication::palette());
+        // Small print, as status bars have it, so the fixed parts hold their texts.
+        QFont small = font();
+        small.setPointSizeF(std::max(6.0, small.pointSizeF() - 1.5));
+        setFont(small);
         const qreal ratio = devicePixelRatioF();
         int left = 0;
         for (int right : rightEdges) {

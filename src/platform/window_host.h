@@ -43,9 +43,9 @@ public:
     Rect normalFrameRect() const;
     bool isMinimized() const;
     bool isMaximized() const;
-    // Width of the side decoration and height of the bottom decoration, 0 when undecorated.
-    int frameWidth() const;
-    int frameHeight() const;
+    // The frame around the client area as the window manager draws it now; zero before the
+    // window is first mapped and when it is frameless.
+    Margins frameExtents() const;
     int clientWidth() const;
     int clientHeight() const;
     // The client area in screen pixels.
@@ -67,6 +67,13 @@ public:
     void setOpacity(int alpha);
     // Without a frame the window has neither caption nor sizing border.
     void setFrameless(bool frameless);
+    // Covers the whole screen above the desktop's panels, or returns to the normal window.
+    void setFullScreen(bool on);
+    // Asks the window manager to keep the window above others, or not.
+    void setStayOnTop(bool on);
+    // Clips the window to a rectangle in client coordinates (the X Shape extension), or with
+    // null shows it whole again.
+    void setMask(const Rect* region);
     // System menu and minimise/maximise boxes.
     void setWindowButtons(bool on);
 

@@ -246,11 +246,10 @@ Rect WindowHost::normalFrameRect() const {
 bool WindowHost::isMinimized() const { return widget_->isMinimized(); }
 bool WindowHost::isMaximized() const { return widget_->isMaximized(); }
 
-int WindowHost::frameWidth() const {
-    return widget_->toDevice(widget_->geometry().left() - widget_->frameGeometry().left());
-}
-int WindowHost::frameHeight() const {
-    return widget_->toDevice(widget_->frameGeometry().bottom() - widget_->geometry().bottom());
+Margins WindowHost::frameExtents() const {
+    const QRect outer = widget_->frameGeometry(), inner = widget_->geometry();
+    return {widget_->toDevice(inner.left() - outer.left()), widget_->toDevice(inner.top() - outer.top()),
+            widget_->toDevice(outer.right() - inner.right()), widget_->toDevice(outer.bottom() - inner.bottom())};
 }
 int WindowHost::clientWidth() const { return widget_->screen.width(); }
 int WindowHost::clientHeight() const { return widget_->screen.height(); }
@@ -294,6 +293,26 @@ void changeFlags(QWidget& widget, Qt::WindowFlags flags) {
 void WindowHost::setFrameless(bool frameless) {
     changeFlags(*widget_, frameless ? widget_->windowFlags() | Qt::FramelessWindowHint
                                     : widget_->windowFlags() & ~Qt::FramelessWindowHint);
+}
+
+void WindowHost::setFullScreen(bool on) {
+    if (widget_->destroyed) return;
+    if (on) widget_->showFullScreen();
+    else widget_->showNormal();
+}
+
+void WindowHost::setStayOnTop(bool on) {
+    setWindowState(uint32_t(widget_->internalWinId()), "_NET_WM_STATE_ABOVE", on);
+}
+
+void WindowHost::setMask(const Rect* region) {
+    if (!region) {
+        widget_->clearMask();
+        return;
+    }
+    const qreal ratio = widget_->ratio();
+    widget_->setMask(QRect(int(region->left / ratio), int(region->top / ratio), int(region->width() / ratio),
+                           int(region->height() / ratio)));
 }
 
 void WindowHost::setWindowButtons(bool on) {

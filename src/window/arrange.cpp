@@ -1,5 +1,168 @@
+// The window in its three layers, and where it goes in the normal one.
 #include "app/app_state.h"
+#include "platform/screen.h"
 #include "platform/window_host.h"
+#include "window/placement.h"
 
-// Until the window wraps itself around the picture, arranging it means painting it anew.
-void AppState::arrangeWindow() { mainWindow.invalidate(); }
+#include <cstdlib>
+
+namespace {
+constexpr int32_t normalLayer = 0, fullscreenLayer = 1, wallpaperLayer = 2;
+}
+
+Rect AppState::blackboxWorkArea() const {
+    Rect area = workArea();
+    if (blackboxShell && !settings.crop) area.top -= settings.bbCaptionAdjust;
+    return area;
+}
+
+// Every placement ends by reading back where the window really went.
+void AppState::centerWindow() {
+    const Rect& r = settings.windowRect;
+    mainWindow.setFrameRect(centeredRect(blackboxWorkArea(), r.width(), r.height()));
+    settings.windowRect = mainWindow.frameRect();
+}
+
+void AppState::roamWindow() {
+    const Rect& r = settings.windowRect;
+    const int across = std::rand(), down = std::rand();
+    mainWindow.setFrameRect(roamedRect(blackboxWorkArea(), r.width(), r.height(), across, down));
+    settings.windowRect = mainWindow.frameRect();
+}
+
+void AppState::corralWindow() {
+    mainWindow.setFrameRect(corralRect(settings.windowRect, screenRect.right, screenRect.bottom));
+    settings.windowRect = mainWindow.frameRect();
+}
+
+void AppState::shapeWindowToPicture() {
+    if (settings.layer == fullscreenLayer || settings.collage) return;
+    const Settings& s = settings;
+    const Rect window = mainWindow.frameRect();
+    int32_t pw = 0, ph = 0;
+    picture.fitSize(pw, ph, window, currentZoom, s.squeeze, s.shrink, s.stretch);
+    const Rect region = anchoredRect(s.layout, window.width(), window.height(), pw, ph);
+    mainWindow.setMask(&region);
+}
+
+void AppState::fitWindowToPicture() {
+    if (!picture.isLoaded()) return;
+    const Settings& s = settings;
+    const Margins frame = mainWindow.frameExtents();
+    const int32_t bar = statusBar ? statusBarHeight : 0;
+    const Rect bounds = pictureBounds(workArea(), s.crop ? nullptr : &frame, bar, blackboxShell ? s.bbCaptionAdjust : 0);
+    int32_t pw = 0, ph = 0;
+    picture.fitSize(pw, ph, bounds, currentZoom, s.squeeze, s.shrink, s.stretch);
+    if (blackboxShell && !s.crop) ph += s.bbWindowAdjust;
+    if (!s.squeeze || zoomLocked) {
+        pw = std::min(pw, bounds.width());
+        ph = std::min(ph, bounds.height());
+    }
+    // The frame grows around the client area the picture (and the bar) needs.
+    const int32_t w = pw + (s.crop ? 0 : frame.left + frame.right);
+    const int32_t h = ph + bar + (s.crop ? 0 : frame.top + frame.bottom);
+    const Rect& at = settings.windowRect;
+    if (s.autocenter) {
+        mainWindow.setFrameRect(centeredRect(blackboxWorkArea(), w, h));
+    } else if (s.roamwindow) {
+        settings.windowRect = {at.left, at.top, at.left + w, at.top + h};
+        roamWindow();
+    } else {
+        mainWindow.setFrameRect({at.left, at.top, at.left + w, at.top + h});
+    }
+    settings.windowRect = mainWindow.frameRect();
+    // Shaped once the window has its new size, so the region matches what is painted.
+    if (s.crop) shapeWindowToPicture();
+}
+
+void AppState::relayoutFullscreen() {
+    const Settings& s = settings;
+    if (!s.wrap && !s.collage) {
+        const Rect& window = settings.windowRect;
+        viewCanvas.resize(window.width(), window.height());
+        currentZoom = picture.placeAndDraw({0, 0, window.width(), window.height()}, viewCanvas.image(), currentZoom,
+                                           s.squeeze, s.shrink, s.stretch, s.layout);
+    }
+    mainWindow.setFullScreen(true);
+    mainWindow.invalidate();
+}
+
+void AppState::arrangeWindow() {
+    const Settings& s = settings;
+    if (s.layer == wallpaperLayer) {
+        updateWallpaper();
+        return;
+    }
+    if (s.layer == fullscreenLayer) {
+        relayoutFullscreen();
+        return;
+    }
+    if (!s.collage) {
+        if (s.wrap) fitWindowToPicture();
+        else if (s.crop) shapeWindowToPicture();
+    }
+    if (s.corral && !(s.wrap && s.autocenter)) corralWindow();
+    mainWindow.invalidate();
+    mainWindow.flushAll();
+    if (s.autocenter && s.wrap) centerWindow();
+}
+
+void AppState::applyBlend() {
+    const Settings& s = settings;
+    mainWindow.setOpacity(s.layer != wallpaperLayer && s.blend && blendAvailable ? (s.opacity & 0xff) : 255);
+}
+
+void AppState::setLayer(int32_t newLayer) {
+    Settings& s = settings;
+    const int32_t old = s.layer;
+    if (newLayer == fullscreenLayer && old == fullscreenLayer) {
+        s.layer = normalLayer;
+    } else if (newLayer == fullscreenLayer) {
+        s.layer = fullscreenLayer;
+        mainWindow.setMask(nullptr);
+        if (!s.fullscreencursor) mainWindow.showCursor(false);
+        destroyStatusBar();
+        fullscreenSavedLayout = s.layout;
+        s.layout = s.fullscreenlayout;
+        if (!zoomLocked) currentZoom = s.zoom;
+        relayoutFullscreen();
+    } else if (newLayer == normalLayer) {
+        s.layer = normalLayer;
+        mainWindow.setStayOnTop(false);
+    } else if (newLayer == wallpaperLayer) {
+        s.layer = wallpaperLayer;
+        s.collage = false;
+        if (!s.trayicon) showTrayIcon(true);
+        mainWindow.hide();
+        setWallpaperStyle(0);
+        showCurrent(true);
+    }
+    if (old == fullscreenLayer && s.layer != fullscreenLayer) {
+        s.layout = fullscreenSavedLayout;
+        mainWindow.setFullScreen(false);
+        if (s.statusbar && !s.crop) createStatusBar();
+        if (!s.fullscreencursor) mainWindow.showCursor(true);
+        if (!s.wrap || s.collage) mainWindow.setFrameRect(s.windowRect);
+        if (!zoomLocked) currentZoom = s.zoom;
+        arrangeWindow();
+    }
+    if (old == wallpaperLayer && s.layer != wallpaperLayer && !s.trayicon) showTrayIcon(false);
+    if (!mainWindow.isVisible() && s.layer != wallpaperLayer) mainWindow.show();
+    applyBlend();
+}
+
+void AppState::savePreset(int n) {
+    if (settings.layer == fullscreenLayer) return;
+    settings.windowRect = mainWindow.frameRect();
+    if (n >= 1 && n <= 5) settings.presets[size_t(n - 1)] = settings.windowRect;
+    settings.wrap = false;
+}
+
+void AppState::restorePreset(int n) {
+    if (settings.layer == fullscreenLayer) setLayer(normalLayer);
+    settings.wrap = false;
+    if (!zoomLocked) currentZoom = settings.zoom;
+    if (n >= 1 && n <= 5) settings.windowRect = settings.presets[size_t(n - 1)];
+    mainWindow.setFrameRect(settings.windowRect);
+    arrangeWindow();
+}

@@ -25,3 +25,40 @@ Rect corralRect(const Rect& window, int32_t screenWidth, int32_t screenHeight) {
     }
     return r;
 }
+
+Rect centeredRect(const Rect& area, int32_t w, int32_t h) {
+    const int32_t x = area.left + (area.width() - w) / 2, y = area.top + (area.height() - h) / 2;
+    return {x, y, x + w, y + h};
+}
+
+Rect roamedRect(const Rect& area, int32_t w, int32_t h, int across, int down) {
+    const int32_t aw = area.width(), ah = area.height();
+    const int32_t x = area.left + (w < aw ? across % (aw - w) : (aw - w) / 2);
+    const int32_t y = area.top + (h < ah ? down % (ah - h) : (ah - h) / 2);
+    return {x, y, x + w, y + h};
+}
+
+Rect pictureBounds(const Rect& workArea, const Margins* frame, int32_t statusBarHeight, int32_t captionAdjust) {
+    Rect b = workArea;
+    if (frame) {
+        b.left += frame->left;
+        b.top += frame->top;
+        b.right -= frame->right;
+        b.bottom -= frame->bottom;
+    }
+    b.bottom -= statusBarHeight;
+    b.top -= captionAdjust;
+    return b;
+}
+
+Rect anchoredRect(int32_t anchor, int32_t W, int32_t H, int32_t pw, int32_t ph) {
+    int32_t x = 0, y = 0;
+    switch (anchor) {
+    case 0: x = (W - pw) / 2, y = (H - ph) / 2; break;
+    case 2: x = W - pw; break;
+    case 3: y = H - ph; break;
+    case 4: x = W - pw, y = H - ph; break;
+    default: break;
+    }
+    return {x, y, x + pw, y + ph};
+}

@@ -29,7 +29,8 @@ protected:
         const DialogTemplate& main = dialogTemplate(1000);
         window = std::make_unique<WindowHost>(dialogProc, main.caption, main.width, main.height);
         appGlobals.mainWindow = window.get();
-        appGlobals.arguments = {"vimble"};
+        // The window keeps its start size unless a test turns wrapping on.
+        appGlobals.arguments = {"vimble", "-nowrap"};
     }
 
     void TearDown() override {

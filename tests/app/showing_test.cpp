@@ -68,6 +68,7 @@ TEST_F(Showing, TheRotationLockTurnsOnlyPicturesThatDoNotSuitTheScreen) {
     saveColoured(home.file("a-tall.png"), 10, 30, Qt::blue);
     app.startScan(home.path());
     app.settings.rotation = 90;
+    app.settings.wrap = true;
     app.screenRect = {0, 0, 800, 600};  // the frame the lock compares with while wrapping
     app.currentIndex = 0;
     app.showCurrent(true);
@@ -111,7 +112,7 @@ TEST_F(Showing, ZoomStartsFromWhatIsShownAndTurningCountsQuarterTurns) {
     send(Msg::Command, 1213);  // Zoom 100 %, twice: back to fitting
     EXPECT_EQ(app.currentZoom, 100);
     send(Msg::Command, 1213);
-    EXPECT_EQ(app.currentZoom, 0);
+    EXPECT_EQ(app.currentZoom, fitted);  // laid out at once: the percentage shown
     EXPECT_FALSE(app.zoomLocked);
     app.currentZoom = 10;
     send(Msg::Command, 1212);  // Zoom Out at the step: nothing
@@ -133,5 +134,5 @@ TEST_F(Showing, ZoomStartsFromWhatIsShownAndTurningCountsQuarterTurns) {
     send(Msg::Command, 1203);  // a fit flag returns to fitting
     EXPECT_TRUE(app.settings.squeeze);
     EXPECT_EQ(app.settings.zoom, 0);
-    EXPECT_EQ(app.currentZoom, 0);
+    EXPECT_FALSE(app.zoomLocked);
 }

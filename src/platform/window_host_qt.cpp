@@ -223,30 +223,32 @@ void WindowHost::destroyWindow() {
 
 bool WindowHost::isDestroyed() const { return widget_->destroyed; }
 
-Rect WindowHost::frameRect() const { return widget_->toDevice(widget_->frameGeometry()); }
+namespace {
+Rect grown(const Rect& r, const Margins& m) { return {r.left - m.left, r.top - m.top, r.right + m.right, r.bottom + m.bottom}; }
+}  // namespace
+
+Rect WindowHost::frameRect() const { return grown(widget_->toDevice(widget_->geometry()), frameExtents()); }
 
 void WindowHost::setFrameRect(const Rect& frame) {
-    const QRect outer = widget_->frameGeometry(), inner = widget_->geometry();
-    const int left = inner.left() - outer.left(), top = inner.top() - outer.top();
-    const int right = outer.right() - inner.right(), bottom = outer.bottom() - inner.bottom();
-    const int x = widget_->toLogical(frame.left), y = widget_->toLogical(frame.top);
-    const int w = widget_->toLogical(frame.width()) - left - right;
-    const int h = widget_->toLogical(frame.height()) - top - bottom;
-    widget_->setGeometry(x + left, y + top, std::max(w, 1), std::max(h, 1));
+    const Margins m = frameExtents();
+    const int x = widget_->toLogical(frame.left + m.left), y = widget_->toLogical(frame.top + m.top);
+    const int w = widget_->toLogical(frame.width() - m.left - m.right);
+    const int h = widget_->toLogical(frame.height() - m.top - m.bottom);
+    widget_->setGeometry(x, y, std::max(w, 1), std::max(h, 1));
 }
 
 Rect WindowHost::normalFrameRect() const {
     const QRect normal = widget_->normalGeometry();
     if (normal.isEmpty()) return frameRect();
-    const QRect outer = widget_->frameGeometry(), inner = widget_->geometry();
-    return widget_->toDevice(normal.adjusted(outer.left() - inner.left(), outer.top() - inner.top(),
-                                             outer.right() - inner.right(), outer.bottom() - inner.bottom()));
+    return grown(widget_->toDevice(normal), frameExtents());
 }
 
 bool WindowHost::isMinimized() const { return widget_->isMinimized(); }
 bool WindowHost::isMaximized() const { return widget_->isMaximized(); }
 
 Margins WindowHost::frameExtents() const {
+    // Right after the frame is taken away the old extents may still be reported.
+    if (widget_->windowFlags() & Qt::FramelessWindowHint) return {};
     const QRect outer = widget_->frameGeometry(), inner = widget_->geometry();
     return {widget_->toDevice(inner.left() - outer.left()), widget_->toDevice(inner.top() - outer.top()),
             widget_->toDevice(outer.right() - inner.right()), widget_->toDevice(outer.bottom() - inner.bottom())};

@@ -29,3 +29,32 @@ TEST(Placement, CorralBringsBackAWindowWhollyOffTheScreen) {
     // A window larger than the screen ends flush with the top left.
     EXPECT_EQ(corralRect({-50, -50, 1400, 1100}, 1280, 1024), (Rect{0, 0, 1450, 1150}));
 }
+
+TEST(Placement, CentringAndRoamingStayInTheWorkAreaOrOverhangEvenly) {
+    const Rect area{0, 30, 1280, 1000};  // a panel above
+    EXPECT_EQ(centeredRect(area, 400, 300), (Rect{440, 365, 840, 665}));
+    EXPECT_EQ(centeredRect(area, 1400, 300), (Rect{-60, 365, 1340, 665}));  // wider: both sides alike
+    // Roaming takes each draw modulo the room left; a window as wide as the area is centred.
+    EXPECT_EQ(roamedRect(area, 400, 300, 1000, 700), (Rect{120, 30 + 700 % 670, 520, 30 + 700 % 670 + 300}));
+    const Rect wide = roamedRect(area, 1400, 300, 12345, 50);
+    EXPECT_EQ(wide.left, -60);
+    EXPECT_EQ(wide.top, 80);
+    EXPECT_EQ(roamedRect(area, 1280, 970, 7, 7), (Rect{0, 30, 1280, 1000}));
+}
+
+TEST(Placement, APictureSpreadsOverTheWorkAreaLessFrameBarAndCaptionAdjustment) {
+    const Rect area{0, 30, 1280, 1000};
+    const Margins frame{4, 28, 4, 4};
+    EXPECT_EQ(pictureBounds(area, &frame, 22, 0), (Rect{4, 58, 1276, 974}));
+    EXPECT_EQ(pictureBounds(area, nullptr, 0, 0), area);  // cropped: no frame, no bar
+    EXPECT_EQ(pictureBounds(area, &frame, 0, 2), (Rect{4, 56, 1276, 996}));
+}
+
+TEST(Placement, TheCropRegionSitsWhereTheAnchorPutsThePicture) {
+    EXPECT_EQ(anchoredRect(0, 500, 400, 300, 200), (Rect{100, 100, 400, 300}));
+    EXPECT_EQ(anchoredRect(1, 500, 400, 300, 200), (Rect{0, 0, 300, 200}));
+    EXPECT_EQ(anchoredRect(2, 500, 400, 300, 200), (Rect{200, 0, 500, 200}));
+    EXPECT_EQ(anchoredRect(3, 500, 400, 300, 200), (Rect{0, 200, 300, 400}));
+    EXPECT_EQ(anchoredRect(4, 500, 400, 300, 200), (Rect{200, 200, 500, 400}));
+    EXPECT_EQ(anchoredRect(5, 500, 400, 300, 200), (Rect{0, 0, 300, 200}));
+}

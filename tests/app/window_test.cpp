@@ -1,0 +1,105 @@
+#include "app_fixture.h"
+
+#include "platform/screen.h"
+#include "platform/status_bar.h"
+#include "platform/tray_icon.h"
+
+#include <QWidget>
+
+class Window : public AppFixture {
+protected:
+    // Wrapping on, showing a w x h picture.
+    AppState& showPicture(int w, int h) {
+        AppState& app = startApp();
+        savePicture(home.file("a.png"), w, h);
+        app.settings.wrap = true;
+        send(Msg::Command, 1103);  // a.png, start.png
+        app.currentIndex = 0;
+        app.showCurrent(true);
+        return app;
+    }
+    bool cursorBlank() const { return window->widget()->cursor().shape() == Qt::BlankCursor; }
+};
+
+TEST_F(Window, WrappingSizesTheWindowToThePictureAndCentresIt) {
+    AppState& app = showPicture(300, 200);
+    ASSERT_TRUE(app.statusBar);
+    EXPECT_EQ(window->clientWidth(), 300);
+    EXPECT_EQ(window->clientHeight(), 200 + app.statusBarHeight);
+    const Rect area = workArea(), frame = window->frameRect();
+    EXPECT_LE(std::abs((frame.left + frame.right) - (area.left + area.right)), 1);
+    EXPECT_EQ(app.settings.windowRect, frame);
+
+    // Too large for the work area: squeezed into it.
+    savePicture(home.file("a.png"), 6000, 300);
+    app.showCurrent(true);
+    EXPECT_EQ(window->frameRect().width(), area.width());
+
+    // Cropped: no frame, no bar, the window cut to the picture.
+    savePicture(home.file("a.png"), 300, 200);
+    app.showCurrent(true);
+    send(Msg::Command, 1202);
+    EXPECT_FALSE(app.statusBar);
+    EXPECT_TRUE(window->widget()->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(window->clientHeight(), 200);
+    EXPECT_EQ(window->widget()->mask().boundingRect(), QRect(0, 0, 300, 200));
+    send(Msg::Command, 1202);
+    EXPECT_TRUE(app.statusBar);
+    EXPECT_TRUE(window->widget()->mask().isEmpty());
+}
+
+TEST_F(Window, APresetKeepsTheWindowWhereItWasAndStopsWrapping) {
+    AppState& app = showPicture(300, 200);
+    send(Msg::Command, 1333);
+    EXPECT_FALSE(app.settings.wrap);
+    const Rect saved = app.settings.presets[2];
+    EXPECT_EQ(saved, window->frameRect());
+    window->setFrameRect(saved.moved(50, 40));
+    app.settings.wrap = true;
+    send(Msg::Command, 1343);
+    EXPECT_EQ(window->frameRect(), saved);
+    EXPECT_FALSE(app.settings.wrap);
+}
+
+TEST_F(Window, FullscreenAndBackRestoresBarAnchorAndCursor) {
+    AppState& app = showPicture(300, 200);
+    app.settings.fullscreencursor = false;
+    app.settings.fullscreenlayout = 5;
+    app.settings.layout = 3;
+    send(Msg::Command, 1022);
+    EXPECT_EQ(app.settings.layer, 1);
+    EXPECT_FALSE(app.statusBar);
+    EXPECT_EQ(app.settings.layout, 5);
+    EXPECT_TRUE(cursorBlank());
+    EXPECT_TRUE(waitUntil([this] { return window->frameRect() == primaryScreenRect(); }, 2000));
+    send(Msg::Command, 1362);  // the cursor follows the setting while fullscreen
+    EXPECT_FALSE(cursorBlank());
+    send(Msg::Command, 1362);
+    EXPECT_TRUE(cursorBlank());
+
+    send(Msg::Command, 1022);  // the same command leaves
+    EXPECT_EQ(app.settings.layer, 0);
+    EXPECT_TRUE(app.statusBar);
+    EXPECT_EQ(app.settings.layout, 3);
+    EXPECT_FALSE(cursorBlank());
+    EXPECT_EQ(window->clientWidth(), 300);  // wrapped again
+}
+
+TEST_F(Window, TheWallpaperLayerHidesTheWindowBehindTheTrayIcon) {
+    AppState& app = showPicture(300, 200);
+    send(Msg::Command, 1024);
+    EXPECT_EQ(app.settings.layer, 2);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(app.trayIcon.shell);
+    send(Msg::Command, 1024);  // again: still reachable
+    EXPECT_TRUE(app.trayIcon.shell);
+    send(Msg::TrayNotify, TrayLeftClick);  // no show and hide in this layer
+    EXPECT_FALSE(window->isVisible());
+    send(Msg::Command, 1021);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(app.trayIcon.shell);
+
+    app.images.clear();
+    send(Msg::Command, 1022);  // nothing to show fullscreen
+    EXPECT_EQ(app.settings.layer, 0);
+}

@@ -3,7 +3,6 @@
 #include "app/app_state.h"
 
 void AppState::onHotKey(int) {}
-void AppState::onSize(int32_t, int32_t) {}
 void AppState::onMouseMove(int32_t, int32_t, int32_t) {}
 void AppState::onLButtonDown(int32_t, int32_t, int32_t) {}
 void AppState::onLButtonUp(int32_t, int32_t, int32_t) {}

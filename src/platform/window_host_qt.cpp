@@ -38,6 +38,8 @@ public:
     bool dirty = true;
     bool destroyed = false;
     int cursorCount = 0;
+    bool framePredicted = false;
+    Margins predictedFrame;  // the window manager's frame, asked before the window is mapped
     std::map<int, std::unique_ptr<QTimer>> timers;
 
 protected:
@@ -249,6 +251,13 @@ bool WindowHost::isMaximized() const { return widget_->isMaximized(); }
 Margins WindowHost::frameExtents() const {
     // Right after the frame is taken away the old extents may still be reported.
     if (widget_->windowFlags() & Qt::FramelessWindowHint) return {};
+    if (!widget_->isVisible() && !widget_->framePredicted && QGuiApplication::platformName() == "xcb") {
+        // Never mapped: the toolkit knows no frame yet, the window manager can tell.
+        widget_->framePredicted = true;
+        int32_t e[4] = {};  // left, right, top, bottom
+        if (predictFrameExtents(uint32_t(widget_->winId()), e)) widget_->predictedFrame = {e[0], e[2], e[1], e[3]};
+    }
+    if (widget_->frameGeometry() == widget_->geometry()) return widget_->predictedFrame;
     const QRect outer = widget_->frameGeometry(), inner = widget_->geometry();
     return {widget_->toDevice(inner.left() - outer.left()), widget_->toDevice(inner.top() - outer.top()),
             widget_->toDevice(outer.right() - inner.right()), widget_->toDevice(outer.bottom() - inner.bottom())};

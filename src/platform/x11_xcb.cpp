@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <unistd.h>
 #include <xcb/screensaver.h>
 #include <xcb/xcb_keysyms.h>
 #include <xcb/xcb.h>
@@ -127,4 +128,37 @@ void setWindowState(uint32_t window, const char* state, bool on) {
     xcb_send_event(c, 0, rootWindow(c), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&event));
     xcb_flush(c);
+}
+
+bool predictFrameExtents(uint32_t window, int32_t extents[4]) {
+    xcb_connection_t* c = connection();
+    if (!c || !window) return false;
+    const xcb_window_t root = rootWindow(c);
+    auto check = reply(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, root, atom(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW, 0, 1), nullptr));
+    if (!check || xcb_get_property_value_length(check.get()) == 0) return false;  // no window manager
+    const xcb_atom_t property = atom(c, "_NET_FRAME_EXTENTS");
+    const auto read = [&] {
+        auto r = reply(xcb_get_property_reply(c, xcb_get_property(c, 0, window, property, XCB_ATOM_CARDINAL, 0, 4),
+                                              nullptr));
+        if (!r || xcb_get_property_value_length(r.get()) != 16) return false;
+        std::memcpy(extents, xcb_get_property_value(r.get()), 16);
+        return true;
+    };
+    if (read()) return true;
+    // The window manager's protocol for a window not yet mapped: ask, then the answer appears
+    // as the property.
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = window;
+    event.type = atom(c, "_NET_REQUEST_FRAME_EXTENTS");
+    xcb_send_event(c, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&event));
+    xcb_flush(c);
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        if (read()) return true;
+        usleep(5000);
+    }
+    return false;
 }

@@ -107,6 +107,14 @@ void AppState::arrangeWindow() {
     if (s.autocenter && s.wrap) centerWindow();
 }
 
+// Sized by hand, the window stops following the pictures' sizes and keeps the user's.
+void AppState::onSize(int32_t, int32_t) {
+    if (!inSizeMove) return;
+    settings.wrap = false;
+    settings.windowRect = mainWindow.frameRect();
+    mainWindow.invalidate();
+}
+
 void AppState::applyBlend() {
     const Settings& s = settings;
     mainWindow.setOpacity(s.layer != wallpaperLayer && s.blend && blendAvailable ? (s.opacity & 0xff) : 255);

@@ -5,9 +5,28 @@ set -euo pipefail
 E2E_HOME=$(mktemp -d /tmp/vimble-e2e-XXXXXX)
 export VIMBLE_HOME="$E2E_HOME"
 VIMBLE_PID=""
-trap '[ -n "$VIMBLE_PID" ] && kill "$VIMBLE_PID" 2>/dev/null; rm -rf "$E2E_HOME"' EXIT
+WM_PID=""
+trap '[ -n "$VIMBLE_PID" ] && kill "$VIMBLE_PID" 2>/dev/null; [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null; rm -rf "$E2E_HOME"' EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Starts a window manager (openbox) on the display and waits until it has taken over.
+start_window_manager() {
+    local retries=3
+    openbox --sm-disable >"$E2E_HOME/wm.log" 2>&1 &
+    WM_PID=$!
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        if ! kill -0 "$WM_PID" 2>/dev/null && grep -q 'Failed to open the display' "$E2E_HOME/wm.log" &&
+            [ $((retries--)) -gt 0 ]; then
+            sleep 0.3
+            openbox --sm-disable >"$E2E_HOME/wm.log" 2>&1 &
+            WM_PID=$!
+        fi
+        sleep 0.05
+    done
+    fail "the window manager did not start: $(cat "$E2E_HOME/wm.log")"
+}
 
 # Starts the program with the given arguments; VIMBLE_PID is its process.
 start_vimble() {

@@ -74,7 +74,18 @@ public:
     void showPeekCount();
     // Hides the main window or shows it again.
     void toggleVisible();
+    // Composes the view off-screen and brings it to the screen image; a transition or a glide
+    // it calls for is left to afterPaint, which draws it step by step on the screen.
     void onPaint();
+    void afterPaint();
+    // Reveals the image on the screen at (x, y) by the effect, step by step.
+    void runTransition(const QImage& image, int32_t x, int32_t y, int effect);
+    // The file name in white with a black shadow at the top left (fullscreen).
+    void drawNameText();
+    // Starts a new, empty collage the size of the view (of the screen when fullscreen).
+    void resetCollage();
+    // Adds the picture on show to the collage as a tile at a random place.
+    void paintCollage();
     // The background colour (0xRRGGBB) for newly exposed window areas; false for a hollow
     // brush that leaves the old content visible.
     bool dialogBackgroundBrush(uint32_t& colour) const;
@@ -170,6 +181,13 @@ public:
     Rect viewRect() const;
     // How far the displayed picture exceeds the view in each direction.
     void computeScrollRange();
+    // Shows the part of the displayed picture at the scroll position, gliding there from the
+    // top left the first time for a new picture.
+    void scrollView();
+    // Pixels per scroll command: x2 with Shift, x5 with Control, 1 with Alt.
+    int32_t scrollStepSize() const;
+    // The scroll commands: steps of scrollStepSize in the given directions (-1, 0, 1).
+    void scrollBy(int32_t across, int32_t down);
     void registerHotKey();
     void showTrayIcon(bool show);
     // Centres the window in the work area, keeping its size.
@@ -220,13 +238,20 @@ public:
     Canvas viewCanvas;
     Canvas tileCanvas;
     uint32_t lastPaintedIndex = 99999;
+    // Left by the last paint for afterPaint: the image a transition reveals and where.
+    struct PendingTransition {
+        QImage image;
+        int32_t x = 0, y = 0;
+        int effect = -1;  // none
+    } pendingTransition;
+    bool pendingScroll = false;  // the view glides or scrolls once the frame is on screen
 
     // --- Scrolling and dragging ---
     int32_t scrollStep = 100;  // pixels
     int32_t scrollX = 0, scrollY = 0, scrollRangeX = 0, scrollRangeY = 0;
-    bool dragging = false;
+    bool dragging = false;  // the left button drags the picture, not the window
     bool scrolled = false;
-    int32_t dragStartX = 0, dragStartY = 0;  // screen point where a left-button drag began
+    Point dragStart;  // screen point where the current drag step began
     Rect dragWindowRect;
 
     // --- Shell ---

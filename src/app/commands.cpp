@@ -212,10 +212,15 @@ const Command commands[] = {
          a.showCurrent(false);
      }},
     {1045, [](AppState& a) {  // Current
+         if (a.settings.collage) a.resetCollage();
          if (a.scanRunning()) a.arrangeWindow();
          else a.showCurrent(true);
      }},
-    {1055, toggle<&S::autoscroll>},  // Autoscroll
+    {1051, [](AppState& a) { a.scrollBy(-1, 0); }},  // Left
+    {1052, [](AppState& a) { a.scrollBy(1, 0); }},   // Right
+    {1053, [](AppState& a) { a.scrollBy(0, -1); }},  // Up
+    {1054, [](AppState& a) { a.scrollBy(0, 1); }},   // Down
+    {1055, toggle<&S::autoscroll>},                  // Autoscroll
     {1101, browse},            // Browse...
     {1102, currentFolder},     // Current
     {1103, [](AppState& a) { a.refresh(); }},  // Refresh
@@ -256,6 +261,15 @@ const Command commands[] = {
     {1234, [](AppState& a) { a.setLayout(3); }},            // Bottom Left
     {1235, [](AppState& a) { a.setLayout(4); }},            // Bottom Right
     {1236, [](AppState& a) { a.setLayout(5); }},            // Roaming
+    {1241, [](AppState& a) {  // Collage
+         Settings& s = a.settings;
+         s.collage = !s.collage;
+         if (s.collage) {
+             if (s.crop) a.mainWindow.setMask(nullptr);
+             a.resetCollage();
+         }
+         a.arrangeWindow();
+     }},
     {1242, askFor<105, &S::collagesize>},  // Collage Size...
     {1250, toggle<&S::transitions>},       // Transitions
     {1266, [](AppState& a) { a.settings.enabledTransitions = allTransitions(); }},  // All
@@ -291,6 +305,11 @@ const Command commands[] = {
          a.mainWindow.hide();
          a.mainWindow.setWindowButtons(a.settings.decorate);
          a.mainWindow.show();
+     }},
+    {1314, [](AppState& a) {  // White Background
+         a.settings.whitebg = !a.settings.whitebg;
+         if (a.settings.collage) a.resetCollage();
+         a.arrangeWindow();
      }},
     {1321, [](AppState& a) {  // Auto Center
          Settings& s = a.settings;

@@ -3,10 +3,6 @@
 #include "app/app_state.h"
 
 void AppState::onHotKey(int) {}
-void AppState::onMouseMove(int32_t, int32_t, int32_t) {}
-void AppState::onLButtonDown(int32_t, int32_t, int32_t) {}
-void AppState::onLButtonUp(int32_t, int32_t, int32_t) {}
-void AppState::onMouseWheel(int32_t) {}
 void AppState::onDropFiles(const std::vector<std::string>&) {}
 void AppState::startWatcher(bool) {}
 void AppState::closeOtherInstances() {}

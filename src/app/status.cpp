@@ -40,16 +40,6 @@ void AppState::createStatusBar() {
 
 void AppState::destroyStatusBar() { statusBar.reset(); }
 
-Rect AppState::viewRect() const {
-    return {0, 0, mainWindow.clientWidth(), mainWindow.clientHeight() - (statusBar ? statusBarHeight : 0)};
-}
-
-void AppState::computeScrollRange() {
-    const Rect view = viewRect();
-    scrollRangeX = picture.width > view.width() ? picture.width - view.width() : 0;
-    scrollRangeY = picture.height > view.height() ? picture.height - view.height() : 0;
-}
-
 void AppState::updateStatusBar() {
     if (!statusBar) return;
     if (!picture.isLoaded()) {

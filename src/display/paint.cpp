@@ -1,41 +1,168 @@
+// Painting the window: the single picture or the collage, the background and the texts on top.
 #include "app/app_globals.h"
 #include "app/app_state.h"
+#include "display/transitions.h"
 #include "platform/window_host.h"
+#include "shell/shell_link.h"
 
+#include <QFile>
 #include <QPainter>
+#include <cstdlib>
+#include <thread>
 
 namespace {
 constexpr uint32_t black = 0x000000, white = 0xffffff;
-}
+constexpr int32_t fullscreenLayer = 1;
 
-// Composes the frame off-screen in viewCanvas, then brings it to the window's screen image;
-// afterwards viewCanvas holds the picture alone at its displayed size.
-void AppState::onPaint() {
-    QImage& screen = mainWindow.screenImage();
-    const QColor background = QColor::fromRgb(settings.whitebg ? white : black);
-    QPainter painter(&screen);
+void copyImage(QImage& target, int32_t x, int32_t y, const QImage& source) {
+    QPainter painter(&target);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    if (settings.ontop) mainWindow.setStayOnTop(true);  // the layer switch may have dropped it
+    painter.drawImage(x, y, source);
+}
+}  // namespace
+
+void AppState::onPaint() {
+    const Settings& s = settings;
+    if (s.ontop) mainWindow.setStayOnTop(true);  // a layer switch may have dropped it
+    QImage& screen = mainWindow.screenImage();
     const Rect view = viewRect();
+    const QColor background = QColor::fromRgb(s.whitebg ? white : black);
     if (images.empty() || !picture.isLoaded()) {
         mainWindow.setCaption(appGlobals.title);
-        painter.fillRect(0, 0, view.width(), view.height(), background);
+        QPainter(&screen).fillRect(0, 0, view.width(), view.height(), background);
         updateStatusBar();
-        return;
+    } else if (s.collage) {
+        paintCollage();
+    } else {
+        viewCanvas.resize(view.width(), view.height());
+        viewCanvas.image().fill(background);
+        currentZoom =
+            picture.placeAndDraw(view, viewCanvas.image(), currentZoom, s.squeeze, s.shrink, s.stretch, s.layout);
+        if (s.title) updateCaption();
+        updateStatusBar();
+        const bool scrolling = !s.squeeze || zoomLocked;
+        if (s.transitions && !s.enabledTransitions.empty() && currentIndex != lastPaintedIndex) {
+            int effect = s.enabledTransitions[size_t(std::rand()) % s.enabledTransitions.size()];
+            // A window that changes size with each picture would fade from a picture of another size.
+            if (effect == crossfadeEffect && s.layer != fullscreenLayer && (s.wrap || s.crop))
+                effect = std::rand() % crossfadeEffect;
+            pendingTransition = {viewCanvas.image().copy(), 0, 0, effect};
+            if (!s.overlap) QPainter(&screen).fillRect(0, 0, view.width(), view.height(), background);
+        } else if (!(scrolling && scrolled &&
+                     (s.layer != fullscreenLayer || (picture.width >= view.width() && picture.height >= view.height())))) {
+            copyImage(screen, 0, 0, viewCanvas.image());
+        }
+        viewCanvas.resize(picture.width, picture.height);
+        picture.drawScaled(viewCanvas.image(), picture.width, picture.height);
+        lastPaintedIndex = currentIndex;
+        if (scrolling && (scrolled || s.autoscroll)) {
+            if (!scrolled) {
+                computeScrollRange();
+                scrollX = scrollRangeX / 2;
+                scrollY = scrollRangeY / 2;
+            }
+            pendingScroll = true;
+        }
     }
+    if (pendingTransition.effect >= 0 || pendingScroll) {
+        mainWindow.post(Message{Msg::AfterPaint});
+    } else if (s.layer == fullscreenLayer && s.fullscreenname) {
+        drawNameText();
+    } else if (inSizeMove) {
+        QPainter painter(&screen);
+        painter.setPen(Qt::black);
+        painter.setBackground(Qt::white);
+        painter.setBackgroundMode(Qt::OpaqueMode);
+        painter.drawText(3, 3 + painter.fontMetrics().ascent(),
+                         QString::asprintf("%ld x %ld", long(view.width()), long(view.height())));
+    }
+}
+
+void AppState::afterPaint() {
+    if (pendingTransition.effect >= 0) {
+        const PendingTransition pending = std::exchange(pendingTransition, {});
+        runTransition(pending.image, pending.x, pending.y, pending.effect);
+    }
+    if (std::exchange(pendingScroll, false)) scrollView();
+    if (settings.layer == fullscreenLayer && settings.fullscreenname) {
+        drawNameText();
+        mainWindow.flushAll();
+    }
+}
+
+void AppState::runTransition(const QImage& image, int32_t x, int32_t y, int effect) {
+    const int32_t w = image.width(), h = image.height();
+    QImage& screen = mainWindow.screenImage();
+    QImage faded;  // the crossfade blends onto what the screen showed
+    for (const TransitionStep& step : planTransition(effect, w, h, [] { return std::rand(); })) {
+        QRect changed;
+        {
+            QPainter painter(&screen);
+            if (step.alpha) {
+                if (faded.isNull()) faded = screen.copy(x, y, w, h);
+                QPainter blend(&faded);
+                blend.setOpacity(step.alpha / 255.0);
+                blend.drawImage(0, 0, image);
+                painter.drawImage(x, y, faded);
+                changed = QRect(x, y, w, h);
+            }
+            for (const Blit& b : step.blits) {
+                // Only what lies inside the image is drawn, at the place it lands.
+                const QRect source = QRect(b.sx, b.sy, b.w, b.h) & image.rect();
+                const QRect target = source.translated(b.dx - b.sx + x, b.dy - b.sy + y) & QRect(x, y, w, h);
+                if (target.isEmpty()) continue;
+                painter.setCompositionMode(QPainter::CompositionMode_Source);
+                painter.drawImage(target.topLeft(), image, target.translated(b.sx - b.dx - x, b.sy - b.dy - y));
+                changed |= target;
+            }
+        }
+        if (!changed.isEmpty()) mainWindow.flush({changed.left(), changed.top(), changed.right() + 1, changed.bottom() + 1});
+        if (step.sleepMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(step.sleepMs));
+    }
+}
+
+void AppState::drawNameText() {
+    const QString name = QFile::decodeName(((isShortcut(currentPath) ? "*" : "") + currentPath).c_str());
+    QPainter painter(&mainWindow.screenImage());
+    painter.setFont(textFont);
+    const int baseline = painter.fontMetrics().ascent();
+    painter.setPen(Qt::black);
+    painter.drawText(3, 3 + baseline, name);
+    painter.setPen(Qt::white);
+    painter.drawText(4, 4 + baseline, name);
+}
+
+void AppState::resetCollage() {
+    const Rect view = settings.layer == fullscreenLayer ? screenRect : viewRect();
     viewCanvas.resize(view.width(), view.height());
-    viewCanvas.image().fill(background);
+    viewCanvas.image().fill(QColor::fromRgb(settings.whitebg ? white : black));
+}
+
+void AppState::paintCollage() {
     const Settings& s = settings;
-    currentZoom = picture.placeAndDraw(view, viewCanvas.image(), currentZoom, s.squeeze, s.shrink, s.stretch, s.layout);
     if (s.title) updateCaption();
+    if (!picture.isLoaded()) return;
+    int32_t w = 0, h = 0;
+    picture.fitSize(w, h, {0, 0, s.collagesize, s.collagesize}, 0, true, false, false);
+    tileCanvas.resize(w, h);
+    picture.drawScaled(tileCanvas.image(), w, h);
+    const Rect view = viewRect();
+    const int32_t x = view.width() > w ? std::rand() % (view.width() - w) : 0;
+    const int32_t y = view.height() > h ? std::rand() % (view.height() - h) : 0;
+    QImage& screen = mainWindow.screenImage();
+    if (s.transitions && !s.enabledTransitions.empty() && currentIndex != lastPaintedIndex) {
+        copyImage(screen, 0, 0, viewCanvas.image());
+        const int effect = s.enabledTransitions[size_t(std::rand()) % s.enabledTransitions.size()];
+        pendingTransition = {tileCanvas.image().copy(), x, y, effect};
+        copyImage(viewCanvas.image(), x, y, tileCanvas.image());
+    } else {
+        copyImage(viewCanvas.image(), x, y, tileCanvas.image());
+        copyImage(screen, 0, 0, viewCanvas.image());
+    }
     updateStatusBar();
-    painter.drawImage(0, 0, viewCanvas.image());
-    viewCanvas.resize(picture.width, picture.height);
-    picture.drawScaled(viewCanvas.image(), picture.width, picture.height);
-    lastPaintedIndex = currentIndex;
 }
 
 bool AppState::dialogBackgroundBrush(uint32_t& colour) const {
     colour = settings.whitebg ? white : black;
-    return true;
+    return !settings.overlap && !settings.collage;
 }

@@ -15,6 +15,7 @@ enum class Msg {
     CtlColorDlg,    // asks for the background brush; answered in brush/hollowBrush
     ContextMenu,    // x, y: screen position of the menu request
     Paint,          // the window's content must be composed anew
+    AfterPaint,     // what the last paint left to be drawn step by step (a transition, a glide)
     Size,           // x, y: new client width and height
     Close,          // the user or the window manager asks to close the window
     Destroy,        // the window is going away

@@ -58,6 +58,11 @@ public:
     // The mouse cursor's display counter over the window: show adds one, hide takes one away;
     // the cursor is blank while the counter is negative.
     void showCursor(bool show);
+    // The hand while something is held and dragged, else the arrow.
+    void setHandCursor(bool hand);
+    // While captured, the window alone gets the mouse, wherever the cursor goes.
+    void captureMouse(bool capture);
+    bool hasMouseCapture() const;
 
     void setCaption(const std::string& caption);
     std::string caption() const;

@@ -38,6 +38,12 @@ public:
     bool dirty = true;
     bool destroyed = false;
     int cursorCount = 0;
+    bool handCursor = false;
+    void updateCursor() {
+        if (cursorCount < 0) setCursor(Qt::BlankCursor);
+        else if (handCursor) setCursor(Qt::ClosedHandCursor);
+        else unsetCursor();
+    }
     bool framePredicted = false;
     Margins predictedFrame;  // the window manager's frame, asked before the window is mapped
     std::map<int, std::unique_ptr<QTimer>> timers;
@@ -280,9 +286,20 @@ void WindowHost::activate() {
 
 void WindowHost::showCursor(bool show) {
     widget_->cursorCount += show ? 1 : -1;
-    if (widget_->cursorCount < 0) widget_->setCursor(Qt::BlankCursor);
-    else widget_->unsetCursor();
+    widget_->updateCursor();
 }
+
+void WindowHost::setHandCursor(bool hand) {
+    widget_->handCursor = hand;
+    widget_->updateCursor();
+}
+
+void WindowHost::captureMouse(bool capture) {
+    if (capture) widget_->grabMouse();
+    else widget_->releaseMouse();
+}
+
+bool WindowHost::hasMouseCapture() const { return QWidget::mouseGrabber() == widget_.get(); }
 
 void WindowHost::setCaption(const std::string& caption) { widget_->setWindowTitle(QString::fromStdString(caption)); }
 std::string WindowHost::caption() const { return widget_->windowTitle().toStdString(); }

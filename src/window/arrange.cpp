@@ -109,6 +109,7 @@ void AppState::arrangeWindow() {
 
 // Sized by hand, the window stops following the pictures' sizes and keeps the user's.
 void AppState::onSize(int32_t, int32_t) {
+    if (settings.collage) resetCollage();
     if (!inSizeMove) return;
     settings.wrap = false;
     settings.windowRect = mainWindow.frameRect();

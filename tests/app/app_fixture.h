@@ -29,8 +29,9 @@ protected:
         const DialogTemplate& main = dialogTemplate(1000);
         window = std::make_unique<WindowHost>(dialogProc, main.caption, main.width, main.height);
         appGlobals.mainWindow = window.get();
-        // The window keeps its start size unless a test turns wrapping on.
-        appGlobals.arguments = {"vimble", "-nowrap"};
+        // The window keeps its start size unless a test turns wrapping on, and pictures come
+        // in at once unless a test asks for a transition.
+        appGlobals.arguments = {"vimble", "-nowrap", "-notransitions"};
     }
 
     void TearDown() override {

@@ -206,9 +206,9 @@ TEST_F(Menus, WithoutTheMenuOnlyMenuAboutAndExitStillWork) {
     AppState& app = startApp();
     app.settings.noMenu = true;
     send(Msg::Command, 1001);
-    send(Msg::Command, 1250);
+    send(Msg::Command, 1268);
     EXPECT_TRUE(app.settings.slide);
-    EXPECT_TRUE(app.settings.transitions);
+    EXPECT_TRUE(app.settings.overlap);
     MenuUser user({0});
     send(Msg::Command, 1701);
     settle(user);

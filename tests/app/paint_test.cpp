@@ -31,6 +31,7 @@ TEST_F(Painting, AnUncoveredWindowIsRepaintedFromTheScreenImageWithoutComposing)
 TEST_F(Painting, GrowingTheWindowFillsTheNewAreaWithTheBackground) {
     AppState& app = startApp();
     app.settings.whitebg = true;
+    app.settings.overlap = false;  // overlapping keeps the old content until the next picture
     const Rect r = window->frameRect();
     window->setFrameRect({r.left, r.top, r.right + 100, r.bottom + 50});
     const QImage& screen = window->screenImage();

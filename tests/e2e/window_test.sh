@@ -19,9 +19,14 @@ bar=$((HEIGHT - WIDTH * 3 / 4))
 cx=$((X + WIDTH / 2 - sw / 2)); cy=$((Y + HEIGHT / 2 - sh / 2))
 [ "${cx#-}" -le 2 ] && [ "${cy#-}" -le 2 ] || fail "window at $X,$Y is not centred on ${sw}x${sh}"
 
-# The picture fills the window to its corners: no background band around it.
+# The picture fills the window to its corners once its transition has played: no background
+# band around it.
 for at in "2 2" "$((WIDTH - 3)) $((HEIGHT - bar - 3))"; do
-    colour=$(pixel_of "$id" $at)
+    for _ in $(seq 50); do
+        colour=$(pixel_of "$id" $at)
+        [ "$colour" != "0,0,0" ] && break
+        sleep 0.1
+    done
     [ "$colour" != "0,0,0" ] || fail "background at $at: the window does not wrap the picture"
 done
 

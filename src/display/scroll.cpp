@@ -1,0 +1,129 @@
+// The view onto a picture larger than the window: scrolling, the glide, dragging and the wheel.
+#include "app/app_state.h"
+#include "platform/dialogs.h"
+#include "platform/screen.h"
+#include "platform/window_host.h"
+
+#include <QPainter>
+#include <thread>
+
+namespace {
+constexpr int32_t fullscreenLayer = 1;
+}
+
+Rect AppState::viewRect() const {
+    return {0, 0, mainWindow.clientWidth(), mainWindow.clientHeight() - (statusBar ? statusBarHeight : 0)};
+}
+
+void AppState::computeScrollRange() {
+    const Rect view = viewRect();
+    scrollRangeX = picture.width > view.width() ? picture.width - view.width() : 0;
+    scrollRangeY = picture.height > view.height() ? picture.height - view.height() : 0;
+}
+
+int32_t AppState::scrollStepSize() const {
+    if (shiftKeyHeld()) return scrollStep * 2;
+    if (controlKeyHeld()) return scrollStep * 5;
+    if (altKeyHeld()) return 1;
+    return scrollStep;
+}
+
+void AppState::scrollBy(int32_t across, int32_t down) {
+    if (settings.collage) return;
+    const int32_t step = scrollStepSize();
+    scrollX += across * step;
+    scrollY += down * step;
+    scrollView();
+}
+
+void AppState::scrollView() {
+    if (settings.squeeze && !zoomLocked) {
+        scrollX = scrollY = 0;
+        return;
+    }
+    const Rect view = viewRect();
+    const int32_t cw = view.width(), ch = view.height();
+    const int32_t pw = viewCanvas.width(), ph = viewCanvas.height();
+    const int32_t offX = cw > pw ? cw - (pw + picture.x) : 0;
+    const int32_t offY = ch > ph ? ch - (ph + picture.y) : 0;
+    scrollX = std::max(scrollX, 0);
+    scrollY = std::max(scrollY, 0);
+    if (scrollX + cw > pw) scrollX = pw - cw;
+    if (scrollY + ch > ph) scrollY = ph - ch;
+
+    // The view shows the canvas from (sx, sy); what lies outside the picture is background.
+    const QColor background = settings.whitebg ? Qt::white : Qt::black;
+    const auto show = [&](int32_t sx, int32_t sy) {
+        {
+            QPainter painter(&mainWindow.screenImage());
+            painter.fillRect(0, 0, cw, ch, background);
+            const QRect source = QRect(sx, sy, cw, ch) & viewCanvas.image().rect();
+            painter.drawImage(source.topLeft() - QPoint(sx, sy), viewCanvas.image(), source);
+        }
+        mainWindow.flush(view);
+    };
+    if (!scrolled && (scrollX > 0 || scrollY > 0)) {
+        // The glide: about scrollStep frames from the top left, whatever the picture's size.
+        int32_t ax = 0, ay = 0;
+        do {
+            if (scrollX > ax) ax += scrollRangeX / scrollStep + 1;
+            if (scrollY > ay) ay += scrollRangeY / scrollStep + 1;
+            show(ax - picture.x, ay - picture.y);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        } while (scrollX > ax || scrollY > ay);
+    }
+    show(scrollX + offX, scrollY + offY);
+    if (settings.layer == fullscreenLayer && settings.fullscreenname) {
+        drawNameText();
+        mainWindow.flush(view);
+    }
+    scrolled = true;
+}
+
+void AppState::onLButtonDown(int32_t, int32_t, int32_t) {
+    const Rect view = viewRect();
+    if (viewCanvas.width() > view.width() || viewCanvas.height() > view.height()) {
+        dragging = true;
+        mainWindow.setHandCursor(true);
+    }
+    if (!dragging && settings.layer == fullscreenLayer) return;  // a fullscreen window stays put
+    if (!settings.draggable && !dragging) return;
+    stopSlideTimer(false);
+    dragStart = cursorPosition();
+    dragWindowRect = mainWindow.frameRect();
+    mainWindow.captureMouse(true);
+}
+
+void AppState::onMouseMove(int32_t, int32_t, int32_t) {
+    if (!mainWindow.hasMouseCapture()) return;
+    const Point at = cursorPosition();
+    if (at.x == dragStart.x && at.y == dragStart.y) return;
+    if (dragging) {
+        // Held like a sheet: moving right shows more of the left.
+        const int32_t factor = shiftKeyHeld() ? 2 : controlKeyHeld() ? 5 : 1;
+        scrollX += (dragStart.x - at.x) * factor;
+        scrollY += (dragStart.y - at.y) * factor;
+        scrollView();
+        dragStart = at;
+    } else if (settings.draggable) {
+        mainWindow.setFrameRect(dragWindowRect.moved(at.x - dragStart.x, at.y - dragStart.y));
+    }
+}
+
+void AppState::onLButtonUp(int32_t, int32_t, int32_t) {
+    if (!mainWindow.hasMouseCapture()) return;
+    mainWindow.captureMouse(false);
+    mainWindow.setHandCursor(false);
+    settings.windowRect = mainWindow.frameRect();
+    dragging = false;
+    resumeSlideTimer();
+}
+
+void AppState::onMouseWheel(int32_t delta) {
+    if (dragging) {
+        scrollY -= delta / 10;
+        scrollView();
+    } else if (!mainWindow.hasMouseCapture()) {
+        onCommand(delta > 0 ? 1042 : 1041);
+    }
+}

@@ -1,0 +1,131 @@
+#include "app_fixture.h"
+
+#include <QPainter>
+
+namespace {
+// Left half blue, right half red: where the picture shows which part is seen.
+void saveHalves(const std::string& path, int w, int h) {
+    QImage picture(w, h, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QPainter(&picture).fillRect(0, 0, w / 2, h, Qt::blue);
+    picture.save(QString::fromStdString(path));
+}
+
+int countBright(const QImage& image, const QRect& area) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) n += qGray(image.pixel(x, y)) > 200;
+    return n;
+}
+
+int countWhere(const QImage& image, const QRect& area, QRgb colour) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) n += (image.pixel(x, y) & 0xffffff) == colour;
+    return n;
+}
+}  // namespace
+
+class View : public AppFixture {
+protected:
+    AppState& show(int w, int h) {
+        AppState& app = startApp();
+        saveHalves(home.file("a.png"), w, h);
+        send(Msg::Command, 1103);
+        app.currentIndex = 0;
+        app.showCurrent(true);
+        drainEvents();
+        return app;
+    }
+    QRgb at(int x, int y) { return window->screenImage().pixel(x, y) & 0xffffff; }
+};
+
+TEST_F(View, ATransitionBringsTheWholePictureOnScreen) {
+    AppState& app = startApp();
+    app.settings.transitions = true;
+    saveHalves(home.file("a.png"), 60, 40);
+    app.settings.stretch = true;  // fills the 225-pixel window
+    for (int effect : {6, 8, 14}) {  // lines in place, blocks from elsewhere, a blend
+        app.settings.enabledTransitions = {effect};
+        send(Msg::Command, 1103);
+        app.currentIndex = 0;
+        app.lastPaintedIndex = 99;  // a new picture
+        app.showCurrent(true);
+        ASSERT_GE(app.pendingTransition.effect, 0) << effect;
+        send(Msg::AfterPaint);
+        const Rect view = app.viewRect();
+        EXPECT_EQ(at(2, view.height() / 2), 0x0000ffu) << effect;
+        EXPECT_EQ(at(view.width() - 3, view.height() / 2), 0xff0000u) << effect;
+    }
+}
+
+TEST_F(View, ArrowsAndTheWheelScrollAZoomedPictureAndStopAtItsEdges) {
+    AppState& app = show(2000, 1000);
+    send(Msg::Command, 1052);  // squeezed: nothing to scroll
+    EXPECT_EQ(app.scrollX, 0);
+    app.settings.autoscroll = false;
+    send(Msg::Command, 1213);  // 100 %: the top left shows
+    send(Msg::AfterPaint);
+    EXPECT_EQ(app.currentZoom, 100);
+    EXPECT_EQ(at(5, 5), 0x0000ffu);
+    EXPECT_EQ(app.scrollX, 0);
+    for (int i = 0; i < 30; ++i) send(Msg::Command, 1052);  // far past the right edge
+    const int32_t cw = app.viewRect().width();
+    EXPECT_EQ(app.scrollX, 2000 - cw);
+    EXPECT_EQ(at(cw - 5, 5), 0xff0000u);
+    send(Msg::Command, 1051);
+    EXPECT_EQ(app.scrollX, 2000 - cw - 100);
+
+    app.dragging = true;  // the wheel scrolls while a picture is dragged
+    send(Msg::MouseWheel, -120);
+    EXPECT_EQ(app.scrollY, 12);
+    app.dragging = false;
+    send(Msg::MouseWheel, -120);  // otherwise it steps to the next picture
+    EXPECT_EQ(app.currentIndex, 1u);
+}
+
+TEST_F(View, AutoscrollGlidesToTheCentre) {
+    AppState& app = show(2000, 1000);
+    send(Msg::Command, 1213);
+    send(Msg::AfterPaint);
+    EXPECT_EQ(app.scrollX, app.scrollRangeX / 2);
+    EXPECT_EQ(app.scrollY, app.scrollRangeY / 2);
+    EXPECT_TRUE(app.scrolled);
+    const int32_t cw = app.viewRect().width();
+    EXPECT_EQ(at(cw / 2 - 3, 20), 0x0000ffu);  // the two halves meet in the middle
+    EXPECT_EQ(at(cw / 2 + 3, 20), 0xff0000u);
+}
+
+TEST_F(View, TheCollageAddsATilePerPaintAndStartsAfreshOnANewBackground) {
+    AppState& app = show(1000, 500);
+    app.settings.collagesize = 100;
+    send(Msg::Command, 1241);
+    EXPECT_EQ(app.tileCanvas.width(), 100);
+    EXPECT_EQ(app.tileCanvas.height(), 50);
+    const QImage& collage = app.viewCanvas.image();
+    const int afterOne = countWhere(collage, collage.rect(), 0xff0000u);
+    EXPECT_EQ(afterOne, 50 * 50);
+    window->invalidate();
+    window->flushAll();
+    EXPECT_GT(countWhere(collage, collage.rect(), 0xff0000u) + countWhere(collage, collage.rect(), 0x0000ffu), 5000);
+    send(Msg::Command, 1314);  // white: the collage restarts with one tile on white
+    EXPECT_EQ(countWhere(app.viewCanvas.image(), app.viewCanvas.image().rect(), 0xff0000u), 50 * 50);
+    EXPECT_EQ(app.viewCanvas.image().pixel(0, 0) & 0xffffff, 0xffffffu);
+    uint32_t colour = 0;
+    EXPECT_FALSE(app.dialogBackgroundBrush(colour));  // the old tiles stay under the new
+}
+
+TEST_F(View, TextsOverThePicture) {
+    AppState& app = show(100, 80);
+    app.settings.whitebg = true;
+    send(Msg::EnterSizeMove);
+    window->invalidate();
+    window->flushAll();
+    EXPECT_GT(countWhere(window->screenImage(), QRect(3, 3, 60, 12), 0x000000u), 20);  // "225 x ..."
+    send(Msg::ExitSizeMove);
+
+    app.settings.whitebg = false;
+    send(Msg::Command, 1022);  // fullscreen shows the file name in white
+    send(Msg::AfterPaint);
+    EXPECT_GT(countBright(window->screenImage(), QRect(3, 3, 200, 16)), 20);
+}

@@ -3,6 +3,7 @@
 // limit of the decoder). Run one benchmark per process (--benchmark_filter) to read its own
 // peak memory in peakMiB.
 #include "display/picture.h"
+#include "display/resample.h"
 
 #include <QImage>
 #include <QPainter>
@@ -94,4 +95,13 @@ BENCHMARK(djpegFull)->Unit(benchmark::kMillisecond)->UseRealTime();
 void djpegQuarter(benchmark::State& state) { djpeg(state, "-scale 1/4"); }
 BENCHMARK(djpegQuarter)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+}  // namespace
+
+namespace {
+// The "Best" quality: a 12-megapixel picture drawn at 1600 x 1200.
+void bicubicTwelveMegapixelsTo1600(benchmark::State& state) {
+    const QImage source = photo(4000, 3000);
+    for (auto _ : state) benchmark::DoNotOptimize(resampleBicubic(source, 1600, 1200).bits());
+}
+BENCHMARK(bicubicTwelveMegapixelsTo1600)->Unit(benchmark::kMillisecond)->UseRealTime();
 }  // namespace

@@ -1,5 +1,7 @@
 #include "display/picture.h"
 
+#include "display/resample.h"
+
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
@@ -244,9 +246,11 @@ void Picture::drawAt(QImage& target, int32_t left, int32_t top, int32_t w, int32
     } else if (interpolation == 0) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);  // bilinear
         painter.drawImage(QRect(left, top, w, h), image_);
-    } else {
+    } else if (interpolation == 2) {
         // Smooth: every source pixel counts (area averaging when reducing).
         painter.drawImage(left, top, image_.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    } else {
+        painter.drawImage(left, top, resampleBicubic(image_, w, h));
     }
 }
 
@@ -254,7 +258,7 @@ Picture::Status Picture::save(const std::string& path, Format format, int32_t w,
     if (image_.isNull()) return NoImage;
     if (w <= 0 || h <= 0) return SaveFailed;
     ensureDetail(w, h);
-    const QImage scaled = image_.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    const QImage scaled = (image_.size() == QSize(w, h) ? image_ : resampleBicubic(image_, w, h))
                               .convertToFormat(QImage::Format_RGB32);
     QFile file;
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);

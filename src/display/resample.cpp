@@ -1,0 +1,86 @@
+#include "display/resample.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// Catmull-Rom: the cubic through the neighbouring samples (a = -0.5).
+double cubic(double x) {
+    x = std::abs(x);
+    if (x < 1) return (1.5 * x - 2.5) * x * x + 1;
+    if (x < 2) return ((-0.5 * x + 2.5) * x - 4) * x + 2;
+    return 0;
+}
+
+// For each target position, the source positions it reads and their weights (summing to 1).
+struct Taps {
+    std::vector<int> first;  // per target: the first source index
+    std::vector<int> count;
+    std::vector<float> weights;  // per target, count entries, in order
+    std::vector<size_t> offset;
+};
+
+Taps tapsFor(int sourceLength, int targetLength) {
+    Taps t;
+    const double scale = double(sourceLength) / targetLength;
+    const double stretch = std::max(1.0, scale);  // reducing widens the filter
+    const double reach = 2 * stretch;
+    for (int i = 0; i < targetLength; ++i) {
+        const double centre = (i + 0.5) * scale - 0.5;
+        const int from = int(std::floor(centre - reach)) + 1, to = int(std::floor(centre + reach));
+        std::vector<double> w;
+        double sum = 0;
+        for (int j = from; j <= to; ++j) sum += w.emplace_back(cubic((j - centre) / stretch));
+        // Samples beyond the edges repeat the edge: fold their weights onto it.
+        const int first = std::clamp(from, 0, sourceLength - 1), last = std::clamp(to, 0, sourceLength - 1);
+        std::vector<float> folded(size_t(last - first + 1), 0.0f);
+        for (int j = from; j <= to; ++j)
+            folded[size_t(std::clamp(j, 0, sourceLength - 1) - first)] += float(w[size_t(j - from)] / sum);
+        t.first.push_back(first);
+        t.count.push_back(int(folded.size()));
+        t.offset.push_back(t.weights.size());
+        t.weights.insert(t.weights.end(), folded.begin(), folded.end());
+    }
+    return t;
+}
+
+uint8_t clampToByte(float v) { return uint8_t(std::clamp(int(std::lround(v)), 0, 255)); }
+
+}  // namespace
+
+QImage resampleBicubic(const QImage& sourceImage, int w, int h) {
+    if (sourceImage.isNull() || w <= 0 || h <= 0) return {};
+    const QImage source = sourceImage.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const int sw = source.width(), sh = source.height();
+    const Taps across = tapsFor(sw, w), down = tapsFor(sh, h);
+
+    // Across first, into rows of the target's width; then down.
+    QImage middle(w, sh, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < sh; ++y) {
+        const uchar* in = source.constScanLine(y);
+        uchar* out = middle.scanLine(y);
+        for (int x = 0; x < w; ++x) {
+            float sum[4] = {};
+            const float* weight = &across.weights[across.offset[size_t(x)]];
+            const uchar* pixel = in + size_t(across.first[size_t(x)]) * 4;
+            for (int k = 0; k < across.count[size_t(x)]; ++k, pixel += 4)
+                for (int c = 0; c < 4; ++c) sum[c] += weight[k] * pixel[c];
+            for (int c = 0; c < 4; ++c) out[x * 4 + c] = clampToByte(sum[c]);
+        }
+    }
+    QImage target(w, h, QImage::Format_ARGB32_Premultiplied);
+    std::vector<float> sum(size_t(w) * 4);
+    for (int y = 0; y < h; ++y) {
+        std::fill(sum.begin(), sum.end(), 0.0f);
+        const float* weight = &down.weights[down.offset[size_t(y)]];
+        for (int k = 0; k < down.count[size_t(y)]; ++k) {
+            const uchar* row = middle.constScanLine(down.first[size_t(y)] + k);
+            for (int i = 0; i < w * 4; ++i) sum[size_t(i)] += weight[k] * row[i];
+        }
+        uchar* out = target.scanLine(y);
+        for (int i = 0; i < w * 4; ++i) out[i] = clampToByte(sum[size_t(i)]);
+    }
+    return target;
+}

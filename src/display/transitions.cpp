@@ -160,9 +160,9 @@ void dissolve(Planner& p, int32_t w, int32_t h, int r, const std::function<int()
     }
 }
 
-void crossfade(TransitionPlan& plan, int32_t w, int32_t h, int r) {
+void crossfade(TransitionPlan& plan, int r) {
     const int32_t pause = r % 20 + 30;
-    for (int32_t n = 1; n <= 22; ++n) plan.push_back({{{0, 0, w, h, 0, 0}}, pause, 1 + n * (n - 1) / 2});
+    for (int32_t n = 1; n <= 22; ++n) plan.push_back({{}, pause, 1 + n * (n - 1) / 2});
 }
 
 }  // namespace
@@ -180,7 +180,7 @@ TransitionPlan planTransition(int effect, int32_t w, int32_t h, const std::funct
     case 11: quadrantWipe(p, w, h, r); break;
     case 12: quadrantPeel(p, w, h, r); break;
     case 13: dissolve(p, w, h, r, random); break;
-    default: crossfade(plan, w, h, r); break;
+    default: crossfade(plan, r); break;
     }
     // The shutters and the wipes cover every line; the others end with the whole image.
     if (effect >= 8) {

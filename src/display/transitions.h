@@ -10,9 +10,9 @@ struct Blit {
     bool operator==(const Blit&) const = default;
 };
 
-// What one step of a transition draws, and how long it pauses after. A step with an alpha
-// (1..255) blends the whole new image at that constant opacity over what the previous steps
-// left (the crossfade); otherwise its blits are plain copies.
+// What one step of a transition draws, and how long it pauses after: plain copies, or with an
+// alpha (1..255) and no blits, the whole new image blended at that constant opacity over what
+// the previous steps left (the crossfade).
 struct TransitionStep {
     std::vector<Blit> blits;
     int32_t sleepMs = 0;

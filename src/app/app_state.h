@@ -62,6 +62,9 @@ public:
     void stopSlideTimer(bool suspend);
     void resumeSlideTimer();
     void onTimer(int timerId);
+    // The window comes back from minimised: the show goes on, and a window minimised for the
+    // wallpaper layer (no notification area to wait in) returns to the normal layer.
+    void onRestore();
     void onHotKey(int hotKeyId);
     void onTrayNotify(int mouseMessage);
     // Fills parts 0 to 4 of the status bar for the picture on show.

@@ -50,7 +50,7 @@ constexpr Route routes[] = {
     {Msg::KeyDown, translateAccelerator, true},
     {Msg::ScreenSave, nothing, true},  // swallowed: no screen saver while the window is active
     {Msg::Minimize, forward<[](AppState& a, Message&) { a.stopSlideTimer(false); }>, false},
-    {Msg::Restore, forward<[](AppState& a, Message&) { a.resumeSlideTimer(); }>, false},
+    {Msg::Restore, forward<[](AppState& a, Message&) { a.onRestore(); }>, false},
     {Msg::Timer, forward<[](AppState& a, Message& m) { a.onTimer(m.value); }>, true},
     {Msg::CtlColorDlg, forward<[](AppState& a, Message& m) { m.hollowBrush = !a.dialogBackgroundBrush(m.brush); }>, true},
     {Msg::ContextMenu, forward<[](AppState& a, Message& m) { a.showContextMenu(m.x, m.y, 0); }>, true},

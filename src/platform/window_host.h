@@ -31,6 +31,7 @@ public:
 
     void show();
     void hide();
+    void minimize();
     bool isVisible() const;
     // Sends Destroy, then takes the window off the screen for good.
     void destroyWindow();

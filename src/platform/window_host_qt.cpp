@@ -217,6 +217,7 @@ void WindowHost::show() {
     widget_->showNormal();
 }
 void WindowHost::hide() { widget_->hide(); }
+void WindowHost::minimize() { widget_->showMinimized(); }
 bool WindowHost::isVisible() const { return widget_->isVisible(); }
 
 void WindowHost::destroyWindow() {

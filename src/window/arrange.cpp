@@ -1,6 +1,7 @@
 // The window in its three layers, and where it goes in the normal one.
 #include "app/app_state.h"
 #include "platform/screen.h"
+#include "platform/tray_icon.h"
 #include "platform/window_host.h"
 #include "window/placement.h"
 
@@ -116,6 +117,11 @@ void AppState::onSize(int32_t, int32_t) {
     mainWindow.invalidate();
 }
 
+void AppState::onRestore() {
+    if (settings.layer == wallpaperLayer) setLayer(normalLayer);
+    resumeSlideTimer();
+}
+
 void AppState::applyBlend() {
     const Settings& s = settings;
     mainWindow.setOpacity(s.layer != wallpaperLayer && s.blend && blendAvailable ? (s.opacity & 0xff) : 255);
@@ -142,7 +148,10 @@ void AppState::setLayer(int32_t newLayer) {
         s.layer = wallpaperLayer;
         s.collage = false;
         if (!s.trayicon) showTrayIcon(true);
-        mainWindow.hide();
+        // Without a notification area the icon cannot be seen: the window waits minimised in
+        // the task list instead, and restoring it leaves the wallpaper layer.
+        if (TrayIcon::available()) mainWindow.hide();
+        else mainWindow.minimize();
         setWallpaperStyle(0);
         showCurrent(true);
     }

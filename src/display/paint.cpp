@@ -91,32 +91,12 @@ void AppState::afterPaint() {
 }
 
 void AppState::runTransition(const QImage& image, int32_t x, int32_t y, int effect) {
-    const int32_t w = image.width(), h = image.height();
-    QImage& screen = mainWindow.screenImage();
-    QImage faded;  // the crossfade blends onto what the screen showed
-    for (const TransitionStep& step : planTransition(effect, w, h, [] { return std::rand(); })) {
-        QRect changed;
-        {
-            QPainter painter(&screen);
-            if (step.alpha) {
-                if (faded.isNull()) faded = screen.copy(x, y, w, h);
-                QPainter blend(&faded);
-                blend.setOpacity(step.alpha / 255.0);
-                blend.drawImage(0, 0, image);
-                painter.drawImage(x, y, faded);
-                changed = QRect(x, y, w, h);
-            }
-            for (const Blit& b : step.blits) {
-                // Only what lies inside the image is drawn, at the place it lands.
-                const QRect source = QRect(b.sx, b.sy, b.w, b.h) & image.rect();
-                const QRect target = source.translated(b.dx - b.sx + x, b.dy - b.sy + y) & QRect(x, y, w, h);
-                if (target.isEmpty()) continue;
-                painter.setCompositionMode(QPainter::CompositionMode_Source);
-                painter.drawImage(target.topLeft(), image, target.translated(b.sx - b.dx - x, b.sy - b.dy - y));
-                changed |= target;
-            }
-        }
-        if (!changed.isEmpty()) mainWindow.flush({changed.left(), changed.top(), changed.right() + 1, changed.bottom() + 1});
+    QImage faded;
+    for (const TransitionStep& step :
+         planTransition(effect, image.width(), image.height(), [] { return std::rand(); })) {
+        const QRect changed = drawTransitionStep(mainWindow.screenImage(), faded, image, x, y, step);
+        if (!changed.isEmpty())
+            mainWindow.flush({changed.left(), changed.top(), changed.right() + 1, changed.bottom() + 1});
         if (step.sleepMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(step.sleepMs));
     }
 }

@@ -1,5 +1,6 @@
 // The view onto a picture larger than the window: scrolling, the glide, dragging and the wheel.
 #include "app/app_state.h"
+#include "display/glide.h"
 #include "platform/dialogs.h"
 #include "platform/screen.h"
 #include "platform/window_host.h"
@@ -63,14 +64,11 @@ void AppState::scrollView() {
         mainWindow.flush(view);
     };
     if (!scrolled && (scrollX > 0 || scrollY > 0)) {
-        // The glide: about scrollStep frames from the top left, whatever the picture's size.
-        int32_t ax = 0, ay = 0;
-        do {
-            if (scrollX > ax) ax += scrollRangeX / scrollStep + 1;
-            if (scrollY > ay) ay += scrollRangeY / scrollStep + 1;
-            show(ax - picture.x, ay - picture.y);
+        // About scrollStep frames from the top left, whatever the picture's size.
+        for (const QPoint& at : glideFrames(scrollX, scrollY, scrollRangeX, scrollRangeY, scrollStep)) {
+            show(at.x() - picture.x, at.y() - picture.y);
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        } while (scrollX > ax || scrollY > ay);
+        }
     }
     show(scrollX + offX, scrollY + offY);
     if (settings.layer == fullscreenLayer && settings.fullscreenname) {

@@ -1,7 +1,9 @@
 // The fifteen ways a new picture comes in, as plans of block transfers and pauses.
 #include "display/transitions.h"
 
+#include <QPainter>
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -188,4 +190,45 @@ TransitionPlan planTransition(int effect, int32_t w, int32_t h, const std::funct
         p.finish();
     }
     return plan;
+}
+
+QRect drawTransitionStep(QImage& screen, QImage& faded, const QImage& image, int32_t x, int32_t y,
+                         const TransitionStep& step) {
+    const int32_t w = image.width(), h = image.height();
+    QRect changed;
+    if (step.alpha) {
+        if (faded.isNull()) faded = screen.copy(x, y, w, h);  // the old picture, or the background
+        QPainter blend(&faded);
+        blend.setOpacity(step.alpha / 255.0);
+        blend.drawImage(0, 0, image);
+        blend.end();
+        QPainter(&screen).drawImage(x, y, faded);
+        changed = QRect(x, y, w, h);
+    }
+    // Blocks of the same 32-bit pixels are copied row by row: the dissolve makes thousands a frame.
+    const bool rows = screen.depth() == 32 && image.format() == screen.format();
+    const QRect onScreen = QRect(x, y, w, h) & screen.rect();
+    for (const Blit& b : step.blits) {
+        // Only what lies inside the image is drawn, at the place it lands.
+        const QRect source = QRect(b.sx, b.sy, b.w, b.h) & image.rect();
+        const QRect target = source.translated(b.dx - b.sx + x, b.dy - b.sy + y) & onScreen;
+        if (target.isEmpty()) continue;
+        const QPoint from = target.topLeft() + QPoint(b.sx - b.dx - x, b.sy - b.dy - y);
+        changed |= target;
+        if (!rows) {
+            QPainter painter(&screen);
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.drawImage(target.topLeft(), image, QRect(from, target.size()));
+        } else if (target.width() == 1) {  // a column of a shutter or a wipe
+            auto* out = reinterpret_cast<uint32_t*>(screen.scanLine(target.top())) + target.left();
+            auto* in = reinterpret_cast<const uint32_t*>(image.constScanLine(from.y())) + from.x();
+            const qsizetype outStride = screen.bytesPerLine() / 4, inStride = image.bytesPerLine() / 4;
+            for (int row = 0; row < target.height(); ++row, out += outStride, in += inStride) *out = *in;
+        } else {
+            for (int row = 0; row < target.height(); ++row)
+                std::memcpy(screen.scanLine(target.top() + row) + target.left() * 4,
+                            image.constScanLine(from.y() + row) + from.x() * 4, size_t(target.width()) * 4);
+        }
+    }
+    return changed;
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include <QImage>
+#include <QRect>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -27,3 +29,8 @@ inline constexpr int crossfadeEffect = 14;
 // their sizes and speeds from it as they are planned. After the last step the whole image is
 // on show.
 TransitionPlan planTransition(int effect, int32_t w, int32_t h, const std::function<int()>& random);
+
+// Draws one step of a plan that reveals image at (x, y) of the screen; faded keeps the
+// crossfade's blend between its steps (null before the first). Answers the area changed.
+QRect drawTransitionStep(QImage& screen, QImage& faded, const QImage& image, int32_t x, int32_t y,
+                         const TransitionStep& step);

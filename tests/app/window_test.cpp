@@ -48,6 +48,18 @@ TEST_F(Window, WrappingSizesTheWindowToThePictureAndCentresIt) {
     EXPECT_TRUE(window->widget()->mask().isEmpty());
 }
 
+TEST_F(Window, SizingTheWindowByHandStopsWrapping) {
+    AppState& app = showPicture(300, 200);
+    const Rect r = window->frameRect();
+    window->setFrameRect({r.left, r.top, r.right + 40, r.bottom});  // a program move: still wrapping
+    EXPECT_TRUE(app.settings.wrap);
+    send(Msg::EnterSizeMove);
+    window->setFrameRect({r.left, r.top, r.right + 80, r.bottom + 30});
+    send(Msg::ExitSizeMove);
+    EXPECT_FALSE(app.settings.wrap);
+    EXPECT_EQ(app.settings.windowRect, window->frameRect());
+}
+
 TEST_F(Window, APresetKeepsTheWindowWhereItWasAndStopsWrapping) {
     AppState& app = showPicture(300, 200);
     send(Msg::Command, 1333);

@@ -1,3 +1,4 @@
+#include "display/glide.h"
 #include "display/transitions.h"
 
 #include <gtest/gtest.h>
@@ -81,4 +82,14 @@ TEST(Transitions, DissolveAndCrossfadePaceAsTheySay) {
     EXPECT_EQ(alphas[4], 11);
     EXPECT_EQ(alphas.back(), 232);
     EXPECT_EQ(fade.back().alpha, 0);  // the last step copies the image whole
+}
+
+TEST(Glide, ALargePictureGlidesToItsCentreInAboutAHundredHalfFrames) {
+    // 3000 x 2000 at 100 % in a 1000 x 700 view: ranges 2000 and 1300, target (1000, 650).
+    const std::vector<QPoint> frames = glideFrames(1000, 650, 2000, 1300, 100);
+    ASSERT_EQ(frames.size(), 48u);
+    EXPECT_EQ(frames[0], QPoint(21, 14));
+    EXPECT_EQ(frames[1], QPoint(42, 28));
+    EXPECT_EQ(frames.back(), QPoint(48 * 21, 47 * 14));  // across stops last, just past its target
+    EXPECT_EQ(glideFrames(0, 300, 0, 600, 100).back(), QPoint(0, 301));
 }

@@ -10,7 +10,7 @@ if [ "${1:-}" = --tsan ]; then
     cmake -S "$VIMBLE_ROOT" -B "$VIMBLE_ROOT/build-tsan" -DVIMBLE_TSAN=ON -DVIMBLE_BENCH=OFF >/dev/null
     cmake --build "$VIMBLE_ROOT/build-tsan" --target vimble_unit_tests -j "$(nproc)"
     cd "$VIMBLE_ROOT/build-tsan"
-    TSAN_OPTIONS="halt_on_error=1" exec ctest -L unit --output-on-failure -j "$(nproc)" "$@"
+    TSAN_OPTIONS="halt_on_error=1 suppressions=$VIMBLE_ROOT/tests/tsan.supp" exec ctest -L unit --output-on-failure -j "$(nproc)" "$@"
 fi
 
 vimble_build

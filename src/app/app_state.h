@@ -133,6 +133,10 @@ public:
     // Sizes, shapes and places the window for the picture in the current layer and has it
     // painted at once.
     void arrangeWindow();
+    // Commands 1201 and 1202: the window follows the picture's size; it loses its frame and
+    // status bar and is cut to the picture.
+    void toggleWrap();
+    void toggleCrop();
     // Sizes the normal window around the picture (wrap), within the work area.
     void fitWindowToPicture();
     // Clips the frameless window to the picture (crop).

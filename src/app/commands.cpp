@@ -117,47 +117,6 @@ void fullscreenAnchor(AppState& a) {
     a.arrangeWindow();
 }
 
-void wrap(AppState& a) {
-    Settings& s = a.settings;
-    if (s.collage) {
-        s.wrap = true;
-        s.collage = false;
-        a.mainWindow.invalidate();
-    } else {
-        s.wrap = !s.wrap;
-    }
-    if (s.layer == 2) {
-        a.updateWallpaper();
-    } else if (s.layer == 1) {
-        a.currentZoom = s.zoom;
-        a.relayoutFullscreen();
-    } else if (s.wrap) {
-        if (!a.zoomLocked) a.currentZoom = s.zoom;
-        a.fitWindowToPicture();
-        a.mainWindow.invalidate();
-    } else {
-        s.windowRect = a.mainWindow.frameRect();
-    }
-}
-
-// Cropped, the window loses its frame and status bar and is cut to the picture.
-void crop(AppState& a) {
-    Settings& s = a.settings;
-    if (s.layer != 0) return;
-    if (!a.zoomLocked) a.currentZoom = s.zoom;
-    s.crop = !s.crop;
-    a.mainWindow.setFrameless(s.crop);
-    if (s.crop) {
-        a.destroyStatusBar();
-        a.shapeWindowToPicture();
-    } else {
-        a.mainWindow.setMask(nullptr);
-        if (s.statusbar) a.createStatusBar();
-    }
-    if (s.wrap && !s.collage) a.fitWindowToPicture();
-    a.mainWindow.invalidate();
-}
-
 using S = Settings;
 
 const Command commands[] = {
@@ -237,8 +196,8 @@ const Command commands[] = {
     {1155, toggleFormat<&S::jpg>},
     {1156, toggleFormat<&S::png>},
     {1157, toggleFormat<&S::tif>},
-    {1201, wrap},
-    {1202, crop},
+    {1201, [](AppState& a) { a.toggleWrap(); }},  // Wrap
+    {1202, [](AppState& a) { a.toggleCrop(); }},  // Crop
     {1203, [](AppState& a) { a.toggleFit(&S::squeeze); }},  // Squeeze
     {1204, [](AppState& a) { a.toggleFit(&S::shrink); }},   // Shrink
     {1205, [](AppState& a) { a.toggleFit(&S::stretch); }},  // Stretch

@@ -108,6 +108,47 @@ void AppState::arrangeWindow() {
     if (s.autocenter && s.wrap) centerWindow();
 }
 
+void AppState::toggleWrap() {
+    Settings& s = settings;
+    if (s.collage) {
+        s.wrap = true;
+        s.collage = false;
+        mainWindow.invalidate();
+    } else {
+        s.wrap = !s.wrap;
+    }
+    if (s.layer == wallpaperLayer) {
+        updateWallpaper();
+    } else if (s.layer == fullscreenLayer) {
+        currentZoom = s.zoom;
+        relayoutFullscreen();
+    } else if (s.wrap) {
+        if (!zoomLocked) currentZoom = s.zoom;
+        fitWindowToPicture();
+        mainWindow.invalidate();
+    } else {
+        s.windowRect = mainWindow.frameRect();
+    }
+}
+
+// Cropped, the window loses its frame and status bar and is cut to the picture.
+void AppState::toggleCrop() {
+    Settings& s = settings;
+    if (s.layer != normalLayer) return;
+    if (!zoomLocked) currentZoom = s.zoom;
+    s.crop = !s.crop;
+    mainWindow.setFrameless(s.crop);
+    if (s.crop) {
+        destroyStatusBar();
+        shapeWindowToPicture();
+    } else {
+        mainWindow.setMask(nullptr);
+        if (s.statusbar) createStatusBar();
+    }
+    if (s.wrap && !s.collage) fitWindowToPicture();
+    mainWindow.invalidate();
+}
+
 // Sized by hand, the window stops following the pictures' sizes and keeps the user's.
 void AppState::onSize(int32_t, int32_t) {
     if (settings.collage) resetCollage();

@@ -1,6 +1,6 @@
 #pragma once
-#include "catalog/image_entry.h"
 #include "app/menus.h"
+#include "catalog/image_entry.h"
 #include "catalog/scan_job.h"
 #include "config/settings.h"
 #include "display/canvas.h"
@@ -66,7 +66,8 @@ public:
     // wallpaper layer (no notification area to wait in) returns to the normal layer.
     void onRestore();
     void onHotKey(int hotKeyId);
-    void onTrayNotify(int mouseMessage);
+    // TrayLeftClick shows or hides the window; TrayRightClick opens the menu at the cursor.
+    void onTrayNotify(int click);
     // Fills parts 0 to 4 of the status bar for the picture on show.
     void updateStatusBar();
     // The caption and the tray tip for the picture on show.
@@ -181,7 +182,7 @@ public:
     // portrait filter, walking forward or back to one of the wanted orientation.
     void showCurrent(bool forward);
     void closeOtherInstances();
-    // Creates the status bar unless one exists; turns statusbar off when it cannot.
+    // Creates the status bar unless one exists.
     void createStatusBar();
     void destroyStatusBar();
     // Where pictures are shown: the client area above the status bar.

@@ -59,6 +59,15 @@ protected:
         return *appGlobals.app;
     }
 
+    // Starts with these 3 x 3 pictures beside start.png, listed by name.
+    AppState& startWithPictures(std::initializer_list<const char*> names) {
+        AppState& app = startApp();
+        for (const char* name : names) savePicture(home.file(name), 3, 3);
+        send(Msg::Command, 1103);  // Refresh
+        EXPECT_EQ(app.images.size(), names.size() + 1);
+        return app;
+    }
+
     // Runs the event loop until the program quits; -1 when it does not within the time.
     static int runUntilQuit(int milliseconds = 5000) {
         QTimer guard;

@@ -184,10 +184,7 @@ TEST_F(Menus, TheNumericDialogStoresDigitsAndCancelStoresNothing) {
 }
 
 TEST_F(Menus, GoToTakesANumberWithinTheList) {
-    AppState& app = startApp();
-    for (const char* name : {"a.png", "b.png", "c.png"}) savePicture(home.file(name), 3, 3);
-    send(Msg::Command, 1103);
-    ASSERT_EQ(app.images.size(), 4u);
+    AppState& app = startWithPictures({"a.png", "b.png", "c.png"});
     app.currentIndex = 1;
     {
         NumberUser user("4");

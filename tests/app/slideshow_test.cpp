@@ -37,10 +37,7 @@ TEST_F(Slideshow, TheCountdownAdvancesAndTheEndOfTheListFollowsTheLoopSetting) {
 }
 
 TEST_F(Slideshow, KeysStepThroughTheListAndPauseTheShow) {
-    AppState& app = startApp();
-    for (const char* name : {"a.png", "b.png", "c.png"}) savePicture(home.file(name), 3, 3);
-    send(Msg::Command, 1103);
-    ASSERT_EQ(app.images.size(), 4u);
+    AppState& app = startWithPictures({"a.png", "b.png", "c.png"});
     app.currentIndex = 0;
     const auto press = [this](int key, int32_t modifiers = 0, const char* text = "") {
         Message m{Msg::KeyDown, modifiers, 0, key};

@@ -76,6 +76,7 @@ void AppState::start() {
     if (s.trayicon) showTrayIcon(true);
     if (s.decorate) mainWindow.setWindowButtons(true);
     if (!s.wrap) {
+        s.windowRect = usableRect(s.windowRect);
         if (s.corral) s.windowRect = corralRect(s.windowRect, screenRect.right, screenRect.bottom);
         mainWindow.setFrameRect(s.windowRect);
         if (s.corral) s.windowRect = mainWindow.frameRect();

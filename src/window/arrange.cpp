@@ -59,9 +59,14 @@ void AppState::fitWindowToPicture() {
         pw = std::min(pw, bounds.width());
         ph = std::min(ph, bounds.height());
     }
-    // The frame grows around the client area the picture (and the bar) needs.
-    const int32_t w = pw + (s.crop ? 0 : frame.left + frame.right);
-    const int32_t h = ph + bar + (s.crop ? 0 : frame.top + frame.bottom);
+    // The frame grows around the client area the picture (and the bar) needs; a tiny picture
+    // gets the smallest window, except cropped, where the window is the picture.
+    int32_t w = pw + (s.crop ? 0 : frame.left + frame.right);
+    int32_t h = ph + bar + (s.crop ? 0 : frame.top + frame.bottom);
+    if (!s.crop) {
+        w = std::max(w, minimumWindowWidth);
+        h = std::max(h, minimumWindowHeight);
+    }
     const Rect& at = settings.windowRect;
     if (s.autocenter) {
         mainWindow.setFrameRect(centeredRect(blackboxWorkArea(), w, h));
@@ -221,7 +226,7 @@ void AppState::restorePreset(int n) {
     if (settings.layer == fullscreenLayer) setLayer(normalLayer);
     settings.wrap = false;
     if (!zoomLocked) currentZoom = settings.zoom;
-    if (n >= 1 && n <= 5) settings.windowRect = settings.presets[size_t(n - 1)];
+    if (n >= 1 && n <= 5) settings.windowRect = usableRect(settings.presets[size_t(n - 1)]);
     mainWindow.setFrameRect(settings.windowRect);
     arrangeWindow();
 }

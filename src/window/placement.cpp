@@ -1,5 +1,7 @@
 #include "window/placement.h"
 
+#include <algorithm>
+
 std::array<Rect, 5> spreadPresets(const Rect& start) {
     return {start.moved(-100, -100), start.moved(100, -100), start.moved(-100, 100), start.moved(100, 100), start};
 }
@@ -61,4 +63,9 @@ Rect anchoredRect(int32_t anchor, int32_t W, int32_t H, int32_t pw, int32_t ph) 
     default: break;
     }
     return {x, y, x + pw, y + ph};
+}
+
+Rect usableRect(const Rect& window) {
+    return {window.left, window.top, window.left + std::max(window.width(), minimumWindowWidth),
+            window.top + std::max(window.height(), minimumWindowHeight)};
 }

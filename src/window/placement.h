@@ -25,3 +25,11 @@ Rect pictureBounds(const Rect& workArea, const Margins* frame, int32_t statusBar
 // A pw x ph picture's place in a W x H window by anchor: 0 centred, 1 top left, 2 top right,
 // 3 bottom left, 4 bottom right, other (roaming) top left.
 Rect anchoredRect(int32_t anchor, int32_t W, int32_t H, int32_t pw, int32_t ph);
+
+// The smallest window the program makes: room to grab it, see a small picture and the start of
+// the status bar.
+inline constexpr int32_t minimumWindowWidth = 160, minimumWindowHeight = 100;
+
+// The rectangle grown to the smallest window from its top left corner (a hand-edited or damaged
+// settings file may hold an empty or inverted one).
+Rect usableRect(const Rect& window);

@@ -48,6 +48,19 @@ TEST_F(Window, WrappingSizesTheWindowToThePictureAndCentresIt) {
     EXPECT_TRUE(window->widget()->mask().isEmpty());
 }
 
+TEST_F(Window, TinyPicturesAndDamagedRectanglesStillGiveAUsableWindowOnTheScreen) {
+    AppState& app = showPicture(1, 1);
+    EXPECT_GE(window->frameRect().width(), 160);
+    EXPECT_GE(window->frameRect().height(), 100);
+    app.settings.wrap = false;
+    app.settings.windowRect = {-5000, 90000, -5010, 89000};  // off every screen, inverted
+    app.start();
+    const Rect r = window->frameRect();
+    EXPECT_GE(r.width(), 160);
+    EXPECT_GE(r.height(), 100);
+    EXPECT_TRUE(app.screenRect.contains({r.left + 10, r.top + 10}));
+}
+
 TEST_F(Window, SizingTheWindowByHandStopsWrapping) {
     AppState& app = showPicture(300, 200);
     const Rect r = window->frameRect();

@@ -58,3 +58,9 @@ TEST(Placement, TheCropRegionSitsWhereTheAnchorPutsThePicture) {
     EXPECT_EQ(anchoredRect(4, 500, 400, 300, 200), (Rect{200, 200, 500, 400}));
     EXPECT_EQ(anchoredRect(5, 500, 400, 300, 200), (Rect{0, 0, 300, 200}));
 }
+
+TEST(Placement, AnEmptyOrInvertedRectangleGrowsToTheSmallestWindow) {
+    EXPECT_EQ(usableRect({50, 60, 50, 60}), (Rect{50, 60, 50 + minimumWindowWidth, 60 + minimumWindowHeight}));
+    EXPECT_EQ(usableRect({50, 60, 10, 20}), (Rect{50, 60, 50 + minimumWindowWidth, 60 + minimumWindowHeight}));
+    EXPECT_EQ(usableRect({0, 0, 400, 300}), (Rect{0, 0, 400, 300}));
+}

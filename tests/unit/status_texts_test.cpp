@@ -26,6 +26,8 @@ TEST(StatusTexts, PartsReportSizeDepthZoomPagesAndPosition) {
     EXPECT_EQ(statusTexts(f)[0], "\t0.10 KB");
     EXPECT_EQ(statusTexts(f)[3], "\t H:3 V:0");
 
+    f.fileSize = 5ull << 30;  // past 32 bits: the whole size, not what is left of it
+    EXPECT_EQ(statusTexts(f)[0], "\t5242880.00 KB");
     f.fileSize.reset();
     EXPECT_EQ(statusTexts(f)[0], "\t! KB");
 

@@ -1,10 +1,12 @@
 #include "platform/window_host.h"
 
+#include "platform/key_repeat.h"
 #include "platform/screen_saver.h"
 #include "platform/x11.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
@@ -23,6 +25,7 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
         setAttribute(Qt::WA_NoSystemBackground);
         setMouseTracking(true);
+        clock_.start();
         sizeMoveWatch_.setInterval(50);
         QObject::connect(&sizeMoveWatch_, &QTimer::timeout, [this] { watchSizeMove(); });
     }
@@ -101,6 +104,7 @@ protected:
     }
 
     void keyPressEvent(QKeyEvent* e) override {
+        if (!repeats_.accept(e->isAutoRepeat(), e->timestamp(), uint64_t(clock_.elapsed()))) return;
         int32_t flags = 0;
         if (e->modifiers() & Qt::ShiftModifier) flags |= KeyShift;
         if (e->modifiers() & Qt::ControlModifier) flags |= KeyControl;
@@ -182,6 +186,8 @@ private:
 
     WindowHost& host_;
     QTimer sizeMoveWatch_;
+    KeyRepeatFilter repeats_;
+    QElapsedTimer clock_;
     bool clientButtonDown_ = false;
 };
 

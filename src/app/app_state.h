@@ -1,5 +1,6 @@
 #pragma once
 #include "app/menus.h"
+#include "catalog/find.h"
 #include "catalog/image_entry.h"
 #include "catalog/scan_job.h"
 #include "config/settings.h"
@@ -123,6 +124,12 @@ public:
     bool browseFolder();
     // Scans the root folder again, on this thread, and shows the current picture.
     void refresh();
+    // The Find/Filter dialog and what it asks for; true when the list or the position changed.
+    bool findOrFilter();
+    // Moves to the next entry that matches (fromNext: after the current one, else from it).
+    bool findNext(bool fromNext);
+    // Asks for a picture's number (1 the first) and shows it; other numbers do nothing.
+    void goTo();
     // Loads the current entry (a shortcut's target); an entry that does not load is reported
     // and dropped.
     void loadCurrent();
@@ -235,6 +242,7 @@ public:
     ImageList images;
     uint32_t currentIndex = 0;  // below images.size() whenever the list is not empty
     std::unique_ptr<ScanJob> scanJob;  // the peek scan while it runs
+    FindState find;
 
     // --- Display ---
     int32_t currentZoom = 0;      // percent; 0 = not yet fitted

@@ -84,15 +84,6 @@ void openMenu(AppState& a) {
     a.showContextMenu(at.x, at.y, 0);
 }
 
-void goTo(AppState& a) {
-    if (a.images.empty()) return;
-    int32_t target = int32_t(a.currentIndex + 1);
-    a.runModal([&a, &target] { a.askSetting(104, target); });
-    if (target == 0 || uint32_t(target) > a.images.size()) return;
-    a.currentIndex = uint32_t(target) - 1;
-    a.showCurrent(true);
-}
-
 template <int n>
 void savePreset(AppState& a) {
     a.savePreset(n);
@@ -188,7 +179,41 @@ const Command commands[] = {
     {1121, [](AppState& a) { if (!a.scanRunning()) toggle<&S::peek>(a); }},  // Peek
     {1122, toggle<&S::peeksort>},    // ...sort
     {1123, toggle<&S::peekcount>},   // ...count
-    {1143, goTo},                    // Go To...
+    {1131, [](AppState& a) {  // Find/Filter...
+         if (a.scanRunning()) return;
+         a.runModal([&a] {
+             if (a.findOrFilter()) a.showCurrent(true);
+         });
+     }},
+    {1132, [](AppState& a) {  // Find Next
+         if (a.scanRunning()) return;
+         a.runModal([&a] {
+             if (a.findNext(true)) a.showCurrent(true);
+         });
+     }},
+    {1133, [](AppState& a) {  // Landscape
+         Settings& s = a.settings;
+         s.landscapeOnly = !s.landscapeOnly;
+         if (!s.landscapeOnly) return;
+         s.portraitOnly = false;
+         a.showCurrent(true);
+     }},
+    {1134, [](AppState& a) {  // Portrait
+         Settings& s = a.settings;
+         s.portraitOnly = !s.portraitOnly;
+         if (!s.portraitOnly) return;
+         s.landscapeOnly = false;
+         a.showCurrent(true);
+     }},
+    {1141, [](AppState& a) {  // Bookmark
+         if (!a.scanRunning()) a.settings.bookmark = int32_t(a.currentIndex);
+     }},
+    {1142, [](AppState& a) {  // Go To Mark
+         if (uint32_t(a.settings.bookmark) >= a.images.size()) return;
+         a.currentIndex = uint32_t(a.settings.bookmark);
+         a.showCurrent(true);
+     }},
+    {1143, [](AppState& a) { a.goTo(); }},  // Go To...
     {1151, toggleFormat<&S::bmp>},
     {1152, toggleFormat<&S::emf>},
     {1153, toggleFormat<&S::gif>},

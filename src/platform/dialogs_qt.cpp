@@ -5,6 +5,8 @@
 #include "resources/dialog_templates.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QHBoxLayout>
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
@@ -95,4 +97,39 @@ void aboutBox(WindowHost& owner, const DialogTemplate& t, const std::string& ver
     layout->addWidget(name);
     layout->addWidget(button);
     dialog.exec();
+}
+
+int findDialog(WindowHost& owner, const DialogTemplate& t, size_t maxText, std::string& text, bool& nameOnly,
+               bool& matchCase) {
+    QDialog dialog(owner.widget(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    shapeDialog(dialog, t);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* edit = new QLineEdit(QString::fromStdString(text), &dialog);
+    edit->setObjectName(QStringLiteral("202"));
+    edit->setMaxLength(int(maxText));
+    auto* name = new QCheckBox(QStringLiteral("Match file&name only"), &dialog);
+    name->setObjectName(QStringLiteral("301"));
+    name->setChecked(nameOnly);
+    auto* exact = new QCheckBox(QStringLiteral("Match &case"), &dialog);
+    exact->setObjectName(QStringLiteral("302"));
+    exact->setChecked(matchCase);
+    layout->addWidget(edit);
+    layout->addWidget(name);
+    layout->addWidget(exact);
+    auto* buttons = new QHBoxLayout;
+    layout->addLayout(buttons);
+    static const char* const labels[] = {"&Find", "Filter", "E&xclude"};
+    for (int action = 0; action < 3; ++action) {
+        auto* button = new QPushButton(QString::fromUtf8(labels[action]), &dialog);
+        button->setObjectName(QString::number(303 + action));
+        button->setDefault(action == 1);  // Enter filters
+        QObject::connect(button, &QPushButton::clicked, &dialog, [&dialog, action] { dialog.done(10 + action); });
+        buttons->addWidget(button);
+    }
+    const int result = dialog.exec();
+    if (result < 10) return 3;
+    text = edit->text().toStdString();
+    nameOnly = name->isChecked();
+    matchCase = exact->isChecked();
+    return result - 10;
 }

@@ -1,0 +1,84 @@
+#include "app_fixture.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+// Answers the next Find/Filter dialog: types the text and presses the button (303 Find,
+// 304 Filter, 305 Exclude), or presses Esc for 0. Records whether a dialog came up.
+class FindUser {
+public:
+    FindUser(const char* text, int button) {
+        QObject::connect(&poll_, &QTimer::timeout, [this, text, button] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            poll_.stop();
+            shown = true;
+            dialog->findChild<QLineEdit*>(QStringLiteral("202"))->setText(QString::fromUtf8(text));
+            if (button) dialog->findChild<QPushButton*>(QString::number(button))->click();
+            else dialog->reject();
+        });
+        poll_.start(5);
+    }
+    bool shown = false;
+
+private:
+    QTimer poll_;
+};
+}  // namespace
+
+using Finding = AppFixture;
+
+TEST_F(Finding, FindFilterAndExcludeWorkOnTheListInMemory) {
+    AppState& app = startWithPictures({"cat1.png", "cat2.png", "dog.png"});
+    {
+        FindUser user("", 0);
+        send(Msg::Command, 1132);  // F3 without a text asks for one
+        EXPECT_TRUE(user.shown);
+    }
+    app.currentIndex = 1;  // cat2
+    {
+        FindUser user("CAT", 303);
+        send(Msg::Command, 1131);
+    }
+    EXPECT_EQ(app.currentIndex, 1u);  // the current entry matches: it stays
+    send(Msg::Command, 1132);
+    EXPECT_EQ(app.currentIndex, 0u);  // wraps to cat1
+    {
+        FindUser user("cat", 305);
+        send(Msg::Command, 1131);
+    }
+    ASSERT_EQ(app.images.size(), 2u);  // dog and start
+    send(Msg::Command, 1103);
+    EXPECT_EQ(app.images.size(), 4u);  // a refresh brings them back
+    {
+        FindUser user("zebra", 304);
+        answerMessages();
+        send(Msg::Command, 1131);
+    }
+    EXPECT_TRUE(app.images.empty());
+    EXPECT_EQ(messageText, "No files");
+}
+
+TEST_F(Finding, BookmarksAndTheOrientationFilters) {
+    AppState& app = startWithPictures({"a.png", "b.png"});
+    app.currentIndex = 1;
+    send(Msg::Command, 1141);
+    EXPECT_EQ(app.settings.bookmark, 1);
+    send(Msg::Command, 1043);
+    send(Msg::Command, 1142);
+    EXPECT_EQ(app.currentIndex, 1u);
+    app.settings.bookmark = 7;  // beyond the list: ignored
+    send(Msg::Command, 1142);
+    EXPECT_EQ(app.currentIndex, 1u);
+
+    send(Msg::Command, 1133);
+    EXPECT_TRUE(app.settings.landscapeOnly);
+    send(Msg::Command, 1134);
+    EXPECT_TRUE(app.settings.portraitOnly);
+    EXPECT_FALSE(app.settings.landscapeOnly);
+    send(Msg::Command, 1134);
+    EXPECT_FALSE(app.settings.portraitOnly || app.settings.landscapeOnly);
+}

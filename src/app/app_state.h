@@ -203,6 +203,22 @@ public:
     int32_t scrollStepSize() const;
     // The scroll commands: steps of scrollStepSize in the given directions (-1, 0, 1).
     void scrollBy(int32_t across, int32_t down);
+    // The file commands. A pasted picture is no file: says "Not a file" and answers true.
+    bool isPastedPicture() const;
+    void changeFiles(bool dialog, const std::function<void()>& operation);
+    void copyOrMoveFile(bool move);
+    // Saves the picture as shown (turned, at its displayed size) as JPEG or BMP.
+    void saveViewAs();
+    void recycleCurrent();
+    // The visible part of the view to the clipboard.
+    void copyView();
+    // A picture from the clipboard, at 100 %; the slideshow stops.
+    void paste();
+    // The picture in the image viewer (or its associated program); its folder in the file manager.
+    void viewFile();
+    void exploreFolder();
+    // Chooses the image viewer (true) or the file manager program.
+    void programPathDialog(bool viewer);
     void registerHotKey();
     void showTrayIcon(bool show);
     // Centres the window in the work area, keeping its size.

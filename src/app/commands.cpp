@@ -1,6 +1,7 @@
 // The command dispatcher: every menu item, accelerator and replayed command arrives here by id.
 #include "app/app_globals.h"
 #include "app/app_state.h"
+#include "platform/clipboard.h"
 #include "platform/dialogs.h"
 #include "platform/launch.h"
 #include "platform/screen.h"
@@ -339,9 +340,20 @@ const Command commands[] = {
      }},
     {1363, fullscreenAnchor<0>},         // Centered Image
     {1364, fullscreenAnchor<5>},         // Roaming Image
+    {1401, [](AppState& a) { a.viewFile(); }},         // View
+    {1402, [](AppState& a) { a.exploreFolder(); }},    // Explore
+    {1411, [](AppState& a) { a.copyOrMoveFile(false); }},  // Copy File...
+    {1412, [](AppState& a) { a.copyOrMoveFile(true); }},   // Move/Rename...
+    {1413, [](AppState& a) { a.saveViewAs(); }},           // Save As...
+    {1414, [](AppState& a) { setClipboardImage(a.viewCanvas.image()); }},  // Copy Image
+    {1415, [](AppState& a) { a.copyView(); }},                             // Copy View
+    {1416, [](AppState& a) { a.paste(); }},                                // Paste
+    {1421, [](AppState& a) { a.recycleCurrent(); }},                       // Recycle
     {1422, toggle<&S::confirmdelete>},   // Confirm
     {1504, toggle<&S::archivelog>},      // Archive Log
     {1505, toggle<&S::archiving>},       // Enable
+    {1513, [](AppState& a) { a.programPathDialog(true); }},   // View With...
+    {1514, [](AppState& a) { a.programPathDialog(false); }},  // Explore With...
     {1524, [](AppState& a) {             // Adjust Desktop...
          askFor<110, &S::bbCaptionAdjust>(a);
          a.arrangeWindow();

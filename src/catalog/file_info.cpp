@@ -21,3 +21,13 @@ bool readFileInfo(const std::string& path, FileInfo& info) {
     info.created = (sx.stx_mask & STATX_BTIME) ? time(sx.stx_btime) : info.modified;
     return true;
 }
+
+ImageEntry entryFor(const std::string& path) {
+    ImageEntry entry{path};
+    if (FileInfo info; readFileInfo(path, info)) {
+        entry.created = info.created;
+        entry.modified = info.modified;
+        entry.accessed = info.accessed;
+    }
+    return entry;
+}

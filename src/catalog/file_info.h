@@ -20,3 +20,6 @@ bool readFileInfo(const std::string& path, FileInfo& info);
 
 // Seconds and nanoseconds since 1970 as 100-nanosecond ticks since 1601-01-01 UTC.
 FileTime toFileTime(int64_t seconds, uint32_t nanoseconds);
+
+// The list entry for a file, with its times (all 0 when it cannot be examined).
+ImageEntry entryFor(const std::string& path);

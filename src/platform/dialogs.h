@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class WindowHost;
 
@@ -41,3 +42,16 @@ void aboutBox(WindowHost& owner, const DialogTemplate& dialog, const std::string
 // was cancelled, leaving text and options as they were.
 int findDialog(WindowHost& owner, const DialogTemplate& dialog, size_t maxText, std::string& text, bool& nameOnly,
                bool& matchCase);
+
+// A save-file dialog: starts in the start path's folder with its name filled in; filters are
+// "Name (*.ext)" entries. Answers the chosen path (bytes), empty when cancelled; filterIndex
+// gets the chosen filter (1 the first). Asks before replacing a file.
+std::string chooseSaveFile(WindowHost& owner, const std::string& title, const std::string& startPath,
+                           const std::vector<std::string>& filters, int& filterIndex);
+
+// An open-file dialog for a program; the chosen path, empty when cancelled.
+std::string chooseProgram(WindowHost& owner, const std::string& startPath);
+
+// The View With / Explore With dialog: edits a program's path, with "..." to pick one (taken at
+// once) and "Ok" to keep what the edit holds; cancelling keeps what "..." picked.
+void programDialog(WindowHost& owner, const DialogTemplate& dialog, std::string& program);

@@ -133,3 +133,47 @@ int findDialog(WindowHost& owner, const DialogTemplate& t, size_t maxText, std::
     matchCase = exact->isChecked();
     return result - 10;
 }
+
+std::string chooseSaveFile(WindowHost& owner, const std::string& title, const std::string& startPath,
+                           const std::vector<std::string>& filters, int& filterIndex) {
+    QStringList names;
+    for (const std::string& f : filters) names << QString::fromStdString(f);
+    QFileDialog dialog(owner.widget(), QString::fromStdString(title), QFile::decodeName(startPath.c_str()));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(names);
+    dialog.selectFile(QFile::decodeName(startPath.c_str()));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    filterIndex = int(names.indexOf(dialog.selectedNameFilter())) + 1;
+    return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
+}
+
+std::string chooseProgram(WindowHost& owner, const std::string& startPath) {
+    const QString chosen = QFileDialog::getOpenFileName(owner.widget(), QString(), QFile::decodeName(startPath.c_str()));
+    return chosen.isEmpty() ? std::string() : QFile::encodeName(chosen).toStdString();
+}
+
+void programDialog(WindowHost& owner, const DialogTemplate& t, std::string& program) {
+    QDialog dialog(owner.widget(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    shapeDialog(dialog, t);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* row = new QHBoxLayout;
+    auto* edit = new QLineEdit(QFile::decodeName(program.c_str()), &dialog);
+    edit->setObjectName(QStringLiteral("202"));
+    auto* browse = new QPushButton(QStringLiteral("..."), &dialog);
+    browse->setObjectName(QStringLiteral("203"));
+    auto* ok = new QPushButton(QStringLiteral("Ok"), &dialog);
+    ok->setObjectName(QStringLiteral("1"));
+    ok->setDefault(true);
+    row->addWidget(edit);
+    row->addWidget(browse);
+    layout->addLayout(row);
+    layout->addWidget(ok, 0, Qt::AlignRight);
+    QObject::connect(browse, &QPushButton::clicked, [&] {
+        const std::string chosen = chooseProgram(owner, program);
+        if (chosen.empty()) return;
+        program = chosen;
+        edit->setText(QFile::decodeName(chosen.c_str()));
+    });
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    if (dialog.exec() == QDialog::Accepted) program = QFile::encodeName(edit->text()).toStdString();
+}

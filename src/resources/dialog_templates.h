@@ -18,6 +18,8 @@ inline constexpr DialogTemplate dialogTemplates[] = {
     {105, "Collage Size", 210, 98, "(Default: 250)"},
     {106, "Zoom Step", 210, 98, "(Default: 10)"},
     {107, "Blend Opacity", 210, 98, "(255 = opaque)"},
+    {108, "View With", 330, 98},
+    {109, "Explore With", 330, 98},
     {110, "Adjust Desktop Height", 210, 98, "(Default: 2)"},
     {111, "Adjust Window Height", 210, 98, "(Default: 0)"},
     {300, "Find/Filter", 240, 124},

@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QThread>
 #include <QImage>
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QTimer>
 #include <filesystem>
@@ -99,14 +100,17 @@ protected:
         picture.save(QString::fromStdString(path));
     }
 
-    // From now on answers every message box with its default button; the first one's text
-    // lands in messageText.
+    // From now on answers every message box with Ok (or Yes); the first one's text lands in
+    // messageText.
     void answerMessages() {
         messagePoll.disconnect();
         QObject::connect(&messagePoll, &QTimer::timeout, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 if (messageText.empty()) messageText = box->text().toStdString();
-                box->accept();
+                QAbstractButton* yes = box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)
+                                                                     : box->button(QMessageBox::Yes);
+                if (yes) yes->click();
+                else box->accept();
             }
         });
         messagePoll.start(10);

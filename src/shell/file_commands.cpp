@@ -1,0 +1,162 @@
+// The commands that act on the file of the picture on show, and the clipboard.
+#include "app/app_globals.h"
+#include "app/app_state.h"
+#include "catalog/file_info.h"
+#include "config/text.h"
+#include "display/picture.h"
+#include "platform/clipboard.h"
+#include "platform/dialogs.h"
+#include "platform/file_ops.h"
+#include "platform/launch.h"
+#include "platform/window_host.h"
+#include "resources/dialog_templates.h"
+
+#include <algorithm>
+
+namespace {
+std::string folderOf(const std::string& path) { return path.substr(0, std::max<size_t>(path.rfind('/'), 1)); }
+
+bool listed(const ImageList& list, const std::string& path) {
+    return std::any_of(list.begin(), list.end(), [&](const ImageEntry& e) { return e.path == path; });
+}
+}  // namespace
+
+bool AppState::isPastedPicture() const {
+    if (currentPath != clipboardName) return false;
+    appGlobals.showMessage("Not a file", MessageIcon::Information);
+    return true;
+}
+
+// The frame of every command that changes files: the show and the folder watcher wait, so the
+// program's own change does not come back to it as a change in the folder.
+void AppState::changeFiles(bool dialog, const std::function<void()>& operation) {
+    stopSlideTimer(true);
+    if (dialog) mainWindow.showCursor(true);
+    operation();
+    if (settings.autorefresh) startWatcher(true);
+    if (dialog) mainWindow.showCursor(false);
+    resumeSlideTimer();
+}
+
+void AppState::copyOrMoveFile(bool move) {
+    if (scanRunning() || images.empty() || isPastedPicture()) return;
+    changeFiles(true, [this, move] {
+        const std::string source = currentPath;
+        const std::string extension = source.substr(source.rfind('.') + 1);
+        int filter = 0;
+        const std::string destination = chooseSaveFile(mainWindow, move ? "Move/Rename File" : "Copy FIle", source,
+                                                       {"Source format (*." + extension + ")"}, filter);
+        if (destination.empty()) return;
+        if (move) {
+            picture.release();
+            if (!moveFile(source, destination)) {
+                appGlobals.showMessage("Move/Rename failed", MessageIcon::Exclamation);
+                return;
+            }
+            images.erase(images.begin() + currentIndex);
+            images.insert(images.begin() + currentIndex, entryFor(destination));
+        } else {
+            if (!copyFile(source, destination)) {
+                appGlobals.showMessage("Copy failed", MessageIcon::Exclamation);
+                return;
+            }
+            if (!listed(images, destination)) images.insert(images.begin() + currentIndex, entryFor(destination));
+        }
+        showCurrent(true);
+    });
+}
+
+void AppState::saveViewAs() {
+    if (scanRunning()) return;
+    changeFiles(true, [this] {
+        const bool pasted = currentPath == clipboardName;
+        const std::string start = pasted ? settings.folder + "/" + clipboardName : currentPath;
+        int filter = 0;
+        std::string name = chooseSaveFile(mainWindow, "Save As", start,
+                                          {"JPG/JPEG Files (*.jpg *.jpeg)", "BMP Files (*.bmp)"}, filter);
+        if (name.empty()) return;
+        // What is saved is the picture as shown: turned and at its displayed size.
+        picture.loadBitmap(viewCanvas.image());
+        const char* extension = filter == 1 ? ".jpg" : filter == 2 ? ".bmp" : nullptr;
+        if (!extension) {
+            appGlobals.showMessage("Save failed", MessageIcon::Exclamation);
+            return;
+        }
+        const size_t dot = name.rfind('.');
+        if (dot == std::string::npos || !equalsIgnoringCase(name.substr(dot), extension)) name += extension;
+        const auto format = filter == 1 ? Picture::Jpeg : Picture::Bmp;
+        if (picture.save(name, format, picture.imageWidth(), picture.imageHeight()) != Picture::Ok) {
+            appGlobals.showMessage("Save failed", MessageIcon::Exclamation);
+            return;
+        }
+        if (!listed(images, name)) images.insert(images.begin() + std::min<size_t>(currentIndex, images.size()), entryFor(name));
+        showCurrent(true);
+    });
+}
+
+void AppState::recycleCurrent() {
+    if (scanRunning() || images.empty() || isPastedPicture()) return;
+    changeFiles(false, [this] {
+        if (settings.confirmdelete &&
+            appGlobals.showMessage("Recycle " + currentPath + " ?", MessageIcon::Question,
+                                   MessageButtons::OkCancel) != MessageAnswer::Ok)
+            return;
+        picture.release();
+        if (!moveToTrash(currentPath)) {
+            appGlobals.showMessage("Recycle failed", MessageIcon::Exclamation);
+            return;
+        }
+        removeCurrent();
+        showCurrent(true);
+    });
+}
+
+void AppState::copyView() {
+    const Rect view = viewRect();
+    int32_t w = view.width(), h = view.height();
+    if (viewCanvas.width() < w) w = viewCanvas.width(), scrollX = 0;
+    if (viewCanvas.height() < h) h = viewCanvas.height(), scrollY = 0;
+    setClipboardImage(viewCanvas.image().copy(scrollX, scrollY, w, h));
+}
+
+void AppState::paste() {
+    settings.slide = false;
+    restartSlideTimer();
+    if (const QImage pasted = clipboardImage(); !pasted.isNull()) picture.loadBitmap(pasted);
+    if (picture.isLoaded()) {
+        currentPath = clipboardName;
+        scrolled = false;
+        scrollX = scrollY = 0;
+        currentZoom = 100;
+        zoomLocked = true;
+        currentRotation = 0;
+    }
+    arrangeWindow();
+}
+
+void AppState::viewFile() {
+    if (images.empty() || isPastedPicture()) return;
+    const std::string& viewer = settings.imageViewer;
+    if (viewer.empty() ? openWithShell(currentPath) : startProgram(viewer, {currentPath})) return;
+    runModal([&] {
+        appGlobals.showMessage(viewer.empty() ? "Can't open file!" : viewer + " can't open " + currentPath,
+                               MessageIcon::Information);
+    });
+}
+
+void AppState::exploreFolder() {
+    std::string folder;
+    if (images.empty()) folder = settings.folder;
+    else if (!isPastedPicture()) folder = folderOf(currentPath);
+    else return;
+    if (startProgram(settings.fileManager, {folder})) return;
+    runModal([&] {
+        appGlobals.showMessage(settings.fileManager + " can't open " + folder, MessageIcon::Information);
+    });
+}
+
+void AppState::programPathDialog(bool viewer) {
+    runModal([this, viewer] {
+        programDialog(mainWindow, dialogTemplate(viewer ? 108 : 109), viewer ? settings.imageViewer : settings.fileManager);
+    });
+}

@@ -217,6 +217,8 @@ public:
     // The picture in the image viewer (or its associated program); its folder in the file manager.
     void viewFile();
     void exploreFolder();
+    // A chooser of the installed programs that open the picture's type.
+    void openWith();
     // Chooses the image viewer (true) or the file manager program.
     void programPathDialog(bool viewer);
     void registerHotKey();

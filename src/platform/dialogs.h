@@ -55,3 +55,6 @@ std::string chooseProgram(WindowHost& owner, const std::string& startPath);
 // The View With / Explore With dialog: edits a program's path, with "..." to pick one (taken at
 // once) and "Ok" to keep what the edit holds; cancelling keeps what "..." picked.
 void programDialog(WindowHost& owner, const DialogTemplate& dialog, std::string& program);
+
+// A chooser listing the names; the index of the one chosen, -1 when cancelled.
+int chooseFromList(WindowHost& owner, const std::string& title, const std::vector<std::string>& names);

@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -176,4 +177,20 @@ void programDialog(WindowHost& owner, const DialogTemplate& t, std::string& prog
     });
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
     if (dialog.exec() == QDialog::Accepted) program = QFile::encodeName(edit->text()).toStdString();
+}
+
+int chooseFromList(WindowHost& owner, const std::string& title, const std::vector<std::string>& names) {
+    QDialog dialog(owner.widget(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    dialog.setWindowTitle(QString::fromStdString(title));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* list = new QListWidget(&dialog);
+    for (const std::string& name : names) list->addItem(QString::fromStdString(name));
+    list->setCurrentRow(0);
+    auto* ok = new QPushButton(QStringLiteral("Ok"), &dialog);
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+    layout->addWidget(list);
+    layout->addWidget(ok, 0, Qt::AlignRight);
+    return dialog.exec() == QDialog::Accepted && list->currentRow() >= 0 ? list->currentRow() : -1;
 }

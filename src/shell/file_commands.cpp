@@ -4,6 +4,7 @@
 #include "catalog/file_info.h"
 #include "config/text.h"
 #include "display/picture.h"
+#include "platform/applications.h"
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
 #include "platform/file_ops.h"
@@ -152,6 +153,26 @@ void AppState::exploreFolder() {
     if (startProgram(settings.fileManager, {folder})) return;
     runModal([&] {
         appGlobals.showMessage(settings.fileManager + " can't open " + folder, MessageIcon::Information);
+    });
+}
+
+void AppState::openWith() {
+    if (images.empty() || isPastedPicture()) return;
+    runModal([this] {
+        const std::vector<Application> programs = applicationsFor(mimeTypeOf(currentPath));
+        std::vector<std::string> names;
+        for (const Application& p : programs) names.push_back(p.name);
+        if (names.empty()) {
+            appGlobals.showMessage("No program here opens " + mimeTypeOf(currentPath), MessageIcon::Information);
+            return;
+        }
+        const int chosen = chooseFromList(mainWindow, "Open With", names);
+        if (chosen < 0) return;
+        std::vector<std::string> command = commandFor(programs[size_t(chosen)].exec, currentPath);
+        if (command.empty()) return;
+        const std::string program = command.front();
+        command.erase(command.begin());
+        startProgram(program, command);
     });
 }
 

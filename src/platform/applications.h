@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// A program installed on the desktop (an XDG .desktop file).
+struct Application {
+    std::string name;
+    std::string exec;  // the Exec line, with its field codes
+};
+
+// The installed applications that say they open files of this MIME type, by name; the user's
+// own (XDG_DATA_HOME) before the system's (XDG_DATA_DIRS), each desktop id once.
+std::vector<Application> applicationsFor(const std::string& mimeType);
+
+// The MIME type of a file (path as bytes), from its name and content.
+std::string mimeTypeOf(const std::string& path);
+
+// The program and its arguments for an Exec line opening the file: %f, %F, %u and %U become
+// the file, the other field codes go, "%%" is a percent sign, quoted words stay whole.
+std::vector<std::string> commandFor(const std::string& exec, const std::string& file);

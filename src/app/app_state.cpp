@@ -7,6 +7,7 @@
 #include "platform/screen.h"
 #include "platform/system.h"
 #include "platform/window_host.h"
+#include "platform/folder_watch.h"
 #include "platform/status_bar.h"
 #include "platform/tray_icon.h"
 #include "platform/x11.h"

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+class FolderWatch;
 class StatusBar;
 class TrayIcon;
 class WindowHost;
@@ -184,7 +185,11 @@ public:
     void setLayout(int32_t anchor);
     // 0 normal, 1 fullscreen (a second 1 leaves it), 2 wallpaper.
     void setLayer(int32_t newLayer);
+    // Watches the root folder (its subtree with subfolders on); restart replaces a running watcher.
     void startWatcher(bool restart);
+    void stopWatcher();
+    // Refreshes the list after a change and goes to the newest file as autofindlast says.
+    void onFolderChanged();
     // Shows the current entry, dropping entries that do not load and, with the landscape or
     // portrait filter, walking forward or back to one of the wanted orientation.
     void showCurrent(bool forward);
@@ -260,6 +265,7 @@ public:
     ImageList images;
     uint32_t currentIndex = 0;  // below images.size() whenever the list is not empty
     std::unique_ptr<ScanJob> scanJob;  // the peek scan while it runs
+    std::unique_ptr<FolderWatch> watcher;  // while autorefresh watches the root folder
     FindState find;
 
     // --- Display ---

@@ -85,6 +85,17 @@ void openMenu(AppState& a) {
     a.showContextMenu(at.x, at.y, 0);
 }
 
+// After a change in the folder: go to the newest file by creation (1) or modification (2) time.
+template <int32_t which>
+void autofind(AppState& a) {
+    if (a.settings.autofindlast == which) {
+        a.settings.autofindlast = 0;
+        return;
+    }
+    a.settings.autofindlast = which;
+    if (a.settings.autorefresh) a.onFolderChanged();
+}
+
 template <int n>
 void savePreset(AppState& a) {
     a.savePreset(n);
@@ -180,6 +191,14 @@ const Command commands[] = {
     {1121, [](AppState& a) { if (!a.scanRunning()) toggle<&S::peek>(a); }},  // Peek
     {1122, toggle<&S::peeksort>},    // ...sort
     {1123, toggle<&S::peekcount>},   // ...count
+    {1124, [](AppState& a) {  // Auto Refresh: on, it refreshes at once
+         a.settings.autorefresh = !a.settings.autorefresh;
+         if (!a.settings.autorefresh) return a.stopWatcher();
+         a.startWatcher(false);
+         a.onFolderChanged();
+     }},
+    {1125, autofind<1>},  // ...to last created
+    {1126, autofind<2>},  // ...to last modified
     {1131, [](AppState& a) {  // Find/Filter...
          if (a.scanRunning()) return;
          a.runModal([&a] {

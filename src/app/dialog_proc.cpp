@@ -71,6 +71,7 @@ constexpr Route routes[] = {
     {Msg::TrayNotify, forward<[](AppState& a, Message& m) { a.onTrayNotify(m.value); }>, true},
     {Msg::ReopenMenu, forward<[](AppState& a, Message& m) { a.showContextMenu(m.x, m.y, m.value); }>, true},
     {Msg::ScanProgress, forward<[](AppState& a, Message&) { a.onScanProgress(); }>, true},
+    {Msg::FolderChanged, forward<[](AppState& a, Message&) { a.onFolderChanged(); }>, true},
     {Msg::RefreshStatus, forward<[](AppState& a, Message&) { a.updateStatusBar(); }>, true},
     {Msg::QuitRequest, forward<[](AppState& a, Message&) { a.mainWindow.destroyWindow(); }>, true},
 };

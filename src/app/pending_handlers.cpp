@@ -3,8 +3,6 @@
 #include "app/app_state.h"
 
 void AppState::onHotKey(int) {}
-void AppState::onDropFiles(const std::vector<std::string>&) {}
-void AppState::startWatcher(bool) {}
 void AppState::closeOtherInstances() {}
 void AppState::registerHotKey() {}
 void AppState::updateWallpaper() {}

@@ -31,6 +31,7 @@ enum class Msg {
     TrayNotify,     // value: TrayLeftClick or TrayRightClick on the notification-area icon
     ReopenMenu,     // x, y, value: re-open the popup menu at x, y with sub-menu index value
     ScanProgress,   // the scan thread has handed over pictures, or has ended
+    FolderChanged,  // the folder watcher saw files come, go or be renamed
     RefreshStatus,  // the peek scan has finished: refresh the status bar
     QuitRequest,    // another copy of the program asks this one to quit
 };

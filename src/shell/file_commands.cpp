@@ -32,6 +32,7 @@ bool AppState::isPastedPicture() const {
 // program's own change does not come back to it as a change in the folder.
 void AppState::changeFiles(bool dialog, const std::function<void()>& operation) {
     stopSlideTimer(true);
+    stopWatcher();
     if (dialog) mainWindow.showCursor(true);
     operation();
     if (settings.autorefresh) startWatcher(true);

@@ -224,6 +224,18 @@ public:
     void exploreFolder();
     // A chooser of the installed programs that open the picture's type.
     void openWith();
+    // Filing: the folder chooser for the archive (true) or the favorites; false when cancelled.
+    bool chooseFilingFolder(bool archive);
+    const std::string& favoritesFolder();
+    // A shortcut to, or a copy of, the current file in the folder under a free name.
+    void sendShortcut(const std::string& folder);
+    void sendCopy(const std::string& folder);
+    // The pictures of another folder (the root stays); back to the root's when it has none.
+    void viewFolder(const std::string& folder);
+    // The pictures of the folder a shortcut entry points into.
+    void viewTarget();
+    // Moves the current file into the archive folder under a free name, and logs the move.
+    void archiveCurrent();
     // Chooses the image viewer (true) or the file manager program.
     void programPathDialog(bool viewer);
     void registerHotKey();

@@ -96,6 +96,13 @@ void autofind(AppState& a) {
     if (a.settings.autorefresh) a.onFolderChanged();
 }
 
+// A shortcut or a copy of the current file to the favorites folder or to the desktop.
+template <void (AppState::*send)(const std::string&), bool desktop>
+void fileAway(AppState& a) {
+    if (a.images.empty() || a.isPastedPicture()) return;
+    a.runModal([&a] { (a.*send)(desktop ? a.desktopPath : a.favoritesFolder()); });
+}
+
 template <int n>
 void savePreset(AppState& a) {
     a.savePreset(n);
@@ -241,6 +248,14 @@ const Command commands[] = {
     {1155, toggleFormat<&S::jpg>},
     {1156, toggleFormat<&S::png>},
     {1157, toggleFormat<&S::tif>},
+    {1161, fileAway<&AppState::sendShortcut, false>},  // Send Shortcut
+    {1162, fileAway<&AppState::sendShortcut, true>},   // Send To Desktop
+    {1163, fileAway<&AppState::sendCopy, false>},      // Send Copy
+    {1164, fileAway<&AppState::sendCopy, true>},       // Copy To Desktop
+    {1165, [](AppState& a) { a.viewFolder(a.settings.favorites); }},  // View Favorites
+    {1166, [](AppState& a) { a.viewFolder(a.desktopPath); }},         // View Desktop
+    {1167, [](AppState& a) { a.viewTarget(); }},                      // View Target
+    {1168, [](AppState& a) { a.runModal([&a] { a.chooseFilingFolder(false); }); }},  // Folder...
     {1201, [](AppState& a) { a.toggleWrap(); }},  // Wrap
     {1202, [](AppState& a) { a.toggleCrop(); }},  // Crop
     {1203, [](AppState& a) { a.toggleFit(&S::squeeze); }},  // Squeeze
@@ -370,6 +385,9 @@ const Command commands[] = {
     {1416, [](AppState& a) { a.paste(); }},                                // Paste
     {1421, [](AppState& a) { a.recycleCurrent(); }},                       // Recycle
     {1422, toggle<&S::confirmdelete>},   // Confirm
+    {1501, [](AppState& a) { a.archiveCurrent(); }},                                // Archive
+    {1502, [](AppState& a) { a.viewFolder(a.settings.archive); }},                  // View Archive
+    {1503, [](AppState& a) { a.runModal([&a] { a.chooseFilingFolder(true); }); }},  // Archive Folder...
     {1504, toggle<&S::archivelog>},      // Archive Log
     {1505, toggle<&S::archiving>},       // Enable
     {1513, [](AppState& a) { a.programPathDialog(true); }},   // View With...

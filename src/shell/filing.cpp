@@ -1,0 +1,95 @@
+// Filing pictures away: favorites, the desktop and the archive.
+#include "app/app_globals.h"
+#include "app/app_state.h"
+#include "platform/dialogs.h"
+#include "platform/file_ops.h"
+#include "platform/window_host.h"
+#include "shell/log_file.h"
+#include "shell/shell_link.h"
+#include "shell/unique_name.h"
+
+namespace {
+std::string nameOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+std::string folderOf(const std::string& path) { return path.substr(0, std::max<size_t>(path.rfind('/'), 1)); }
+}  // namespace
+
+bool AppState::chooseFilingFolder(bool archive) {
+    std::string& setting = archive ? settings.archive : settings.favorites;
+    while (setting.size() > 1 && setting.back() == '/') setting.pop_back();
+    mainWindow.showCursor(true);
+    const std::string chosen = chooseFolder(archive ? "Set the archive folder" : "Set the favorites folder", setting);
+    mainWindow.showCursor(false);
+    if (!chosen.empty()) setting = chosen;
+    return !chosen.empty();
+}
+
+// The favorites folder, asked for when none is set yet; empty when the user declines.
+const std::string& AppState::favoritesFolder() {
+    if (settings.favorites.empty()) chooseFilingFolder(false);
+    return settings.favorites;
+}
+
+void AppState::sendShortcut(const std::string& folder) {
+    if (folder.empty()) return;
+    std::string shortcut = folder + "/" + nameOf(currentPath) + ".lnk";
+    if (!makeUniqueName(shortcut)) {
+        appGlobals.showMessage("Shortcut not created... more than 100 duplicate names", MessageIcon::Exclamation);
+        return;
+    }
+    if (!ShellLink().createShortcut(currentPath, shortcut))
+        appGlobals.showMessage("Create shortcut failed", MessageIcon::Exclamation);
+}
+
+void AppState::sendCopy(const std::string& folder) {
+    if (folder.empty()) return;
+    std::string destination = folder + "/" + nameOf(currentPath);
+    if (!makeUniqueName(destination)) return;
+    if (!copyFile(currentPath, destination)) appGlobals.showMessage("Copy failed", MessageIcon::Exclamation);
+}
+
+void AppState::viewFolder(const std::string& folder) {
+    if (scanRunning() || folder.empty()) return;
+    const bool peek = settings.peek;
+    settings.peek = false;
+    if (startScan(folder, false)) {
+        showCurrent(true);
+        if (picture.isLoaded()) {
+            settings.peek = peek;
+            return;
+        }
+    }
+    onCommand(1103);  // back to the root folder's list
+    settings.peek = peek;
+}
+
+void AppState::viewTarget() {
+    if (images.empty() || scanRunning() || !isShortcut(currentPath)) return;
+    LinkTarget target;
+    ShellLink().readShortcut(currentPath, target, false);
+    if (startScan(folderOf(target.path), false)) showCurrent(true);
+    else onCommand(1103);
+}
+
+void AppState::archiveCurrent() {
+    if (!settings.archiving || scanRunning() || images.empty() || isPastedPicture()) return;
+    changeFiles(false, [this] {
+        if (isShortcut(currentPath)) {
+            appGlobals.showMessage("Shortcut... not archived", MessageIcon::Information);
+            return;
+        }
+        if (settings.archive.empty() && !chooseFilingFolder(true)) return;
+        std::string destination = settings.archive + "/" + nameOf(currentPath);
+        if (!makeUniqueName(destination)) {
+            appGlobals.showMessage("Not archived... more than 100 duplicate names", MessageIcon::Exclamation);
+            return;
+        }
+        picture.release();
+        if (!moveFile(currentPath, destination)) {
+            appGlobals.showMessage("Archive operation failed", MessageIcon::Exclamation);
+            return;
+        }
+        if (settings.archivelog) LogFile(archiveLogPath, "a").write(currentPath + " -> " + settings.archive + "\n");
+        removeCurrent();
+        showCurrent(true);
+    });
+}

@@ -1,0 +1,58 @@
+#include "app_fixture.h"
+
+#include "shell/shell_link.h"
+
+using Filing = AppFixture;
+
+TEST_F(Filing, ShortcutsAndCopiesGoToFavoritesAndTheDesktopUnderFreeNames) {
+    AppState& app = startWithPictures({"a.png"});
+    app.currentIndex = 0;
+    app.showCurrent(true);
+    std::filesystem::create_directories(home.file("fav"));
+    std::filesystem::create_directories(home.file("desk"));
+    app.settings.favorites = home.file("fav");
+    app.desktopPath = home.file("desk");
+    for (int i = 0; i < 3; ++i) send(Msg::Command, 1161);
+    for (const char* name : {"a.png.lnk", "a.png-01.lnk", "a.png-02.lnk"}) {
+        LinkTarget target;
+        EXPECT_TRUE(ShellLink().readShortcut(home.file("fav/") + name, target, false)) << name;
+        EXPECT_EQ(target.path, home.file("a.png"));
+    }
+    send(Msg::Command, 1164);
+    send(Msg::Command, 1164);
+    EXPECT_EQ(readFile(home.file("desk/a-01.png")), readFile(home.file("a.png")));
+    EXPECT_EQ(app.images.size(), 2u);  // copies elsewhere do not join the list
+
+    send(Msg::Command, 1165);  // the favorites: shortcuts to pictures
+    EXPECT_EQ(app.images.size(), 3u);
+    EXPECT_EQ(app.settings.folder, home.path());  // the root stays
+    app.currentIndex = 0;
+    send(Msg::Command, 1167);  // View Target: the folder the shortcut points into
+    EXPECT_EQ(app.currentPath, home.file("a.png"));
+    EXPECT_TRUE(std::any_of(app.images.begin(), app.images.end(),
+                            [this](const ImageEntry& e) { return e.path == home.file("start.png"); }));
+}
+
+TEST_F(Filing, ArchivingMovesTheFileUnderAFreeNameAndLogsIt) {
+    AppState& app = startWithPictures({"a.png"});
+    app.currentIndex = 0;
+    app.showCurrent(true);
+    std::filesystem::create_directories(home.file("archive"));
+    writeFile(home.file("archive/a.png"), "older");
+    app.settings.archive = home.file("archive");
+    send(Msg::Command, 1501);
+    EXPECT_TRUE(std::filesystem::exists(home.file("a.png")));  // archiving is off
+    app.settings.archiving = true;
+    send(Msg::Command, 1501);
+    EXPECT_FALSE(std::filesystem::exists(home.file("a.png")));
+    EXPECT_TRUE(std::filesystem::exists(home.file("archive/a-01.png")));
+    EXPECT_EQ(readFile(app.archiveLogPath), home.file("a.png") + " -> " + home.file("archive") + "\n");
+    EXPECT_EQ(app.images.size(), 1u);
+
+    std::filesystem::create_directories(home.file("empty"));
+    app.settings.favorites = home.file("empty");
+    answerMessages();
+    send(Msg::Command, 1165);
+    EXPECT_EQ(messageText, "No images in " + home.file("empty"));
+    EXPECT_EQ(app.images.size(), 3u);  // back to the root folder, archive included
+}

@@ -8,6 +8,8 @@
 #include "platform/system.h"
 #include "platform/window_host.h"
 #include "platform/folder_watch.h"
+#include "platform/hotkey.h"
+#include "platform/instances.h"
 #include "platform/status_bar.h"
 #include "platform/tray_icon.h"
 #include "platform/x11.h"
@@ -30,7 +32,7 @@ void TrayRecord::setTip(const std::string& text) {
     tip = text.substr(0, end);
 }
 
-AppState::AppState(WindowHost& window) : mainWindow(window) {
+AppState::AppState(WindowHost& window) : mainWindow(window), instances(std::make_unique<InstanceLink>(window)) {
     mainWindow.setIconFromResource(trayIcon.icon);
     trayIcon.setTip(appGlobals.title);
     mainWindow.setAcceptDrops(true);

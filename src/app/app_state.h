@@ -16,6 +16,8 @@
 #include <vector>
 
 class FolderWatch;
+class HotKey;
+class InstanceLink;
 class StatusBar;
 class TrayIcon;
 class WindowHost;
@@ -24,6 +26,9 @@ class WindowHost;
 struct HotkeyRecord {
     int32_t id = 1351;
     bool registered = false;
+    std::unique_ptr<HotKey> grab;  // the desktop-wide grab, made when the window exists
+    HotkeyRecord();
+    ~HotkeyRecord();
 };
 
 // The notification-area icon: shown exactly when trayicon is on or the layer is the wallpaper.
@@ -193,7 +198,10 @@ public:
     // Shows the current entry, dropping entries that do not load and, with the landscape or
     // portrait filter, walking forward or back to one of the wanted orientation.
     void showCurrent(bool forward);
+    // Asks every other running copy to quit, then takes the hot key they held.
     void closeOtherInstances();
+    // Command 1351: the dialog that picks the hot key.
+    void hotKeyCommand();
     // Creates the status bar unless one exists.
     void createStatusBar();
     void destroyStatusBar();
@@ -238,6 +246,7 @@ public:
     void archiveCurrent();
     // Chooses the image viewer (true) or the file manager program.
     void programPathDialog(bool viewer);
+    // Takes the hot key of the settings hidemod and hidekey; registered says whether it could.
     void registerHotKey();
     void showTrayIcon(bool show);
     // Centres the window in the work area, keeping its size.
@@ -315,6 +324,7 @@ public:
     // --- Menus ---
     MenuPins pins;
 
-    // --- Hot key ---
+    // --- Hot key and the other running copies ---
     HotkeyRecord hotkey;
+    std::unique_ptr<InstanceLink> instances;
 };

@@ -2,9 +2,6 @@
 // moves to its own file when that part is built; until then it does nothing.
 #include "app/app_state.h"
 
-void AppState::onHotKey(int) {}
-void AppState::closeOtherInstances() {}
-void AppState::registerHotKey() {}
 void AppState::updateWallpaper() {}
 void AppState::setWallpaperStyle(int32_t) {}
 void AppState::reapplyDesktopWallpaper() {}

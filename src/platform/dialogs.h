@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -58,3 +59,10 @@ void programDialog(WindowHost& owner, const DialogTemplate& dialog, std::string&
 
 // A chooser listing the names; the index of the one chosen, -1 when cancelled.
 int chooseFromList(WindowHost& owner, const std::string& title, const std::vector<std::string>& names);
+
+// The Hide/Show HotKey dialog: reads the keyboard every 50 ms and takes the highest named key
+// held (modifiers come from its boxes only); "Ok" asks tryKey to take the combination and
+// closes when it does, else says "Hotkey Unavailable" and stays. Esc can be chosen as the key,
+// so it does not close the dialog; "Cancel" and the close box do, changing nothing.
+void hotKeyDialog(WindowHost& owner, const DialogTemplate& dialog, uint32_t modifiers, uint32_t key,
+                  const std::function<bool(uint32_t modifiers, uint32_t key)>& tryKey);

@@ -1,11 +1,15 @@
 #include "platform/dialogs.h"
 
 #include "platform/launch.h"
+#include "platform/virtual_keys.h"
 #include "platform/window_host.h"
+#include "platform/x11.h"
 #include "resources/dialog_templates.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QTimer>
 #include <QHBoxLayout>
 #include <QDialog>
 #include <QFile>
@@ -193,4 +197,80 @@ int chooseFromList(WindowHost& owner, const std::string& title, const std::vecto
     layout->addWidget(list);
     layout->addWidget(ok, 0, Qt::AlignRight);
     return dialog.exec() == QDialog::Accepted && list->currentRow() >= 0 ? list->currentRow() : -1;
+}
+
+namespace {
+// Esc may be the key being chosen: the dialog's own cancel does nothing.
+class HotKeyDialog : public QDialog {
+public:
+    using QDialog::QDialog;
+    void reject() override {}
+protected:
+    void closeEvent(QCloseEvent*) override { done(0); }
+};
+}  // namespace
+
+void hotKeyDialog(WindowHost& owner, const DialogTemplate& t, uint32_t modifiers, uint32_t key,
+                  const std::function<bool(uint32_t, uint32_t)>& tryKey) {
+    HotKeyDialog dialog(owner.widget(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    shapeDialog(dialog, t);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* name = new QLabel(QStringLiteral("Press key"), &dialog);
+    name->setObjectName(QStringLiteral("201"));
+    name->setAlignment(Qt::AlignCenter);
+    name->setFrameStyle(QFrame::Box);
+    layout->addWidget(name);
+    uint32_t pending = key;
+    if (const VirtualKey* k = virtualKeyByCode(key)) name->setText(QString::fromUtf8(k->name));
+    auto* boxes = new QHBoxLayout;
+    layout->addLayout(boxes);
+    struct Box {
+        const char* text;
+        const char* id;
+        uint32_t bit;
+    };
+    static const Box boxTable[] = {{"Control", "411", HotKeyControl}, {"Shift", "412", HotKeyShift},
+                                   {"Alt", "413", HotKeyAlt}, {"Win", "414", HotKeyWin}};
+    std::vector<QCheckBox*> checks;
+    for (const Box& b : boxTable) {
+        auto* check = new QCheckBox(QString::fromUtf8(b.text), &dialog);
+        check->setObjectName(QString::fromUtf8(b.id));
+        check->setChecked(modifiers & b.bit);
+        boxes->addWidget(check);
+        checks.push_back(check);
+    }
+    auto* buttons = new QHBoxLayout;
+    layout->addLayout(buttons);
+    auto* ok = new QPushButton(QStringLiteral("&Ok"), &dialog);
+    ok->setObjectName(QStringLiteral("1"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), &dialog);
+    cancel->setObjectName(QStringLiteral("203"));
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    QTimer poll;  // timer 1030
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        const VirtualKey* chosen = nullptr;
+        for (uint32_t keysym : keysHeld())
+            if (const VirtualKey* k = virtualKeyBySym(keysym); k && (!chosen || k->code > chosen->code)) chosen = k;
+        if (!chosen) return;
+        pending = chosen->code;
+        name->setText(QString::fromUtf8(chosen->name));
+    });
+    poll.start(50);
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, [&dialog] { dialog.done(0); });
+    QObject::connect(ok, &QPushButton::clicked, &dialog, [&] {
+        poll.stop();
+        uint32_t chosenModifiers = 0;
+        for (size_t i = 0; i < checks.size(); ++i)
+            if (checks[i]->isChecked()) chosenModifiers |= boxTable[i].bit;
+        if ((chosenModifiers == modifiers && pending == key) || tryKey(chosenModifiers, pending)) {
+            dialog.done(1);
+            return;
+        }
+        QMessageBox::information(&dialog, QStringLiteral("Vimble"), QStringLiteral("Hotkey Unavailable"));
+        poll.start(50);
+    });
+    dialog.exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Questions for the X server. Without an X connection (offscreen, Wayland without XWayland)
 // each answers as if the feature were absent.
@@ -27,3 +28,15 @@ void setWindowState(uint32_t window, const char* state, bool on);
 // The frame (left, right, top, bottom) the window manager will draw around a window not yet
 // mapped, asked of it by _NET_REQUEST_FRAME_EXTENTS; false without a window manager or answer.
 bool predictFrameExtents(uint32_t window, int32_t extents[4]);
+
+// Grabs the key (a keysym) with the hot-key modifier bits (1 Alt, 2 Control, 4 Shift, 8 Win)
+// on the whole screen, with and without Num Lock and Caps Lock; false when another program
+// holds it.
+bool grabHotKey(uint32_t keysym, uint32_t modifiers);
+void ungrabHotKey(uint32_t keysym, uint32_t modifiers);
+// The socket our own X connection reads from (events of the grab arrive there); -1 without X.
+int x11Socket();
+// Takes the events that came on our connection; true when a grabbed key was pressed.
+bool takeHotKeyPresses();
+// The keysyms (without Shift) of the keys held down now.
+std::vector<uint32_t> keysHeld();

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <vector>
 #include <unistd.h>
 #include <xcb/screensaver.h>
 #include <xcb/xcb_keysyms.h>
@@ -103,14 +104,92 @@ void suspendXScreenSaver(bool suspend) {
     xcb_flush(c);
 }
 
+namespace {
+// The keyboard map, read once: a layout switched later still has its digits, letters and
+// function keys on the same keys in the layouts this matters for.
+xcb_key_symbols_t* keySymbols(xcb_connection_t* c) {
+    static const std::unique_ptr<xcb_key_symbols_t, decltype(&xcb_key_symbols_free)> symbols(
+        xcb_key_symbols_alloc(c), &xcb_key_symbols_free);
+    return symbols.get();
+}
+
+// Hot-key modifier bits as X modifier masks: Alt is Mod1, the Windows key Mod4.
+uint16_t xModifiers(uint32_t bits) {
+    return uint16_t(((bits & 1) ? XCB_MOD_MASK_1 : 0) | ((bits & 2) ? XCB_MOD_MASK_CONTROL : 0) |
+                    ((bits & 4) ? XCB_MOD_MASK_SHIFT : 0) | ((bits & 8) ? XCB_MOD_MASK_4 : 0));
+}
+
+// Num Lock (Mod2) and Caps Lock must not stop the hot key: each combination is grabbed.
+constexpr uint16_t lockVariants[] = {0, XCB_MOD_MASK_2, XCB_MOD_MASK_LOCK, XCB_MOD_MASK_2 | XCB_MOD_MASK_LOCK};
+
+std::vector<xcb_keycode_t> keycodesOf(xcb_connection_t* c, uint32_t keysym) {
+    std::vector<xcb_keycode_t> codes;
+    if (xcb_key_symbols_t* symbols = keySymbols(c)) {
+        xcb_keycode_t* found = xcb_key_symbols_get_keycode(symbols, keysym);
+        for (xcb_keycode_t* k = found; k && *k; ++k) codes.push_back(*k);
+        std::free(found);
+    }
+    return codes;
+}
+}  // namespace
+
 uint32_t unshiftedKeysym(uint32_t keycode) {
     xcb_connection_t* c = connection();
     if (!c || keycode > 255) return 0;
-    // The keyboard map is read once; a layout switched later still has its digits and letters
-    // on the same keys in the layouts this matters for.
-    static const std::unique_ptr<xcb_key_symbols_t, decltype(&xcb_key_symbols_free)> symbols(
-        xcb_key_symbols_alloc(c), &xcb_key_symbols_free);
-    return symbols ? xcb_key_symbols_get_keysym(symbols.get(), xcb_keycode_t(keycode), 0) : 0;
+    xcb_key_symbols_t* symbols = keySymbols(c);
+    return symbols ? xcb_key_symbols_get_keysym(symbols, xcb_keycode_t(keycode), 0) : 0;
+}
+
+bool grabHotKey(uint32_t keysym, uint32_t modifiers) {
+    xcb_connection_t* c = connection();
+    if (!c) return false;
+    const std::vector<xcb_keycode_t> codes = keycodesOf(c, keysym);
+    if (codes.empty()) return false;
+    bool ok = true;
+    for (uint16_t lock : lockVariants) {
+        auto cookie = xcb_grab_key_checked(c, 1, rootWindow(c), uint16_t(xModifiers(modifiers) | lock), codes.front(),
+                                           XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+        if (xcb_generic_error_t* error = xcb_request_check(c, cookie)) {  // another program holds it
+            std::free(error);
+            ok = false;
+        }
+    }
+    if (!ok) ungrabHotKey(keysym, modifiers);
+    return ok;
+}
+
+void ungrabHotKey(uint32_t keysym, uint32_t modifiers) {
+    xcb_connection_t* c = connection();
+    if (!c) return;
+    for (xcb_keycode_t code : keycodesOf(c, keysym))
+        for (uint16_t lock : lockVariants) xcb_ungrab_key(c, code, rootWindow(c), uint16_t(xModifiers(modifiers) | lock));
+    xcb_flush(c);
+}
+
+int x11Socket() {
+    xcb_connection_t* c = connection();
+    return c ? xcb_get_file_descriptor(c) : -1;
+}
+
+bool takeHotKeyPresses() {
+    xcb_connection_t* c = connection();
+    bool pressed = false;
+    while (xcb_generic_event_t* event = c ? xcb_poll_for_event(c) : nullptr) {
+        pressed = pressed || (event->response_type & 0x7f) == XCB_KEY_PRESS;
+        std::free(event);
+    }
+    return pressed;
+}
+
+std::vector<uint32_t> keysHeld() {
+    std::vector<uint32_t> held;
+    xcb_connection_t* c = connection();
+    if (!c) return held;
+    auto r = reply(xcb_query_keymap_reply(c, xcb_query_keymap(c), nullptr));
+    if (!r) return held;
+    for (int code = 8; code < 256; ++code)
+        if (r->keys[code / 8] & (1 << (code % 8))) held.push_back(unshiftedKeysym(uint32_t(code)));
+    return held;
 }
 
 void setWindowState(uint32_t window, const char* state, bool on) {

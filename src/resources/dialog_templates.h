@@ -23,6 +23,7 @@ inline constexpr DialogTemplate dialogTemplates[] = {
     {110, "Adjust Desktop Height", 210, 98, "(Default: 2)"},
     {111, "Adjust Window Height", 210, 98, "(Default: 0)"},
     {300, "Find/Filter", 240, 124},
+    {410, "Hide/Show HotKey", 210, 124},
 };
 
 // The template with this id; the main window's when there is none.

@@ -51,6 +51,7 @@ void AppState::init() {
     helpPath = folders.executableFolder + "/Vimble.txt";
     errorLogPath = folders.dataFolder + "/errors.log";
     wallpaperPath = folders.dataFolder + "/vimpaper.bmp";
+    wallpaperStorePath = folders.dataFolder + "/wallpaper.ini";
     archiveLogPath = folders.dataFolder + "/archived.log";
     s.favorites.clear();
     s.archive.clear();

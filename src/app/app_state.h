@@ -254,6 +254,9 @@ public:
     void setWallpaperStyle(int32_t style);  // 1 centre, 2 tile, 3 stretch
     void reapplyDesktopWallpaper();
     void clearWallpaper();
+    void restoreWallpaper();
+    // The Blackbox shell draws the wallpaper itself ("Smart Wallpaper").
+    bool blackboxDrawsWallpaper() const;
 
     // Every stored setting and the command-line flags.
     Settings settings;
@@ -272,6 +275,7 @@ public:
     std::string helpPath;
     std::string errorLogPath;
     std::string wallpaperPath;
+    std::string wallpaperStorePath;  // the desktop wallpaper's values and their backup
     std::string archiveLogPath;
     std::string desktopPath;
     std::string currentPath;  // the picture on show

@@ -103,6 +103,13 @@ void fileAway(AppState& a) {
     a.runModal([&a] { (a.*send)(desktop ? a.desktopPath : a.favoritesFolder()); });
 }
 
+template <int32_t style>
+void wallpaperStyle(AppState& a) {
+    a.setWallpaperStyle(style);
+    a.blackboxWallpaperStyle = style;
+    a.updateWallpaper();
+}
+
 template <int n>
 void savePreset(AppState& a) {
     a.savePreset(n);
@@ -376,6 +383,11 @@ const Command commands[] = {
      }},
     {1363, fullscreenAnchor<0>},         // Centered Image
     {1364, fullscreenAnchor<5>},         // Roaming Image
+    {1371, wallpaperStyle<1>},                          // Center
+    {1372, wallpaperStyle<2>},                          // Tile
+    {1373, wallpaperStyle<3>},                          // Stretch
+    {1374, [](AppState& a) { a.clearWallpaper(); }},    // Clear
+    {1375, [](AppState& a) { a.restoreWallpaper(); }},  // Restore
     {1401, [](AppState& a) { a.viewFile(); }},         // View
     {1402, [](AppState& a) { a.exploreFolder(); }},    // Explore
     {1403, [](AppState& a) { a.openWith(); }},         // Open With...
@@ -394,6 +406,18 @@ const Command commands[] = {
     {1505, toggle<&S::archiving>},       // Enable
     {1513, [](AppState& a) { a.programPathDialog(true); }},   // View With...
     {1514, [](AppState& a) { a.programPathDialog(false); }},  // Explore With...
+    {1521, [](AppState& a) {  // Blackbox Shell
+         a.blackboxShell = !a.blackboxShell;
+         a.arrangeWindow();
+     }},
+    {1522, [](AppState& a) {  // Smart Wallpaper
+         a.settings.bbWallpaper = !a.settings.bbWallpaper;
+         if (a.blackboxShell && a.settings.layer == 2) a.updateWallpaper();
+     }},
+    {1523, [](AppState& a) {  // Scale Wallpaper
+         a.settings.bbWallpaperScale = !a.settings.bbWallpaperScale;
+         if (a.blackboxDrawsWallpaper() && a.settings.layer == 2) a.updateWallpaper();
+     }},
     {1524, [](AppState& a) {             // Adjust Desktop...
          askFor<110, &S::bbCaptionAdjust>(a);
          a.arrangeWindow();

@@ -40,3 +40,7 @@ int x11Socket();
 bool takeHotKeyPresses();
 // The keysyms (without Shift) of the keys held down now.
 std::vector<uint32_t> keysHeld();
+
+// Hands a block of bytes to another program's window: the X counterpart of a copy-data message,
+// a property named after the data number, which the receiver reads.
+void sendCopyData(uint32_t window, int dataNumber, const char* bytes, size_t length);

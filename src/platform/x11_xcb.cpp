@@ -241,3 +241,12 @@ bool predictFrameExtents(uint32_t window, int32_t extents[4]) {
     }
     return false;
 }
+
+void sendCopyData(uint32_t window, int dataNumber, const char* bytes, size_t length) {
+    xcb_connection_t* c = connection();
+    if (!c || !window) return;
+    const std::string name = "_VIMBLE_COPYDATA_" + std::to_string(dataNumber);
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, atom(c, name.c_str()), XCB_ATOM_STRING, 8, uint32_t(length),
+                        bytes);
+    xcb_flush(c);
+}

@@ -1,6 +1,7 @@
 // The command dispatcher: every menu item, accelerator and replayed command arrives here by id.
 #include "app/app_globals.h"
 #include "app/app_state.h"
+#include "config/paths.h"
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
 #include "platform/launch.h"
@@ -68,8 +69,7 @@ void browse(AppState& a) {
 // The folder holding the current picture becomes the root.
 void currentFolder(AppState& a) {
     if (a.images.empty() || a.scanRunning()) return;
-    const std::string& path = a.images[a.currentIndex].path;
-    a.settings.folder = path.substr(0, std::max<size_t>(path.rfind('/'), 1));
+    a.settings.folder = folderOf(a.images[a.currentIndex].path);
     a.refresh();
     if (a.settings.autorefresh) a.startWatcher(true);
 }

@@ -1,12 +1,7 @@
 #include "app/program_folder.h"
 
+#include "config/paths.h"
 #include "platform/system.h"
-
-std::string folderOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return {};
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 std::string chooseDataFolder(const std::string& vimbleHome, const std::string& executableFolder,
                              bool executableFolderWritable, const std::string& xdgConfigHome,

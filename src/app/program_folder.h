@@ -7,9 +7,6 @@ struct ProgramFolders {
     std::string dataFolder;        // vimble.ini, errors.log, archived.log, vimpaper.bmp
 };
 
-// The folder part of a path, cut at the last '/'; empty when there is none.
-std::string folderOf(const std::string& path);
-
 // The data folder: VIMBLE_HOME when set; else the executable's folder when it is writable;
 // else $XDG_CONFIG_HOME/vimble, with $HOME/.config standing in for an unset XDG_CONFIG_HOME.
 std::string chooseDataFolder(const std::string& vimbleHome, const std::string& executableFolder,

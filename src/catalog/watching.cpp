@@ -4,6 +4,7 @@
 #include "catalog/file_info.h"
 #include "catalog/formats.h"
 #include "catalog/ordering.h"
+#include "config/paths.h"
 #include "platform/dialogs.h"
 #include "platform/folder_watch.h"
 #include "platform/window_host.h"
@@ -33,8 +34,6 @@ void AppState::onFolderChanged() {
 }
 
 namespace {
-std::string folderOf(const std::string& path) { return path.substr(0, std::max<size_t>(path.rfind('/'), 1)); }
-
 bool isFolder(const std::string& path) {
     FileInfo info;
     // What cannot be examined counts as a folder, whose scan then finds nothing.

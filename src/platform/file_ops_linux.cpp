@@ -1,5 +1,6 @@
 #include "platform/file_ops.h"
 
+#include "config/paths.h"
 #include "platform/system.h"
 
 #include <cctype>
@@ -22,20 +23,14 @@ struct Fd {
     }
 };
 
-std::string folderOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string nameOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
-
 // Copies into a temporary file beside the destination, flushed to disk, then renamed over it:
 // the destination is either the old file or the whole copy, never half of one.
 bool copyWhole(const std::string& source, const std::string& destination) {
     const Fd in{::open(source.c_str(), O_RDONLY | O_CLOEXEC)};
     struct stat st {};
     if (in.fd < 0 || fstat(in.fd, &st) != 0 || !S_ISREG(st.st_mode)) return false;
-    const std::string temporary = folderOf(destination) + "/." + nameOf(destination) + ".vimble-copy";
+    const std::string folder = folderOf(destination);
+    const std::string temporary = (folder.empty() ? "." : folder) + "/." + nameOf(destination) + ".vimble-copy";
     bool ok = false;
     {
         const Fd out{::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, st.st_mode & 0777)};

@@ -2,6 +2,7 @@
 #include "app/app_globals.h"
 #include "app/app_state.h"
 #include "catalog/file_info.h"
+#include "config/paths.h"
 #include "config/text.h"
 #include "display/picture.h"
 #include "platform/applications.h"
@@ -15,8 +16,6 @@
 #include <algorithm>
 
 namespace {
-std::string folderOf(const std::string& path) { return path.substr(0, std::max<size_t>(path.rfind('/'), 1)); }
-
 bool listed(const ImageList& list, const std::string& path) {
     return std::any_of(list.begin(), list.end(), [&](const ImageEntry& e) { return e.path == path; });
 }

@@ -1,17 +1,13 @@
 // Filing pictures away: favorites, the desktop and the archive.
 #include "app/app_globals.h"
 #include "app/app_state.h"
+#include "config/paths.h"
 #include "platform/dialogs.h"
 #include "platform/file_ops.h"
 #include "platform/window_host.h"
 #include "shell/log_file.h"
 #include "shell/shell_link.h"
 #include "shell/unique_name.h"
-
-namespace {
-std::string nameOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
-std::string folderOf(const std::string& path) { return path.substr(0, std::max<size_t>(path.rfind('/'), 1)); }
-}  // namespace
 
 bool AppState::chooseFilingFolder(bool archive) {
     std::string& setting = archive ? settings.archive : settings.favorites;

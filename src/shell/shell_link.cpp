@@ -2,6 +2,7 @@
 
 #include "catalog/file_info.h"
 #include "catalog/formats.h"
+#include "config/paths.h"
 #include "config/text.h"
 #include "config/utf16.h"
 
@@ -79,9 +80,10 @@ std::string readAll(const std::string& path) {
     return bytes.str();
 }
 
-std::string folderOfPath(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
+// The shortcut's folder, "." for a name without one.
+std::string folderOfShortcut(const std::string& path) {
+    const std::string folder = folderOf(path);
+    return folder.empty() ? "." : folder;
 }
 
 bool readSymbolicLink(const std::string& path, LinkTarget& target) {
@@ -149,7 +151,7 @@ bool ShellLink::readShortcut(const std::string& shortcutPath, LinkTarget& target
                     units += char16_t(uint8_t(relative[i]) | uint8_t(relative[i + 1]) << 8);
                 relative = fromUtf16(units);
             }
-            const std::string fromHere = folderOfPath(shortcutPath) + "/" + relative;
+            const std::string fromHere = folderOfShortcut(shortcutPath) + "/" + relative;
             struct stat there {};
             const bool baseMissing = read.path.empty() || stat(read.path.c_str(), &there) != 0;
             if (read.path.empty() || (resolve && baseMissing && stat(fromHere.c_str(), &there) == 0))
@@ -200,7 +202,7 @@ bool ShellLink::createShortcut(const std::string& targetPath, const std::string&
     putWide(out, wide + u'\0');
 
     const std::u16string relative = toUtf16(std::filesystem::path(absolute)
-                                                .lexically_relative(std::filesystem::absolute(folderOfPath(shortcutPath)))
+                                                .lexically_relative(std::filesystem::absolute(folderOfShortcut(shortcutPath)))
                                                 .string());
     put(out, relative.size(), 2);
     putWide(out, relative);

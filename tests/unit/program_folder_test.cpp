@@ -1,4 +1,5 @@
 #include "app/program_folder.h"
+#include "config/paths.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,0 +1,9 @@
+#pragma once
+#include <string>
+
+// Paths are byte strings, '/' between their parts.
+
+// The folder part, cut at the last '/': "/" for an entry of the root, empty without a '/'.
+std::string folderOf(const std::string& path);
+// The name part: what follows the last '/'.
+std::string nameOf(const std::string& path);

@@ -53,6 +53,9 @@ bool altKeyHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::AltMo
 bool controlKeyHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier; }
 
 namespace {
+// The program's dialogs: a caption and a close box, nothing else.
+constexpr Qt::WindowFlags dialogFlags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
 // A fixed-size modal dialog over the owner, centred on it, with the template's caption.
 void shapeDialog(QDialog& dialog, const DialogTemplate& t) {
     dialog.setWindowTitle(QString::fromUtf8(t.caption));
@@ -63,7 +66,7 @@ void shapeDialog(QDialog& dialog, const DialogTemplate& t) {
 }  // namespace
 
 bool askNumber(WindowHost& owner, const DialogTemplate& t, uint32_t& value) {
-    QDialog dialog(owner.widget(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    QDialog dialog(owner.widget(), dialogFlags);
     shapeDialog(dialog, t);
     auto* layout = new QVBoxLayout(&dialog);
     auto* edit = new QLineEdit(QString::number(value), &dialog);
@@ -89,8 +92,7 @@ bool askNumber(WindowHost& owner, const DialogTemplate& t, uint32_t& value) {
 }
 
 void aboutBox(WindowHost& owner, const DialogTemplate& t, const std::string& version, const std::string& webPage) {
-    QDialog dialog(owner.widget(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                       Qt::WindowCloseButtonHint);
+    QDialog dialog(owner.widget(), dialogFlags | Qt::WindowSystemMenuHint);
     shapeDialog(dialog, t);
     auto* layout = new QVBoxLayout(&dialog);
     auto* name = new QLabel(QString::fromStdString("Vimble " + version), &dialog);
@@ -106,7 +108,7 @@ void aboutBox(WindowHost& owner, const DialogTemplate& t, const std::string& ver
 
 int findDialog(WindowHost& owner, const DialogTemplate& t, size_t maxText, std::string& text, bool& nameOnly,
                bool& matchCase) {
-    QDialog dialog(owner.widget(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    QDialog dialog(owner.widget(), dialogFlags);
     shapeDialog(dialog, t);
     auto* layout = new QVBoxLayout(&dialog);
     auto* edit = new QLineEdit(QString::fromStdString(text), &dialog);
@@ -158,7 +160,7 @@ std::string chooseProgram(WindowHost& owner, const std::string& startPath) {
 }
 
 void programDialog(WindowHost& owner, const DialogTemplate& t, std::string& program) {
-    QDialog dialog(owner.widget(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    QDialog dialog(owner.widget(), dialogFlags);
     shapeDialog(dialog, t);
     auto* layout = new QVBoxLayout(&dialog);
     auto* row = new QHBoxLayout;
@@ -184,7 +186,7 @@ void programDialog(WindowHost& owner, const DialogTemplate& t, std::string& prog
 }
 
 int chooseFromList(WindowHost& owner, const std::string& title, const std::vector<std::string>& names) {
-    QDialog dialog(owner.widget(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    QDialog dialog(owner.widget(), dialogFlags);
     dialog.setWindowTitle(QString::fromStdString(title));
     auto* layout = new QVBoxLayout(&dialog);
     auto* list = new QListWidget(&dialog);
@@ -212,7 +214,7 @@ protected:
 
 void hotKeyDialog(WindowHost& owner, const DialogTemplate& t, uint32_t modifiers, uint32_t key,
                   const std::function<bool(uint32_t, uint32_t)>& tryKey) {
-    HotKeyDialog dialog(owner.widget(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    HotKeyDialog dialog(owner.widget(), dialogFlags);
     shapeDialog(dialog, t);
     auto* layout = new QVBoxLayout(&dialog);
     auto* name = new QLabel(QStringLiteral("Press key"), &dialog);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -48,6 +49,20 @@ Taps tapsFor(int sourceLength, int targetLength) {
 
 uint8_t clampToByte(float v) { return uint8_t(std::clamp(int(std::lround(v)), 0, 255)); }
 
+// Runs rows [0, count) of a pass on every core, each thread a band of its own.
+template <typename Row>
+void forEachRow(int count, Row row) {
+    const int threads = std::clamp(int(std::thread::hardware_concurrency()), 1, 8);
+    std::vector<std::thread> helpers;
+    const int band = (count + threads - 1) / threads;
+    for (int t = 1; t < threads && t * band < count; ++t)
+        helpers.emplace_back([=] {
+            for (int y = t * band; y < std::min(count, (t + 1) * band); ++y) row(y);
+        });
+    for (int y = 0; y < std::min(count, band); ++y) row(y);
+    for (std::thread& helper : helpers) helper.join();
+}
+
 }  // namespace
 
 QImage resampleBicubic(const QImage& sourceImage, int w, int h) {
@@ -58,9 +73,11 @@ QImage resampleBicubic(const QImage& sourceImage, int w, int h) {
 
     // Across first, into rows of the target's width; then down.
     QImage middle(w, sh, QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < sh; ++y) {
+    uchar* const middleBits = middle.bits();  // detached once, before the threads write rows
+    const qsizetype middleStride = middle.bytesPerLine();
+    forEachRow(sh, [&](int y) {
         const uchar* in = source.constScanLine(y);
-        uchar* out = middle.scanLine(y);
+        uchar* out = middleBits + y * middleStride;
         for (int x = 0; x < w; ++x) {
             float sum[4] = {};
             const float* weight = &across.weights[across.offset[size_t(x)]];
@@ -69,18 +86,19 @@ QImage resampleBicubic(const QImage& sourceImage, int w, int h) {
                 for (int c = 0; c < 4; ++c) sum[c] += weight[k] * pixel[c];
             for (int c = 0; c < 4; ++c) out[x * 4 + c] = clampToByte(sum[c]);
         }
-    }
+    });
     QImage target(w, h, QImage::Format_ARGB32_Premultiplied);
-    std::vector<float> sum(size_t(w) * 4);
-    for (int y = 0; y < h; ++y) {
-        std::fill(sum.begin(), sum.end(), 0.0f);
+    uchar* const targetBits = target.bits();
+    const qsizetype targetStride = target.bytesPerLine();
+    forEachRow(h, [&](int y) {
+        std::vector<float> sum(size_t(w) * 4, 0.0f);
         const float* weight = &down.weights[down.offset[size_t(y)]];
         for (int k = 0; k < down.count[size_t(y)]; ++k) {
             const uchar* row = middle.constScanLine(down.first[size_t(y)] + k);
             for (int i = 0; i < w * 4; ++i) sum[size_t(i)] += weight[k] * row[i];
         }
-        uchar* out = target.scanLine(y);
+        uchar* out = targetBits + y * targetStride;
         for (int i = 0; i < w * 4; ++i) out[i] = clampToByte(sum[size_t(i)]);
-    }
+    });
     return target;
 }

@@ -103,6 +103,15 @@ void fileAway(AppState& a) {
     a.runModal([&a] { (a.*send)(desktop ? a.desktopPath : a.favoritesFolder()); });
 }
 
+// Landscape or portrait only: turning one on turns the other off and walks to a picture that fits.
+template <bool Settings::*filter, bool Settings::*other>
+void orientationFilter(AppState& a) {
+    a.settings.*filter = !(a.settings.*filter);
+    if (!(a.settings.*filter)) return;
+    a.settings.*other = false;
+    a.showCurrent(true);
+}
+
 template <int32_t style>
 void wallpaperStyle(AppState& a) {
     a.setWallpaperStyle(style);
@@ -225,20 +234,8 @@ const Command commands[] = {
              if (a.findNext(true)) a.showCurrent(true);
          });
      }},
-    {1133, [](AppState& a) {  // Landscape
-         Settings& s = a.settings;
-         s.landscapeOnly = !s.landscapeOnly;
-         if (!s.landscapeOnly) return;
-         s.portraitOnly = false;
-         a.showCurrent(true);
-     }},
-    {1134, [](AppState& a) {  // Portrait
-         Settings& s = a.settings;
-         s.portraitOnly = !s.portraitOnly;
-         if (!s.portraitOnly) return;
-         s.landscapeOnly = false;
-         a.showCurrent(true);
-     }},
+    {1133, orientationFilter<&S::landscapeOnly, &S::portraitOnly>},  // Landscape
+    {1134, orientationFilter<&S::portraitOnly, &S::landscapeOnly>},  // Portrait
     {1141, [](AppState& a) {  // Bookmark
          if (!a.scanRunning()) a.settings.bookmark = int32_t(a.currentIndex);
      }},

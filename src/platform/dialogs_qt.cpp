@@ -53,6 +53,13 @@ bool altKeyHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::AltMo
 bool controlKeyHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier; }
 
 namespace {
+// A control of a dialog, named by its id in the template so it can be found by it.
+template <typename Control>
+Control* named(Control* control, const char* id) {
+    control->setObjectName(QString::fromUtf8(id));
+    return control;
+}
+
 // The program's dialogs: a caption and a close box, nothing else.
 constexpr Qt::WindowFlags dialogFlags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
@@ -69,14 +76,11 @@ bool askNumber(WindowHost& owner, const DialogTemplate& t, uint32_t& value) {
     QDialog dialog(owner.widget(), dialogFlags);
     shapeDialog(dialog, t);
     auto* layout = new QVBoxLayout(&dialog);
-    auto* edit = new QLineEdit(QString::number(value), &dialog);
-    edit->setObjectName(QStringLiteral("202"));
+    auto* edit = named(new QLineEdit(QString::number(value), &dialog), "202");
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
     edit->selectAll();
-    auto* hint = new QLabel(QString::fromUtf8(t.hint), &dialog);
-    hint->setObjectName(QStringLiteral("201"));
-    auto* ok = new QPushButton(QStringLiteral("Ok"), &dialog);
-    ok->setObjectName(QStringLiteral("1"));
+    auto* hint = named(new QLabel(QString::fromUtf8(t.hint), &dialog), "201");
+    auto* ok = named(new QPushButton(QStringLiteral("Ok"), &dialog), "1");
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
     layout->addWidget(edit);
@@ -97,8 +101,7 @@ void aboutBox(WindowHost& owner, const DialogTemplate& t, const std::string& ver
     auto* layout = new QVBoxLayout(&dialog);
     auto* name = new QLabel(QString::fromStdString("Vimble " + version), &dialog);
     name->setAlignment(Qt::AlignCenter);
-    auto* button = new QPushButton(QString::fromStdString(webPage), &dialog);
-    button->setObjectName(QStringLiteral("1"));
+    auto* button = named(new QPushButton(QString::fromStdString(webPage), &dialog), "1");
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, [webPage] { openWithShell(webPage); });
     layout->addWidget(name);
@@ -111,14 +114,11 @@ int findDialog(WindowHost& owner, const DialogTemplate& t, size_t maxText, std::
     QDialog dialog(owner.widget(), dialogFlags);
     shapeDialog(dialog, t);
     auto* layout = new QVBoxLayout(&dialog);
-    auto* edit = new QLineEdit(QString::fromStdString(text), &dialog);
-    edit->setObjectName(QStringLiteral("202"));
+    auto* edit = named(new QLineEdit(QString::fromStdString(text), &dialog), "202");
     edit->setMaxLength(int(maxText));
-    auto* name = new QCheckBox(QStringLiteral("Match file&name only"), &dialog);
-    name->setObjectName(QStringLiteral("301"));
+    auto* name = named(new QCheckBox(QStringLiteral("Match file&name only"), &dialog), "301");
     name->setChecked(nameOnly);
-    auto* exact = new QCheckBox(QStringLiteral("Match &case"), &dialog);
-    exact->setObjectName(QStringLiteral("302"));
+    auto* exact = named(new QCheckBox(QStringLiteral("Match &case"), &dialog), "302");
     exact->setChecked(matchCase);
     layout->addWidget(edit);
     layout->addWidget(name);
@@ -127,8 +127,8 @@ int findDialog(WindowHost& owner, const DialogTemplate& t, size_t maxText, std::
     layout->addLayout(buttons);
     static const char* const labels[] = {"&Find", "Filter", "E&xclude"};
     for (int action = 0; action < 3; ++action) {
-        auto* button = new QPushButton(QString::fromUtf8(labels[action]), &dialog);
-        button->setObjectName(QString::number(303 + action));
+        auto* button = named(new QPushButton(QString::fromUtf8(labels[action]), &dialog),
+                             std::to_string(303 + action).c_str());
         button->setDefault(action == 1);  // Enter filters
         QObject::connect(button, &QPushButton::clicked, &dialog, [&dialog, action] { dialog.done(10 + action); });
         buttons->addWidget(button);
@@ -164,12 +164,9 @@ void programDialog(WindowHost& owner, const DialogTemplate& t, std::string& prog
     shapeDialog(dialog, t);
     auto* layout = new QVBoxLayout(&dialog);
     auto* row = new QHBoxLayout;
-    auto* edit = new QLineEdit(QFile::decodeName(program.c_str()), &dialog);
-    edit->setObjectName(QStringLiteral("202"));
-    auto* browse = new QPushButton(QStringLiteral("..."), &dialog);
-    browse->setObjectName(QStringLiteral("203"));
-    auto* ok = new QPushButton(QStringLiteral("Ok"), &dialog);
-    ok->setObjectName(QStringLiteral("1"));
+    auto* edit = named(new QLineEdit(QFile::decodeName(program.c_str()), &dialog), "202");
+    auto* browse = named(new QPushButton(QStringLiteral("..."), &dialog), "203");
+    auto* ok = named(new QPushButton(QStringLiteral("Ok"), &dialog), "1");
     ok->setDefault(true);
     row->addWidget(edit);
     row->addWidget(browse);
@@ -217,8 +214,7 @@ void hotKeyDialog(WindowHost& owner, const DialogTemplate& t, uint32_t modifiers
     HotKeyDialog dialog(owner.widget(), dialogFlags);
     shapeDialog(dialog, t);
     auto* layout = new QVBoxLayout(&dialog);
-    auto* name = new QLabel(QStringLiteral("Press key"), &dialog);
-    name->setObjectName(QStringLiteral("201"));
+    auto* name = named(new QLabel(QStringLiteral("Press key"), &dialog), "201");
     name->setAlignment(Qt::AlignCenter);
     name->setFrameStyle(QFrame::Box);
     layout->addWidget(name);
@@ -235,19 +231,16 @@ void hotKeyDialog(WindowHost& owner, const DialogTemplate& t, uint32_t modifiers
                                    {"Alt", "413", HotKeyAlt}, {"Win", "414", HotKeyWin}};
     std::vector<QCheckBox*> checks;
     for (const Box& b : boxTable) {
-        auto* check = new QCheckBox(QString::fromUtf8(b.text), &dialog);
-        check->setObjectName(QString::fromUtf8(b.id));
+        auto* check = named(new QCheckBox(QString::fromUtf8(b.text), &dialog), b.id);
         check->setChecked(modifiers & b.bit);
         boxes->addWidget(check);
         checks.push_back(check);
     }
     auto* buttons = new QHBoxLayout;
     layout->addLayout(buttons);
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), &dialog);
-    ok->setObjectName(QStringLiteral("1"));
+    auto* ok = named(new QPushButton(QStringLiteral("&Ok"), &dialog), "1");
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), &dialog);
-    cancel->setObjectName(QStringLiteral("203"));
+    auto* cancel = named(new QPushButton(QStringLiteral("&Cancel"), &dialog), "203");
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
 

@@ -77,7 +77,10 @@ void AppState::start() {
     applyBlend();
     if (s.crop) mainWindow.setFrameless(true);
     picture.interpolation = s.zoomquality;
-    if (s.trayicon) showTrayIcon(true);
+    if (s.trayicon) {
+        showTrayIcon(true);
+        mainWindow.setTaskbarEntry(false);
+    }
     if (s.decorate) mainWindow.setWindowButtons(true);
     if (!s.wrap) {
         s.windowRect = usableRect(s.windowRect);

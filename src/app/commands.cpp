@@ -319,8 +319,8 @@ const Command commands[] = {
          s.trayicon = !s.trayicon;
          a.mainWindow.hide();
          a.showTrayIcon(s.trayicon);
-         a.mainWindow.show();
          a.mainWindow.setTaskbarEntry(!s.trayicon);
+         a.mainWindow.show();
      }},
     {1313, [](AppState& a) {  // Decorate
          if (a.settings.layer == 2) return;

@@ -1,5 +1,4 @@
 // The popup menu with its pins, and the wrap around the program's modal dialogs.
-#include "app/app_globals.h"
 #include "app/app_state.h"
 #include "platform/dialogs.h"
 #include "platform/window_host.h"
@@ -38,8 +37,6 @@ void AppState::showContextMenu(int32_t x, int32_t y, int subMenu) {
     } else {
         pins.unpinOne();
     }
-    // The command may have closed the window and ended the application with it.
-    if (appGlobals.app != this) return;
     if (const int reopen = pins.reopenIndex(); reopen != -1) mainWindow.post(Message{Msg::ReopenMenu, x, y, reopen});
     if (!slideSuspended) resumeSlideTimer();
     mainWindow.showCursor(false);

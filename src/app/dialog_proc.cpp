@@ -59,7 +59,7 @@ constexpr Route routes[] = {
     {Msg::Size, forward<[](AppState& a, Message& m) { a.onSize(m.x, m.y); }>, true},
     {Msg::Close, closeWindow, true},
     {Msg::Destroy, destroyApp, true},
-    {Msg::EndSession, [](Message& m) { if (m.value) destroyApp(m); }, true},
+    {Msg::EndSession, forward<[](AppState& a, Message& m) { if (m.value) a.mainWindow.destroyWindow(); }>, true},
     {Msg::MouseMove, forward<[](AppState& a, Message& m) { a.onMouseMove(m.x, m.y, m.value); }>, true},
     {Msg::LButtonDown, forward<[](AppState& a, Message& m) { a.onLButtonDown(m.x, m.y, m.value); }>, true},
     {Msg::LButtonUp, forward<[](AppState& a, Message& m) { a.onLButtonUp(m.x, m.y, m.value); }>, true},

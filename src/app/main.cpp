@@ -32,13 +32,14 @@ int main(int argc, char* argv[]) {
     const DialogTemplate& main = dialogTemplate(1000);
     WindowHost window(dialogProc, main.caption, main.width, main.height);
     appGlobals.mainWindow = &window;
-    Message initDialog{Msg::InitDialog};
-    window.send(initDialog);
-    // Ending the session, or the program, from outside saves the settings as an exit does.
+    // Ending the session, or the program, from outside saves the settings as an exit does, also
+    // while the start is still asking something.
     watchSessionEnd([&window] {
         Message endSession{Msg::EndSession, 0, 0, 1};
         window.send(endSession);
     });
+    Message initDialog{Msg::InitDialog};
+    window.send(initDialog);
 
     const int exitCode = application.exec();
     appGlobals.mainWindow = nullptr;

@@ -5,7 +5,8 @@ class QLocalServer;
 class WindowHost;
 
 // Every running copy of the program listens on a local socket of its own in the user's runtime
-// folder; another copy can ask it to quit there. Nothing else hears the request.
+// folder, named after its display; another copy on the same display can ask it to quit there.
+// Nothing else hears the request.
 class InstanceLink {
 public:
     // Starts listening; a quit request sends the window QuitRequest.

@@ -4,12 +4,23 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
 
 namespace {
-const QString prefix = QStringLiteral("vimble-");
+// Copies on other displays, or on none, are the user's other sessions: the name holds the
+// display ("vimble-:1-4711"), so a take-over reaches only the copies on this one.
+QString displayPrefix() {
+    QString display = QGuiApplication::platformName() == QLatin1String("xcb") ? qEnvironmentVariable("DISPLAY")
+                                                                              : QGuiApplication::platformName();
+    // ":1" and ":1.0" are the same display; a socket name has no folders.
+    if (const qsizetype colon = display.lastIndexOf(':'), dot = display.lastIndexOf('.'); dot > colon && colon >= 0)
+        display.truncate(dot);
+    display.replace('/', '_');
+    return QStringLiteral("vimble-") + display + '-';
+}
 
 QString socketFolder() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -20,7 +31,7 @@ QString socketFolder() {
 }  // namespace
 
 InstanceLink::InstanceLink(WindowHost& window) : server_(std::make_unique<QLocalServer>()) {
-    const QString name = socketFolder() + "/" + prefix + QString::number(QCoreApplication::applicationPid());
+    const QString name = socketFolder() + "/" + displayPrefix() + QString::number(QCoreApplication::applicationPid());
     QLocalServer::removeServer(name);  // a left-over of a copy that had our number before
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     server_->listen(name);
@@ -39,7 +50,7 @@ InstanceLink::~InstanceLink() { server_->close(); }
 int InstanceLink::closeOthers() {
     int asked = 0;
     const QDir folder(socketFolder());
-    for (const QString& entry : folder.entryList({prefix + "*"}, QDir::System)) {
+    for (const QString& entry : folder.entryList({displayPrefix() + "*"}, QDir::System)) {
         const QString path = folder.filePath(entry);
         if (path == server_->fullServerName()) continue;
         QLocalSocket socket;

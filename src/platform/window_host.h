@@ -29,11 +29,14 @@ public:
     // Hands the message to the procedure later from the event loop; callable from any thread.
     void post(Message message);
 
+    // Maps the window in the state it has (fullscreen stays fullscreen), un-minimised.
     void show();
     void hide();
     void minimize();
     bool isVisible() const;
-    // Sends Destroy, then takes the window off the screen for good.
+    // Sends Destroy, then takes the window off the screen for good. Asked while a message is
+    // being handled, it closes the dialogs and menus that are open (and any opened later) and
+    // waits until the outermost handler has returned.
     void destroyWindow();
     bool isDestroyed() const;
 
@@ -52,7 +55,7 @@ public:
     // The client area in screen pixels.
     Rect clientScreenRect() const;
 
-    // Whether the window has a taskbar entry (asked of the window manager once it is mapped).
+    // Whether the window has a taskbar entry; kept, like stay-on-top, each time it is shown.
     void setTaskbarEntry(bool on);
     // Raises the window and gives it the keyboard.
     void activate();

@@ -4,19 +4,24 @@
 #include "platform/screen_saver.h"
 #include "platform/x11.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <cctype>
 #include <map>
+#include <utility>
 
 // The Qt glue: forwards the widget's events as Messages and paints from the screen image.
 class HostWidget : public QWidget {
@@ -50,6 +55,41 @@ public:
     bool framePredicted = false;
     Margins predictedFrame;  // the window manager's frame, asked before the window is mapped
     std::map<int, std::unique_ptr<QTimer>> timers;
+    // What the window manager is asked to keep for the window, mapped or not.
+    bool stayOnTop = false;
+    bool taskbarEntry = true;
+    int handling = 0;             // how many messages are being handled, one inside another
+    bool destroyPending = false;  // destroyed once the outermost handler has returned
+
+    // Closes a dialog or menu the program opened while the window is going away: it answers as
+    // if cancelled, so the handler that opened it returns.
+    static void dismiss(QWidget* window) {
+        const QPointer<QWidget> open(window);
+        QMetaObject::invokeMethod(
+            window,
+            [open] {
+                if (auto* dialog = qobject_cast<QDialog*>(open.data()))
+                    dialog->done(QDialog::Rejected);
+                else if (open && open->isVisible())
+                    open->close();
+            },
+            Qt::QueuedConnection);
+    }
+    // Every dialog and menu open now, and every one opened until the window is destroyed.
+    void dismissNestedWindows() {
+        qApp->installEventFilter(this);
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window != this && window->isVisible() &&
+                (qobject_cast<QDialog*>(window) || qobject_cast<QMenu*>(window)))
+                dismiss(window);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched != this && watched->isWidgetType()) {
+            auto* window = static_cast<QWidget*>(watched);
+            if (window->isWindow() && (qobject_cast<QDialog*>(window) || qobject_cast<QMenu*>(window))) dismiss(window);
+        }
+        return false;
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override {
@@ -62,6 +102,14 @@ protected:
         screen.setDevicePixelRatio(ratio());
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(event->rect(), screen, QRectF(event->rect().topLeft() * ratio(), event->rect().size() * ratio()));
+    }
+
+    // The window manager forgets the state of a window that is unmapped (hidden): it is handed
+    // over again each time, before the window is mapped.
+    void showEvent(QShowEvent* event) override {
+        if (event->spontaneous()) return;
+        setUnmappedWindowState(uint32_t(internalWinId()), "_NET_WM_STATE_ABOVE", stayOnTop);
+        setUnmappedWindowState(uint32_t(internalWinId()), "_NET_WM_STATE_SKIP_TASKBAR", !taskbarEntry);
     }
 
     void resizeEvent(QResizeEvent*) override {
@@ -211,7 +259,12 @@ WindowHost::WindowHost(Procedure procedure, const std::string& caption, int clie
 
 WindowHost::~WindowHost() = default;
 
-bool WindowHost::send(Message& message) { return procedure_(message); }
+bool WindowHost::send(Message& message) {
+    ++widget_->handling;
+    const bool handled = procedure_(message);
+    if (--widget_->handling == 0 && widget_->destroyPending) destroyWindow();
+    return handled;
+}
 
 void WindowHost::post(Message message) {
     QMetaObject::invokeMethod(
@@ -219,8 +272,9 @@ void WindowHost::post(Message message) {
 }
 
 void WindowHost::show() {
-    if (widget_->destroyed) return;
-    widget_->showNormal();
+    if (widget_->destroyed || widget_->destroyPending) return;
+    widget_->setWindowState(widget_->windowState() & ~Qt::WindowMinimized);
+    widget_->show();
 }
 void WindowHost::hide() { widget_->hide(); }
 void WindowHost::minimize() { widget_->showMinimized(); }
@@ -228,6 +282,14 @@ bool WindowHost::isVisible() const { return widget_->isVisible(); }
 
 void WindowHost::destroyWindow() {
     if (widget_->destroyed) return;
+    if (widget_->handling > 0) {
+        // A handler is still running, perhaps inside a dialog's or a menu's own loop, and goes on
+        // using the application when that loop returns: close what is open and destroy after it.
+        if (!std::exchange(widget_->destroyPending, true)) widget_->dismissNestedWindows();
+        return;
+    }
+    widget_->destroyPending = false;
+    qApp->removeEventFilter(widget_.get());
     Message destroy{Msg::Destroy};
     send(destroy);
     widget_->destroyed = true;
@@ -283,7 +345,8 @@ Rect WindowHost::clientScreenRect() const {
 }
 
 void WindowHost::setTaskbarEntry(bool on) {
-    setWindowState(uint32_t(widget_->internalWinId()), "_NET_WM_STATE_SKIP_TASKBAR", !on);
+    widget_->taskbarEntry = on;
+    if (widget_->isVisible()) setWindowState(uint32_t(widget_->internalWinId()), "_NET_WM_STATE_SKIP_TASKBAR", !on);
 }
 
 void WindowHost::activate() {
@@ -337,7 +400,8 @@ void WindowHost::setFullScreen(bool on) {
 }
 
 void WindowHost::setStayOnTop(bool on) {
-    setWindowState(uint32_t(widget_->internalWinId()), "_NET_WM_STATE_ABOVE", on);
+    widget_->stayOnTop = on;
+    if (widget_->isVisible()) setWindowState(uint32_t(widget_->internalWinId()), "_NET_WM_STATE_ABOVE", on);
 }
 
 void WindowHost::setMask(const Rect* region) {

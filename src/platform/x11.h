@@ -25,6 +25,9 @@ uint32_t unshiftedKeysym(uint32_t keycode);
 // ("_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_ABOVE").
 void setWindowState(uint32_t window, const char* state, bool on);
 
+// The same for a window not mapped yet, to take effect when it is mapped.
+void setUnmappedWindowState(uint32_t window, const char* state, bool on);
+
 // The frame (left, right, top, bottom) the window manager will draw around a window not yet
 // mapped, asked of it by _NET_REQUEST_FRAME_EXTENTS; false without a window manager or answer.
 bool predictFrameExtents(uint32_t window, int32_t extents[4]);

@@ -209,6 +209,26 @@ void setWindowState(uint32_t window, const char* state, bool on) {
     xcb_flush(c);
 }
 
+void setUnmappedWindowState(uint32_t window, const char* state, bool on) {
+    xcb_connection_t* c = connection();
+    if (!c || !window) return;
+    // The protocol for a window about to be mapped: the window's own _NET_WM_STATE property,
+    // which the window manager reads as it takes the window on.
+    const xcb_atom_t property = atom(c, "_NET_WM_STATE"), wanted = atom(c, state);
+    auto r =
+        reply(xcb_get_property_reply(c, xcb_get_property(c, 0, window, property, XCB_ATOM_ATOM, 0, 1024), nullptr));
+    std::vector<xcb_atom_t> states;
+    if (r && r->format == 32) {
+        const auto* held = static_cast<const xcb_atom_t*>(xcb_get_property_value(r.get()));
+        states.assign(held, held + xcb_get_property_value_length(r.get()) / 4);
+    }
+    std::erase(states, wanted);
+    if (on) states.push_back(wanted);
+    // Checked, so the change is made before the toolkit, on its own connection, maps the window.
+    free(xcb_request_check(c, xcb_change_property_checked(c, XCB_PROP_MODE_REPLACE, window, property, XCB_ATOM_ATOM, 32,
+                                                          uint32_t(states.size()), states.data())));
+}
+
 bool predictFrameExtents(uint32_t window, int32_t extents[4]) {
     xcb_connection_t* c = connection();
     if (!c || !window) return false;

@@ -84,10 +84,11 @@ void AppState::fitWindowToPicture() {
 void AppState::relayoutFullscreen() {
     const Settings& s = settings;
     if (!s.wrap && !s.collage) {
-        const Rect& window = settings.windowRect;
-        viewCanvas.resize(window.width(), window.height());
-        currentZoom = picture.placeAndDraw({0, 0, window.width(), window.height()}, viewCanvas.image(), currentZoom,
-                                           s.squeeze, s.shrink, s.stretch, s.layout);
+        // Laid out for the screen the window is about to cover, not for the window it leaves.
+        const Rect view = viewRect();
+        viewCanvas.resize(view.width(), view.height());
+        currentZoom =
+            picture.placeAndDraw(view, viewCanvas.image(), currentZoom, s.squeeze, s.shrink, s.stretch, s.layout);
     }
     mainWindow.setFullScreen(true);
     mainWindow.invalidate();

@@ -4,6 +4,9 @@ set -euo pipefail
 : "${DISPLAY:?the end-to-end tests need an X server in DISPLAY}"
 E2E_HOME=$(mktemp -d /tmp/vimble-e2e-XXXXXX)
 export VIMBLE_HOME="$E2E_HOME"
+# A runtime folder of our own: a take-over in a test never reaches a copy the user runs.
+export XDG_RUNTIME_DIR="$E2E_HOME/run"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 VIMBLE_PID=""
 WM_PID=""
 trap '[ -n "$VIMBLE_PID" ] && kill "$VIMBLE_PID" 2>/dev/null; [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null; rm -rf "$E2E_HOME"' EXIT

@@ -170,8 +170,11 @@ public:
     // Blends the window by the opacity setting when blending is on and possible, else makes
     // it opaque.
     void applyBlend();
-    // Resets the countdown to the timer setting and runs it while the show has more than one picture.
+    // Resets the countdown to the timer setting and runs it while the show has more than one
+    // picture, from the moment the picture on show is complete on screen.
     void restartSlideTimer();
+    // The paint of a new picture has ended, transition and glide included.
+    void onPictureComplete();
     // Next (+1) or Previous (-1) by 1, by 5 with Shift held, by 10 with Control held, wrapping.
     void step(int32_t direction);
 
@@ -285,6 +288,9 @@ public:
     uint32_t remaining = 0;                // milliseconds left of the current picture
     static constexpr int32_t tick = 1000;  // milliseconds between countdown steps
     bool slideSuspended = false;
+    // The picture shown last stands complete on screen (after its transition and glide): only
+    // then does its countdown run.
+    bool pictureComplete = true;
 
     // --- Image list and position ---
     ImageList images;

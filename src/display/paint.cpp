@@ -66,7 +66,9 @@ void AppState::onPaint() {
     }
     if (pendingTransition.effect >= 0 || pendingScroll) {
         mainWindow.post(Message{Msg::AfterPaint});
-    } else if (s.layer == fullscreenLayer && s.fullscreenname) {
+        return;
+    }
+    if (s.layer == fullscreenLayer && s.fullscreenname) {
         drawNameText();
     } else if (inSizeMove) {
         QPainter painter(&screen);
@@ -76,6 +78,7 @@ void AppState::onPaint() {
         painter.drawText(3, 3 + painter.fontMetrics().ascent(),
                          QString::asprintf("%ld x %ld", long(view.width()), long(view.height())));
     }
+    onPictureComplete();
 }
 
 void AppState::afterPaint() {
@@ -88,6 +91,7 @@ void AppState::afterPaint() {
         drawNameText();
         mainWindow.flushAll();
     }
+    onPictureComplete();
 }
 
 void AppState::runTransition(const QImage& image, int32_t x, int32_t y, int effect) {

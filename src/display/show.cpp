@@ -64,8 +64,11 @@ void AppState::showCurrent(bool forward) {
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(now);
     images[currentIndex].accessed =
         toFileTime(seconds.count(), uint32_t(std::chrono::duration_cast<std::chrono::nanoseconds>(now - seconds).count()));
-    arrangeWindow();
+    // Its countdown starts once the picture is complete on screen; a window that does not paint
+    // (hidden, minimised, the wallpaper layer) shows it at once.
+    pictureComplete = !mainWindow.isVisible() || mainWindow.isMinimized() || settings.layer == 2;
     if (settings.slide) restartSlideTimer();
+    arrangeWindow();
 }
 
 void AppState::applyRotationLock() {

@@ -5,6 +5,7 @@
 #include "platform/window_host.h"
 
 #include <malloc.h>
+#include <utility>
 
 namespace {
 constexpr int slideTimerId = 1026;
@@ -25,8 +26,14 @@ void AppState::resumeSlideTimer() {
 void AppState::restartSlideTimer() {
     mainWindow.killTimer(slideTimerId);
     remaining = uint32_t(settings.timer);
-    if (settings.slide && (images.size() > 1 || settings.collage)) mainWindow.setTimer(slideTimerId, tick);
+    if (settings.slide && (images.size() > 1 || settings.collage) && pictureComplete)
+        mainWindow.setTimer(slideTimerId, tick);
     showCountdown();
+}
+
+void AppState::onPictureComplete() {
+    if (std::exchange(pictureComplete, true)) return;
+    if (settings.slide) restartSlideTimer();
 }
 
 void AppState::onTimer(int timerId) {

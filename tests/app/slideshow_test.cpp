@@ -59,3 +59,24 @@ TEST_F(Slideshow, KeysStepThroughTheListAndPauseTheShow) {
     press(Qt::Key_Escape);  // Exit
     EXPECT_EQ(appGlobals.app, nullptr);
 }
+
+TEST_F(Slideshow, APictureStandsItsWholeIntervalAfterItsTransition) {
+    AppState& app = startApp();
+    savePicture(home.file("b.png"), 3, 3);
+    send(Msg::Command, 1103);  // Refresh: b.png, start.png
+    ASSERT_EQ(app.images.size(), 2u);
+    ASSERT_EQ(app.lastPaintedIndex, 1u);  // the refresh found start.png again
+    app.settings.transitions = true;
+    app.settings.enabledTransitions = {10};  // the quadrant slide: several hundred milliseconds
+    app.settings.timer = 1000;
+    app.currentIndex = 0;
+    app.showCurrent(true);
+    ASSERT_EQ(app.pendingTransition.effect, 10);
+    QElapsedTimer clock;
+    clock.start();
+    send(Msg::AfterPaint);  // plays the transition
+    ASSERT_GE(clock.elapsed(), 200);
+    clock.start();
+    ASSERT_TRUE(waitUntil([&] { return app.currentIndex == 1; }, 3000));
+    EXPECT_GE(clock.elapsed(), 900);
+}

@@ -4,9 +4,11 @@
 #include "platform/screen_saver.h"
 #include "platform/x11.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
@@ -22,6 +24,21 @@
 #include <cctype>
 #include <map>
 #include <utility>
+
+// Shows each X event the toolkit receives to a watcher before the toolkit handles it.
+class XEventWatch : public QAbstractNativeEventFilter {
+public:
+    explicit XEventWatch(std::function<void(const void*)> watch) : watch_(std::move(watch)) {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type == "xcb_generic_event_t") watch_(message);
+        return false;
+    }
+
+private:
+    std::function<void(const void*)> watch_;
+};
 
 // The Qt glue: forwards the widget's events as Messages and paints from the screen image.
 class HostWidget : public QWidget {
@@ -125,7 +142,6 @@ protected:
         }
         Message size{Msg::Size, device.width(), device.height()};
         host_.send(size);
-        noticeSizeMove();
     }
 
     void moveEvent(QMoveEvent*) override { noticeSizeMove(); }
@@ -216,15 +232,25 @@ private:
         host_.send(mouse);
     }
 
-    // The window manager moves and sizes the window while the user holds the first button on
-    // its frame; the program's own moves happen with no button held on the frame.
-    void noticeSizeMove() {
-        if (sizeMoveWatch_.isActive() || !isVisible() || clientButtonDown_ || destroyed) return;
-        if (!pointerButtonHeld()) return;
+public:
+    // The user moves or sizes the window through the window manager: the first button is held on
+    // the frame (or on the window, without the window getting the press, as for Alt+drag), or
+    // the window manager asks to be told when a resize of its own has been drawn (a sync
+    // request, sent only while the user sizes the window, however quickly). The program's own
+    // moves and resizes are none of these. Answers whether a size-move is under way.
+    bool noticeSizeMove(bool windowManagerSizing = false) {
+        if (sizeMoveWatch_.isActive()) return true;
+        if (!isVisible() || destroyed || isFullScreen()) return false;
+        if (!windowManagerSizing &&
+            (clientButtonDown_ || !pointerButtonHeld() || !frameGeometry().contains(QCursor::pos())))
+            return false;
         Message enter{Msg::EnterSizeMove};
         host_.send(enter);
         sizeMoveWatch_.start();
+        return true;
     }
+
+private:
     void watchSizeMove() {
         if (pointerButtonHeld()) return;
         sizeMoveWatch_.stop();
@@ -234,6 +260,9 @@ private:
 
     WindowHost& host_;
     QTimer sizeMoveWatch_;
+    XEventWatch syncRequests_{[this](const void* event) {
+        if (isSyncRequest(event, uint32_t(internalWinId()))) noticeSizeMove(true);
+    }};
     KeyRepeatFilter repeats_;
     QElapsedTimer clock_;
     bool clientButtonDown_ = false;
@@ -439,6 +468,9 @@ void WindowHost::setTimer(int id, int milliseconds) {
     if (!timer) {
         timer = std::make_unique<QTimer>();
         QObject::connect(timer.get(), &QTimer::timeout, [this, id] {
+            // A tick finds the user holding the window's frame: the size-move begins before it,
+            // which stops what the tick would have changed.
+            if (widget_->noticeSizeMove()) return;
             Message tick{Msg::Timer, 0, 0, id};
             send(tick);
         });

@@ -28,6 +28,10 @@ void setWindowState(uint32_t window, const char* state, bool on);
 // The same for a window not mapped yet, to take effect when it is mapped.
 void setUnmappedWindowState(uint32_t window, const char* state, bool on);
 
+// Whether an X event (as the toolkit hands it over) is the window manager's sync request to the
+// window: the window manager sends one before each step of a resize the user makes.
+bool isSyncRequest(const void* event, uint32_t window);
+
 // The frame (left, right, top, bottom) the window manager will draw around a window not yet
 // mapped, asked of it by _NET_REQUEST_FRAME_EXTENTS; false without a window manager or answer.
 bool predictFrameExtents(uint32_t window, int32_t extents[4]);

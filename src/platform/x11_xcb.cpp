@@ -229,6 +229,16 @@ void setUnmappedWindowState(uint32_t window, const char* state, bool on) {
                                                           uint32_t(states.size()), states.data())));
 }
 
+bool isSyncRequest(const void* event, uint32_t window) {
+    const auto* message = static_cast<const xcb_client_message_event_t*>(event);
+    if ((message->response_type & 0x7f) != XCB_CLIENT_MESSAGE || message->window != window || message->format != 32)
+        return false;
+    xcb_connection_t* c = connection();
+    if (!c) return false;
+    static const xcb_atom_t protocols = atom(c, "WM_PROTOCOLS"), sync = atom(c, "_NET_WM_SYNC_REQUEST");
+    return message->type == protocols && message->data.data32[0] == sync;
+}
+
 bool predictFrameExtents(uint32_t window, int32_t extents[4]) {
     xcb_connection_t* c = connection();
     if (!c || !window) return false;

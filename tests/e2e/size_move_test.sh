@@ -1,0 +1,63 @@
+# Under a window manager: holding the window by its title bar pauses the slideshow until the
+# button is let go, and the window still wraps the pictures after; sizing it by its frame, however
+# quickly, makes the window keep the user's size for the next picture.
+source "$(dirname "$0")/lib.sh"
+start_window_manager
+
+pictures="$E2E_HOME/pictures"
+mkdir -p "$pictures"
+/usr/bin/convert -size 400x300 xc:orange "$pictures/a.png"
+/usr/bin/convert -size 300x400 xc:navy "$pictures/b.png"
+/usr/bin/convert -size 200x200 xc:maroon "$pictures/c.png"
+
+caption() { xdotool getwindowname "$WINDOW_ID"; }
+client_size() { eval "$(xdotool getwindowgeometry --shell "$WINDOW_ID")"; echo "${WIDTH}x${HEIGHT}"; }
+# The client area's top left corner on the screen: X, Y.
+client_corner() {
+    X=$(xwininfo -id "$WINDOW_ID" | awk '/Absolute upper-left X/ { print $4 }')
+    Y=$(xwininfo -id "$WINDOW_ID" | awk '/Absolute upper-left Y/ { print $4 }')
+}
+
+start_vimble -t1000 -notransitions "$pictures"
+wait_for_window
+sleep 0.5
+client_corner
+xdotool mousemove $((X + 100)) $((Y - 8)) sleep 0.2 mousedown 1
+held=$(caption)
+held_size=$(client_size)
+for _ in $(seq 12); do
+    sleep 0.2
+    [ "$(caption)" = "$held" ] || fail "the slideshow went on while the window was held by its title bar"
+done
+xdotool mousemove_relative 20 10 sleep 0.2 mouseup 1
+for _ in $(seq 30); do
+    [ "$(caption)" != "$held" ] && break
+    sleep 0.1
+done
+[ "$(caption)" != "$held" ] || fail "the slideshow did not go on after the window was let go"
+sleep 0.3
+[ "$(client_size)" != "$held_size" ] || fail "after the move the window no longer wraps the pictures"
+"$XCLOSE_BIN" "$WINDOW_ID"
+wait_for_exit
+
+start_vimble -noslide -notransitions "$pictures"
+wait_for_window
+sleep 0.5  # wrapped around the first picture
+client_corner
+before=$(client_size)
+# The grip at the bottom right of the frame, two quick moves.
+xdotool mousemove $((X + ${before%x*} - 3)) $((Y + ${before#*x} + 2)) sleep 0.2 mousedown 1 \
+    mousemove_relative 30 20 sleep 0.05 mousemove_relative 30 20 sleep 0.05 mouseup 1
+sized_by_hand() { [ "$(client_size)" != "$before" ]; }
+for _ in $(seq 20); do sized_by_hand && break; sleep 0.1; done
+sized_by_hand || fail "the window could not be sized by its frame"
+sized=$(client_size)
+first=$(caption)
+xdotool key --window "$WINDOW_ID" Next
+for _ in $(seq 20); do [ "$(caption)" != "$first" ] && break; sleep 0.1; done
+sleep 0.3
+[ "$(client_size)" = "$sized" ] || fail "sized by hand to $sized, the window wraps the next picture ($(client_size))"
+"$XCLOSE_BIN" "$WINDOW_ID"
+wait_for_exit
+[ "$VIMBLE_EXIT" -eq 0 ] || fail "exit code $VIMBLE_EXIT"
+echo "size_move_test passed"

@@ -77,6 +77,16 @@ wait_for_exit() {
     fail "the program did not end within 10 seconds"
 }
 
+# Waits until the command (with its arguments) succeeds, asked again each tenth of a second (10
+# seconds at most); fails with the message when it never does.
+wait_until() {
+    for _ in $(seq 100); do
+        "${@:2}" && return 0
+        sleep 0.1
+    done
+    fail "$1"
+}
+
 # The colour of one pixel of a window as "r,g,b", each 0..255.
 pixel_of() {
     /usr/bin/import -silent -window "$1" "$E2E_HOME/shot.png"

@@ -15,14 +15,6 @@ QT_QPA_PLATFORM=offscreen VIMBLE_HOME="$E2E_HOME/headless" "$VIMBLE_BIN" -noslid
 headless=$!
 trap "kill \"\$headless\" 2>/dev/null; [ -n \"\$other\" ] && kill \"\$other\" 2>/dev/null; $(trap -p EXIT | sed "s/^trap -- '//; s/' EXIT\$//")" EXIT
 
-# Waits until the condition (a command) holds (10 seconds at most).
-wait_until() {
-    for _ in $(seq 100); do
-        "${@:2}" && return 0
-        sleep 0.1
-    done
-    fail "$1"
-}
 titled() { xdotool search --all --onlyvisible --pid "$1" --name "^$2\$" >/dev/null 2>&1; }
 menu_open() { [ "$(xdotool search --all --onlyvisible --pid "$1" 2>/dev/null | wc -l)" -ge 2 ]; }
 

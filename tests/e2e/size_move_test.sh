@@ -30,11 +30,8 @@ for _ in $(seq 12); do
     [ "$(caption)" = "$held" ] || fail "the slideshow went on while the window was held by its title bar"
 done
 xdotool mousemove_relative 20 10 sleep 0.2 mouseup 1
-for _ in $(seq 30); do
-    [ "$(caption)" != "$held" ] && break
-    sleep 0.1
-done
-[ "$(caption)" != "$held" ] || fail "the slideshow did not go on after the window was let go"
+changed_from() { [ "$(caption)" != "$1" ]; }
+wait_until "the slideshow did not go on after the window was let go" changed_from "$held"
 sleep 0.3
 [ "$(client_size)" != "$held_size" ] || fail "after the move the window no longer wraps the pictures"
 "$XCLOSE_BIN" "$WINDOW_ID"
@@ -49,12 +46,11 @@ before=$(client_size)
 xdotool mousemove $((X + ${before%x*} - 3)) $((Y + ${before#*x} + 2)) sleep 0.2 mousedown 1 \
     mousemove_relative 30 20 sleep 0.05 mousemove_relative 30 20 sleep 0.05 mouseup 1
 sized_by_hand() { [ "$(client_size)" != "$before" ]; }
-for _ in $(seq 20); do sized_by_hand && break; sleep 0.1; done
-sized_by_hand || fail "the window could not be sized by its frame"
+wait_until "the window could not be sized by its frame" sized_by_hand
 sized=$(client_size)
 first=$(caption)
 xdotool key --window "$WINDOW_ID" Next
-for _ in $(seq 20); do [ "$(caption)" != "$first" ] && break; sleep 0.1; done
+wait_until "Next does not show the next picture" changed_from "$first"
 sleep 0.3
 [ "$(client_size)" = "$sized" ] || fail "sized by hand to $sized, the window wraps the next picture ($(client_size))"
 "$XCLOSE_BIN" "$WINDOW_ID"

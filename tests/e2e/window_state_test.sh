@@ -11,13 +11,6 @@ mkdir -p "$pictures"
 read -r sw sh < <(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }')
 
 client_size() { eval "$(xdotool getwindowgeometry --shell "$WINDOW_ID")"; echo "${WIDTH}x${HEIGHT}"; }
-wait_until() {
-    for _ in $(seq 50); do
-        "${@:2}" && return 0
-        sleep 0.1
-    done
-    fail "$1"
-}
 covers_screen() { [ "$(client_size)" = "${sw}x${sh}" ]; }
 windowed() { ! covers_screen; }
 # The wide picture fitted to the screen's width: orange from the left edge to the right one.

@@ -21,14 +21,14 @@ menu_open() { [ "$(xdotool search --all --onlyvisible --pid "$1" 2>/dev/null | w
 # Opens the named piece of modal UI in the copy that runs (none: the start's own message box).
 open_ui() {
     case $1 in
-    timer) xdotool key --window "$WINDOW_ID" ctrl+t && wait_until "no timer dialog" titled "$VIMBLE_PID" "Slideshow Timer" ;;
+    timer) xdotool windowactivate --sync "$WINDOW_ID" key ctrl+t && wait_until "no timer dialog" titled "$VIMBLE_PID" "Slideshow Timer" ;;
     hotkey)
         # Window is the menu's 22nd item; the dialog is third from its end.
-        xdotool key --window "$WINDOW_ID" F1
+        xdotool windowactivate --sync "$WINDOW_ID" key F1
         wait_until "no menu" menu_open "$VIMBLE_PID"
         xdotool key $(printf 'Down %.0s' $(seq 22)) Right Up Up Up Return
         wait_until "no hot-key dialog" titled "$VIMBLE_PID" "Hide/Show HotKey" ;;
-    menu) xdotool key --window "$WINDOW_ID" F1 && wait_until "no menu" menu_open "$VIMBLE_PID" ;;
+    menu) xdotool windowactivate --sync "$WINDOW_ID" key F1 && wait_until "no menu" menu_open "$VIMBLE_PID" ;;
     box) wait_until "no \"No images in\" box" titled "$VIMBLE_PID" "Tarnex Vimble" ;;
     esac
 }
@@ -52,7 +52,7 @@ quit_by() {
                 sleep 0.1
             done
             [ -n "$id" ] || fail "the other copy shows no window"
-            xdotool key --window "$id" asciitilde
+            xdotool windowactivate --sync "$id" key asciitilde
         fi ;;
     esac
     wait_for_exit

@@ -24,6 +24,7 @@ TEST_F(Filing, ShortcutsAndCopiesGoToFavoritesAndTheDesktopUnderFreeNames) {
     EXPECT_EQ(app.images.size(), 2u);  // copies elsewhere do not join the list
 
     send(Msg::Command, 1165);  // the favorites: shortcuts to pictures
+    ASSERT_TRUE(waitUntil([&] { return !app.scanRunning(); }));  // View Target waits for no scan
     EXPECT_EQ(app.images.size(), 3u);
     EXPECT_EQ(app.settings.folder, home.path());  // the root stays
     app.currentIndex = 0;

@@ -65,6 +65,7 @@ void AppState::showCurrent(bool forward) {
     images[currentIndex].accessed =
         toFileTime(seconds.count(), uint32_t(std::chrono::duration_cast<std::chrono::nanoseconds>(now - seconds).count()));
     arrangeWindow();
+    playAnimation();
     if (settings.slide) restartSlideTimer();
 }
 

@@ -58,6 +58,15 @@ std::string stringProperty(xcb_connection_t* c, xcb_window_t w, xcb_atom_t prope
 
 }  // namespace
 
+std::string displayProblem() {
+    const char* display = std::getenv("DISPLAY");
+    if (display == nullptr || *display == '\0') return "no X display (DISPLAY is not set)";
+    xcb_connection_t* c = xcb_connect(display, nullptr);
+    const int error = xcb_connection_has_error(c);
+    xcb_disconnect(c);
+    return error ? std::string("cannot open display ") + display : std::string();
+}
+
 bool compositorRunning() {
     xcb_connection_t* c = connection();
     if (!c) return false;

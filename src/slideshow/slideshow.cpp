@@ -30,6 +30,7 @@ void AppState::restartSlideTimer() {
 }
 
 void AppState::onTimer(int timerId) {
+    if (onAnimationTimer(timerId)) return;
     if (timerId != slideTimerId) return;
     mainWindow.killTimer(slideTimerId);
     remaining = remaining < uint32_t(tick) ? 0 : remaining - uint32_t(tick);

@@ -179,6 +179,8 @@ QImage readImage(const std::string& path, const Picture::ShownSize& shownSize, b
     }
     QImage decoded = reader.read();
     if (!own.isValid() || own.isEmpty()) own = decoded.size();
+    // Where neither the header nor the reader tell (WebP), the decoded pixels do.
+    if (stored < 0 && reader.imageFormat() == QImage::Format_Invalid) depth = depthOf(decoded.format());
     return decoded;
 }
 

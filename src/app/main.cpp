@@ -26,7 +26,8 @@ int main(int argc, char* argv[]) {
 
     // Placing, shaping and stacking its own window needs an X server: under Wayland the
     // program runs through XWayland unless the user has chosen a platform.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "xcb", 1);
+    if (const char* chosen = std::getenv("QT_QPA_PLATFORM"); chosen == nullptr || *chosen == '\0')
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
     if (std::string_view(std::getenv("QT_QPA_PLATFORM")) == "xcb") {
         // Said plainly and ended here, where the toolkit would abort with a core dump.
         const std::string problem = displayProblem();

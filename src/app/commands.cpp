@@ -52,6 +52,13 @@ void toggleFormat(AppState& a) {
     a.refresh();
 }
 
+// How pictures are read: the picture keeps its own copy, and the one on show is read anew.
+template <bool Settings::*setting, bool Picture::*reading>
+void toggleReading(AppState& a) {
+    a.settings.*setting = a.picture.*reading = !(a.settings.*setting);
+    if (!a.images.empty()) a.showCurrent(true);
+}
+
 template <bool Settings::*setting>
 void toggle(AppState& a) {
     a.settings.*setting = !(a.settings.*setting);
@@ -278,16 +285,13 @@ const Command commands[] = {
     {1216, [](AppState& a) { a.setZoomQuality(0); }},       // Default
     {1217, [](AppState& a) { a.setZoomQuality(2); }},       // High
     {1218, [](AppState& a) { a.setZoomQuality(7); }},       // Best
-    {1219, [](AppState& a) { a.toggleAnimation(); }},       // Animate
+    {1219, toggleReading<&S::animate, &Picture::animate>},  // Animate
     {1221, [](AppState& a) { a.turnPicture(1); }},          // Rotate
     {1222, [](AppState& a) { a.turnPicture(3); }},          // Rotate Left
     {1223, [](AppState& a) { a.settings.rotation = a.currentRotation; }},  // Rotate Lock
     {1224, toggle<&S::rotateaspect>},                       // Aspect Filter
     {1225, [](AppState& a) { a.turnPicture(4); }},          // Flip Horizontal
-    {1226, [](AppState& a) {                                // Auto Rotate: the picture on show stands anew
-         a.settings.autorotate = a.picture.upright = !a.settings.autorotate;
-         if (!a.images.empty()) a.showCurrent(true);
-     }},
+    {1226, toggleReading<&S::autorotate, &Picture::upright>},  // Auto Rotate
     {1231, [](AppState& a) { a.setLayout(0); }},            // Centered
     {1232, [](AppState& a) { a.setLayout(1); }},            // Top Left
     {1233, [](AppState& a) { a.setLayout(2); }},            // Top Right

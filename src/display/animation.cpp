@@ -11,11 +11,6 @@ void AppState::playAnimation() {
     if (picture.isAnimated() && !settings.collage) mainWindow.setTimer(animationTimerId, picture.frameDelay());
 }
 
-void AppState::toggleAnimation() {
-    settings.animate = picture.animate = !settings.animate;
-    if (!images.empty()) showCurrent(true);
-}
-
 bool AppState::onAnimationTimer(int timerId) {
     if (timerId != animationTimerId) return false;
     // A picture replaced by a still one (a paste) or a collage begun ends the play.

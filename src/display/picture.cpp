@@ -172,7 +172,7 @@ QImage readImage(const std::string& path, const Picture::ShownSize& shownSize, b
     if (turned) own.transpose();
     vector = reader.format().startsWith("svg");
     if (shownSize && (vector || reader.format() == "jpeg") && own.isValid()) {
-        QSize size = shownSize(own.width(), own.height());
+        const QSize size = shownSize(own.width(), own.height());
         const bool smaller = size.width() < own.width() && size.height() < own.height();
         if (size.width() > 0 && size.height() > 0 && (vector || smaller))
             reader.setScaledSize(turned ? size.transposed() : size);

@@ -88,6 +88,9 @@ done
     tail -c +3 "$formats/upright-stored.jpg"
 } >"$formats/phone.jpg"
 rm "$formats/upright-stored.jpg"
+# The same photo as WebP and TIFF, the tag carried over.
+"$im" "$formats/phone.jpg" -quality 80 "$formats/phone.webp"
+"$im" "$formats/phone.jpg" -compress jpeg "$formats/phone.tif"
 
 # A file named like a picture that is not one.
 printf 'This is a text file named like a picture.\n' > "$samples/not-a-picture.jpg"

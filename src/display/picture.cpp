@@ -81,6 +81,64 @@ int storedDepth(const QByteArray& head) {
     return -1;
 }
 
+uint32_t littleEndian(const QByteArray& b, qsizetype at, int bytes) {
+    uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | uint8_t(b[at + i]);
+    return v;
+}
+
+// The orientation tag (1 to 8) of an Exif block (a TIFF header and its first directory); 1
+// when it has none.
+int exifOrientation(const QByteArray& exif) {
+    const bool little = exif.startsWith("II");
+    if (exif.size() < 8 || (!little && !exif.startsWith("MM"))) return 1;
+    const auto number = [&](qsizetype at, int bytes) {
+        return at + bytes <= exif.size() ? (little ? littleEndian(exif, at, bytes) : bigEndian(exif, at, bytes)) : 0;
+    };
+    const qsizetype directory = number(4, 4);
+    const uint32_t entries = number(directory, 2);
+    for (uint32_t i = 0; i < entries; ++i) {
+        const qsizetype entry = directory + 2 + qsizetype(i) * 12;
+        if (entry + 12 > exif.size()) break;
+        if (number(entry, 2) == 0x0112) {
+            const int value = int(number(entry + 8, 2));
+            return value >= 1 && value <= 8 ? value : 1;
+        }
+    }
+    return 1;
+}
+
+// The Exif orientation of a WebP file, from its EXIF chunk (often after the pixels): Qt's reader
+// leaves it unapplied. The file is left at its start.
+int webpOrientation(QIODevice& file) {
+    int orientation = 1;
+    for (qint64 at = 12; file.seek(at);) {
+        const QByteArray header = file.read(8);
+        if (header.size() < 8) break;
+        const qint64 size = littleEndian(header, 4, 4);
+        if (header.startsWith("EXIF")) {
+            QByteArray exif = file.read(std::min<qint64>(size, 65536));
+            if (exif.startsWith(QByteArray("Exif\0\0", 6))) exif.remove(0, 6);
+            orientation = exifOrientation(exif);
+            break;
+        }
+        at += 8 + size + (size & 1);
+    }
+    file.seek(0);
+    return orientation;
+}
+
+// How Qt's readers name the turn of an Exif orientation.
+QImageIOHandler::Transformations transformationOf(int orientation) {
+    static const QImageIOHandler::Transformations byTag[] = {
+        QImageIOHandler::TransformationNone,           QImageIOHandler::TransformationNone,
+        QImageIOHandler::TransformationMirror,         QImageIOHandler::TransformationRotate180,
+        QImageIOHandler::TransformationFlip,           QImageIOHandler::TransformationFlipAndRotate90,
+        QImageIOHandler::TransformationRotate90,       QImageIOHandler::TransformationMirrorAndRotate90,
+        QImageIOHandler::TransformationRotate270};
+    return byTag[orientation];
+}
+
 }  // namespace
 
 void fitPictureSize(int32_t w, int32_t h, int32_t frameWidth, int32_t frameHeight, int32_t zoom, bool squeeze,
@@ -163,10 +221,14 @@ QImage readImage(const std::string& path, const Picture::ShownSize& shownSize, b
         return decoded;
     }
     const int stored = storedDepth(head);
+    const bool webp = head.startsWith("RIFF") && head.mid(8, 4) == "WEBP";
+    const QImageIOHandler::Transformations ownTurn =
+        upright && webp ? transformationOf(webpOrientation(file)) : QImageIOHandler::TransformationNone;
     QImageReader reader(&file);
     reader.setAutoTransform(upright);
     // The reader scales before it turns: sizes asked of it are as stored.
-    const bool turned = upright && (reader.transformation() & QImageIOHandler::TransformationRotate90);
+    const bool turned =
+        upright && ((reader.transformation() | ownTurn) & QImageIOHandler::TransformationRotate90);
     depth = stored >= 0 ? stored : depthOf(reader.imageFormat());
     own = reader.size();
     if (turned) own.transpose();
@@ -178,6 +240,12 @@ QImage readImage(const std::string& path, const Picture::ShownSize& shownSize, b
             reader.setScaledSize(turned ? size.transposed() : size);
     }
     QImage decoded = reader.read();
+    if (ownTurn != QImageIOHandler::TransformationNone) {
+        // Mirrored or flipped first, then turned, as the readers that apply it do.
+        decoded = decoded.mirrored(ownTurn & QImageIOHandler::TransformationMirror,
+                                   ownTurn & QImageIOHandler::TransformationFlip);
+        if (ownTurn & QImageIOHandler::TransformationRotate90) decoded = decoded.transformed(QTransform().rotate(90));
+    }
     if (!own.isValid() || own.isEmpty()) own = decoded.size();
     // Where neither the header nor the reader tell (WebP), the decoded pixels do.
     if (stored < 0 && reader.imageFormat() == QImage::Format_Invalid) depth = depthOf(decoded.format());

@@ -228,6 +228,15 @@ TEST(PictureFormats, ADrawingIsRenderedAtTheSizeItIsShownAtNeverScaledUp) {
 }
 
 TEST(PictureFormats, APhotoStandsAsItsOrientationTagSaysAlsoWhenDecodedSmaller) {
+    for (const char* name : {"phone.jpg", "phone.webp", "phone.tif"}) {
+        Picture picture;
+        picture.load(formats + name);
+        ASSERT_EQ(QSize(picture.imageWidth(), picture.imageHeight()), QSize(480, 320)) << name;
+        QImage drawn(480, 320, QImage::Format_RGB32);
+        picture.drawScaled(drawn, 480, 320);
+        EXPECT_TRUE(near(drawn.pixel(10, 100), qRgb(255, 255, 255))) << name;  // the white corner, top left
+        EXPECT_FALSE(near(drawn.pixel(470, 100), qRgb(255, 255, 255))) << name;
+    }
     Picture picture;
     picture.load(formats + "phone.jpg");
     EXPECT_EQ(QSize(picture.imageWidth(), picture.imageHeight()), QSize(480, 320));  // stored 320 x 480

@@ -18,7 +18,8 @@ bool AppState::onAnimationTimer(int timerId) {
         mainWindow.killTimer(animationTimerId);
         return true;
     }
-    if (picture.nextFrame()) mainWindow.invalidate();
+    // Unseen, the frames wait where they are.
+    if (mainWindow.isVisible() && !mainWindow.isMinimized() && picture.nextFrame()) mainWindow.invalidate();
     mainWindow.setTimer(animationTimerId, picture.frameDelay());
     return true;
 }

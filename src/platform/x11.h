@@ -4,7 +4,8 @@
 #include <vector>
 
 // What keeps the program from reaching the X server named by DISPLAY ("no X display (DISPLAY
-// is not set)", "cannot open display :7"); empty when a connection succeeds.
+// is not set)", "could not connect to display :7"); empty when a connection succeeds, which
+// then serves the questions below.
 std::string displayProblem();
 
 // Questions for the X server. Without an X connection (offscreen, Wayland without XWayland)

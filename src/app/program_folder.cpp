@@ -20,7 +20,10 @@ std::string xdgFolder(const std::string& value, const std::string& fallback) {
 ProgramFolders chooseProgramFolders(const FolderFacts& facts) {
     ProgramFolders folders;
     folders.executableFolder = facts.executableFolder;
-    folders.helpFile = facts.executableFolder + (facts.installed ? installedHelp : "/Vimble.txt");
+    folders.helpFile =
+        std::filesystem::path(facts.executableFolder + (facts.installed ? installedHelp : "/Vimble.txt"))
+            .lexically_normal()
+            .string();
     const std::string config = xdgFolder(facts.xdgConfigHome, facts.home + "/.config") + "/vimble";
     if (!facts.vimbleHome.empty()) {
         folders.dataFolder = folders.stateFolder = facts.vimbleHome;

@@ -29,7 +29,7 @@ TEST(ProgramFolder, AnInstalledProgramKeepsItsFilesInTheXdgFoldersEvenWhereItCou
     const ProgramFolders installed = folders("", "/usr/local/bin", true, true);  // root can write there
     EXPECT_EQ(installed.dataFolder, "/home/u/cfg/vimble");
     EXPECT_EQ(installed.stateFolder, "/home/u/st/vimble");
-    EXPECT_EQ(installed.helpFile, "/usr/local/bin/../share/vimble/Vimble.txt");
+    EXPECT_EQ(installed.helpFile, "/usr/local/share/vimble/Vimble.txt");
     EXPECT_EQ(folders("", "/usr/bin", true, true, "", "rel").stateFolder, "/home/u/.local/state/vimble");
 
     // Installed is the build's own program folder, or a bin folder beside share/vimble/Vimble.txt.

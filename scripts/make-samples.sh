@@ -47,6 +47,51 @@ png -size 700x700 radial-gradient:'#a8e063-#2d6a1f' \
     -fill '#ffffff' -draw "$(for i in $(seq 1 40); do printf 'point %d,%d ' $(( (i * 97) % 480 )) $(( (i * 53) % 420 )); done)" \
     -type TrueColor "BMP3:$samples/more/night.bmp"
 
+# One picture of each further format, in formats/: a drawing of coloured bands, each labelled
+# by its own colours, so that a decoder that swaps channels or turns it shows.
+formats="$samples/formats"
+mkdir -p "$formats"
+bands() {
+    "$im" -size 640x420 xc:'#f4efe6' \
+        -fill '#c0392b' -draw 'rectangle 0,0 213,300' -fill '#27ae60' -draw 'rectangle 213,0 426,300' \
+        -fill '#2c5aa0' -draw 'rectangle 426,0 640,300' -fill "$1" -draw 'circle 320,360 320,400' "${@:2}"
+}
+bands '#8e44ad' -compress lzw "$formats/bands.tif"
+bands '#16a085' -quality 80 "$formats/bands.webp"
+bands '#d35400' -strip "$formats/bands-source.png"
+avifenc --min 10 --max 30 "$formats/bands-source.png" "$formats/bands.avif" >/dev/null
+heif-enc -q 70 "$formats/bands-source.png" -o "$formats/bands.heic" >/dev/null
+cjxl -q 80 "$formats/bands-source.png" "$formats/bands.jxl" >/dev/null 2>&1
+rm "$formats/bands-source.png"
+cat >"$formats/compass.svg" <<'SVG'
+<svg xmlns="http://www.w3.org/2000/svg" width="300" height="300" viewBox="0 0 300 300">
+  <rect width="300" height="300" fill="#102a43"/>
+  <circle cx="150" cy="150" r="120" fill="none" stroke="#f0b429" stroke-width="6"/>
+  <polygon points="150,40 170,150 150,260 130,150" fill="#e12d39"/>
+  <polygon points="40,150 150,130 260,150 150,170" fill="#d9e2ec"/>
+</svg>
+SVG
+# Two animations: a ball bouncing over eight frames.
+frames=()
+for i in 0 1 2 3 4 5 6 7; do
+    y=$(( 60 + (i < 4 ? i : 8 - i) * 45 ))
+    frames+=( \( -size 320x260 xc:'#fdf6e3' -fill '#cb4b16' -draw "circle 160,$y 160,$((y + 30))" \) )
+done
+"$im" -delay 12 "${frames[@]}" -loop 0 "$formats/ball.gif"
+"$im" -delay 12 "${frames[@]}" -loop 0 -quality 80 "$formats/ball.webp"
+# A phone photo stored sideways: the camera's orientation tag (6, turn a quarter clockwise) says
+# how it stands. The tag goes in as an Exif segment straight after the start of the JPEG.
+"$im" -size 480x320 gradient:'#3a7bd5-#00d2ff' -fill '#ffffff' -draw 'polygon 0,320 0,0 120,0' \
+    -rotate -90 -strip -quality 85 "$formats/upright-stored.jpg"
+{
+    printf '\xff\xd8\xff\xe1\x00\x22Exif\x00\x00II*\x00\x08\x00\x00\x00\x01\x00\x12\x01\x03\x00\x01\x00\x00\x00\x06\x00\x00\x00\x00\x00\x00\x00'
+    tail -c +3 "$formats/upright-stored.jpg"
+} >"$formats/phone.jpg"
+rm "$formats/upright-stored.jpg"
+# The same photo as WebP and TIFF, the tag carried over.
+"$im" "$formats/phone.jpg" -quality 80 "$formats/phone.webp"
+"$im" "$formats/phone.jpg" -compress jpeg "$formats/phone.tif"
+
 # A file named like a picture that is not one.
 printf 'This is a text file named like a picture.\n' > "$samples/not-a-picture.jpg"
 

@@ -15,7 +15,9 @@
 #include "platform/x11.h"
 #include "window/placement.h"
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 void TrayRecord::setTip(const std::string& text) {
     // Count characters as UTF-16 units, as the tip's limit is given; stop before a character
@@ -48,10 +50,10 @@ void AppState::init() {
     s.folder = currentDirectory();
     const ProgramFolders folders = locateProgramFolders();
     settingsPath = folders.dataFolder + "/vimble.ini";
-    helpPath = folders.executableFolder + "/Vimble.txt";
+    helpPath = folders.helpFile;
     errorLogPath = folders.dataFolder + "/errors.log";
-    wallpaperPath = folders.dataFolder + "/vimpaper.bmp";
-    wallpaperStorePath = folders.dataFolder + "/wallpaper.ini";
+    wallpaperPath = folders.stateFolder + "/vimpaper.bmp";
+    wallpaperStorePath = folders.stateFolder + "/wallpaper.ini";
     archiveLogPath = folders.dataFolder + "/archived.log";
     s.favorites.clear();
     s.archive.clear();
@@ -77,6 +79,8 @@ void AppState::start() {
     applyBlend();
     if (s.crop) mainWindow.setFrameless(true);
     picture.interpolation = s.zoomquality;
+    picture.upright = s.autorotate;
+    picture.animate = s.animate;
     if (s.trayicon) {
         showTrayIcon(true);
         mainWindow.setTaskbarEntry(false);
@@ -148,7 +152,10 @@ void AppState::applyCommandLine(const std::vector<std::string>& arguments) {
         appGlobals.showMessage(settings.folder, MessageIcon::Information);
         return;
     }
-    if (path) applyPathArgument(settings, currentPath, *path);
+    if (!path) return;
+    // Said on the terminal too: the message box names only the folder that held no pictures.
+    if (const int error = applyPathArgument(settings, currentPath, *path))
+        std::fprintf(stderr, "vimble: %s: %s\n", path->c_str(), std::strerror(error));
 }
 
 AppState::~AppState() {

@@ -188,6 +188,11 @@ public:
     // The percentage shown becomes the zoom for every picture (100 % returns to own size).
     void zoomLock();
     void setZoomQuality(int32_t quality);
+    // Animated pictures: the frames of the picture on show follow one another while animate is
+    // on and no collage is built; each new frame is painted in place at the shown size.
+    void playAnimation();
+    // True when the timer was the animation's (its next frame is then on show).
+    bool onAnimationTimer(int timerId);
     // 1 turn right, 3 turn left, 4 mirror; a fitted picture is fitted again.
     void turnPicture(int type);
     void setLayout(int32_t anchor);

@@ -52,6 +52,13 @@ void toggleFormat(AppState& a) {
     a.refresh();
 }
 
+// How pictures are read: the picture keeps its own copy, and the one on show is read anew.
+template <bool Settings::*setting, bool Picture::*reading>
+void toggleReading(AppState& a) {
+    a.settings.*setting = a.picture.*reading = !(a.settings.*setting);
+    if (!a.images.empty()) a.showCurrent(true);
+}
+
 template <bool Settings::*setting>
 void toggle(AppState& a) {
     a.settings.*setting = !(a.settings.*setting);
@@ -252,6 +259,11 @@ const Command commands[] = {
     {1155, toggleFormat<&S::jpg>},
     {1156, toggleFormat<&S::png>},
     {1157, toggleFormat<&S::tif>},
+    {1171, toggleFormat<&S::webp>},
+    {1172, toggleFormat<&S::avif>},
+    {1173, toggleFormat<&S::heif>},
+    {1174, toggleFormat<&S::jxl>},
+    {1175, toggleFormat<&S::svg>},
     {1161, fileAway<&AppState::sendShortcut, false>},  // Send Shortcut
     {1162, fileAway<&AppState::sendShortcut, true>},   // Send To Desktop
     {1163, fileAway<&AppState::sendCopy, false>},      // Send Copy
@@ -273,11 +285,13 @@ const Command commands[] = {
     {1216, [](AppState& a) { a.setZoomQuality(0); }},       // Default
     {1217, [](AppState& a) { a.setZoomQuality(2); }},       // High
     {1218, [](AppState& a) { a.setZoomQuality(7); }},       // Best
+    {1219, toggleReading<&S::animate, &Picture::animate>},  // Animate
     {1221, [](AppState& a) { a.turnPicture(1); }},          // Rotate
     {1222, [](AppState& a) { a.turnPicture(3); }},          // Rotate Left
     {1223, [](AppState& a) { a.settings.rotation = a.currentRotation; }},  // Rotate Lock
     {1224, toggle<&S::rotateaspect>},                       // Aspect Filter
     {1225, [](AppState& a) { a.turnPicture(4); }},          // Flip Horizontal
+    {1226, toggleReading<&S::autorotate, &Picture::upright>},  // Auto Rotate
     {1231, [](AppState& a) { a.setLayout(0); }},            // Centered
     {1232, [](AppState& a) { a.setLayout(1); }},            // Top Left
     {1233, [](AppState& a) { a.setLayout(2); }},            // Top Right
@@ -428,7 +442,10 @@ const Command commands[] = {
     {1603, toggle<&S::markexit>},      // Mark on Exit
     {1701, openMenu},                  // Menu
     {1702, toggle<&S::atCursor>},      // ...at cursor
-    {1703, [](AppState& a) { openWithShell(a.helpPath); }},  // Help: what the viewer makes of it is its own affair
+    {1703, [](AppState& a) {  // Help: what the viewer makes of it is its own affair
+         if (openWithShell(a.helpPath)) return;
+         a.runModal([&a] { appGlobals.showMessage("No program to open " + a.helpPath, MessageIcon::Information); });
+     }},
     {1704, [](AppState& a) {                                 // About...
          a.runModal([&a] { aboutBox(a.mainWindow, dialogTemplate(101), appGlobals.release, appGlobals.webPage); });
      }},

@@ -1,6 +1,7 @@
 #include "app/help_text.h"
 
 #include "app/menus.h"
+#include "catalog/formats.h"
 #include "config/command_line.h"
 #include "config/settings_tables.h"
 #include "config/utf16.h"
@@ -10,11 +11,18 @@
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
-// "Sort > Re&verse\tAlt+V" becomes a line "  Alt+V          Sort > Reverse".
-void listKeys(const MenuItem& menu, const std::string& path, std::string& out) {
+struct KeyRow {
+    std::string key;   // "Alt+V"
+    std::string item;  // "Sort > Reverse"
+};
+
+// Every command of the menu that has a key, as "Sort > Re&verse\tAlt+V" gives "Alt+V" and
+// "Sort > Reverse".
+void listKeys(const MenuItem& menu, const std::string& path, std::vector<KeyRow>& out) {
     for (const MenuItem& item : menu.items) {
         std::string text = item.text, shortcut;
         if (const size_t tab = text.find('\t'); tab != std::string::npos) {
@@ -28,10 +36,25 @@ void listKeys(const MenuItem& menu, const std::string& path, std::string& out) {
         }
         // Information rows name modifiers, which the help explains in words.
         if (item.kind != MenuItem::Kind::Command || shortcut.empty() || shortcut.front() == '(') continue;
-        char line[160];
-        std::snprintf(line, sizeof line, "  %-16s %s%s\n", shortcut.c_str(), path.c_str(), text.c_str());
-        out += line;
+        out.push_back({shortcut, path + text});
     }
+}
+
+std::vector<KeyRow> keyRows() {
+    std::vector<KeyRow> rows;
+    listKeys(loadMainMenu(), "", rows);
+    return rows;
+}
+
+// Text as roff prints it: dashes and backslashes as themselves, no line taken for a request.
+std::string roff(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        if (c == '-' || c == '\\') out += '\\';
+        out += c;
+    }
+    if (!out.empty() && (out.front() == '.' || out.front() == '\'')) out.insert(0, "\\&");
+    return out;
 }
 
 std::string defaultSettingsFile() {
@@ -67,10 +90,54 @@ void replace(std::string& text, const std::string& mark, const std::string& with
 
 std::string helpText(const std::string& helpTemplate) {
     std::string keys;
-    listKeys(loadMainMenu(), "", keys);
+    for (const KeyRow& row : keyRows()) {
+        char line[160];
+        std::snprintf(line, sizeof line, "  %-16s %s\n", row.key.c_str(), row.item.c_str());
+        keys += line;
+    }
     std::string text = helpTemplate;
     replace(text, "@KEYS@", keys);
     replace(text, "@SWITCHES@", usageText());
     replace(text, "@SETTINGS@", defaultSettingsFile());
+    return text;
+}
+
+std::string manPage() {
+    std::string page = ".TH VIMBLE 1 \"\" \"Vimble " + std::string(programVersion) +
+                       "\" \"User Commands\"\n"
+                       ".SH NAME\nvimble \\- picture viewer and slideshow\n"
+                       ".SH SYNOPSIS\n.B vimble\n[\\fIFOLDER\\-OR\\-PICTURE\\fR] [\\fISWITCHES\\fR...]\n"
+                       ".SH DESCRIPTION\n"
+                       "Vimble shows the pictures of a folder and its subfolders one at a time, in a window that "
+                       "wraps itself around each picture, and moves on every few seconds. With a picture it shows "
+                       "that picture's folder, starting at the picture. Everything it does is on one popup menu: "
+                       "right-click the window or press F1.\n"
+                       ".SH OPTIONS\n"
+                       "Switches override the settings file for this run and are saved with it on exit.\n";
+    std::string named;
+    for (const SwitchDescription& row : switchDescriptions()) {
+        if (row.meaning.empty()) named += (named.empty() ? "" : ", ") + ("\\fB" + roff(row.name) + "\\fR");
+        else page += ".TP\n.B " + roff(row.name) + "\n" + roff(row.meaning) + "\n";
+    }
+    page += ".PP\nSwitches that set a setting each, named after it, the \\fBno\\fR form turning it off:\n" + named +
+            ".\n.SH KEYS\n";
+    for (const KeyRow& row : keyRows()) page += ".TP\n.B " + roff(row.key) + "\n" + roff(row.item) + "\n";
+    page += ".SH FILES\n"
+            "The settings (vimble.ini) and the logs (errors.log, archived.log) are kept in "
+            "\\fI$XDG_CONFIG_HOME/vimble\\fR, the desktop wallpaper Vimble made (vimpaper.bmp, wallpaper.ini) in "
+            "\\fI$XDG_STATE_HOME/vimble\\fR. A copy of Vimble run from a folder it can write, such as its "
+            "build folder or a USB stick, keeps all of them beside itself.\n"
+            ".SH ENVIRONMENT\n"
+            ".TP\n.B VIMBLE_HOME\nanother folder for all of Vimble's files\n"
+            ".TP\n.B DISPLAY\nthe X display to show the window on\n"
+            ".SH SEE ALSO\nThe help file Vimble.txt, installed in \\fIshare/vimble\\fR, which Help (?) opens.\n";
+    return page;
+}
+
+std::string desktopEntry(const std::string& entryTemplate) {
+    std::string types;
+    for (const std::string& type : readableMimeTypes()) types += type + ";";
+    std::string text = entryTemplate;
+    replace(text, "@MIMETYPES@", types);
     return text;
 }

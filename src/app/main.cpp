@@ -5,6 +5,7 @@
 #include "config/command_line.h"
 #include "platform/session_end.h"
 #include "platform/window_host.h"
+#include "platform/x11.h"
 #include "resources/dialog_templates.h"
 
 #include <QApplication>
@@ -12,19 +13,26 @@
 #include <cstdio>
 #include <cstdlib>
 #include <new>
+#include <string_view>
 
 int main(int argc, char* argv[]) {
     std::set_new_handler(outOfMemory);
     std::setlocale(LC_ALL, "");
     appGlobals.arguments.assign(argv, argv + argc);
     for (const std::string& argument : appGlobals.arguments) {
-        if (argument == "--help") return std::fputs(usageText().c_str(), stdout) < 0;
+        if (argument == "--help" || argument == "-h") return std::fputs(usageText().c_str(), stdout) < 0;
         if (argument == "--version") return std::printf("Vimble %s\n", appGlobals.release) < 0;
     }
 
     // Placing, shaping and stacking its own window needs an X server: under Wayland the
     // program runs through XWayland unless the user has chosen a platform.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "xcb", 1);
+    if (const char* chosen = std::getenv("QT_QPA_PLATFORM"); chosen == nullptr || *chosen == '\0')
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+    if (std::string_view(std::getenv("QT_QPA_PLATFORM")) == "xcb") {
+        // Said plainly and ended here, where the toolkit would abort with a core dump.
+        const std::string problem = displayProblem();
+        if (!problem.empty()) return std::fprintf(stderr, "vimble: %s\n", problem.c_str()), 1;
+    }
     QApplication::setApplicationName("Vimble");  // WM_CLASS "vimble", "Vimble"
     QApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false);

@@ -3,15 +3,32 @@
 
 // Where the program finds its help file and keeps its settings, logs and wallpaper bitmap.
 struct ProgramFolders {
-    std::string executableFolder;  // the running program's folder: Vimble.txt
-    std::string dataFolder;        // vimble.ini, errors.log, archived.log, vimpaper.bmp
+    std::string executableFolder;  // the running program's folder
+    std::string helpFile;          // Vimble.txt
+    std::string dataFolder;        // vimble.ini, errors.log, archived.log
+    std::string stateFolder;       // vimpaper.bmp, wallpaper.ini
 };
 
-// The data folder: VIMBLE_HOME when set; else the executable's folder when it is writable;
-// else $XDG_CONFIG_HOME/vimble, with $HOME/.config standing in for an unset XDG_CONFIG_HOME.
-std::string chooseDataFolder(const std::string& vimbleHome, const std::string& executableFolder,
-                             bool executableFolderWritable, const std::string& xdgConfigHome,
-                             const std::string& home);
+// What the folders depend on: the environment and where the program runs from.
+struct FolderFacts {
+    std::string vimbleHome;  // VIMBLE_HOME
+    std::string executableFolder;
+    bool executableFolderWritable = false;
+    bool installed = false;  // the executable sits in an install prefix's bin folder
+    std::string xdgConfigHome, xdgStateHome, home;
+};
 
-// The folders of this process; the data folder is created when missing.
+// VIMBLE_HOME, when set, holds everything. An installed program keeps its data in
+// $XDG_CONFIG_HOME/vimble and its state in $XDG_STATE_HOME/vimble (also when run as root, who
+// could write the prefix) and finds its help in the prefix's share/vimble. Any other copy keeps
+// everything beside itself when it can write there (a build folder, a USB stick), else in
+// $XDG_CONFIG_HOME/vimble. Unset or relative XDG folders stand back for ~/.config and
+// ~/.local/state.
+ProgramFolders chooseProgramFolders(const FolderFacts& facts);
+
+// Whether a program in this folder is an installed one: the folder is the build's install
+// folder for programs, or a "bin" folder whose prefix holds share/vimble/Vimble.txt.
+bool isInstalledProgram(const std::string& executableFolder, const std::string& installBinFolder);
+
+// The folders of this process; the data and state folders are created when missing.
 ProgramFolders locateProgramFolders();

@@ -1,9 +1,12 @@
 #include "config/command_line.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <filesystem>
 #include <sys/stat.h>
+#include <utility>
 #include <variant>
 
 namespace {
@@ -52,6 +55,11 @@ const Switch switches[] = {
     {"-jpg", &S::jpg, 1},                    {"-nojpg", &S::jpg, 0},
     {"-png", &S::png, 1},                    {"-nopng", &S::png, 0},
     {"-tif", &S::tif, 1},                    {"-notif", &S::tif, 0},
+    {"-webp", &S::webp, 1},                  {"-nowebp", &S::webp, 0},
+    {"-avif", &S::avif, 1},                  {"-noavif", &S::avif, 0},
+    {"-heif", &S::heif, 1},                  {"-noheif", &S::heif, 0},
+    {"-jxl", &S::jxl, 1},                    {"-nojxl", &S::jxl, 0},
+    {"-svg", &S::svg, 1},                    {"-nosvg", &S::svg, 0},
     {"-wrap", &S::wrap, 1},                  {"-nowrap", &S::wrap, 0},
     {"-crop", &S::crop, 1},                  {"-nocrop", &S::crop, 0},
     {"-squeeze", &S::squeeze, 1},            {"-nosqueeze", &S::squeeze, 0},
@@ -63,6 +71,8 @@ const Switch switches[] = {
     {"-topleft", &S::layout, 1},             {"-topright", &S::layout, 2},
     {"-bottomleft", &S::layout, 3},          {"-bottomright", &S::layout, 4},
     {"-collage", &S::collage, 1},            {"-nocollage", &S::collage, 0},
+    {"-autorotate", &S::autorotate, 1},      {"-noautorotate", &S::autorotate, 0},
+    {"-animate", &S::animate, 1},            {"-noanimate", &S::animate, 0},
     {"-transitions", &S::transitions, 1},    {"-notransitions", &S::transitions, 0},
     {"-overlap", &S::overlap, 1},            {"-nooverlap", &S::overlap, 0},
     {"-title", &S::title, 1},                {"-notitle", &S::title, 0},
@@ -151,40 +161,52 @@ SwitchEffect applySwitch(Settings& settings, std::string_view text) {
     return effect;
 }
 
-void applyPathArgument(Settings& settings, std::string& currentPath, std::string_view argument) {
+int applyPathArgument(Settings& settings, std::string& currentPath, std::string_view argument) {
     while (!argument.empty() && (argument.back() == ' ' || argument.back() == '\t')) argument.remove_suffix(1);
-    if (argument.empty()) return;
+    if (argument.empty()) return 0;
     std::error_code error;
     std::filesystem::path full = std::filesystem::absolute(std::string(argument), error).lexically_normal();
     std::string path = full.string();
     while (path.size() > 1 && path.back() == '/') path.pop_back();
     settings.folder = path;
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return;
+    if (::stat(path.c_str(), &info) != 0) return errno;
+    if (S_ISDIR(info.st_mode)) return 0;
     currentPath = path;
     settings.folder = full.has_parent_path() ? full.parent_path().string() : path;
+    return 0;
+}
+
+std::vector<SwitchDescription> switchDescriptions() {
+    std::vector<SwitchDescription> list{{"-h, --help", "print this list and end"},
+                                        {"--version", "print the version and end"},
+                                        {"-browse", "choose the folder in a folder browser"}};
+    for (const NumericSwitch& row : numericSwitches) list.push_back({std::string("-") + row.letter + "N", row.meaning});
+    for (const Switch& row : switches) list.push_back({row.name, ""});
+    return list;
 }
 
 std::string usageText() {
     std::string text =
         "Usage: vimble [FOLDER-OR-PICTURE] [SWITCHES...]\n"
         "Shows the pictures of a folder and its subfolders; a picture starts the show at itself.\n"
-        "Switches override the settings file for this run and are saved with it on exit.\n\n"
-        "  --help       this text\n"
-        "  --version    the program's version\n"
-        "  -browse      choose the folder in a folder browser\n";
-    for (const NumericSwitch& row : numericSwitches)
-        text += std::string("  -") + row.letter + "N          " + row.meaning + "\n";
-    text += "\nNamed switches:\n";
+        "Switches override the settings file for this run and are saved with it on exit.\n\n";
     size_t column = 0;
-    for (const Switch& row : switches) {
-        const std::string name = row.name;
-        if (column + name.size() + 1 > 78) {
+    bool named = false;
+    for (const SwitchDescription& row : switchDescriptions()) {
+        if (!row.meaning.empty()) {
+            char line[160];
+            std::snprintf(line, sizeof line, "  %-12s %s\n", row.name.c_str(), row.meaning.c_str());
+            text += line;
+            continue;
+        }
+        if (!std::exchange(named, true)) text += "\nNamed switches:\n";
+        if (column + row.name.size() + 1 > 78) {
             text += "\n";
             column = 0;
         }
-        text += (column == 0 ? "  " : " ") + name;
-        column += name.size() + (column == 0 ? 2 : 1);
+        text += (column == 0 ? "  " : " ") + row.name;
+        column += row.name.size() + (column == 0 ? 2 : 1);
     }
     return text + "\n";
 }

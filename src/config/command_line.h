@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // What a switch asks the program to do beyond setting values.
 enum class SwitchAction {
@@ -28,8 +29,17 @@ SwitchEffect applySwitch(Settings& settings, std::string_view text);
 
 // Applies the path argument: trailing blanks removed, made absolute against the current
 // folder. A folder (or a path that does not exist) becomes the root folder; a file becomes
-// currentPath and its folder the root folder.
-void applyPathArgument(Settings& settings, std::string& currentPath, std::string_view argument);
+// currentPath and its folder the root folder. Answers 0, or the errno of a path that cannot be
+// reached (ENOENT for one that does not exist).
+int applyPathArgument(Settings& settings, std::string& currentPath, std::string_view argument);
+
+// Every switch in the order --help lists them; meaning is empty for the named switches, whose
+// names say what they set.
+struct SwitchDescription {
+    std::string name;
+    std::string meaning;
+};
+std::vector<SwitchDescription> switchDescriptions();
 
 // The text --help prints: the usage line and every switch.
 std::string usageText();

@@ -47,6 +47,7 @@ struct Settings {
 
     // [Formats]
     bool bmp = true, emf = false, gif = true, ico = false, jpg = true, png = true, tif = false;
+    bool webp = true, avif = true, heif = true, jxl = true, svg = true;
 
     // [Favorites]
     std::string favorites;
@@ -65,6 +66,8 @@ struct Settings {
     int32_t layout = 0;  // 0 centred, 1 top left, 2 top right, 3 bottom left, 4 bottom right, 5 roaming
     bool collage = false;
     int32_t collagesize = 250;  // pixels
+    bool autorotate = true;     // pictures stand as their files' orientation says
+    bool animate = true;        // animated pictures play; off shows their first frame
 
     // [Transitions]: the keys "1".."15" say which effects 0..14 are enabled.
     bool transitions = true;

@@ -1,12 +1,15 @@
 #include "display/picture.h"
 
+#include "display/library_readers.h"
 #include "display/resample.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 #include <QTransform>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fcntl.h>
@@ -78,6 +81,64 @@ int storedDepth(const QByteArray& head) {
     return -1;
 }
 
+uint32_t littleEndian(const QByteArray& b, qsizetype at, int bytes) {
+    uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | uint8_t(b[at + i]);
+    return v;
+}
+
+// The orientation tag (1 to 8) of an Exif block (a TIFF header and its first directory); 1
+// when it has none.
+int exifOrientation(const QByteArray& exif) {
+    const bool little = exif.startsWith("II");
+    if (exif.size() < 8 || (!little && !exif.startsWith("MM"))) return 1;
+    const auto number = [&](qsizetype at, int bytes) {
+        return at + bytes <= exif.size() ? (little ? littleEndian(exif, at, bytes) : bigEndian(exif, at, bytes)) : 0;
+    };
+    const qsizetype directory = number(4, 4);
+    const uint32_t entries = number(directory, 2);
+    for (uint32_t i = 0; i < entries; ++i) {
+        const qsizetype entry = directory + 2 + qsizetype(i) * 12;
+        if (entry + 12 > exif.size()) break;
+        if (number(entry, 2) == 0x0112) {
+            const int value = int(number(entry + 8, 2));
+            return value >= 1 && value <= 8 ? value : 1;
+        }
+    }
+    return 1;
+}
+
+// The Exif orientation of a WebP file, from its EXIF chunk (often after the pixels): Qt's reader
+// leaves it unapplied. The file is left at its start.
+int webpOrientation(QIODevice& file) {
+    int orientation = 1;
+    for (qint64 at = 12; file.seek(at);) {
+        const QByteArray header = file.read(8);
+        if (header.size() < 8) break;
+        const qint64 size = littleEndian(header, 4, 4);
+        if (header.startsWith("EXIF")) {
+            QByteArray exif = file.read(std::min<qint64>(size, 65536));
+            if (exif.startsWith(QByteArray("Exif\0\0", 6))) exif.remove(0, 6);
+            orientation = exifOrientation(exif);
+            break;
+        }
+        at += 8 + size + (size & 1);
+    }
+    file.seek(0);
+    return orientation;
+}
+
+// How Qt's readers name the turn of an Exif orientation.
+QImageIOHandler::Transformations transformationOf(int orientation) {
+    static const QImageIOHandler::Transformations byTag[] = {
+        QImageIOHandler::TransformationNone,           QImageIOHandler::TransformationNone,
+        QImageIOHandler::TransformationMirror,         QImageIOHandler::TransformationRotate180,
+        QImageIOHandler::TransformationFlip,           QImageIOHandler::TransformationFlipAndRotate90,
+        QImageIOHandler::TransformationRotate90,       QImageIOHandler::TransformationMirrorAndRotate90,
+        QImageIOHandler::TransformationRotate270};
+    return byTag[orientation];
+}
+
 }  // namespace
 
 void fitPictureSize(int32_t w, int32_t h, int32_t frameWidth, int32_t frameHeight, int32_t zoom, bool squeeze,
@@ -137,10 +198,13 @@ void placeInFrame(int32_t layout, int32_t frameWidth, int32_t frameHeight, int32
 
 namespace {
 
-// Decodes the file at path; a JPEG that will be shown smaller than its own size is decoded
-// straight at the shown size (the decoder scales by whole eighths and smooths the rest). depth
-// and own get the stored depth and the own size from the header.
-QImage readImage(const std::string& path, const Picture::ShownSize& shownSize, int& depth, QSize& own) {
+// Decodes the file at path, upright when asked (the orientation the file records applied): a
+// JPEG that will be shown smaller than its own size is decoded straight at the shown size (the
+// decoder scales by whole eighths and smooths the rest), and a drawing (SVG) is rendered at
+// the shown size, whatever its own. depth and own get the stored depth and the upright own
+// size from the header; vector tells whether the picture is a drawing.
+QImage readImage(const std::string& path, const Picture::ShownSize& shownSize, bool upright, int& depth, QSize& own,
+                 bool& vector) {
     QImageReader::setAllocationLimit(allocationLimitMiB);
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return {};
@@ -149,18 +213,42 @@ QImage readImage(const std::string& path, const Picture::ShownSize& shownSize, i
         ::close(fd);
         return {};
     }
-    const int stored = storedDepth(file.peek(65536));
+    const QByteArray head = file.peek(65536);
+    if (const LibraryReader* library = libraryReaderFor(head)) {
+        QImage decoded = library->decode(file.readAll(), upright, int64_t(allocationLimitMiB) << 20, depth);
+        own = decoded.size();
+        vector = false;
+        return decoded;
+    }
+    const int stored = storedDepth(head);
+    const bool webp = head.startsWith("RIFF") && head.mid(8, 4) == "WEBP";
+    const QImageIOHandler::Transformations ownTurn =
+        upright && webp ? transformationOf(webpOrientation(file)) : QImageIOHandler::TransformationNone;
     QImageReader reader(&file);
-    reader.setAutoTransform(false);
+    reader.setAutoTransform(upright);
+    // The reader scales before it turns: sizes asked of it are as stored.
+    const bool turned =
+        upright && ((reader.transformation() | ownTurn) & QImageIOHandler::TransformationRotate90);
     depth = stored >= 0 ? stored : depthOf(reader.imageFormat());
     own = reader.size();
-    if (shownSize && reader.format() == "jpeg" && own.isValid()) {
+    if (turned) own.transpose();
+    vector = reader.format().startsWith("svg");
+    if (shownSize && (vector || reader.format() == "jpeg") && own.isValid()) {
         const QSize size = shownSize(own.width(), own.height());
-        if (size.width() > 0 && size.height() > 0 && size.width() < own.width() && size.height() < own.height())
-            reader.setScaledSize(size);
+        const bool smaller = size.width() < own.width() && size.height() < own.height();
+        if (size.width() > 0 && size.height() > 0 && (vector || smaller))
+            reader.setScaledSize(turned ? size.transposed() : size);
     }
     QImage decoded = reader.read();
+    if (ownTurn != QImageIOHandler::TransformationNone) {
+        // Mirrored or flipped first, then turned, as the readers that apply it do.
+        decoded = decoded.mirrored(ownTurn & QImageIOHandler::TransformationMirror,
+                                   ownTurn & QImageIOHandler::TransformationFlip);
+        if (ownTurn & QImageIOHandler::TransformationRotate90) decoded = decoded.transformed(QTransform().rotate(90));
+    }
     if (!own.isValid() || own.isEmpty()) own = decoded.size();
+    // Where neither the header nor the reader tell (WebP), the decoded pixels do.
+    if (stored < 0 && reader.imageFormat() == QImage::Format_Invalid) depth = depthOf(decoded.format());
     return decoded;
 }
 
@@ -172,17 +260,69 @@ QImage turned(const QImage& image, int type) {
 
 }  // namespace
 
+// The file's bytes and a reader walking through its frames.
+struct Picture::Animation {
+    QByteArray bytes;
+    QBuffer buffer{&bytes};
+    QImageReader reader;
+    int delay = 0;  // of the frame on show, milliseconds
+};
+
+Picture::Picture() = default;
+Picture::~Picture() = default;
+
 void Picture::load(const std::string& path, const ShownSize& shownSize) {
     release();
     QSize own;
     int depth = 0;
-    QImage decoded = readImage(path, shownSize, depth, own);
+    bool vector = false;
+    QImage decoded = readImage(path, shownSize, upright, depth, own, vector);
     if (decoded.isNull() || decoded.width() == 0 || decoded.height() == 0 || own.isEmpty()) return;
     image_ = std::move(decoded);
     own_ = own;
     bitsPerPixel_ = depth;
     path_ = path;
-    reduced_ = image_.size() != own_;
+    vector_ = vector;
+    reduced_ = vector_ || image_.size() != own_;
+    if (animate) startAnimation();
+}
+
+void Picture::startAnimation() {
+    QFile file(QFile::decodeName(path_.c_str()));
+    if (!file.open(QIODevice::ReadOnly)) return;
+    auto animation = std::make_unique<Animation>();
+    animation->bytes = file.read(int64_t(allocationLimitMiB) << 20);
+    animation->reader.setDevice(&animation->buffer);
+    // Only a picture of several frames plays; its first is the one already on show.
+    if (!animation->reader.supportsAnimation() || animation->reader.imageCount() == 1 ||
+        animation->reader.read().isNull() || !animation->reader.canRead())
+        return;
+    animation->delay = animation->reader.nextImageDelay();
+    animation_ = std::move(animation);
+}
+
+int Picture::frameDelay() const {
+    if (!animation_) return 0;
+    // Frames of no or next to no delay are shown for a tenth of a second, as browsers do.
+    return animation_->delay > 10 ? animation_->delay : 100;
+}
+
+bool Picture::nextFrame() {
+    if (!animation_) return false;
+    QImageReader& reader = animation_->reader;
+    if (!reader.canRead() && !reader.jumpToImage(0)) {
+        // Readers that cannot go back start over on the same bytes.
+        reader.setDevice(nullptr);
+        animation_->buffer.seek(0);
+        reader.setDevice(&animation_->buffer);
+    }
+    QImage frame = reader.read();
+    if (frame.isNull()) return false;
+    animation_->delay = reader.nextImageDelay();
+    for (int type : turns_) frame = turned(frame, type);
+    if (frame.size() != image_.size()) return false;  // a frame of another size is not this picture's
+    image_ = std::move(frame);
+    return true;
 }
 
 void Picture::loadBitmap(const QImage& bitmap) {
@@ -198,8 +338,10 @@ void Picture::release() {
     own_ = QSize();
     bitsPerPixel_ = 0;
     path_.clear();
+    vector_ = false;
     reduced_ = false;
     turns_.clear();
+    animation_.reset();
 }
 
 void Picture::rotateFlip(int type) {
@@ -211,13 +353,19 @@ void Picture::rotateFlip(int type) {
 
 void Picture::ensureDetail(int32_t w, int32_t h) {
     if (!reduced_ || (w <= image_.width() && h <= image_.height())) return;
+    // A drawing is rendered again at the size asked for (as it stood before the turns), a
+    // photo decoded again in full.
+    const bool quarter = std::count_if(turns_.begin(), turns_.end(), [](int type) { return type % 2; }) % 2;
+    const QSize asked = quarter ? QSize(h, w) : QSize(w, h);
+    const ShownSize atAskedSize = [asked](int32_t, int32_t) { return asked; };
     int depth = 0;
     QSize own;
-    QImage full = readImage(path_, {}, depth, own);
+    bool vector = false;
+    QImage full = readImage(path_, vector_ ? atAskedSize : ShownSize(), upright, depth, own, vector);
     if (full.isNull()) return;  // the file has gone: the smaller picture will do
     for (int type : turns_) full = turned(full, type);
     image_ = std::move(full);
-    reduced_ = false;
+    reduced_ = vector_;
 }
 
 void Picture::fitSize(int32_t& outWidth, int32_t& outHeight, const Rect& frame, int32_t zoom, bool squeeze,

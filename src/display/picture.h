@@ -4,6 +4,7 @@
 #include <QImage>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,8 @@ void placeInFrame(int32_t layout, int32_t frameWidth, int32_t frameHeight, int32
 // The decoded picture on show, with the size and position it was last laid out at.
 class Picture {
 public:
+    Picture();
+    ~Picture();
     enum Format { Bmp = 0, Jpeg = 1 };
     enum Status { Ok = 0, NoImage = 1, SaveFailed = 7 };
 
@@ -35,9 +38,11 @@ public:
     using ShownSize = std::function<QSize(int32_t w, int32_t h)>;
 
     // Decodes the file (a path of any bytes); a picture that fails or has a zero side leaves
-    // no image. A JPEG that will be drawn smaller than its own size is decoded straight at
-    // shownSize's answer, which costs a fraction of a full decode; drawing it larger later
-    // decodes the file again in full.
+    // no image. With upright set, a picture whose file records an orientation (a turned phone
+    // photo) is loaded as it stands, and its own size is the upright one. A JPEG that will be
+    // drawn smaller than its own size is decoded straight at shownSize's answer, which costs a
+    // fraction of a full decode; drawing it larger later decodes the file again in full. A
+    // drawing (SVG) is rendered at shownSize's answer and again whenever it is drawn larger.
     void load(const std::string& path, const ShownSize& shownSize = {});
     void loadBitmap(const QImage& bitmap);
     void release();
@@ -58,6 +63,14 @@ public:
                          int32_t layout);
     // Draws the picture at (0, 0) scaled to w x h.
     void drawScaled(QImage& target, int32_t w, int32_t h) { drawAt(target, 0, 0, w, h); }
+    // An animation (GIF, WebP) loaded with animate set: its frames follow one another.
+    bool isAnimated() const { return animation_ != nullptr; }
+    // How long the frame on show stays, in milliseconds; 0 when the picture is still.
+    int frameDelay() const;
+    // Shows the next frame, the first again after the last; false when it cannot be decoded
+    // (the frame on show stays).
+    bool nextFrame();
+
     // Writes the picture scaled to w x h (always at the best quality) as BMP or JPEG.
     Status save(const std::string& path, Format format, int32_t w, int32_t h);
     // The colour depth of the file's own pixels: 1, 4, 8, 16, 24, 32, 48, 64, or 0 when unknown.
@@ -68,16 +81,23 @@ public:
     int32_t x = 0;       // in its frame, as last laid out
     int32_t y = 0;
     int32_t interpolation = 0;  // the zoomquality setting: 0 bilinear, 2 smooth, 7 best
+    bool upright = true;        // the autorotate setting: pictures stand as their files say
+    bool animate = true;        // the animate setting: animations keep their later frames
 
 private:
     void drawAt(QImage& target, int32_t left, int32_t top, int32_t w, int32_t h);
     // Decodes the file again in full when a w x h drawing needs more than was decoded.
     void ensureDetail(int32_t w, int32_t h);
+    // Keeps a reader of the later frames when the loaded file is an animation.
+    void startAnimation();
 
     QImage image_;
     QSize own_;
     int bitsPerPixel_ = 0;
     std::string path_;        // where a picture decoded smaller can be decoded again
-    bool reduced_ = false;    // decoded smaller than its own size
+    bool vector_ = false;     // a drawing: rendered at the size it is drawn at
+    bool reduced_ = false;    // decoded at another size than its own: smaller, or a drawing at any
     std::vector<int> turns_;  // the rotateFlip types applied since loading, in order
+    struct Animation;
+    std::unique_ptr<Animation> animation_;  // the reader of the later frames
 };

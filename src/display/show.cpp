@@ -69,6 +69,7 @@ void AppState::showCurrent(bool forward) {
     pictureComplete = !mainWindow.isVisible() || mainWindow.isMinimized() || settings.layer == 2;
     if (settings.slide) restartSlideTimer();
     arrangeWindow();
+    playAnimation();
 }
 
 void AppState::applyRotationLock() {

@@ -7,8 +7,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <set>
+#include <map>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
 
@@ -20,57 +21,153 @@ std::vector<std::string> split(const std::string& text, char separator) {
     return parts;
 }
 
-// The [Desktop Entry] keys of a .desktop file that matter here.
-struct Entry {
-    std::string name, exec, mimeTypes;
-    bool hidden = false;
-};
+bool contains(const std::vector<std::string>& list, const std::string& item) {
+    return std::find(list.begin(), list.end(), item) != list.end();
+}
 
-Entry readEntry(const std::filesystem::path& file) {
-    Entry entry;
+// The keys of one group of a key file ("[Desktop Entry]", "[Default Applications]").
+std::map<std::string, std::string> readGroup(const std::filesystem::path& file, const std::string& group) {
+    std::map<std::string, std::string> keys;
     std::ifstream in(file);
-    bool inMain = false;
+    bool inGroup = false;
     for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         if (!line.empty() && line.front() == '[') {
-            inMain = line == "[Desktop Entry]";
+            inGroup = line == group;
             continue;
         }
         const size_t equals = line.find('=');
-        if (!inMain || equals == std::string::npos) continue;
-        const std::string key = line.substr(0, equals), value = line.substr(equals + 1);
-        if (key == "Name") entry.name = value;
-        else if (key == "Exec") entry.exec = value;
-        else if (key == "MimeType") entry.mimeTypes = value;
-        else if ((key == "NoDisplay" || key == "Hidden") && value == "true") entry.hidden = true;
+        if (!inGroup || equals == std::string::npos || line.front() == '#') continue;
+        auto trim = [](std::string t) {
+            t.erase(0, t.find_first_not_of(" \t"));
+            t.erase(t.find_last_not_of(" \t") + 1);
+            return t;
+        };
+        keys.emplace(trim(line.substr(0, equals)), trim(line.substr(equals + 1)));
     }
-    return entry;
+    return keys;
+}
+
+// An XDG base-folder list: the variable's absolute folders, or the fallback.
+std::vector<std::string> folderList(const char* variable, const std::string& fallback) {
+    std::vector<std::string> folders;
+    for (const std::string& folder : split(environmentValue(variable), ':'))
+        if (folder.front() == '/') folders.push_back(folder);
+    return folders.empty() ? split(fallback, ':') : folders;
+}
+
+std::string homeFolder(const char* variable, const std::string& fallback) {
+    const std::string value = environmentValue(variable);
+    return !value.empty() && value.front() == '/' ? value : environmentValue("HOME") + fallback;
+}
+
+bool onPath(const std::string& program) {
+    if (program.find('/') != std::string::npos) return ::access(program.c_str(), X_OK) == 0;
+    for (const std::string& folder : split(environmentValue("PATH"), ':'))
+        if (::access((folder + "/" + program).c_str(), X_OK) == 0) return true;
+    return false;
+}
+
+// Whether the entry may run here: not deleted (Hidden), its TryExec program present, and
+// shown in the current desktop by OnlyShowIn and NotShowIn. NoDisplay only keeps an entry
+// out of menus, not from the types it opens.
+bool usable(const std::map<std::string, std::string>& entry) {
+    const auto value = [&](const char* key) {
+        const auto found = entry.find(key);
+        return found == entry.end() ? std::string() : found->second;
+    };
+    if (value("Hidden") == "true" || value("Exec").empty()) return false;
+    if (const std::string type = value("Type"); !type.empty() && type != "Application") return false;
+    if (const std::string tryExec = value("TryExec"); !tryExec.empty() && !onPath(tryExec)) return false;
+    const std::vector<std::string> desktops = split(environmentValue("XDG_CURRENT_DESKTOP"), ':');
+    const auto shownIn = [&](const char* key) {
+        return std::any_of(desktops.begin(), desktops.end(),
+                           [&](const std::string& d) { return contains(split(value(key), ';'), d); });
+    };
+    if (!value("OnlyShowIn").empty() && !shownIn("OnlyShowIn")) return false;
+    return !shownIn("NotShowIn");
+}
+
+// The desktop files by desktop id (the path below applications/ with "/" as "-"); an id found
+// in an earlier folder hides the later ones.
+std::map<std::string, std::filesystem::path> desktopFiles(const std::vector<std::string>& dataFolders) {
+    std::map<std::string, std::filesystem::path> files;
+    for (const std::string& folder : dataFolders) {
+        const std::filesystem::path root = folder + "/applications";
+        std::error_code error;
+        for (auto it = std::filesystem::recursive_directory_iterator(root, error);
+             !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
+            if (it->path().extension() != ".desktop") continue;
+            std::string id = it->path().lexically_relative(root).string();
+            std::replace(id.begin(), id.end(), '/', '-');
+            files.emplace(id, it->path());
+        }
+    }
+    return files;
+}
+
+// The mimeapps.list files, most important first, as the association rules order them.
+std::vector<std::filesystem::path> associationFiles(const std::vector<std::string>& dataFolders) {
+    std::vector<std::string> folders{homeFolder("XDG_CONFIG_HOME", "/.config")};
+    for (const std::string& folder : folderList("XDG_CONFIG_DIRS", "/etc/xdg")) folders.push_back(folder);
+    for (const std::string& folder : dataFolders) folders.push_back(folder + "/applications");
+    std::vector<std::filesystem::path> files;
+    for (const std::string& folder : folders) {
+        for (const std::string& desktop : split(environmentValue("XDG_CURRENT_DESKTOP"), ':')) {
+            std::string lower = desktop;
+            std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+            files.push_back(folder + "/" + lower + "-mimeapps.list");
+        }
+        files.push_back(folder + "/mimeapps.list");
+    }
+    return files;
 }
 
 }  // namespace
 
 std::vector<Application> applicationsFor(const std::string& mimeType) {
-    std::string home = environmentValue("XDG_DATA_HOME");
-    if (home.empty()) home = environmentValue("HOME") + "/.local/share";
-    std::string system = environmentValue("XDG_DATA_DIRS");
-    if (system.empty()) system = "/usr/local/share:/usr/share";
-    std::vector<std::string> folders{home};
-    for (const std::string& folder : split(system, ':')) folders.push_back(folder);
+    std::vector<std::string> dataFolders{homeFolder("XDG_DATA_HOME", "/.local/share")};
+    for (const std::string& folder : folderList("XDG_DATA_DIRS", "/usr/local/share:/usr/share"))
+        dataFolders.push_back(folder);
+    const std::map<std::string, std::filesystem::path> files = desktopFiles(dataFolders);
+
+    // What the association files say of the type: the defaults in order, and the programs
+    // added to it or removed from it (the most important file that names a program decides).
+    std::vector<std::string> defaults;
+    std::map<std::string, bool> associated;
+    for (const std::filesystem::path& list : associationFiles(dataFolders)) {
+        for (const std::string& id : split(readGroup(list, "[Default Applications]")[mimeType], ';'))
+            defaults.push_back(id);
+        for (const std::string& id : split(readGroup(list, "[Added Associations]")[mimeType], ';'))
+            associated.emplace(id, true);
+        for (const std::string& id : split(readGroup(list, "[Removed Associations]")[mimeType], ';'))
+            associated.emplace(id, false);
+    }
 
     std::vector<Application> found;
-    std::set<std::string> seen;  // a desktop id found first hides the later ones
-    for (const std::string& folder : folders) {
-        std::error_code error;
-        for (const auto& item : std::filesystem::directory_iterator(folder + "/applications", error)) {
-            const std::string id = item.path().filename().string();
-            if (item.path().extension() != ".desktop" || !seen.insert(id).second) continue;
-            const Entry entry = readEntry(item.path());
-            const std::vector<std::string> types = split(entry.mimeTypes, ';');
-            if (entry.hidden || entry.exec.empty() || std::find(types.begin(), types.end(), mimeType) == types.end())
-                continue;
-            found.push_back({entry.name.empty() ? id : entry.name, entry.exec});
-        }
+    std::string defaultId;  // the first default that is installed and usable
+    std::map<std::string, Application> byId;
+    for (const auto& [id, file] : files) {
+        const std::map<std::string, std::string> entry = readGroup(file, "[Desktop Entry]");
+        if (!usable(entry)) continue;
+        const auto declared = entry.find("MimeType");
+        const bool takes = declared != entry.end() && contains(split(declared->second, ';'), mimeType);
+        const auto association = associated.find(id);
+        const bool listed = association != associated.end() ? association->second : takes;
+        const bool isDefault = contains(defaults, id);
+        if (!listed && !isDefault) continue;
+        const auto name = entry.find("Name");
+        byId[id] = {name == entry.end() || name->second.empty() ? id : name->second, entry.at("Exec")};
     }
+    for (const std::string& id : defaults)
+        if (byId.count(id)) {
+            defaultId = id;
+            break;
+        }
+    for (const auto& [id, application] : byId)
+        if (id != defaultId) found.push_back(application);
     std::sort(found.begin(), found.end(), [](const Application& a, const Application& b) { return a.name < b.name; });
+    if (!defaultId.empty()) found.insert(found.begin(), byId[defaultId]);
     return found;
 }
 

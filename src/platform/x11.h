@@ -3,6 +3,11 @@
 #include <string>
 #include <vector>
 
+// What keeps the program from reaching the X server named by DISPLAY ("no X display (DISPLAY
+// is not set)", "could not connect to display :7"); empty when a connection succeeds, which
+// then serves the questions below.
+std::string displayProblem();
+
 // Questions for the X server. Without an X connection (offscreen, Wayland without XWayland)
 // each answers as if the feature were absent.
 

@@ -12,21 +12,27 @@
 
 namespace {
 
+using Connection = std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)>;
+
+Connection& ownConnection() {
+    static Connection own(nullptr, &xcb_disconnect);
+    return own;
+}
+
 // A connection of our own to the X server the toolkit uses: our questions and their replies
-// never pass through the toolkit's event queue.
+// never pass through the toolkit's event queue. The display check opens it before the toolkit
+// starts; otherwise it is opened on first use.
 xcb_connection_t* connection() {
-    static const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> own = [] {
-        xcb_connection_t* c = nullptr;
-        if (qGuiApp && qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
-            c = xcb_connect(nullptr, nullptr);
-            if (xcb_connection_has_error(c)) {
-                xcb_disconnect(c);
-                c = nullptr;
-            }
+    static const bool opened = [] {
+        Connection& own = ownConnection();
+        if (!own && qGuiApp && qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+            own.reset(xcb_connect(nullptr, nullptr));
+            if (xcb_connection_has_error(own.get())) own.reset();
         }
-        return std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)>(c, &xcb_disconnect);
+        return true;
     }();
-    return own.get();
+    (void)opened;
+    return ownConnection().get();
 }
 
 xcb_window_t rootWindow(xcb_connection_t* c) {
@@ -57,6 +63,17 @@ std::string stringProperty(xcb_connection_t* c, xcb_window_t w, xcb_atom_t prope
 }
 
 }  // namespace
+
+std::string displayProblem() {
+    const char* display = std::getenv("DISPLAY");
+    if (display == nullptr || *display == '\0') return "no X display (DISPLAY is not set)";
+    // Kept as our own connection: a server that turns away connections made right after
+    // others closed is not asked twice.
+    Connection tried(xcb_connect(display, nullptr), &xcb_disconnect);
+    if (xcb_connection_has_error(tried.get())) return std::string("could not connect to display ") + display;
+    ownConnection() = std::move(tried);
+    return {};
+}
 
 bool compositorRunning() {
     xcb_connection_t* c = connection();

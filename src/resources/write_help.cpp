@@ -1,15 +1,41 @@
-// Build step: writes the help file Vimble.txt from its template and the program's tables.
+// Build step: writes the files that describe the program from its own tables.
+//   write_help help TEMPLATE OUT      the help file Vimble.txt
+//   write_help desktop TEMPLATE OUT   the desktop entry vimble.desktop
+//   write_help man OUT                the manual page vimble.1
+//   write_help icon SVG SIZE OUT      the icon drawn at SIZE x SIZE pixels as PNG
 #include "app/help_text.h"
+
+#include <QImage>
+#include <QImageReader>
+#include <string>
 
 #include <fstream>
 #include <sstream>
+#include <string_view>
+
+namespace {
+std::string contentOf(const char* path, bool& ok) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    ok = ok && in;
+    return text.str();
+}
+}  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) return 2;
-    std::ifstream in(argv[1], std::ios::binary);
-    std::stringstream helpTemplate;
-    helpTemplate << in.rdbuf();
-    std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
-    out << helpText(helpTemplate.str());
-    return in && out ? 0 : 1;
+    const std::string_view mode = argc > 1 ? argv[1] : "";
+    bool ok = true;
+    std::string text;
+    if (mode == "help" && argc == 4) text = helpText(contentOf(argv[2], ok));
+    else if (mode == "desktop" && argc == 4) text = desktopEntry(contentOf(argv[2], ok));
+    else if (mode == "man" && argc == 3) text = manPage();
+    else if (mode == "icon" && argc == 5) {
+        QImageReader reader(argv[2]);
+        reader.setScaledSize(QSize(std::stoi(argv[3]), std::stoi(argv[3])));
+        return reader.read().save(argv[4], "png") ? 0 : 1;
+    } else return 2;
+    std::ofstream out(argv[argc - 1], std::ios::binary | std::ios::trunc);
+    out << text;
+    return ok && out ? 0 : 1;
 }

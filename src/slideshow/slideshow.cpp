@@ -37,6 +37,7 @@ void AppState::onPictureComplete() {
 }
 
 void AppState::onTimer(int timerId) {
+    if (onAnimationTimer(timerId)) return;
     if (timerId != slideTimerId) return;
     mainWindow.killTimer(slideTimerId);
     remaining = remaining < uint32_t(tick) ? 0 : remaining - uint32_t(tick);

@@ -188,3 +188,85 @@ TEST(Picture, AJpegShownSmallIsDecodedSmallAndInFullWhenDrawnLarger) {
     picture.load(path, [](int32_t w, int32_t h) { return QSize(w, h); });
     EXPECT_EQ(picture.decodedSize(), QSize(1600, 1200));
 }
+
+namespace {
+// Near enough for a lossy encoding.
+bool near(QRgb pixel, QRgb wanted) {
+    return std::abs(qRed(pixel) - qRed(wanted)) < 48 && std::abs(qGreen(pixel) - qGreen(wanted)) < 48 &&
+           std::abs(qBlue(pixel) - qBlue(wanted)) < 48;
+}
+const std::string formats = VIMBLE_SAMPLES "/formats/";
+}  // namespace
+
+TEST(PictureFormats, EveryFormatLoadsAtItsOwnSizeWithItsColoursInPlace) {
+    for (const char* name : {"bands.tif", "bands.webp", "bands.avif", "bands.heic", "bands.jxl"}) {
+        Picture picture;
+        picture.load(formats + name);
+        ASSERT_TRUE(picture.isLoaded()) << name;
+        EXPECT_EQ(QSize(picture.imageWidth(), picture.imageHeight()), QSize(640, 420)) << name;
+        EXPECT_GT(picture.bitsPerPixel(), 0) << name;
+        QImage drawn(640, 420, QImage::Format_RGB32);
+        picture.drawScaled(drawn, 640, 420);
+        EXPECT_TRUE(near(drawn.pixel(100, 150), qRgb(0xc0, 0x39, 0x2b))) << name;  // red, green, blue bands
+        EXPECT_TRUE(near(drawn.pixel(320, 150), qRgb(0x27, 0xae, 0x60))) << name;
+        EXPECT_TRUE(near(drawn.pixel(530, 150), qRgb(0x2c, 0x5a, 0xa0))) << name;
+    }
+}
+
+TEST(PictureFormats, ADrawingIsRenderedAtTheSizeItIsShownAtNeverScaledUp) {
+    Picture picture;
+    picture.load(formats + "compass.svg", [](int32_t, int32_t) { return QSize(900, 900); });
+    ASSERT_TRUE(picture.isLoaded());
+    EXPECT_EQ(QSize(picture.imageWidth(), picture.imageHeight()), QSize(300, 300));  // its own size
+    EXPECT_EQ(picture.decodedSize(), QSize(900, 900));
+    picture.rotateFlip(1);
+    QImage drawn(1500, 1200, QImage::Format_RGB32);
+    picture.drawScaled(drawn, 1500, 1200);  // larger still: rendered again
+    EXPECT_EQ(picture.decodedSize(), QSize(1500, 1200));
+    // Turned with it: the red needle now lies across.
+    EXPECT_TRUE(near(drawn.pixel(1000, 600), qRgb(0xe1, 0x2d, 0x39)));
+}
+
+TEST(PictureFormats, APhotoStandsAsItsOrientationTagSaysAlsoWhenDecodedSmaller) {
+    for (const char* name : {"phone.jpg", "phone.webp", "phone.tif"}) {
+        Picture picture;
+        picture.load(formats + name);
+        ASSERT_EQ(QSize(picture.imageWidth(), picture.imageHeight()), QSize(480, 320)) << name;
+        QImage drawn(480, 320, QImage::Format_RGB32);
+        picture.drawScaled(drawn, 480, 320);
+        EXPECT_TRUE(near(drawn.pixel(10, 100), qRgb(255, 255, 255))) << name;  // the white corner, top left
+        EXPECT_FALSE(near(drawn.pixel(470, 100), qRgb(255, 255, 255))) << name;
+    }
+    Picture picture;
+    picture.load(formats + "phone.jpg");
+    EXPECT_EQ(QSize(picture.imageWidth(), picture.imageHeight()), QSize(480, 320));  // stored 320 x 480
+    picture.load(formats + "phone.jpg", [](int32_t w, int32_t h) {
+        EXPECT_EQ(QSize(w, h), QSize(480, 320));  // fitted as it stands
+        return QSize(240, 160);
+    });
+    EXPECT_EQ(picture.decodedSize(), QSize(240, 160));
+    EXPECT_EQ(QSize(picture.imageWidth(), picture.imageHeight()), QSize(480, 320));
+    picture.upright = false;
+    picture.load(formats + "phone.jpg");
+    EXPECT_EQ(QSize(picture.imageWidth(), picture.imageHeight()), QSize(320, 480));
+}
+
+TEST(PictureFormats, AnimationsKeepTheirFramesOnlyWhenAsked) {
+    for (const char* name : {"ball.gif", "ball.webp"}) {
+        Picture picture;
+        picture.load(formats + name);
+        ASSERT_TRUE(picture.isAnimated()) << name;
+        EXPECT_EQ(picture.frameDelay(), 120) << name;
+        QImage first(320, 260, QImage::Format_RGB32), later(320, 260, QImage::Format_RGB32);
+        picture.drawScaled(first, 320, 260);
+        for (int i = 0; i < 3; ++i) EXPECT_TRUE(picture.nextFrame()) << name;
+        picture.drawScaled(later, 320, 260);
+        EXPECT_NE(first, later) << name;
+        for (int i = 0; i < 5; ++i) EXPECT_TRUE(picture.nextFrame()) << name;  // round to the first again
+        picture.drawScaled(later, 320, 260);
+        EXPECT_EQ(first, later) << name;
+        picture.animate = false;
+        picture.load(formats + name);
+        EXPECT_FALSE(picture.isAnimated()) << name;
+    }
+}

@@ -1,16 +1,46 @@
 #include "app/program_folder.h"
 #include "config/paths.h"
+#include "temp_dir.h"
 
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
+namespace {
+ProgramFolders folders(const char* vimbleHome, const char* executableFolder, bool writable, bool installed,
+                       const char* xdgConfigHome = "/home/u/cfg", const char* xdgStateHome = "/home/u/st") {
+    return chooseProgramFolders({vimbleHome, executableFolder, writable, installed, xdgConfigHome, xdgStateHome, "/home/u"});
+}
+}  // namespace
+
 TEST(ProgramFolder, DataFolderFollowsTheOverrideThenTheProgramFolderThenTheConfigFolder) {
-    EXPECT_EQ(chooseDataFolder("/tmp/home", "/opt/vimble", true, "/x", "/home/u"), "/tmp/home");
-    EXPECT_EQ(chooseDataFolder("", "/opt/vimble", true, "/x", "/home/u"), "/opt/vimble");
-    EXPECT_EQ(chooseDataFolder("", "/usr/bin", false, "/home/u/cfg", "/home/u"), "/home/u/cfg/vimble");
-    EXPECT_EQ(chooseDataFolder("", "/usr/bin", false, "", "/home/u"), "/home/u/.config/vimble");
+    EXPECT_EQ(folders("/tmp/home", "/opt/vimble", true, true).dataFolder, "/tmp/home");
+    EXPECT_EQ(folders("/tmp/home", "/opt/vimble", true, true).stateFolder, "/tmp/home");
+    EXPECT_EQ(folders("", "/opt/vimble", true, false).dataFolder, "/opt/vimble");
+    EXPECT_EQ(folders("", "/opt/vimble", true, false).stateFolder, "/opt/vimble");
+    EXPECT_EQ(folders("", "/opt/vimble", true, false).helpFile, "/opt/vimble/Vimble.txt");
+    EXPECT_EQ(folders("", "/usr/bin", false, false).dataFolder, "/home/u/cfg/vimble");
+    EXPECT_EQ(folders("", "/usr/bin", false, false, "").dataFolder, "/home/u/.config/vimble");
     // A relative XDG_CONFIG_HOME is not a valid base folder.
-    EXPECT_EQ(chooseDataFolder("", "/usr/bin", false, "cfg", "/home/u"), "/home/u/.config/vimble");
+    EXPECT_EQ(folders("", "/usr/bin", false, false, "cfg").dataFolder, "/home/u/.config/vimble");
+}
+
+TEST(ProgramFolder, AnInstalledProgramKeepsItsFilesInTheXdgFoldersEvenWhereItCouldWrite) {
+    const ProgramFolders installed = folders("", "/usr/local/bin", true, true);  // root can write there
+    EXPECT_EQ(installed.dataFolder, "/home/u/cfg/vimble");
+    EXPECT_EQ(installed.stateFolder, "/home/u/st/vimble");
+    EXPECT_EQ(installed.helpFile, "/usr/local/share/vimble/Vimble.txt");
+    EXPECT_EQ(folders("", "/usr/bin", true, true, "", "rel").stateFolder, "/home/u/.local/state/vimble");
+
+    // Installed is the build's own program folder, or a bin folder beside share/vimble/Vimble.txt.
+    TempDir prefix;
+    std::filesystem::create_directories(prefix.file("bin"));
+    std::filesystem::create_directories(prefix.file("share/vimble"));
+    EXPECT_TRUE(isInstalledProgram("/opt/x/bin", "/opt/x/bin"));
+    EXPECT_FALSE(isInstalledProgram(prefix.file("bin"), "/usr/local/bin"));
+    std::ofstream(prefix.file("share/vimble/Vimble.txt")) << "help";
+    EXPECT_TRUE(isInstalledProgram(prefix.file("bin"), "/usr/local/bin"));
+    EXPECT_FALSE(isInstalledProgram(prefix.file("share"), "/usr/local/bin"));  // not a bin folder
 }
 
 TEST(ProgramFolder, FolderOfCutsAtTheLastSlashAndKeepsAnyBytes) {

@@ -64,6 +64,7 @@ constexpr Route routes[] = {
     {Msg::LButtonDown, forward<[](AppState& a, Message& m) { a.onLButtonDown(m.x, m.y, m.value); }>, true},
     {Msg::LButtonUp, forward<[](AppState& a, Message& m) { a.onLButtonUp(m.x, m.y, m.value); }>, true},
     {Msg::MouseWheel, forward<[](AppState& a, Message& m) { a.onMouseWheel(m.value); }>, true},
+    {Msg::MouseHWheel, forward<[](AppState& a, Message& m) { a.onMouseHWheel(m.value); }>, true},
     {Msg::EnterSizeMove, forward<[](AppState& a, Message&) { a.stopSlideTimer(false); a.inSizeMove = true; }>, true},
     {Msg::ExitSizeMove, forward<[](AppState& a, Message&) { a.resumeSlideTimer(); a.inSizeMove = false; }>, true},
     {Msg::DropFiles, forward<[](AppState& a, Message& m) { a.onDropFiles(m.files); }>, true},

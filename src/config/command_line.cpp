@@ -1,5 +1,7 @@
 #include "config/command_line.h"
 
+#include "config/settings_tables.h"
+
 #include <algorithm>
 #include <climits>
 #include <filesystem>
@@ -148,6 +150,7 @@ SwitchEffect applySwitch(Settings& settings, std::string_view text) {
         }
     }
     if (settings.squeeze || settings.shrink || settings.stretch) settings.zoom = 0;
+    clampSettings(settings);
     return effect;
 }
 

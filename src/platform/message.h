@@ -23,7 +23,8 @@ enum class Msg {
     MouseMove,      // x, y: client position; value: button and modifier flags
     LButtonDown,
     LButtonUp,
-    MouseWheel,     // value: signed wheel delta, 120 per notch
+    MouseWheel,     // value: signed wheel delta, 120 per notch, positive away from the user
+    MouseHWheel,    // value: signed sideways wheel delta, 120 per notch, positive to the right
     EnterSizeMove,  // the user starts moving or sizing the window
     ExitSizeMove,
     DropFiles,      // files: the dropped paths

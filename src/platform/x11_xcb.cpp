@@ -1,6 +1,7 @@
 #include "platform/x11.h"
 
 #include <QGuiApplication>
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -107,10 +108,13 @@ void suspendXScreenSaver(bool suspend) {
 namespace {
 // The keyboard map, read once: a layout switched later still has its digits, letters and
 // function keys on the same keys in the layouts this matters for.
-xcb_key_symbols_t* keySymbols(xcb_connection_t* c) {
-    static const std::unique_ptr<xcb_key_symbols_t, decltype(&xcb_key_symbols_free)> symbols(
-        xcb_key_symbols_alloc(c), &xcb_key_symbols_free);
-    return symbols.get();
+using KeySymbols = std::unique_ptr<xcb_key_symbols_t, decltype(&xcb_key_symbols_free)>;
+
+// The keyboard map as it is now: the user may switch layouts while the program runs.
+KeySymbols keySymbols(xcb_connection_t* c) { return {xcb_key_symbols_alloc(c), &xcb_key_symbols_free}; }
+
+bool isLetterOrDigit(uint32_t keysym) {
+    return (keysym >= '0' && keysym <= '9') || (keysym >= 'a' && keysym <= 'z') || (keysym >= 'A' && keysym <= 'Z');
 }
 
 // Hot-key modifier bits as X modifier masks: Alt is Mod1, the Windows key Mod4.
@@ -124,8 +128,8 @@ constexpr uint16_t lockVariants[] = {0, XCB_MOD_MASK_2, XCB_MOD_MASK_LOCK, XCB_M
 
 std::vector<xcb_keycode_t> keycodesOf(xcb_connection_t* c, uint32_t keysym) {
     std::vector<xcb_keycode_t> codes;
-    if (xcb_key_symbols_t* symbols = keySymbols(c)) {
-        xcb_keycode_t* found = xcb_key_symbols_get_keycode(symbols, keysym);
+    if (const KeySymbols symbols = keySymbols(c)) {
+        xcb_keycode_t* found = xcb_key_symbols_get_keycode(symbols.get(), keysym);
         for (xcb_keycode_t* k = found; k && *k; ++k) codes.push_back(*k);
         std::free(found);
     }
@@ -133,11 +137,15 @@ std::vector<xcb_keycode_t> keycodesOf(xcb_connection_t* c, uint32_t keysym) {
 }
 }  // namespace
 
-uint32_t unshiftedKeysym(uint32_t keycode) {
+uint32_t namingKeysym(uint32_t keycode) {
     xcb_connection_t* c = connection();
     if (!c || keycode > 255) return 0;
-    xcb_key_symbols_t* symbols = keySymbols(c);
-    return symbols ? xcb_key_symbols_get_keysym(symbols, xcb_keycode_t(keycode), 0) : 0;
+    const KeySymbols symbols = keySymbols(c);
+    if (!symbols) return 0;
+    const uint32_t plain = xcb_key_symbols_get_keysym(symbols.get(), xcb_keycode_t(keycode), 0);
+    if (isLetterOrDigit(plain)) return plain;
+    const uint32_t shifted = xcb_key_symbols_get_keysym(symbols.get(), xcb_keycode_t(keycode), 1);
+    return isLetterOrDigit(shifted) ? uint32_t(std::tolower(int(shifted))) : plain;
 }
 
 bool grabHotKey(uint32_t keysym, uint32_t modifiers) {
@@ -188,7 +196,7 @@ std::vector<uint32_t> keysHeld() {
     auto r = reply(xcb_query_keymap_reply(c, xcb_query_keymap(c), nullptr));
     if (!r) return held;
     for (int code = 8; code < 256; ++code)
-        if (r->keys[code / 8] & (1 << (code % 8))) held.push_back(unshiftedKeysym(uint32_t(code)));
+        if (r->keys[code / 8] & (1 << (code % 8))) held.push_back(namingKeysym(uint32_t(code)));
     return held;
 }
 

@@ -54,6 +54,7 @@ constexpr Route routes[] = {
     {Msg::Timer, forward<[](AppState& a, Message& m) { a.onTimer(m.value); }>, true},
     {Msg::CtlColorDlg, forward<[](AppState& a, Message& m) { m.hollowBrush = !a.dialogBackgroundBrush(m.brush); }>, true},
     {Msg::ContextMenu, forward<[](AppState& a, Message& m) { a.showContextMenu(m.x, m.y, 0); }>, true},
+    {Msg::MenuKey, forward<[](AppState& a, Message&) { a.onCommand(1701); }>, true},  // Menu
     {Msg::Paint, forward<[](AppState& a, Message&) { a.onPaint(); }>, true},
     {Msg::AfterPaint, forward<[](AppState& a, Message&) { a.afterPaint(); }>, true},
     {Msg::Size, forward<[](AppState& a, Message& m) { a.onSize(m.x, m.y); }>, true},

@@ -295,7 +295,8 @@ void Picture::drawScaled(QImage& target, int32_t w, int32_t h, int32_t left, int
     const QImage part = source == image_.rect() ? image_ : image_.copy(source);
     if (quality == 2 && fx <= 1 && fy <= 1) {  // reducing: area averaging, about the view's size
         const QSize size(to.x() - from.x(), to.y() - from.y());
-        if (!size.isEmpty()) painter.drawImage(from, part.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        if (!size.isEmpty())
+            painter.drawImage(from, part.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     } else {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);  // bilinear
         painter.drawImage(QRect(from, to - QPoint(1, 1)), part);

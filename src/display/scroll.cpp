@@ -143,9 +143,7 @@ void AppState::onMouseWheel(int32_t delta) {
 
 void AppState::onMouseHWheel(int32_t delta) {
     // Sideways only a picture wider than the view moves; nothing else happens.
-    if (settings.collage || !picture.isLoaded() || (settings.squeeze && !zoomLocked) ||
-        picture.width <= viewRect().width())
-        return;
+    if (settings.collage || !picture.isLoaded() || picture.width <= viewRect().width()) return;
     scrollX += int32_t(int64_t(delta) * scrollStep / wheelNotch);
     scrollView();
 }

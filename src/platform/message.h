@@ -14,6 +14,7 @@ enum class Msg {
     Timer,          // value: timer id
     CtlColorDlg,    // asks for the background brush; answered in brush/hollowBrush
     ContextMenu,    // x, y: screen position of the menu request
+    MenuKey,        // the Menu (Apps) key was pressed
     Paint,          // the window's content must be composed anew
     AfterPaint,     // what the last paint left to be drawn step by step (a transition, a glide)
     Size,           // x, y: new client width and height

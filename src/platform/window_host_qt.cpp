@@ -143,10 +143,10 @@ protected:
         }
     }
     void contextMenuEvent(QContextMenuEvent* e) override {
-        // The toolkit turns the Menu key into a request at the window's centre: it is the key's
-        // own command, which places the menu itself.
+        // The toolkit turns the Menu key into a request at the window's centre; the program
+        // places that menu itself.
         Message menu = e->reason() == QContextMenuEvent::Keyboard
-                           ? Message{Msg::Command, 0, 0, 1701}
+                           ? Message{Msg::MenuKey}
                            : Message{Msg::ContextMenu, toDevice(e->globalPos().x()), toDevice(e->globalPos().y())};
         host_.send(menu);
     }

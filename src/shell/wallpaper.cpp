@@ -51,7 +51,8 @@ void AppState::updateWallpaper() {
         picture.fitSize(w, h, frame, currentZoom, s.squeeze, s.shrink, s.stretch);
         const QSize size = boundedCopySize({w, h}, {picture.imageWidth(), picture.imageHeight()},
                                            {screenRect.width(), screenRect.height()});
-        picture.save(wallpaperPath, Picture::Bmp, size.width(), size.height());  // a failed save shows what the file held
+        // A failed save shows what the file held.
+        picture.save(wallpaperPath, Picture::Bmp, size.width(), size.height());
     }
     if (!blackboxDrawsWallpaper()) {
         const WallpaperStore store = WallpaperStore::load(wallpaperStorePath);

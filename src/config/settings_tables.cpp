@@ -17,10 +17,10 @@ constexpr const char* presetKeys[5][4] = {{"1left", "1top", "1right", "1bottom"}
                                           {"4left", "4top", "4right", "4bottom"},
                                           {"5left", "5top", "5right", "5bottom"}};
 
-// The ranges numbers may take by what they mean. A Short never goes below 0.
-constexpr SettingRange shortCount{0, INT16_MAX};
+// The ranges numbers may take by what they mean.
+constexpr SettingRange shortCount{0, INT16_MAX};  // a size or an amount in a 16-bit setting
 constexpr SettingRange milliseconds{0, INT32_MAX};
-constexpr SettingRange index{0, INT32_MAX};
+constexpr SettingRange listIndex{0, INT32_MAX};
 constexpr SettingRange screenPosition{INT16_MIN, INT16_MAX};  // what the X server can place
 constexpr SettingRange percent{0, largestZoom};
 constexpr SettingRange anchor{0, 5};
@@ -128,7 +128,7 @@ std::vector<Section> sections(Settings& s, std::array<bool, transitionCount>& ef
         {"[Settings]",
          {{"savesettings", T::Bool, &s.savesettings},
           {"markexit", T::Bool, &s.markexit},
-          {"bookmark", T::Long, &s.bookmark, index}}},
+          {"bookmark", T::Long, &s.bookmark, listIndex}}},
         {"[Menu]", {{"at cursor", T::Bool, &s.atCursor}}},
         {"[Hotkeys]", {{"hidemod", T::Short, &s.hidemod, {0, 15}}, {"hidekey", T::Short, &s.hidekey, {0, 255}}}},
     };

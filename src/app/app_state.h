@@ -97,6 +97,8 @@ public:
     void resetCollage();
     // Adds the picture on show to the collage as a tile at a random place.
     void paintCollage();
+    // Shows the collage built so far again, with the name over it in fullscreen when asked.
+    void showCollage();
     // The background colour (0xRRGGBB) for newly exposed window areas; false for a hollow
     // brush that leaves the old content visible.
     bool dialogBackgroundBrush(uint32_t& colour) const;
@@ -104,7 +106,10 @@ public:
     void onMouseMove(int32_t x, int32_t y, int32_t flags);
     void onLButtonDown(int32_t x, int32_t y, int32_t flags);
     void onLButtonUp(int32_t x, int32_t y, int32_t flags);
+    // delta: signed, 120 per notch, positive away from the user (vertical) or to the right
+    // (sideways); a touchpad sends fractions of a notch.
     void onMouseWheel(int32_t delta);
+    void onMouseHWheel(int32_t delta);
     void onDropFiles(const std::vector<std::string>& files);
 
     // Reads the settings file (save false) or writes it (save true); false when it could not.
@@ -233,6 +238,9 @@ public:
     void recycleCurrent();
     // The visible part of the view to the clipboard.
     void copyView();
+    // What Copy Image and Save As take: the collage as built, or the picture as shown (turned, at
+    // its displayed size unless that has more pixels than both its own size and the screen).
+    QImage shownPicture();
     // A picture from the clipboard, at 100 %; the slideshow stops.
     void paste();
     // The picture in the image viewer (or its associated program); its folder in the file manager.
@@ -326,6 +334,7 @@ public:
     int32_t scrollStep = 100;  // pixels
     int32_t scrollX = 0, scrollY = 0, scrollRangeX = 0, scrollRangeY = 0;
     bool dragging = false;  // the left button drags the picture, not the window
+    int32_t wheelTurned = 0;  // the part of a wheel notch turned so far, in wheel delta units
     bool scrolled = false;
     Point dragStart;  // screen point where the current drag step began
     Rect dragWindowRect;

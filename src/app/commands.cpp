@@ -385,6 +385,10 @@ const Command commands[] = {
     {1361, [](AppState& a) {  // Fullscreen caption
          a.settings.fullscreenname = !a.settings.fullscreenname;
          if (a.settings.layer != 1) return;
+         if (a.settings.collage) {  // a new paint would add a tile
+             a.showCollage();
+             return;
+         }
          if (!a.zoomLocked) a.currentZoom = a.settings.zoom;
          a.arrangeWindow();
      }},
@@ -405,7 +409,7 @@ const Command commands[] = {
     {1411, [](AppState& a) { a.copyOrMoveFile(false); }},  // Copy File...
     {1412, [](AppState& a) { a.copyOrMoveFile(true); }},   // Move/Rename...
     {1413, [](AppState& a) { a.saveViewAs(); }},           // Save As...
-    {1414, [](AppState& a) { setClipboardImage(a.viewCanvas.image()); }},  // Copy Image
+    {1414, [](AppState& a) { setClipboardImage(a.shownPicture()); }},      // Copy Image
     {1415, [](AppState& a) { a.copyView(); }},                             // Copy View
     {1416, [](AppState& a) { a.paste(); }},                                // Paste
     {1421, [](AppState& a) { a.recycleCurrent(); }},                       // Recycle

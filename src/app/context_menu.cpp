@@ -1,5 +1,6 @@
 // The popup menu with its pins, and the wrap around the program's modal dialogs.
 #include "app/app_state.h"
+#include "config/settings_tables.h"
 #include "platform/dialogs.h"
 #include "platform/window_host.h"
 #include "resources/dialog_templates.h"
@@ -53,6 +54,7 @@ void AppState::runModal(const std::function<void()>& dialog) {
 bool AppState::askSetting(int templateId, int32_t& setting) {
     uint32_t value = uint32_t(setting);
     if (!askNumber(mainWindow, dialogTemplate(templateId), value)) return false;
-    setting = int32_t(value);
+    setting = int32_t(std::min<uint32_t>(value, INT32_MAX));
+    clampSettings(settings);
     return true;
 }

@@ -54,6 +54,7 @@ constexpr Route routes[] = {
     {Msg::Timer, forward<[](AppState& a, Message& m) { a.onTimer(m.value); }>, true},
     {Msg::CtlColorDlg, forward<[](AppState& a, Message& m) { m.hollowBrush = !a.dialogBackgroundBrush(m.brush); }>, true},
     {Msg::ContextMenu, forward<[](AppState& a, Message& m) { a.showContextMenu(m.x, m.y, 0); }>, true},
+    {Msg::MenuKey, forward<[](AppState& a, Message&) { a.onCommand(1701); }>, true},  // Menu
     {Msg::Paint, forward<[](AppState& a, Message&) { a.onPaint(); }>, true},
     {Msg::AfterPaint, forward<[](AppState& a, Message&) { a.afterPaint(); }>, true},
     {Msg::Size, forward<[](AppState& a, Message& m) { a.onSize(m.x, m.y); }>, true},
@@ -64,6 +65,7 @@ constexpr Route routes[] = {
     {Msg::LButtonDown, forward<[](AppState& a, Message& m) { a.onLButtonDown(m.x, m.y, m.value); }>, true},
     {Msg::LButtonUp, forward<[](AppState& a, Message& m) { a.onLButtonUp(m.x, m.y, m.value); }>, true},
     {Msg::MouseWheel, forward<[](AppState& a, Message& m) { a.onMouseWheel(m.value); }>, true},
+    {Msg::MouseHWheel, forward<[](AppState& a, Message& m) { a.onMouseHWheel(m.value); }>, true},
     {Msg::EnterSizeMove, forward<[](AppState& a, Message&) { a.stopSlideTimer(false); a.inSizeMove = true; }>, true},
     {Msg::ExitSizeMove, forward<[](AppState& a, Message&) { a.resumeSlideTimer(); a.inSizeMove = false; }>, true},
     {Msg::DropFiles, forward<[](AppState& a, Message& m) { a.onDropFiles(m.files); }>, true},

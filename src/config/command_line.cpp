@@ -1,5 +1,7 @@
 #include "config/command_line.h"
 
+#include "config/settings_tables.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -158,6 +160,7 @@ SwitchEffect applySwitch(Settings& settings, std::string_view text) {
         }
     }
     if (settings.squeeze || settings.shrink || settings.stretch) settings.zoom = 0;
+    clampSettings(settings);
     return effect;
 }
 

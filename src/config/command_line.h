@@ -24,7 +24,7 @@ struct SwitchEffect {
 // Applies one switch (any argument starting with "-" other than "-browse"): a named switch,
 // matched exactly and case-sensitively, else a numeric one (-tN timer, -bN opacity, -zN zoom,
 // -rN rotation). Unknown switches change nothing. Afterwards a fit mode that is on clears the
-// locked zoom.
+// locked zoom, and a number outside its setting's range is taken as the range's nearer end.
 SwitchEffect applySwitch(Settings& settings, std::string_view text);
 
 // Applies the path argument: trailing blanks removed, made absolute against the current

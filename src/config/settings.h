@@ -9,6 +9,9 @@
 // The program's version, shown by --version and written into every saved settings file.
 inline constexpr const char* programVersion = "1.97";
 
+// The largest zoom in percent, as a 16-bit setting holds it.
+inline constexpr int32_t largestZoom = 32767;
+
 // How many transition effects there are (numbered 0 to transitionCount - 1).
 inline constexpr int32_t transitionCount = 15;
 

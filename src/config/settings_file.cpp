@@ -3,6 +3,7 @@
 #include "config/text.h"
 #include "config/utf16.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstdio>
@@ -32,23 +33,23 @@ void splitLine(std::string_view line, std::string_view& key, std::string_view& v
 }
 
 // An integer as scanf reads it: blanks, an optional sign, digits of the base (hex may start
-// with 0x). The value wraps like the unsigned conversion; false when no digit follows.
-bool parseInteger(std::string_view text, int base, uint32_t& result) {
+// with 0x). The value is the one written, held at the 64-bit limits; false when no digit follows.
+bool parseInteger(std::string_view text, int base, int64_t& result) {
     size_t at = 0;
     while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at]))) ++at;
     bool negative = false;
     if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
     if (base == 16 && (text.substr(at, 2) == "0x" || text.substr(at, 2) == "0X")) at += 2;
-    uint64_t value = 0;
+    int64_t value = 0;
     size_t digits = 0;
     for (; at < text.size(); ++at, ++digits) {
         const int c = std::tolower(static_cast<unsigned char>(text[at]));
         const int digit = std::isdigit(c) ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : 99;
         if (digit >= base) break;
-        value = value * uint64_t(base) + uint64_t(digit);
+        value = value > (INT64_MAX - digit) / base ? INT64_MAX : value * base + digit;
     }
     if (digits == 0) return false;
-    result = uint32_t(negative ? 0 - value : value);
+    result = negative ? -value : value;
     return true;
 }
 
@@ -120,8 +121,12 @@ void store(const SettingBinding& binding, std::string_view value) {
         return;
     default: {
         const auto form = integerForms[int(binding.type) - 1];
-        uint32_t number;
-        if (parseInteger(value, form.base, number)) setLowBits(binding.target, number, form.width);
+        int64_t number;
+        if (!parseInteger(value, form.base, number)) return;
+        number = std::clamp(number, binding.range.least, binding.range.most);
+        // A signed 16-bit value keeps its sign in a wider variable; the others wrap to their width.
+        if (binding.type == SettingType::Short) setLowBits(binding.target, uint32_t(int32_t(int16_t(number))), 32);
+        else setLowBits(binding.target, uint32_t(number), form.width);
         return;
     }
     }

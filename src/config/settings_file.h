@@ -23,12 +23,19 @@ enum class SettingType : int32_t {
 
 using SettingTarget = std::variant<bool*, uint16_t*, int16_t*, int32_t*, uint32_t*, float*, double*, std::string*>;
 
+// The values a numeric setting may take, both ends included.
+struct SettingRange {
+    int64_t least = INT64_MIN;
+    int64_t most = INT64_MAX;
+};
+
 // Binds one key of a section to a variable. Several records may name one variable.
 struct SettingBinding {
     const char* key;
     SettingType type;
     SettingTarget target;
-    size_t maxLength = 0;  // String: characters kept on reading; 0 keeps all
+    SettingRange range = {};  // numeric: a value read outside it is taken as its nearer end
+    size_t maxLength = 0;     // String: characters kept on reading; 0 keeps all
 };
 
 // One whole load or one whole save of a settings file of "[Section]" headers and key=value
@@ -46,7 +53,7 @@ public:
     // Stores every value of the section into the bound variables; a key that occurs twice
     // takes the later line. The section is "[Name]", matched case-sensitively at the start of
     // a line, or null for the lines before the first header. Values that do not parse leave
-    // their variable as it was.
+    // their variable as it was; numbers outside a record's range are brought to its nearer end.
     void readSection(std::span<const SettingBinding> table, const char* section);
 
     // Appends the section: an empty line when it is not the first, the header (unless null),

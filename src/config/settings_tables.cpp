@@ -17,9 +17,19 @@ constexpr const char* presetKeys[5][4] = {{"1left", "1top", "1right", "1bottom"}
                                           {"4left", "4top", "4right", "4bottom"},
                                           {"5left", "5top", "5right", "5bottom"}};
 
+// The ranges numbers may take by what they mean.
+constexpr SettingRange shortCount{0, INT16_MAX};  // a size or an amount in a 16-bit setting
+constexpr SettingRange milliseconds{0, INT32_MAX};
+constexpr SettingRange listIndex{0, INT32_MAX};
+constexpr SettingRange screenPosition{INT16_MIN, INT16_MAX};  // what the X server can place
+constexpr SettingRange percent{0, largestZoom};
+constexpr SettingRange anchor{0, 5};
+
 std::vector<SettingBinding> rectRows(const char* const (&keys)[4], Rect& r) {
-    return {{keys[0], T::Long, &r.left}, {keys[1], T::Long, &r.top}, {keys[2], T::Long, &r.right},
-            {keys[3], T::Long, &r.bottom}};
+    return {{keys[0], T::Long, &r.left, screenPosition},
+            {keys[1], T::Long, &r.top, screenPosition},
+            {keys[2], T::Long, &r.right, screenPosition},
+            {keys[3], T::Long, &r.bottom, screenPosition}};
 }
 
 struct Section {
@@ -27,7 +37,8 @@ struct Section {
     std::vector<SettingBinding> table;
 };
 
-// The fourteen sections in file order; every key in the order it is written.
+// The fourteen sections in file order; every key in the order it is written, every number with
+// the range its meaning allows (the defaults are in Settings).
 std::vector<Section> sections(Settings& s, std::array<bool, transitionCount>& effects) {
     std::vector<SettingBinding> transitions{{"transitions", T::Bool, &s.transitions}};
     for (size_t i = 0; i < size_t(transitionCount); ++i) transitions.push_back({effectKeys[i], T::Bool, &effects[i]});
@@ -38,17 +49,17 @@ std::vector<Section> sections(Settings& s, std::array<bool, transitionCount>& ef
         for (const SettingBinding& row : rectRows(presetKeys[i], s.presets[i])) presets.push_back(row);
 
     return {
-        {"[Vimble]", {{"version", T::String, &s.version, 4}}},
+        {"[Vimble]", {{"version", T::String, &s.version, {}, 4}}},
         {"[Slideshow]",
          {{"slide", T::Bool, &s.slide},
-          {"timer", T::Long, &s.timer},
-          {"sort", T::Short, &s.sort},
-          {"sortby", T::Short, &s.sortby},
-          {"layer", T::Short, &s.layer},
+          {"timer", T::Long, &s.timer, milliseconds},
+          {"sort", T::Short, &s.sort, {0, 2}},
+          {"sortby", T::Short, &s.sortby, {0, 3}},
+          {"layer", T::Short, &s.layer, {0, 2}},
           {"ontop", T::Bool, &s.ontop},
           {"blend", T::Bool, &s.blend},
-          {"opacity", T::Short, &s.opacity},
-          {"loop", T::Short, &s.loop},
+          {"opacity", T::Short, &s.opacity, {0, 255}},
+          {"loop", T::Short, &s.loop, {0, 2}},
           {"loopshuffle", T::Bool, &s.loopshuffle},
           {"autoscroll", T::Bool, &s.autoscroll}}},
         {"[Folder]",
@@ -59,7 +70,7 @@ std::vector<Section> sections(Settings& s, std::array<bool, transitionCount>& ef
           {"peeksort", T::Bool, &s.peeksort},
           {"peekcount", T::Bool, &s.peekcount},
           {"autorefresh", T::Bool, &s.autorefresh},
-          {"autofindlast", T::Short, &s.autofindlast}}},
+          {"autofindlast", T::Short, &s.autofindlast, {0, 2}}}},
         {"[Formats]",
          {{"bmp", T::Bool, &s.bmp},
           {"emf", T::Bool, &s.emf},
@@ -80,14 +91,14 @@ std::vector<Section> sections(Settings& s, std::array<bool, transitionCount>& ef
           {"squeeze", T::Bool, &s.squeeze},
           {"shrink", T::Bool, &s.shrink},
           {"stretch", T::Bool, &s.stretch},
-          {"zoom", T::Short, &s.zoom},
-          {"zoomstep", T::Short, &s.zoomstep},
-          {"zoomquality", T::Short, &s.zoomquality},
-          {"rotation", T::Short, &s.rotation},
+          {"zoom", T::Short, &s.zoom, percent},
+          {"zoomstep", T::Short, &s.zoomstep, percent},
+          {"zoomquality", T::Short, &s.zoomquality, {0, 7}},
+          {"rotation", T::Short, &s.rotation, {0, 270}},
           {"rotateaspect", T::Bool, &s.rotateaspect},
-          {"layout", T::Short, &s.layout},
+          {"layout", T::Short, &s.layout, anchor},
           {"collage", T::Bool, &s.collage},
-          {"collagesize", T::Short, &s.collagesize},
+          {"collagesize", T::Short, &s.collagesize, shortCount},
           {"autorotate", T::Bool, &s.autorotate},
           {"animate", T::Bool, &s.animate}}},
         {"[Transitions]", transitions},
@@ -105,7 +116,7 @@ std::vector<Section> sections(Settings& s, std::array<bool, transitionCount>& ef
           {"singleinstance", T::Bool, &s.singleinstance},
           {"fullscreenname", T::Bool, &s.fullscreenname},
           {"fullscreencursor", T::Bool, &s.fullscreencursor},
-          {"fullscreenlayout", T::Short, &s.fullscreenlayout}}},
+          {"fullscreenlayout", T::Short, &s.fullscreenlayout, anchor}}},
         {"[Window Position]", rectRows(positionKeys, s.windowRect)},
         {"[Window Presets]", presets},
         {"[Shell]",
@@ -115,18 +126,18 @@ std::vector<Section> sections(Settings& s, std::array<bool, transitionCount>& ef
           {"confirmdelete", T::Bool, &s.confirmdelete},
           {"image viewer", T::String, &s.imageViewer},
           {"file manager", T::String, &s.fileManager},
-          {"bb caption adjust", T::Short, &s.bbCaptionAdjust},
-          {"bb window adjust", T::Short, &s.bbWindowAdjust},
+          {"bb caption adjust", T::Short, &s.bbCaptionAdjust, shortCount},
+          {"bb window adjust", T::Short, &s.bbWindowAdjust, shortCount},
           // Stored files carry the window adjustment under this key too; the later line wins.
-          {"bb wallpaper style", T::Short, &s.bbWindowAdjust},
+          {"bb wallpaper style", T::Short, &s.bbWindowAdjust, shortCount},
           {"bb wallpaper", T::Bool, &s.bbWallpaper},
           {"bb wallpaper scale", T::Bool, &s.bbWallpaperScale}}},
         {"[Settings]",
          {{"savesettings", T::Bool, &s.savesettings},
           {"markexit", T::Bool, &s.markexit},
-          {"bookmark", T::Long, &s.bookmark}}},
+          {"bookmark", T::Long, &s.bookmark, listIndex}}},
         {"[Menu]", {{"at cursor", T::Bool, &s.atCursor}}},
-        {"[Hotkeys]", {{"hidemod", T::Short, &s.hidemod}, {"hidekey", T::Short, &s.hidekey}}},
+        {"[Hotkeys]", {{"hidemod", T::Short, &s.hidemod, {0, 15}}, {"hidekey", T::Short, &s.hidekey, {0, 255}}}},
     };
 }
 
@@ -136,6 +147,14 @@ std::vector<int32_t> allTransitions() {
     std::vector<int32_t> effects;
     for (int32_t effect = 0; effect < transitionCount; ++effect) effects.push_back(effect);
     return effects;
+}
+
+void clampSettings(Settings& settings) {
+    std::array<bool, transitionCount> effects{};
+    for (const Section& section : sections(settings, effects))
+        for (const SettingBinding& row : section.table)
+            if (int32_t* const* number = std::get_if<int32_t*>(&row.target))
+                **number = int32_t(std::clamp<int64_t>(**number, row.range.least, row.range.most));
 }
 
 bool loadOrSaveSettings(Settings& settings, const std::string& path, bool save) {

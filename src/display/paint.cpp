@@ -52,8 +52,6 @@ void AppState::onPaint() {
                      (s.layer != fullscreenLayer || (picture.width >= view.width() && picture.height >= view.height())))) {
             copyImage(screen, 0, 0, viewCanvas.image());
         }
-        viewCanvas.resize(picture.width, picture.height);
-        picture.drawScaled(viewCanvas.image(), picture.width, picture.height);
         lastPaintedIndex = currentIndex;
         if (scrolling && (scrolled || s.autoscroll)) {
             if (!scrolled) {
@@ -144,6 +142,12 @@ void AppState::paintCollage() {
         copyImage(screen, 0, 0, viewCanvas.image());
     }
     updateStatusBar();
+}
+
+void AppState::showCollage() {
+    copyImage(mainWindow.screenImage(), 0, 0, viewCanvas.image());
+    if (settings.layer == fullscreenLayer && settings.fullscreenname) drawNameText();
+    mainWindow.flushAll();
 }
 
 bool AppState::dialogBackgroundBrush(uint32_t& colour) const {

@@ -178,6 +178,14 @@ QSize largestFittedSize(int32_t w, int32_t h, int32_t frameWidth, int32_t frameH
     return QSize(int32_t(std::ceil(w * scale)), int32_t(std::ceil(h * scale)));
 }
 
+QSize boundedCopySize(QSize shown, QSize own, QSize screen) {
+    const double pixels = double(shown.width()) * shown.height();
+    const double most = std::max(double(own.width()) * own.height(), double(screen.width()) * screen.height());
+    if (pixels <= most || pixels <= 0) return shown;
+    const double scale = std::sqrt(most / pixels);
+    return {std::max(1, int(shown.width() * scale)), std::max(1, int(shown.height() * scale))};
+}
+
 void placeInFrame(int32_t layout, int32_t frameWidth, int32_t frameHeight, int32_t w, int32_t h, int32_t& x,
                   int32_t& y) {
     const int32_t W = frameWidth, H = frameHeight;
@@ -381,24 +389,65 @@ int32_t Picture::placeAndDraw(const Rect& frame, QImage& target, int32_t zoom, b
     fitSize(width, height, frame, zoom, squeeze, shrink, stretch);
     const int32_t shown = zoom == 0 ? int32_t(uint32_t(width) * 100u / uint32_t(own_.width())) : zoom;
     placeInFrame(layout, frame.width(), frame.height(), width, height, x, y);
-    drawAt(target, x, y, width, height);
+    drawScaled(target, width, height, x, y);
     return shown;
 }
 
-void Picture::drawAt(QImage& target, int32_t left, int32_t top, int32_t w, int32_t h) {
-    if (image_.isNull() || w <= 0 || h <= 0 || target.isNull()) return;
-    ensureDetail(w, h);
-    QPainter painter(&target);
-    if (w == image_.width() && h == image_.height()) {
-        painter.drawImage(left, top, image_);
+namespace {
+
+// Draws image scaled to w x h at (left, top) with the interpolation asked for.
+void drawResampled(QPainter& painter, const QImage& image, int32_t left, int32_t top, int32_t w, int32_t h,
+                   int32_t interpolation) {
+    if (w == image.width() && h == image.height()) {
+        painter.drawImage(left, top, image);
     } else if (interpolation == 0) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);  // bilinear
-        painter.drawImage(QRect(left, top, w, h), image_);
+        painter.drawImage(QRect(left, top, w, h), image);
     } else if (interpolation == 2) {
         // Smooth: every source pixel counts (area averaging when reducing).
-        painter.drawImage(left, top, image_.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        painter.drawImage(left, top, image.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     } else {
-        painter.drawImage(left, top, resampleBicubic(image_, w, h));
+        painter.drawImage(left, top, resampleBicubic(image, w, h));
+    }
+}
+
+}  // namespace
+
+void Picture::drawScaled(QImage& target, int32_t w, int32_t h, int32_t left, int32_t top, bool quick) {
+    if (image_.isNull() || w <= 0 || h <= 0 || target.isNull()) return;
+    const QRect placed(left, top, w, h);
+    const QRect visible = placed & target.rect();
+    if (visible.isEmpty()) return;
+    ensureDetail(w, h);
+    const int32_t quality = quick ? 0 : interpolation;
+    QPainter painter(&target);
+    if (visible == placed) {
+        drawResampled(painter, image_, left, top, w, h, quality);
+        return;
+    }
+    if (quality != 0 && quality != 2) {  // best: the filter computes the visible part alone
+        painter.drawImage(visible.topLeft(), resampleBicubic(image_, w, h, visible.translated(-left, -top)));
+        return;
+    }
+    // The source pixels under the visible part, with one more on each side for the filter,
+    // scaled to where they fall; the painter clips what lies beyond the target.
+    const double fx = double(w) / image_.width(), fy = double(h) / image_.height();
+    const QRect source = QRect(QPoint(int(std::floor((visible.left() - left) / fx)) - 1,
+                                      int(std::floor((visible.top() - top) / fy)) - 1),
+                               QPoint(int(std::ceil((visible.right() + 1 - left) / fx)),
+                                      int(std::ceil((visible.bottom() + 1 - top) / fy)))) &
+                         image_.rect();
+    const QPoint from(left + int32_t(std::lround(source.left() * fx)), top + int32_t(std::lround(source.top() * fy)));
+    const QPoint to(left + int32_t(std::lround((source.right() + 1) * fx)),
+                    top + int32_t(std::lround((source.bottom() + 1) * fy)));
+    const QImage part = source == image_.rect() ? image_ : image_.copy(source);
+    if (quality == 2 && fx <= 1 && fy <= 1) {  // reducing: area averaging, about the view's size
+        const QSize size(to.x() - from.x(), to.y() - from.y());
+        if (!size.isEmpty())
+            painter.drawImage(from, part.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);  // bilinear
+        painter.drawImage(QRect(from, to - QPoint(1, 1)), part);
     }
 }
 

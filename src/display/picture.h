@@ -20,6 +20,11 @@ void fitPictureSize(int32_t w, int32_t h, int32_t frameWidth, int32_t frameHeigh
 QSize largestFittedSize(int32_t w, int32_t h, int32_t frameWidth, int32_t frameHeight, int32_t zoom, bool squeeze,
                         bool shrink, bool stretch, bool mayTurn);
 
+// The size a copy of a picture shown at shown keeps: shown itself, unless it has more pixels than
+// both the picture's own size and the screen, then as large as the larger of the two allows with
+// shown's proportions. An enlarged copy adds no detail; the screen is what a user sees of it.
+QSize boundedCopySize(QSize shown, QSize own, QSize screen);
+
 // Where a w x h picture goes in a W x H frame by layout: 0 centred, 1 top left, 2 top right,
 // 3 bottom left, 4 bottom right, 5 roaming (two rand() draws, x first), others top left.
 // Negative positions become 0.
@@ -61,8 +66,10 @@ public:
     // at (0 without a picture).
     int32_t placeAndDraw(const Rect& frame, QImage& target, int32_t zoom, bool squeeze, bool shrink, bool stretch,
                          int32_t layout);
-    // Draws the picture at (0, 0) scaled to w x h.
-    void drawScaled(QImage& target, int32_t w, int32_t h) { drawAt(target, 0, 0, w, h); }
+    // Draws the picture scaled to w x h with its top left corner at (left, top) of target. Only
+    // the part that falls on target is scaled, so the cost and the memory follow target's size
+    // however large w x h is. quick scales bilinearly whatever the interpolation.
+    void drawScaled(QImage& target, int32_t w, int32_t h, int32_t left = 0, int32_t top = 0, bool quick = false);
     // An animation (GIF, WebP) loaded with animate set: its frames follow one another.
     bool isAnimated() const { return animation_ != nullptr; }
     // How long the frame on show stays, in milliseconds; 0 when the picture is still.
@@ -85,7 +92,6 @@ public:
     bool animate = true;        // the animate setting: animations keep their later frames
 
 private:
-    void drawAt(QImage& target, int32_t left, int32_t top, int32_t w, int32_t h);
     // Decodes the file again in full when a w x h drawing needs more than was decoded.
     void ensureDetail(int32_t w, int32_t h);
     // Keeps a reader of the later frames when the loaded file is an animation.

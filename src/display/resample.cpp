@@ -23,12 +23,13 @@ struct Taps {
     std::vector<size_t> offset;
 };
 
-Taps tapsFor(int sourceLength, int targetLength) {
+// Taps for the targets from, from + 1, ... of count, in a target targetLength long.
+Taps tapsFor(int sourceLength, int targetLength, int from, int count) {
     Taps t;
     const double scale = double(sourceLength) / targetLength;
     const double stretch = std::max(1.0, scale);  // reducing widens the filter
     const double reach = 2 * stretch;
-    for (int i = 0; i < targetLength; ++i) {
+    for (int i = from; i < from + count; ++i) {
         const double centre = (i + 0.5) * scale - 0.5;
         const int from = int(std::floor(centre - reach)) + 1, to = int(std::floor(centre + reach));
         std::vector<double> w;
@@ -65,20 +66,27 @@ void forEachRow(int count, Row row) {
 
 }  // namespace
 
-QImage resampleBicubic(const QImage& sourceImage, int w, int h) {
+QImage resampleBicubic(const QImage& sourceImage, int w, int h, QRect part) {
     if (sourceImage.isNull() || w <= 0 || h <= 0) return {};
-    const QImage source = sourceImage.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const int sw = source.width(), sh = source.height();
-    const Taps across = tapsFor(sw, w), down = tapsFor(sh, h);
+    part = part.isNull() ? QRect(0, 0, w, h) : part & QRect(0, 0, w, h);
+    if (part.isEmpty()) return {};
+    // Opaque pixels are already premultiplied: such a picture is read in place.
+    const QImage source = sourceImage.format() == QImage::Format_RGB32
+                              ? sourceImage
+                              : sourceImage.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const int pw = part.width(), ph = part.height();
+    const Taps across = tapsFor(source.width(), w, part.left(), pw), down = tapsFor(source.height(), h, part.top(), ph);
+    // Only the source rows the part reads.
+    const int firstRow = down.first.front(), rows = down.first.back() + down.count.back() - firstRow;
 
-    // Across first, into rows of the target's width; then down.
-    QImage middle(w, sh, QImage::Format_ARGB32_Premultiplied);
+    // Across first, into rows of the part's width; then down.
+    QImage middle(pw, rows, QImage::Format_ARGB32_Premultiplied);
     uchar* const middleBits = middle.bits();  // detached once, before the threads write rows
     const qsizetype middleStride = middle.bytesPerLine();
-    forEachRow(sh, [&](int y) {
-        const uchar* in = source.constScanLine(y);
+    forEachRow(rows, [&](int y) {
+        const uchar* in = source.constScanLine(firstRow + y);
         uchar* out = middleBits + y * middleStride;
-        for (int x = 0; x < w; ++x) {
+        for (int x = 0; x < pw; ++x) {
             float sum[4] = {};
             const float* weight = &across.weights[across.offset[size_t(x)]];
             const uchar* pixel = in + size_t(across.first[size_t(x)]) * 4;
@@ -87,18 +95,18 @@ QImage resampleBicubic(const QImage& sourceImage, int w, int h) {
             for (int c = 0; c < 4; ++c) out[x * 4 + c] = clampToByte(sum[c]);
         }
     });
-    QImage target(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage target(pw, ph, QImage::Format_ARGB32_Premultiplied);
     uchar* const targetBits = target.bits();
     const qsizetype targetStride = target.bytesPerLine();
-    forEachRow(h, [&](int y) {
-        std::vector<float> sum(size_t(w) * 4, 0.0f);
+    forEachRow(ph, [&](int y) {
+        std::vector<float> sum(size_t(pw) * 4, 0.0f);
         const float* weight = &down.weights[down.offset[size_t(y)]];
         for (int k = 0; k < down.count[size_t(y)]; ++k) {
-            const uchar* row = middle.constScanLine(down.first[size_t(y)] + k);
-            for (int i = 0; i < w * 4; ++i) sum[size_t(i)] += weight[k] * row[i];
+            const uchar* row = middle.constScanLine(down.first[size_t(y)] + k - firstRow);
+            for (int i = 0; i < pw * 4; ++i) sum[size_t(i)] += weight[k] * row[i];
         }
         uchar* out = targetBits + y * targetStride;
-        for (int i = 0; i < w * 4; ++i) out[i] = clampToByte(sum[size_t(i)]);
+        for (int i = 0; i < pw * 4; ++i) out[i] = clampToByte(sum[size_t(i)]);
     });
     return target;
 }

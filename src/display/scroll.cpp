@@ -46,7 +46,7 @@ void AppState::scrollView() {
     }
     const Rect view = viewRect();
     const int32_t cw = view.width(), ch = view.height();
-    const int32_t pw = viewCanvas.width(), ph = viewCanvas.height();
+    const int32_t pw = picture.width, ph = picture.height;
     const int32_t offX = cw > pw ? cw - (pw + picture.x) : 0;
     const int32_t offY = ch > ph ? ch - (ph + picture.y) : 0;
     scrollX = std::max(scrollX, 0);
@@ -54,25 +54,28 @@ void AppState::scrollView() {
     if (scrollX + cw > pw) scrollX = pw - cw;
     if (scrollY + ch > ph) scrollY = ph - ch;
 
-    // The view shows the canvas from (sx, sy); what lies outside the picture is background.
+    // The view shows the displayed picture from (sx, sy); what lies outside it is background.
+    // Only the visible part is scaled, into the view-sized canvas; glide frames scale quickly.
     const QColor background = settings.whitebg ? Qt::white : Qt::black;
-    const auto show = [&](int32_t sx, int32_t sy) {
+    const auto show = [&](int32_t sx, int32_t sy, bool quick) {
+        viewCanvas.resize(cw, ch);
+        viewCanvas.image().fill(background);
+        picture.drawScaled(viewCanvas.image(), pw, ph, -sx, -sy, quick);
         {
             QPainter painter(&mainWindow.screenImage());
-            painter.fillRect(0, 0, cw, ch, background);
-            const QRect source = QRect(sx, sy, cw, ch) & viewCanvas.image().rect();
-            painter.drawImage(source.topLeft() - QPoint(sx, sy), viewCanvas.image(), source);
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.drawImage(0, 0, viewCanvas.image());
         }
         mainWindow.flush(view);
     };
     if (!scrolled && (scrollX > 0 || scrollY > 0)) {
         // About scrollStep frames from the top left, whatever the picture's size.
         for (const QPoint& at : glideFrames(scrollX, scrollY, scrollRangeX, scrollRangeY, scrollStep)) {
-            show(at.x() - picture.x, at.y() - picture.y);
+            show(at.x() - picture.x, at.y() - picture.y, true);
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
     }
-    show(scrollX + offX, scrollY + offY);
+    show(scrollX + offX, scrollY + offY, false);
     if (settings.layer == fullscreenLayer && settings.fullscreenname) {
         drawNameText();
         mainWindow.flush(view);
@@ -82,7 +85,7 @@ void AppState::scrollView() {
 
 void AppState::onLButtonDown(int32_t, int32_t, int32_t) {
     const Rect view = viewRect();
-    if (viewCanvas.width() > view.width() || viewCanvas.height() > view.height()) {
+    if (!settings.collage && picture.isLoaded() && (picture.width > view.width() || picture.height > view.height())) {
         dragging = true;
         mainWindow.setHandCursor(true);
     }
@@ -119,11 +122,30 @@ void AppState::onLButtonUp(int32_t, int32_t, int32_t) {
     resumeSlideTimer();
 }
 
+namespace {
+constexpr int32_t wheelNotch = 120;
+}
+
 void AppState::onMouseWheel(int32_t delta) {
     if (dragging) {
         scrollY -= delta / 10;
         scrollView();
-    } else if (!mainWindow.hasMouseCapture()) {
-        onCommand(delta > 0 ? 1042 : 1041);
+        return;
     }
+    if (mainWindow.hasMouseCapture()) return;
+    // A touchpad turns a picture once its small steps add up to a whole notch in one direction.
+    if ((wheelTurned < 0 && delta > 0) || (wheelTurned > 0 && delta < 0)) wheelTurned = 0;
+    wheelTurned += delta;
+    if (wheelTurned >= wheelNotch || wheelTurned <= -wheelNotch) {
+        const bool previous = wheelTurned > 0;
+        wheelTurned %= wheelNotch;
+        onCommand(previous ? 1042 : 1041);
+    }
+}
+
+void AppState::onMouseHWheel(int32_t delta) {
+    // Sideways only a picture wider than the view moves; nothing else happens.
+    if (settings.collage || !picture.isLoaded() || picture.width <= viewRect().width()) return;
+    scrollX += int32_t(int64_t(delta) * scrollStep / wheelNotch);
+    scrollView();
 }

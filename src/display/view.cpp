@@ -20,7 +20,7 @@ void AppState::zoomBy(int32_t direction) {
     const int32_t step = altKeyHeld() ? 1 : settings.zoomstep;
     if (direction < 0 && uint32_t(currentZoom) <= uint32_t(settings.zoomstep)) return;
     zoomLocked = true;
-    currentZoom += direction * step;
+    currentZoom = std::min(currentZoom + direction * step, largestZoom);
     arrangeWindow();
 }
 

@@ -63,12 +63,17 @@ Control* named(Control* control, const char* id) {
 // The program's dialogs: a caption and a close box, nothing else.
 constexpr Qt::WindowFlags dialogFlags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
-// A fixed-size modal dialog over the owner, centred on it, with the template's caption.
+// A modal dialog over the owner, centred on it, with the template's caption.
 void shapeDialog(QDialog& dialog, const DialogTemplate& t) {
     dialog.setWindowTitle(QString::fromUtf8(t.caption));
-    const qreal ratio = dialog.devicePixelRatioF();
-    dialog.setFixedSize(int(t.width / ratio), int(t.height / ratio));
     dialog.setModal(true);
+}
+
+// Runs the dialog at a fixed size: the template's, in pixels of an unscaled screen (the toolkit
+// scales them with the text), grown to what the controls need at their font.
+int runDialog(QDialog& dialog, const DialogTemplate& t) {
+    dialog.setFixedSize(QSize(t.width, t.height).expandedTo(dialog.sizeHint()));
+    return dialog.exec();
 }
 }  // namespace
 
@@ -86,7 +91,7 @@ bool askNumber(WindowHost& owner, const DialogTemplate& t, uint32_t& value) {
     layout->addWidget(edit);
     layout->addWidget(hint);
     layout->addWidget(ok, 0, Qt::AlignRight);
-    if (dialog.exec() != QDialog::Accepted) return false;
+    if (runDialog(dialog, t) != QDialog::Accepted) return false;
     bool fits = false;
     const qulonglong entered = edit->text().toULongLong(&fits);
     const qulonglong most = std::numeric_limits<uint32_t>::max();
@@ -106,7 +111,7 @@ void aboutBox(WindowHost& owner, const DialogTemplate& t, const std::string& ver
     QObject::connect(button, &QPushButton::clicked, [webPage] { openWithShell(webPage); });
     layout->addWidget(name);
     layout->addWidget(button);
-    dialog.exec();
+    runDialog(dialog, t);
 }
 
 int findDialog(WindowHost& owner, const DialogTemplate& t, size_t maxText, std::string& text, bool& nameOnly,
@@ -133,7 +138,7 @@ int findDialog(WindowHost& owner, const DialogTemplate& t, size_t maxText, std::
         QObject::connect(button, &QPushButton::clicked, &dialog, [&dialog, action] { dialog.done(10 + action); });
         buttons->addWidget(button);
     }
-    const int result = dialog.exec();
+    const int result = runDialog(dialog, t);
     if (result < 10) return 3;
     text = edit->text().toStdString();
     nameOnly = name->isChecked();
@@ -179,7 +184,7 @@ void programDialog(WindowHost& owner, const DialogTemplate& t, std::string& prog
         edit->setText(QFile::decodeName(chosen.c_str()));
     });
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-    if (dialog.exec() == QDialog::Accepted) program = QFile::encodeName(edit->text()).toStdString();
+    if (runDialog(dialog, t) == QDialog::Accepted) program = QFile::encodeName(edit->text()).toStdString();
 }
 
 int chooseFromList(WindowHost& owner, const std::string& title, const std::vector<std::string>& names) {
@@ -267,5 +272,5 @@ void hotKeyDialog(WindowHost& owner, const DialogTemplate& t, uint32_t modifiers
         QMessageBox::information(&dialog, QStringLiteral("Vimble"), QStringLiteral("Hotkey Unavailable"));
         poll.start(50);
     });
-    dialog.exec();
+    runDialog(dialog, t);
 }

@@ -14,6 +14,7 @@ enum class Msg {
     Timer,          // value: timer id
     CtlColorDlg,    // asks for the background brush; answered in brush/hollowBrush
     ContextMenu,    // x, y: screen position of the menu request
+    MenuKey,        // the Menu (Apps) key was pressed
     Paint,          // the window's content must be composed anew
     AfterPaint,     // what the last paint left to be drawn step by step (a transition, a glide)
     Size,           // x, y: new client width and height
@@ -23,7 +24,8 @@ enum class Msg {
     MouseMove,      // x, y: client position; value: button and modifier flags
     LButtonDown,
     LButtonUp,
-    MouseWheel,     // value: signed wheel delta, 120 per notch
+    MouseWheel,     // value: signed wheel delta, 120 per notch, positive away from the user
+    MouseHWheel,    // value: signed sideways wheel delta, 120 per notch, positive to the right
     EnterSizeMove,  // the user starts moving or sizing the window
     ExitSizeMove,
     DropFiles,      // files: the dropped paths

@@ -6,7 +6,8 @@ class WindowHost;
 class StatusBarWidget;
 
 // A status bar along the bottom of the main window's client area: parts that end at fixed
-// right edges (pixels from the bar's left), and a sizing grip at the right end. A text's
+// right edges (pixels from the bar's left at an unscaled screen and a small font; they grow with
+// the font and the screen's scale), and a sizing grip at the right end. A text's
 // leading tabs align it: none left, one centred, two right.
 class StatusBar {
 public:

@@ -23,12 +23,14 @@ public:
         QFont small = font();
         small.setPointSizeF(std::max(6.0, small.pointSizeF() - 1.5));
         setFont(small);
-        const qreal ratio = devicePixelRatioF();
+        // The edges are laid out for digits 6 pixels wide: they grow with the font, and the
+        // toolkit scales them with the screen as it scales the text.
+        const qreal grow = std::max(1.0, fontMetrics().horizontalAdvance(QStringLiteral("0123456789")) / 60.0);
         int left = 0;
         for (int right : rightEdges) {
             auto* part = new QLabel(this);
             part->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            part->setGeometry(int(left / ratio), 0, int((right - left) / ratio), 0);
+            part->setGeometry(qRound(left * grow), 0, qRound(right * grow) - qRound(left * grow), 0);
             parts.push_back(part);
             left = right;
         }

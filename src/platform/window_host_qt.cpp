@@ -173,9 +173,10 @@ protected:
         if (e->modifiers() & Qt::ShiftModifier) flags |= KeyShift;
         if (e->modifiers() & Qt::ControlModifier) flags |= KeyControl;
         if (e->modifiers() & Qt::AltModifier) flags |= KeyAlt;
-        // Keys are named by what they give without Shift, so Shift+5 is the key 5 with Shift.
+        // Keys are named by what they give without Shift (or the digit they give with it), so
+        // Shift+5 is the key 5 with Shift on every layout.
         int code = e->key();
-        const uint32_t base = unshiftedKeysym(e->nativeScanCode());
+        const uint32_t base = namingKeysym(e->nativeScanCode());
         if ((base >= '0' && base <= '9') || (base >= 'a' && base <= 'z')) code = int(std::toupper(int(base)));
         Message key{Msg::KeyDown, flags, 0, code};
         key.text = e->text().toStdString();
@@ -194,11 +195,23 @@ protected:
         sendMouse(Msg::LButtonUp, e);
     }
     void wheelEvent(QWheelEvent* e) override {
-        Message wheel{Msg::MouseWheel, toDevice(e->position().x()), toDevice(e->position().y()), e->angleDelta().y()};
-        host_.send(wheel);
+        // Toolkit deltas are positive to the left sideways; the program's are positive to the right.
+        const int x = toDevice(e->position().x()), y = toDevice(e->position().y());
+        if (const int sideways = e->angleDelta().x()) {
+            Message wheel{Msg::MouseHWheel, x, y, -sideways};
+            host_.send(wheel);
+        }
+        if (const int upDown = e->angleDelta().y()) {
+            Message wheel{Msg::MouseWheel, x, y, upDown};
+            host_.send(wheel);
+        }
     }
     void contextMenuEvent(QContextMenuEvent* e) override {
-        Message menu{Msg::ContextMenu, toDevice(e->globalPos().x()), toDevice(e->globalPos().y())};
+        // The toolkit turns the Menu key into a request at the window's centre; the program
+        // places that menu itself.
+        Message menu = e->reason() == QContextMenuEvent::Keyboard
+                           ? Message{Msg::MenuKey}
+                           : Message{Msg::ContextMenu, toDevice(e->globalPos().x()), toDevice(e->globalPos().y())};
         host_.send(menu);
     }
 

@@ -23,8 +23,10 @@ bool pointerButtonHeld();
 // Keeps the X server's own screen saver from starting while suspended.
 void suspendXScreenSaver(bool suspend);
 
-// The keysym a key gives without Shift (column 0 of the keyboard map); 0 when unknown.
-uint32_t unshiftedKeysym(uint32_t keycode);
+// The keysym that names a key: what it gives without Shift, or the letter or digit it gives
+// with Shift when it gives none without (the digit row of a French keyboard), so that every
+// layout reaches the keys a US layout names. Letters come in lower case; 0 when unknown.
+uint32_t namingKeysym(uint32_t keycode);
 
 // Asks the window manager to set or clear one _NET_WM_STATE of a mapped top-level window
 // ("_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_ABOVE").

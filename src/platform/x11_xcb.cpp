@@ -1,6 +1,7 @@
 #include "platform/x11.h"
 
 #include <QGuiApplication>
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -122,12 +123,19 @@ void suspendXScreenSaver(bool suspend) {
 }
 
 namespace {
-// The keyboard map, read once: a layout switched later still has its digits, letters and
-// function keys on the same keys in the layouts this matters for.
-xcb_key_symbols_t* keySymbols(xcb_connection_t* c) {
-    static const std::unique_ptr<xcb_key_symbols_t, decltype(&xcb_key_symbols_free)> symbols(
-        xcb_key_symbols_alloc(c), &xcb_key_symbols_free);
-    return symbols.get();
+using KeySymbols = std::unique_ptr<xcb_key_symbols_t, decltype(&xcb_key_symbols_free)>;
+
+// The keyboard map as it is now (the user may switch layouts while the program runs), asked on
+// the toolkit's connection: a round trip on our own would take a hot-key press off the socket
+// into the queue, where no socket notice tells of it.
+KeySymbols keySymbols() {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    return {c ? xcb_key_symbols_alloc(c) : nullptr, &xcb_key_symbols_free};
+}
+
+bool isLetterOrDigit(uint32_t keysym) {
+    return (keysym >= '0' && keysym <= '9') || (keysym >= 'a' && keysym <= 'z') || (keysym >= 'A' && keysym <= 'Z');
 }
 
 // Hot-key modifier bits as X modifier masks: Alt is Mod1, the Windows key Mod4.
@@ -139,10 +147,10 @@ uint16_t xModifiers(uint32_t bits) {
 // Num Lock (Mod2) and Caps Lock must not stop the hot key: each combination is grabbed.
 constexpr uint16_t lockVariants[] = {0, XCB_MOD_MASK_2, XCB_MOD_MASK_LOCK, XCB_MOD_MASK_2 | XCB_MOD_MASK_LOCK};
 
-std::vector<xcb_keycode_t> keycodesOf(xcb_connection_t* c, uint32_t keysym) {
+std::vector<xcb_keycode_t> keycodesOf(uint32_t keysym) {
     std::vector<xcb_keycode_t> codes;
-    if (xcb_key_symbols_t* symbols = keySymbols(c)) {
-        xcb_keycode_t* found = xcb_key_symbols_get_keycode(symbols, keysym);
+    if (const KeySymbols symbols = keySymbols()) {
+        xcb_keycode_t* found = xcb_key_symbols_get_keycode(symbols.get(), keysym);
         for (xcb_keycode_t* k = found; k && *k; ++k) codes.push_back(*k);
         std::free(found);
     }
@@ -150,17 +158,19 @@ std::vector<xcb_keycode_t> keycodesOf(xcb_connection_t* c, uint32_t keysym) {
 }
 }  // namespace
 
-uint32_t unshiftedKeysym(uint32_t keycode) {
-    xcb_connection_t* c = connection();
-    if (!c || keycode > 255) return 0;
-    xcb_key_symbols_t* symbols = keySymbols(c);
-    return symbols ? xcb_key_symbols_get_keysym(symbols, xcb_keycode_t(keycode), 0) : 0;
+uint32_t namingKeysym(uint32_t keycode) {
+    const KeySymbols symbols = keySymbols();
+    if (!symbols || keycode > 255) return 0;
+    const uint32_t plain = xcb_key_symbols_get_keysym(symbols.get(), xcb_keycode_t(keycode), 0);
+    if (isLetterOrDigit(plain)) return plain;
+    const uint32_t shifted = xcb_key_symbols_get_keysym(symbols.get(), xcb_keycode_t(keycode), 1);
+    return isLetterOrDigit(shifted) ? uint32_t(std::tolower(int(shifted))) : plain;
 }
 
 bool grabHotKey(uint32_t keysym, uint32_t modifiers) {
     xcb_connection_t* c = connection();
     if (!c) return false;
-    const std::vector<xcb_keycode_t> codes = keycodesOf(c, keysym);
+    const std::vector<xcb_keycode_t> codes = keycodesOf(keysym);
     if (codes.empty()) return false;
     bool ok = true;
     for (uint16_t lock : lockVariants) {
@@ -178,7 +188,7 @@ bool grabHotKey(uint32_t keysym, uint32_t modifiers) {
 void ungrabHotKey(uint32_t keysym, uint32_t modifiers) {
     xcb_connection_t* c = connection();
     if (!c) return;
-    for (xcb_keycode_t code : keycodesOf(c, keysym))
+    for (xcb_keycode_t code : keycodesOf(keysym))
         for (uint16_t lock : lockVariants) xcb_ungrab_key(c, code, rootWindow(c), uint16_t(xModifiers(modifiers) | lock));
     xcb_flush(c);
 }
@@ -205,7 +215,7 @@ std::vector<uint32_t> keysHeld() {
     auto r = reply(xcb_query_keymap_reply(c, xcb_query_keymap(c), nullptr));
     if (!r) return held;
     for (int code = 8; code < 256; ++code)
-        if (r->keys[code / 8] & (1 << (code % 8))) held.push_back(unshiftedKeysym(uint32_t(code)));
+        if (r->keys[code / 8] & (1 << (code % 8))) held.push_back(namingKeysym(uint32_t(code)));
     return held;
 }
 

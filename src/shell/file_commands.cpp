@@ -77,7 +77,7 @@ void AppState::saveViewAs() {
                                           {"JPG/JPEG Files (*.jpg *.jpeg)", "BMP Files (*.bmp)"}, filter);
         if (name.empty()) return;
         // What is saved is the picture as shown: turned and at its displayed size.
-        picture.loadBitmap(viewCanvas.image());
+        picture.loadBitmap(shownPicture());
         const char* extension = filter == 1 ? ".jpg" : filter == 2 ? ".bmp" : nullptr;
         if (!extension) {
             appGlobals.showMessage("Save failed", MessageIcon::Exclamation);
@@ -114,10 +114,27 @@ void AppState::recycleCurrent() {
 
 void AppState::copyView() {
     const Rect view = viewRect();
+    if (settings.collage || !picture.isLoaded()) {
+        setClipboardImage(viewCanvas.image().copy(0, 0, view.width(), view.height()));
+        return;
+    }
     int32_t w = view.width(), h = view.height();
-    if (viewCanvas.width() < w) w = viewCanvas.width(), scrollX = 0;
-    if (viewCanvas.height() < h) h = viewCanvas.height(), scrollY = 0;
-    setClipboardImage(viewCanvas.image().copy(scrollX, scrollY, w, h));
+    if (picture.width < w) w = picture.width, scrollX = 0;
+    if (picture.height < h) h = picture.height, scrollY = 0;
+    QImage part(std::max(w, 0), std::max(h, 0), QImage::Format_RGB32);
+    part.fill(settings.whitebg ? Qt::white : Qt::black);
+    picture.drawScaled(part, picture.width, picture.height, -scrollX, -scrollY);
+    setClipboardImage(part);
+}
+
+QImage AppState::shownPicture() {
+    if (settings.collage || !picture.isLoaded()) return viewCanvas.image();
+    const QSize size = boundedCopySize({picture.width, picture.height}, {picture.imageWidth(), picture.imageHeight()},
+                                       {screenRect.width(), screenRect.height()});
+    QImage shown(size, QImage::Format_RGB32);
+    shown.fill(Qt::black);
+    picture.drawScaled(shown, size.width(), size.height());
+    return shown;
 }
 
 void AppState::paste() {

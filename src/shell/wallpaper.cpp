@@ -49,7 +49,10 @@ void AppState::updateWallpaper() {
         const Rect frame = s.wrap || s.layer != 0 ? screenRect : s.windowRect;
         int32_t w = 0, h = 0;
         picture.fitSize(w, h, frame, currentZoom, s.squeeze, s.shrink, s.stretch);
-        picture.save(wallpaperPath, Picture::Bmp, w, h);  // a failed save shows what the file held
+        const QSize size = boundedCopySize({w, h}, {picture.imageWidth(), picture.imageHeight()},
+                                           {screenRect.width(), screenRect.height()});
+        // A failed save shows what the file held.
+        picture.save(wallpaperPath, Picture::Bmp, size.width(), size.height());
     }
     if (!blackboxDrawsWallpaper()) {
         const WallpaperStore store = WallpaperStore::load(wallpaperStorePath);

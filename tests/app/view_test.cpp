@@ -84,6 +84,58 @@ TEST_F(View, ArrowsAndTheWheelScrollAZoomedPictureAndStopAtItsEdges) {
     EXPECT_EQ(app.currentIndex, 1u);
 }
 
+TEST_F(View, AHugeZoomScalesOnlyWhatTheViewShows) {
+    AppState& app = show(2000, 1000);
+    app.picture.interpolation = 7;
+    app.settings.zoomstep = 30000;
+    send(Msg::Command, 1213);
+    send(Msg::Command, 1211);  // 30100 %: a picture 602,000 pixels wide
+    send(Msg::Command, 1211);
+    EXPECT_EQ(app.currentZoom, largestZoom);
+    send(Msg::AfterPaint);
+    const Rect view = app.viewRect();
+    EXPECT_LE(app.viewCanvas.width(), view.width());
+    EXPECT_LE(app.viewCanvas.height(), view.height());
+    EXPECT_EQ(app.scrollX, app.scrollRangeX / 2);
+    app.scrollX = 0;  // the left edge is blue, the right edge red
+    app.scrollView();
+    EXPECT_EQ(at(view.width() - 1, 20), 0x0000ffu);
+    app.scrollX = app.scrollRangeX;
+    app.scrollView();
+    EXPECT_EQ(at(0, 20), 0xff0000u);
+
+    // A copy of the picture as shown keeps no more pixels than the picture has.
+    const QImage copy = app.shownPicture();
+    EXPECT_LE(int64_t(copy.width()) * copy.height(), int64_t(2000) * 1000);
+    EXPECT_NEAR(copy.width(), 2 * copy.height(), 2);
+}
+
+TEST_F(View, SidewaysWheelScrollsAWidePictureAndTouchpadStepsAddUpToANotch) {
+    AppState& app = show(2000, 1000);
+    savePicture(home.file("b.png"), 3, 3);
+    send(Msg::Command, 1103);
+    app.currentIndex = 0;
+    app.showCurrent(true);
+    send(Msg::MouseHWheel, 120);  // fitted: nothing moves and no picture turns
+    EXPECT_EQ(app.currentIndex, 0u);
+    app.settings.autoscroll = false;
+    send(Msg::Command, 1213);
+    send(Msg::AfterPaint);
+    send(Msg::MouseHWheel, 120);
+    EXPECT_EQ(app.scrollX, 100);
+    send(Msg::MouseHWheel, -60);
+    EXPECT_EQ(app.scrollX, 50);
+    EXPECT_EQ(app.currentIndex, 0u);
+
+    send(Msg::MouseWheel, -40);
+    send(Msg::MouseWheel, -40);
+    EXPECT_EQ(app.currentIndex, 0u);
+    send(Msg::MouseWheel, 60);  // turning back starts afresh
+    send(Msg::MouseWheel, -80);
+    send(Msg::MouseWheel, -40);
+    EXPECT_EQ(app.currentIndex, 1u);
+}
+
 TEST_F(View, AutoscrollGlidesToTheCentre) {
     AppState& app = show(2000, 1000);
     send(Msg::Command, 1213);
@@ -113,6 +165,23 @@ TEST_F(View, TheCollageAddsATilePerPaintAndStartsAfreshOnANewBackground) {
     EXPECT_EQ(app.viewCanvas.image().pixel(0, 0) & 0xffffff, 0xffffffu);
     uint32_t colour = 0;
     EXPECT_FALSE(app.dialogBackgroundBrush(colour));  // the old tiles stay under the new
+}
+
+TEST_F(View, TheNameOverAFullscreenCollageComesAndGoesWithoutANewTile) {
+    AppState& app = show(1000, 500);
+    send(Msg::Command, 1022);
+    send(Msg::Command, 1241);
+    drainEvents();
+    window->flushAll();
+    const QImage collage = app.viewCanvas.image().copy();
+    for (int press = 0; press < 2; ++press) {
+        send(Msg::Command, 1361);
+        window->flushAll();
+        drainEvents();
+        EXPECT_EQ(app.viewCanvas.image(), collage) << press;
+    }
+    EXPECT_TRUE(app.settings.fullscreenname);
+    EXPECT_GT(countBright(window->screenImage(), QRect(3, 3, 200, 16)), 20);
 }
 
 TEST_F(View, TextsOverThePicture) {

@@ -46,6 +46,13 @@ TEST(CommandLine, NamedSwitchesBeatNumericOnesAndOthersAreIgnored) {
     EXPECT_EQ(ignored.timer, 5000);
 }
 
+TEST(CommandLine, NumbersOutsideTheirSettingsRangeAreClamped) {
+    EXPECT_EQ(applyAll({"-t-5"}).timer, 0);
+    EXPECT_EQ(applyAll({"-b999"}).opacity, 255);
+    EXPECT_EQ(applyAll({"-z70000"}).zoom, largestZoom);
+    EXPECT_EQ(applyAll({"-r-90"}).rotation, 0);
+}
+
 TEST(CommandLine, CentringAndRoamingSwitchEachOtherOff) {
     EXPECT_FALSE(applyAll({"-autocenter", "-roam"}).autocenter);
     EXPECT_TRUE(applyAll({"-autocenter", "-roam"}).roamwindow);

@@ -91,11 +91,11 @@ TEST(SettingsFile, EveryTypeKeepsItsFormAndRoundTripsItsEdgeValues) {
               "text=/pictures/\xff\xfe odd bytes/caf\xc3\xa9\r\n");
 
     Values in;
-    in.shortIn32 = 0x7fff0000;  // the high half survives a 16-bit load
+    in.shortIn32 = 0x7fff0000;  // a signed 16-bit load sets the whole variable, sign included
     SettingsFile(dir.file("t.ini"), SettingsFile::Read).readSection(in.table(), "[S]");
     EXPECT_EQ(in.word, 65535);
     EXPECT_TRUE(in.flag);
-    EXPECT_EQ(in.shortIn32, 0x7fff9c40);
+    EXPECT_EQ(in.shortIn32, -25536);
     EXPECT_EQ(in.longValue, out.longValue);
     EXPECT_EQ(in.octal16, 0755);
     EXPECT_EQ(in.octal32, out.octal32);
@@ -110,13 +110,28 @@ TEST(SettingsFile, ReadsNumbersAsScanfDoesAndLeavesUnparsableValuesAlone) {
     TempDir dir;
     const Values v = readText(dir, "[S]\r\nshort=40000\r\nlong=12abc\r\nhex=0x1F\r\noctal=9\r\nfloat=x\r\n"
                                    "word=none\r\nflag=no\r\n");
-    EXPECT_EQ(v.shortIn32, 40000);  // its 16 bits, in a variable that was 0
+    EXPECT_EQ(v.shortIn32, -25536);  // its 16 bits, read as signed
     EXPECT_EQ(v.longValue, 12);
     EXPECT_EQ(v.hex16, 0x1f);
     EXPECT_EQ(v.octal16, 0);
     EXPECT_EQ(v.single, 0.0f);
     EXPECT_EQ(v.word, 0);
     EXPECT_FALSE(v.flag);
+}
+
+TEST(SettingsFile, AShortKeepsItsSignAndNumbersOutsideARangeTakeItsNearerEnd) {
+    TempDir dir;
+    EXPECT_EQ(readText(dir, "[S]\r\nshort=-50\r\n").shortIn32, -50);
+    writeFile(dir.file("in.ini"), utf16File("[S]\r\nshort=70000\r\nlong=-5\r\nword=-1\r\n"));
+    int32_t shortValue = 0, longValue = 9;
+    uint16_t word = 0;
+    const std::vector<SettingBinding> ranged{{"short", SettingType::Short, &shortValue, {0, 1000}},
+                                             {"long", SettingType::Long, &longValue, {0, 100}},
+                                             {"word", SettingType::Word, &word, {10, 20}}};
+    SettingsFile(dir.file("in.ini"), SettingsFile::Read).readSection(ranged, "[S]");
+    EXPECT_EQ(shortValue, 1000);  // the number written, not its low 16 bits
+    EXPECT_EQ(longValue, 0);
+    EXPECT_EQ(word, 10);
 }
 
 TEST(SettingsFile, KeysAndBooleanWordsIgnoreCaseButHeadersDoNot) {

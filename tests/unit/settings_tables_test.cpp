@@ -94,3 +94,22 @@ TEST(SettingsTables, UnusableFilesLeaveTheDefaults) {
     EXPECT_TRUE(s.slide);
     EXPECT_EQ(s.enabledTransitions.size(), 15u);
 }
+
+TEST(SettingsTables, NumbersOutsideTheirRangeAreClampedOnLoadAndSavedClamped) {
+    TempDir dir;
+    Settings s = defaults();
+    writeFile(dir.file("v.ini"), utf16File("[Slideshow]\r\ntimer=-5\r\nopacity=999\r\nlayer=-50\r\n"
+                                           "[Image]\r\nzoom=70000\r\nlayout=9\r\n"
+                                           "[Window Position]\r\nleft=-99999\r\n"));
+    loadOrSaveSettings(s, dir.file("v.ini"), false);
+    EXPECT_EQ(s.timer, 0);
+    EXPECT_EQ(s.opacity, 255);
+    EXPECT_EQ(s.layer, 0);
+    EXPECT_EQ(s.zoom, largestZoom);  // not the low 16 bits of 70000
+    EXPECT_EQ(s.layout, 5);
+    EXPECT_EQ(s.windowRect.left, -32768);
+    ASSERT_TRUE(loadOrSaveSettings(s, dir.file("v.ini"), true));
+    const std::string text = textOfUtf16File(readFile(dir.file("v.ini")));
+    for (const char* line : {"\r\ntimer=0\r\n", "\r\nopacity=255\r\n", "\r\nzoom=32767\r\n", "\r\nlayout=5\r\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+}

@@ -1,4 +1,8 @@
 // The commands that act on the file of the picture on show, and the clipboard.
+#include <sys/stat.h>
+
+#include <algorithm>
+
 #include "app/app_globals.h"
 #include "app/app_state.h"
 #include "catalog/file_info.h"
@@ -14,20 +18,20 @@
 #include "platform/window_host.h"
 #include "resources/dialog_templates.h"
 
-#include <algorithm>
-#include <sys/stat.h>
-
 namespace {
 bool listed(const ImageList& list, const std::string& path) {
     return std::any_of(list.begin(), list.end(), [&](const ImageEntry& e) { return e.path == path; });
 }
 
 bool sameFile(const std::string& a, const std::string& b) {
-    struct stat x {}, y {};
+    struct stat x {
+    }, y{};
     return ::stat(a.c_str(), &x) == 0 && ::stat(b.c_str(), &y) == 0 && x.st_dev == y.st_dev && x.st_ino == y.st_ino;
 }
 
-std::string replaceQuestion(const std::string& path) { return nameOf(path) + " already exists.\nDo you want to replace it?"; }
+std::string replaceQuestion(const std::string& path) {
+    return nameOf(path) + " already exists.\nDo you want to replace it?";
+}
 
 // Whether the chosen name may be written, and how: Keep when it is free, so that a file put
 // there meanwhile is never replaced; Replace when the user agrees to replace what is there.
@@ -80,8 +84,8 @@ void AppState::copyOrMoveFile(bool move) {
             }
             images.erase(images.begin() + currentIndex);
             // The list holds each file once: an entry of the name replaced goes.
-            const auto replaced = std::find_if(images.begin(), images.end(),
-                                               [&](const ImageEntry& e) { return e.path == destination; });
+            const auto replaced =
+                std::find_if(images.begin(), images.end(), [&](const ImageEntry& e) { return e.path == destination; });
             if (replaced != images.end()) {
                 if (size_t(replaced - images.begin()) < currentIndex) --currentIndex;
                 images.erase(replaced);
@@ -122,8 +126,10 @@ void AppState::saveViewAs() {
             if (dot == std::string::npos || !equalsIgnoringCase(name.substr(dot), extension)) name += extension;
         } while (!mayWrite(name,
                            sameFile(name, currentPath)
-                               ? nameOf(name) + " is the picture on show: it will be replaced by the picture as shown, "
-                                                "at its shown size (" + shown + ").\nDo you want to replace it?"
+                               ? nameOf(name) +
+                                     " is the picture on show: it will be replaced by the picture as shown, "
+                                     "at its shown size (" +
+                                     shown + ").\nDo you want to replace it?"
                                : replaceQuestion(name),
                            existing));
         picture.loadBitmap(viewCanvas.image());
@@ -132,7 +138,8 @@ void AppState::saveViewAs() {
             appGlobals.showMessage("Save failed", MessageIcon::Exclamation);
             return;
         }
-        if (!listed(images, name)) images.insert(images.begin() + std::min<size_t>(currentIndex, images.size()), entryFor(name));
+        if (!listed(images, name))
+            images.insert(images.begin() + std::min<size_t>(currentIndex, images.size()), entryFor(name));
         showCurrent(true);
     });
 }
@@ -140,9 +147,8 @@ void AppState::saveViewAs() {
 void AppState::recycleCurrent() {
     if (scanRunning() || images.empty() || isPastedPicture()) return;
     changeFiles(false, [this] {
-        if (settings.confirmdelete &&
-            appGlobals.showMessage("Recycle " + currentPath + " ?", MessageIcon::Question,
-                                   MessageButtons::OkCancel) != MessageAnswer::Ok)
+        if (settings.confirmdelete && appGlobals.showMessage("Recycle " + currentPath + " ?", MessageIcon::Question,
+                                                             MessageButtons::OkCancel) != MessageAnswer::Ok)
             return;
         picture.release();
         if (!moveToTrash(currentPath)) {
@@ -189,13 +195,14 @@ void AppState::viewFile() {
 
 void AppState::exploreFolder() {
     std::string folder;
-    if (images.empty()) folder = settings.folder;
-    else if (!isPastedPicture()) folder = folderOf(currentPath);
-    else return;
+    if (images.empty())
+        folder = settings.folder;
+    else if (!isPastedPicture())
+        folder = folderOf(currentPath);
+    else
+        return;
     if (startProgram(settings.fileManager, {folder})) return;
-    runModal([&] {
-        appGlobals.showMessage(settings.fileManager + " can't open " + folder, MessageIcon::Information);
-    });
+    runModal([&] { appGlobals.showMessage(settings.fileManager + " can't open " + folder, MessageIcon::Information); });
 }
 
 void AppState::openWith() {
@@ -220,6 +227,7 @@ void AppState::openWith() {
 
 void AppState::programPathDialog(bool viewer) {
     runModal([this, viewer] {
-        programDialog(mainWindow, dialogTemplate(viewer ? 108 : 109), viewer ? settings.imageViewer : settings.fileManager);
+        programDialog(mainWindow, dialogTemplate(viewer ? 108 : 109),
+                      viewer ? settings.imageViewer : settings.fileManager);
     });
 }

@@ -28,8 +28,8 @@ const std::string& AppState::favoritesFolder() {
 void AppState::sendShortcut(const std::string& folder) {
     if (folder.empty()) return;
     std::string shortcut = folder + "/" + nameOf(currentPath) + ".lnk";
-    const Placed placed =
-        placeUnderFreeName(shortcut, [this](const std::string& name) { return ShellLink().createShortcut(currentPath, name); });
+    const Placed placed = placeUnderFreeName(
+        shortcut, [this](const std::string& name) { return ShellLink().createShortcut(currentPath, name); });
     if (placed == Placed::NoFreeName)
         appGlobals.showMessage("Shortcut not created... more than 100 duplicate names", MessageIcon::Exclamation);
     else if (placed == Placed::Failed)
@@ -63,8 +63,10 @@ void AppState::viewTarget() {
     if (images.empty() || scanRunning() || !isShortcut(currentPath)) return;
     LinkTarget target;
     ShellLink().readShortcut(currentPath, target, false);
-    if (startScan(folderOf(target.path), false)) showCurrent(true);
-    else onCommand(1103);
+    if (startScan(folderOf(target.path), false))
+        showCurrent(true);
+    else
+        onCommand(1103);
 }
 
 void AppState::archiveCurrent() {

@@ -1,18 +1,18 @@
-#include <xcb/xcb.h>
+#include "platform/desktop_wallpaper.h"
 
+#include "platform/system.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <QDBusInterface>
 #include <QDBusReply>
 #include <QFile>
 #include <QPainter>
 #include <QProcess>
 #include <QUrl>
-#include <algorithm>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
-
-#include "platform/desktop_wallpaper.h"
-#include "platform/system.h"
+#include <xcb/xcb.h>
 
 namespace {
 

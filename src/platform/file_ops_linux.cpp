@@ -1,20 +1,20 @@
-#include <fcntl.h>
-#include <sys/sendfile.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "platform/file_ops.h"
+
+#include "config/paths.h"
+#include "platform/system.h"
 
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <fcntl.h>
 #include <memory>
+#include <sys/sendfile.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
-
-#include "config/paths.h"
-#include "platform/file_ops.h"
-#include "platform/system.h"
 
 namespace {
 

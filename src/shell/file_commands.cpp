@@ -1,8 +1,4 @@
 // The commands that act on the file of the picture on show, and the clipboard.
-#include <sys/stat.h>
-
-#include <algorithm>
-
 #include "app/app_globals.h"
 #include "app/app_state.h"
 #include "catalog/file_info.h"
@@ -18,14 +14,17 @@
 #include "platform/window_host.h"
 #include "resources/dialog_templates.h"
 
+#include <algorithm>
+#include <sys/stat.h>
+
 namespace {
 bool listed(const ImageList& list, const std::string& path) {
     return std::any_of(list.begin(), list.end(), [&](const ImageEntry& e) { return e.path == path; });
 }
 
 bool sameFile(const std::string& a, const std::string& b) {
-    struct stat x {
-    }, y{};
+    struct stat x {};
+    struct stat y {};
     return ::stat(a.c_str(), &x) == 0 && ::stat(b.c_str(), &y) == 0 && x.st_dev == y.st_dev && x.st_ino == y.st_ino;
 }
 

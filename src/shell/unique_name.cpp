@@ -1,9 +1,8 @@
 #include "shell/unique_name.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 // A name is taken when anything at all has it, a link to nothing included.

@@ -1,9 +1,10 @@
-#include <QFileDialog>
-#include <QPointer>
-
 #include "app_fixture.h"
+
 #include "file_system.h"
 #include "platform/clipboard.h"
+
+#include <QFileDialog>
+#include <QPointer>
 
 namespace {
 // Answers the file dialogs in turn with these paths (and, when given, this filter), and any

@@ -1,8 +1,9 @@
-#include <QProcess>
-
 #include "app_fixture.h"
+
 #include "root_background.h"
 #include "shell/wallpaper_store.h"
+
+#include <QProcess>
 
 namespace {
 // What gsettings prints for the key, or writes it when a value is given.

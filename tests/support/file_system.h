@@ -1,9 +1,9 @@
 #pragma once
+#include "temp_dir.h"
+
 #include <functional>
 #include <optional>
 #include <string>
-
-#include "temp_dir.h"
 
 // A small file system of its own (tmpfs) on a fresh folder, to fill up or to move across;
 // unmounted again with everything in it. Not mounted where the machine does not allow it.

@@ -1,10 +1,9 @@
 #include "root_background.h"
 
-#include <xcb/xcb.h>
-
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <xcb/xcb.h>
 
 namespace {
 template <typename T>

@@ -1,18 +1,16 @@
-#include "platform/file_ops.h"
-
-#include <fcntl.h>
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <filesystem>
-#include <set>
-
 #include "config/settings_file.h"
 #include "display/picture.h"
 #include "file_system.h"
+#include "platform/file_ops.h"
 #include "temp_dir.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <set>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 

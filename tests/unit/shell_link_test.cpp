@@ -1,13 +1,11 @@
+#include "catalog/file_info.h"
 #include "shell/shell_link.h"
+#include "temp_dir.h"
 
 #include <fcntl.h>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-
-#include <filesystem>
-
-#include "catalog/file_info.h"
-#include "temp_dir.h"
 
 namespace fs = std::filesystem;
 

@@ -1,12 +1,10 @@
+#include "platform/file_ops.h"
 #include "shell/unique_name.h"
-
-#include <gtest/gtest.h>
-#include <sys/stat.h>
+#include "temp_dir.h"
 
 #include <filesystem>
-
-#include "platform/file_ops.h"
-#include "temp_dir.h"
+#include <gtest/gtest.h>
+#include <sys/stat.h>
 
 TEST(UniqueName, TakenNamesGetANumberBeforeTheirExtensionUpToNinetyNine) {
     TempDir dir;

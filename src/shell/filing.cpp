@@ -63,10 +63,8 @@ void AppState::viewTarget() {
     if (images.empty() || scanRunning() || !isShortcut(currentPath)) return;
     LinkTarget target;
     ShellLink().readShortcut(currentPath, target, false);
-    if (startScan(folderOf(target.path), false))
-        showCurrent(true);
-    else
-        onCommand(1103);
+    if (startScan(folderOf(target.path), false)) showCurrent(true);
+    else onCommand(1103);
 }
 
 void AppState::archiveCurrent() {

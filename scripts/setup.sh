@@ -12,6 +12,7 @@ vimble_packages=(
     libxcb1-dev libxcb-keysyms1-dev libxcb-screensaver0-dev libx11-dev libx11-xcb-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool x11-utils imagemagick openbox
+    libglib2.0-bin gsettings-desktop-schemas dbus-daemon xfconf
 )
 
 vimble_install_missing() {

@@ -241,6 +241,10 @@ bool moveFile(const std::string& source, const std::string& destination, Existin
         return false;
     struct stat replaced {};
     if (existing == Existing::Replace && ::lstat(destination.c_str(), &replaced) == 0) {
+        if (S_ISDIR(replaced.st_mode)) {  // only a file is replaced, as a rename has it
+            errno = EISDIR;
+            return false;
+        }
         // The copy and the file it replaces swap names, so a source that cannot be removed
         // leaves everything as it was; the temporary name goes with whichever is not kept.
         if (::renameat2(AT_FDCWD, copy.path().c_str(), AT_FDCWD, destination.c_str(), RENAME_EXCHANGE) == 0) {

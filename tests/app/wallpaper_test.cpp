@@ -40,6 +40,31 @@ protected:
         app.showCurrent(true);
         return app;
     }
+
+    // How a desktop's settings tool shows the background: read(key) prints a value, shown(path)
+    // is how it prints a picture file, centred and tiled how it prints those styles.
+    struct Settings {
+        std::function<std::string(const char* key)> read;
+        const char* imageKey;
+        const char* styleKey;
+        std::function<std::string(const std::string& path)> shown;
+        std::string centred, tiled;
+    };
+
+    // With the user's tiled /home/u/beach.jpg as the background, Center puts the program's file
+    // in its place and keeps the user's as the backup, and Restore brings it back.
+    void centreThenRestore(const Settings& desktop) {
+        AppState& app = showPicture();
+        send(Msg::Command, 1371);  // Center
+        EXPECT_EQ(desktop.read(desktop.imageKey), desktop.shown(app.wallpaperPath));
+        EXPECT_EQ(desktop.read(desktop.styleKey), desktop.centred);
+        const WallpaperStore store = WallpaperStore::load(app.wallpaperStorePath);
+        EXPECT_EQ(store.previousWallpaper, "/home/u/beach.jpg");
+        EXPECT_EQ(store.previousTile, "1");
+        send(Msg::Command, 1375);  // Restore
+        EXPECT_EQ(desktop.read(desktop.imageKey), desktop.shown("/home/u/beach.jpg"));
+        EXPECT_EQ(desktop.read(desktop.styleKey), desktop.tiled);
+    }
 };
 
 TEST_F(Wallpaper, RestoreBringsBackTheRootWindowsOwnBackground) {
@@ -64,16 +89,8 @@ TEST_F(Wallpaper, RestoreBringsBackTheGnomeBackground) {
     setenv("XDG_CONFIG_HOME", home.file("config").c_str(), 1);
     gsettings("picture-uri", "file:///home/u/beach.jpg");
     gsettings("picture-options", "wallpaper");
-    AppState& app = showPicture();
-    send(Msg::Command, 1373);  // Stretch
-    EXPECT_EQ(gsettings("picture-uri"), "'file://" + app.wallpaperPath + "'");
-    EXPECT_EQ(gsettings("picture-options"), "'stretched'");
-    const WallpaperStore store = WallpaperStore::load(app.wallpaperStorePath);
-    EXPECT_EQ(store.previousWallpaper, "/home/u/beach.jpg");
-    EXPECT_EQ(store.previousTile, "1");
-    send(Msg::Command, 1375);  // Restore
-    EXPECT_EQ(gsettings("picture-uri"), "'file:///home/u/beach.jpg'");
-    EXPECT_EQ(gsettings("picture-options"), "'wallpaper'");
+    centreThenRestore({[](const char* key) { return gsettings(key); }, "picture-uri", "picture-options",
+                       [](const std::string& path) { return "'file://" + path + "'"; }, "'centered'", "'wallpaper'"});
     for (const char* name : {"XDG_CURRENT_DESKTOP", "GSETTINGS_BACKEND", "XDG_CONFIG_HOME"}) unsetenv(name);
 }
 
@@ -88,16 +105,8 @@ TEST_F(Wallpaper, RestoreBringsBackTheXfceBackground) {
     setenv("XDG_CONFIG_HOME", home.file("config").c_str(), 1);
     ASSERT_EQ(xfconf("last-image", "string", "/home/u/beach.jpg"), "");
     xfconf("image-style", "int", "2");  // tiled
-    AppState& app = showPicture();
-    send(Msg::Command, 1371);  // Center
-    EXPECT_EQ(xfconf("last-image"), app.wallpaperPath);
-    EXPECT_EQ(xfconf("image-style"), "1");
-    const WallpaperStore store = WallpaperStore::load(app.wallpaperStorePath);
-    EXPECT_EQ(store.previousWallpaper, "/home/u/beach.jpg");
-    EXPECT_EQ(store.previousTile, "1");
-    send(Msg::Command, 1375);  // Restore
-    EXPECT_EQ(xfconf("last-image"), "/home/u/beach.jpg");
-    EXPECT_EQ(xfconf("image-style"), "2");
+    centreThenRestore({[](const char* key) { return xfconf(key); }, "last-image", "image-style",
+                       [](const std::string& path) { return path; }, "1", "2"});
     for (const char* name : {"DBUS_SESSION_BUS_ADDRESS", "XDG_CURRENT_DESKTOP", "XDG_CONFIG_HOME"}) unsetenv(name);
     bus.kill();
     bus.waitForFinished();

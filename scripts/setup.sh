@@ -13,6 +13,7 @@ vimble_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool x11-utils imagemagick openbox desktop-file-utils appstream
     libavif-bin libheif-examples libjxl-tools gnome-backgrounds
+    libglib2.0-bin gsettings-desktop-schemas dbus-daemon xfconf
 )
 
 vimble_install_missing() {

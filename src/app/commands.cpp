@@ -441,7 +441,9 @@ const Command commands[] = {
          askFor<111, &S::bbWindowAdjust>(a);
          a.arrangeWindow();
      }},
-    {1601, [](AppState& a) { a.saveSettings(); }},  // Save Now
+    {1601, [](AppState& a) {  // Save Now
+         if (!a.saveSettings()) appGlobals.showMessage("Settings not saved to " + a.settingsPath, MessageIcon::Exclamation);
+     }},
     {1602, toggle<&S::savesettings>},  // Save on Exit
     {1603, toggle<&S::markexit>},      // Mark on Exit
     {1701, openMenu},                  // Menu

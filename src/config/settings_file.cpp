@@ -2,17 +2,15 @@
 
 #include "config/text.h"
 #include "config/utf16.h"
+#include "platform/file_ops.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -183,16 +181,6 @@ std::string decodeFile(const std::string& bytes) {
     return utf8Mark ? bytes.substr(3) : bytes;
 }
 
-bool writeAll(int fd, const std::string& bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n <= 0) return false;
-        done += size_t(n);
-    }
-    return true;
-}
-
 }  // namespace
 
 SettingsFile::SettingsFile(const std::string& path, Mode mode) : path_(path), mode_(mode) {
@@ -243,29 +231,5 @@ bool SettingsFile::commit() {
         bytes += char(unit & 0xff);
         bytes += char(unit >> 8);
     }
-
-    // Write through a link to the file it names, so the link stays.
-    std::error_code error;
-    std::string target = path_;
-    if (std::filesystem::is_symlink(path_, error)) {
-        const auto resolved = std::filesystem::weakly_canonical(path_, error);
-        if (!error) target = resolved.string();
-    }
-    struct stat old {};
-    const bool existed = ::stat(target.c_str(), &old) == 0;
-
-    std::string temporary = target + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return false;
-    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    if (existed) ::fchmod(fd, old.st_mode & 07777);
-    else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
-    }
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
-    if (!ok) ::unlink(temporary.c_str());
-    return ok;
+    return writeWholeFile(path_, Existing::Replace, bytes);
 }

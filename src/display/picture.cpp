@@ -451,18 +451,18 @@ void Picture::drawScaled(QImage& target, int32_t w, int32_t h, int32_t left, int
     }
 }
 
-Picture::Status Picture::save(const std::string& path, Format format, int32_t w, int32_t h) {
+Picture::Status Picture::save(const std::string& path, Format format, int32_t w, int32_t h, Existing existing) {
     if (image_.isNull()) return NoImage;
     if (w <= 0 || h <= 0) return SaveFailed;
     ensureDetail(w, h);
     const QImage scaled = (image_.size() == QSize(w, h) ? image_ : resampleBicubic(image_, w, h))
                               .convertToFormat(QImage::Format_RGB32);
-    QFile file;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0 || !file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
-        if (fd >= 0) ::close(fd);
-        return SaveFailed;
-    }
-    QImageWriter writer(&file, format == Bmp ? "bmp" : "jpeg");
-    return writer.write(scaled) ? Ok : SaveFailed;
+    // The encoder's last bytes reach the file only on the flush, so that is checked too.
+    const bool saved = writeWholeFile(path, existing, [&](int fd) {
+        QFile file;
+        if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) return false;
+        QImageWriter writer(&file, format == Bmp ? "bmp" : "jpeg");
+        return writer.write(scaled) && file.flush();
+    });
+    return saved ? Ok : SaveFailed;
 }

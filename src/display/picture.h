@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/file_ops.h"
 #include "platform/rect.h"
 
 #include <QImage>
@@ -78,8 +79,9 @@ public:
     // (the frame on show stays).
     bool nextFrame();
 
-    // Writes the picture scaled to w x h (always at the best quality) as BMP or JPEG.
-    Status save(const std::string& path, Format format, int32_t w, int32_t h);
+    // Writes the picture scaled to w x h (always at the best quality) as BMP or JPEG, as a whole
+    // file put in place complete: on failure a file already there is as it was.
+    Status save(const std::string& path, Format format, int32_t w, int32_t h, Existing existing = Existing::Replace);
     // The colour depth of the file's own pixels: 1, 4, 8, 16, 24, 32, 48, 64, or 0 when unknown.
     int bitsPerPixel() const { return bitsPerPixel_; }
 

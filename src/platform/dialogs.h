@@ -46,7 +46,8 @@ int findDialog(WindowHost& owner, const DialogTemplate& dialog, size_t maxText, 
 
 // A save-file dialog: starts in the start path's folder with its name filled in; filters are
 // "Name (*.ext)" entries. Answers the chosen path (bytes), empty when cancelled; filterIndex
-// gets the chosen filter (1 the first). Asks before replacing a file.
+// gets the chosen filter (1 the first). Does not ask before replacing a file: the caller asks
+// about the name it will write, which may gain an extension.
 std::string chooseSaveFile(WindowHost& owner, const std::string& title, const std::string& startPath,
                            const std::vector<std::string>& filters, int& filterIndex);
 

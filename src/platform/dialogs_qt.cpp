@@ -152,6 +152,7 @@ std::string chooseSaveFile(WindowHost& owner, const std::string& title, const st
     for (const std::string& f : filters) names << QString::fromStdString(f);
     QFileDialog dialog(owner.widget(), QString::fromStdString(title), QFile::decodeName(startPath.c_str()));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilters(names);
     dialog.selectFile(QFile::decodeName(startPath.c_str()));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};

@@ -2,6 +2,7 @@
 #include "app/app_globals.h"
 #include "app/app_state.h"
 #include "catalog/file_info.h"
+#include "catalog/formats.h"
 #include "config/paths.h"
 #include "config/text.h"
 #include "display/picture.h"
@@ -14,10 +15,30 @@
 #include "resources/dialog_templates.h"
 
 #include <algorithm>
+#include <sys/stat.h>
 
 namespace {
 bool listed(const ImageList& list, const std::string& path) {
     return std::any_of(list.begin(), list.end(), [&](const ImageEntry& e) { return e.path == path; });
+}
+
+bool sameFile(const std::string& a, const std::string& b) {
+    struct stat x {};
+    struct stat y {};
+    return ::stat(a.c_str(), &x) == 0 && ::stat(b.c_str(), &y) == 0 && x.st_dev == y.st_dev && x.st_ino == y.st_ino;
+}
+
+std::string replaceQuestion(const std::string& path) {
+    return nameOf(path) + " already exists.\nDo you want to replace it?";
+}
+
+// Whether the chosen name may be written, and how: Keep when it is free, so that a file put
+// there meanwhile is never replaced; Replace when the user agrees to replace what is there.
+bool mayWrite(const std::string& path, const std::string& question, Existing& existing) {
+    struct stat st {};
+    existing = ::lstat(path.c_str(), &st) == 0 ? Existing::Replace : Existing::Keep;
+    return existing == Existing::Keep ||
+           appGlobals.showMessage(question, MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 }  // namespace
 
@@ -43,21 +64,34 @@ void AppState::copyOrMoveFile(bool move) {
     if (scanRunning() || images.empty() || isPastedPicture()) return;
     changeFiles(true, [this, move] {
         const std::string source = currentPath;
-        const std::string extension = source.substr(source.rfind('.') + 1);
+        // A name typed without an extension gets the source's, so the next scan still finds it.
+        const std::string extension(extensionOf(source));
         int filter = 0;
-        const std::string destination = chooseSaveFile(mainWindow, move ? "Move/Rename File" : "Copy FIle", source,
-                                                       {"Source format (*." + extension + ")"}, filter);
-        if (destination.empty()) return;
+        std::string destination = source;
+        Existing existing;
+        do {
+            destination = chooseSaveFile(mainWindow, move ? "Move/Rename File" : "Copy FIle", destination,
+                                         {"Source format (*" + extension + ")"}, filter);
+            if (destination.empty()) return;
+            if (extensionOf(destination).empty()) destination += extension;
+        } while (!mayWrite(destination, replaceQuestion(destination), existing));
         if (move) {
             picture.release();
-            if (!moveFile(source, destination)) {
+            if (!moveFile(source, destination, existing)) {
                 appGlobals.showMessage("Move/Rename failed", MessageIcon::Exclamation);
                 return;
             }
             images.erase(images.begin() + currentIndex);
-            images.insert(images.begin() + currentIndex, entryFor(destination));
+            // The list holds each file once: an entry of the name replaced goes.
+            const auto replaced =
+                std::find_if(images.begin(), images.end(), [&](const ImageEntry& e) { return e.path == destination; });
+            if (replaced != images.end()) {
+                if (size_t(replaced - images.begin()) < currentIndex) --currentIndex;
+                images.erase(replaced);
+            }
+            images.insert(images.begin() + std::min<size_t>(currentIndex, images.size()), entryFor(destination));
         } else {
-            if (!copyFile(source, destination)) {
+            if (!copyFile(source, destination, existing)) {
                 appGlobals.showMessage("Copy failed", MessageIcon::Exclamation);
                 return;
             }
@@ -71,26 +105,41 @@ void AppState::saveViewAs() {
     if (scanRunning()) return;
     changeFiles(true, [this] {
         const bool pasted = currentPath == clipboardName;
-        const std::string start = pasted ? settings.folder + "/" + clipboardName : currentPath;
+        std::string name = pasted ? settings.folder + "/" + clipboardName : currentPath;
         int filter = 0;
-        std::string name = chooseSaveFile(mainWindow, "Save As", start,
-                                          {"JPG/JPEG Files (*.jpg *.jpeg)", "BMP Files (*.bmp)"}, filter);
-        if (name.empty()) return;
-        // What is saved is the picture as shown: turned and at its displayed size.
-        picture.loadBitmap(shownPicture());
-        const char* extension = filter == 1 ? ".jpg" : filter == 2 ? ".bmp" : nullptr;
-        if (!extension) {
-            appGlobals.showMessage("Save failed", MessageIcon::Exclamation);
-            return;
-        }
-        const size_t dot = name.rfind('.');
-        if (dot == std::string::npos || !equalsIgnoringCase(name.substr(dot), extension)) name += extension;
+        const char* extension = nullptr;
+        Existing existing;
+        // What is saved is the picture as shown: turned and at its displayed size. The name
+        // asked about is the one written, with the extension added.
+        const QImage shownImage = shownPicture();
+        const std::string shown = std::to_string(shownImage.width()) + " x " + std::to_string(shownImage.height());
+        do {
+            name = chooseSaveFile(mainWindow, "Save As", name, {"JPG/JPEG Files (*.jpg *.jpeg)", "BMP Files (*.bmp)"},
+                                  filter);
+            if (name.empty()) return;
+            extension = filter == 1 ? ".jpg" : filter == 2 ? ".bmp" : nullptr;
+            if (!extension) {
+                appGlobals.showMessage("Save failed", MessageIcon::Exclamation);
+                return;
+            }
+            const size_t dot = name.rfind('.');
+            if (dot == std::string::npos || !equalsIgnoringCase(name.substr(dot), extension)) name += extension;
+        } while (!mayWrite(name,
+                           sameFile(name, currentPath)
+                               ? nameOf(name) +
+                                     " is the picture on show: it will be replaced by the picture as shown, "
+                                     "at its shown size (" +
+                                     shown + ").\nDo you want to replace it?"
+                               : replaceQuestion(name),
+                           existing));
+        picture.loadBitmap(shownImage);
         const auto format = filter == 1 ? Picture::Jpeg : Picture::Bmp;
-        if (picture.save(name, format, picture.imageWidth(), picture.imageHeight()) != Picture::Ok) {
+        if (picture.save(name, format, picture.imageWidth(), picture.imageHeight(), existing) != Picture::Ok) {
             appGlobals.showMessage("Save failed", MessageIcon::Exclamation);
             return;
         }
-        if (!listed(images, name)) images.insert(images.begin() + std::min<size_t>(currentIndex, images.size()), entryFor(name));
+        if (!listed(images, name))
+            images.insert(images.begin() + std::min<size_t>(currentIndex, images.size()), entryFor(name));
         showCurrent(true);
     });
 }
@@ -98,9 +147,8 @@ void AppState::saveViewAs() {
 void AppState::recycleCurrent() {
     if (scanRunning() || images.empty() || isPastedPicture()) return;
     changeFiles(false, [this] {
-        if (settings.confirmdelete &&
-            appGlobals.showMessage("Recycle " + currentPath + " ?", MessageIcon::Question,
-                                   MessageButtons::OkCancel) != MessageAnswer::Ok)
+        if (settings.confirmdelete && appGlobals.showMessage("Recycle " + currentPath + " ?", MessageIcon::Question,
+                                                             MessageButtons::OkCancel) != MessageAnswer::Ok)
             return;
         picture.release();
         if (!moveToTrash(currentPath)) {
@@ -164,13 +212,14 @@ void AppState::viewFile() {
 
 void AppState::exploreFolder() {
     std::string folder;
-    if (images.empty()) folder = settings.folder;
-    else if (!isPastedPicture()) folder = folderOf(currentPath);
-    else return;
+    if (images.empty())
+        folder = settings.folder;
+    else if (!isPastedPicture())
+        folder = folderOf(currentPath);
+    else
+        return;
     if (startProgram(settings.fileManager, {folder})) return;
-    runModal([&] {
-        appGlobals.showMessage(settings.fileManager + " can't open " + folder, MessageIcon::Information);
-    });
+    runModal([&] { appGlobals.showMessage(settings.fileManager + " can't open " + folder, MessageIcon::Information); });
 }
 
 void AppState::openWith() {
@@ -195,6 +244,7 @@ void AppState::openWith() {
 
 void AppState::programPathDialog(bool viewer) {
     runModal([this, viewer] {
-        programDialog(mainWindow, dialogTemplate(viewer ? 108 : 109), viewer ? settings.imageViewer : settings.fileManager);
+        programDialog(mainWindow, dialogTemplate(viewer ? 108 : 109),
+                      viewer ? settings.imageViewer : settings.fileManager);
     });
 }

@@ -28,19 +28,20 @@ const std::string& AppState::favoritesFolder() {
 void AppState::sendShortcut(const std::string& folder) {
     if (folder.empty()) return;
     std::string shortcut = folder + "/" + nameOf(currentPath) + ".lnk";
-    if (!makeUniqueName(shortcut)) {
+    const Placed placed = placeUnderFreeName(
+        shortcut, [this](const std::string& name) { return ShellLink().createShortcut(currentPath, name); });
+    if (placed == Placed::NoFreeName)
         appGlobals.showMessage("Shortcut not created... more than 100 duplicate names", MessageIcon::Exclamation);
-        return;
-    }
-    if (!ShellLink().createShortcut(currentPath, shortcut))
+    else if (placed == Placed::Failed)
         appGlobals.showMessage("Create shortcut failed", MessageIcon::Exclamation);
 }
 
 void AppState::sendCopy(const std::string& folder) {
     if (folder.empty()) return;
     std::string destination = folder + "/" + nameOf(currentPath);
-    if (!makeUniqueName(destination)) return;
-    if (!copyFile(currentPath, destination)) appGlobals.showMessage("Copy failed", MessageIcon::Exclamation);
+    const Placed placed = placeUnderFreeName(
+        destination, [this](const std::string& name) { return copyFile(currentPath, name, Existing::Keep); });
+    if (placed == Placed::Failed) appGlobals.showMessage("Copy failed", MessageIcon::Exclamation);
 }
 
 void AppState::viewFolder(const std::string& folder) {
@@ -80,7 +81,9 @@ void AppState::archiveCurrent() {
             return;
         }
         picture.release();
-        if (!moveFile(currentPath, destination)) {
+        if (placeUnderFreeName(destination, [this](const std::string& name) {
+                return moveFile(currentPath, name, Existing::Keep);
+            }) != Placed::Done) {
             appGlobals.showMessage("Archive operation failed", MessageIcon::Exclamation);
             return;
         }

@@ -5,13 +5,13 @@
 #include "config/paths.h"
 #include "config/text.h"
 #include "config/utf16.h"
+#include "platform/file_ops.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <sys/stat.h>
 
 namespace {
@@ -73,11 +73,20 @@ void putWide(std::string& out, const std::u16string& text) {
     for (char16_t unit : text) put(out, unit, 2);
 }
 
-std::string readAll(const std::string& path) {
+// A shortcut holds a header, an item list and a link info of at most 64 KiB each, and a few
+// strings of at most 64 Ki characters: a larger file is no shortcut and is not read.
+constexpr std::streamsize largestShortcut = 512 * 1024;
+
+// The whole file, or nothing when it is larger than a shortcut can be.
+std::string readShortcutFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    std::string bytes;
+    char chunk[16384];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+        bytes.append(chunk, size_t(in.gcount()));
+        if (bytes.size() > size_t(largestShortcut)) return {};
+    }
+    return bytes;
 }
 
 // The shortcut's folder, "." for a name without one.
@@ -108,7 +117,7 @@ bool ShellLink::readShortcut(const std::string& shortcutPath, LinkTarget& target
     struct stat st {};
     if (lstat(shortcutPath.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) return readSymbolicLink(shortcutPath, target);
 
-    const std::string bytes = readAll(shortcutPath);
+    const std::string bytes = readShortcutFile(shortcutPath);
     const Reader in(bytes);
     uint32_t size = 0, flags = 0;
     if (!in.has(0, headerSize) || !in.u32(0, size) || size != headerSize ||
@@ -208,6 +217,5 @@ bool ShellLink::createShortcut(const std::string& targetPath, const std::string&
     putWide(out, relative);
     put(out, 0, 4);  // no extra data blocks
 
-    std::ofstream file(shortcutPath, std::ios::binary | std::ios::trunc);
-    return bool(file.write(out.data(), long(out.size())));
+    return writeWholeFile(shortcutPath, Existing::Keep, out);
 }

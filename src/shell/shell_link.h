@@ -23,10 +23,12 @@ struct LinkTarget {
 // relative path. A symbolic link reads as a shortcut to what it names.
 class ShellLink {
 public:
-    // False, leaving target as it was, when the file is missing, damaged or names no path.
+    // False, leaving target as it was, when the file is missing, damaged, larger than a
+    // shortcut can be, or names no path.
     // With resolve, a target that has moved is looked for no further than the recorded path
     // and, failing that, the relative path from the shortcut's folder.
     bool readShortcut(const std::string& shortcutPath, LinkTarget& target, bool resolve) const;
-    // Writes a shortcut to the target with the target's current attributes, times and size.
+    // Writes a shortcut to the target with the target's current attributes, times and size, as
+    // a new file: a name already taken stays as it is and the answer is false (errno EEXIST).
     bool createShortcut(const std::string& targetPath, const std::string& shortcutPath) const;
 };

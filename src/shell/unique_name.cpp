@@ -1,12 +1,15 @@
 #include "shell/unique_name.h"
 
-#include "shell/log_file.h"
-
+#include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace {
-// A name is taken when a file of that name opens for reading.
-bool taken(const std::string& path) { return LogFile(path, "r").isOpen(); }
+// A name is taken when anything at all has it, a link to nothing included.
+bool taken(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
 }  // namespace
 
 bool makeUniqueName(std::string& path) {
@@ -26,4 +29,15 @@ bool makeUniqueName(std::string& path) {
         }
     }
     return false;
+}
+
+Placed placeUnderFreeName(std::string& path, const std::function<bool(const std::string& name)>& place) {
+    const std::string wanted = path;
+    for (int names = 0; names < 100; ++names) {
+        path = wanted;
+        if (!makeUniqueName(path)) return Placed::NoFreeName;
+        if (place(path)) return Placed::Done;
+        if (errno != EEXIST) return Placed::Failed;
+    }
+    return Placed::Failed;
 }

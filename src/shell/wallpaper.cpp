@@ -1,5 +1,6 @@
 // The picture on show as the desktop wallpaper, and the wallpaper the program replaced.
 #include "app/app_state.h"
+#include "config/paths.h"
 #include "platform/desktop_wallpaper.h"
 #include "platform/x11.h"
 #include "shell/blackbox.h"
@@ -12,13 +13,34 @@ WallpaperPlacement placementOf(const WallpaperStore& store) {
     if (store.style == "2") return WallpaperPlacement::Stretch;
     return WallpaperPlacement::Center;
 }
+
+// The store, with the desktop's background as the desktop shows it now: a background the user
+// chose since the program last set one is the one a change backs up. A root window picture
+// that no file is known for is kept in a file of its own beside the program's picture.
+WallpaperStore storeWithDesktop(const std::string& storePath, const std::string& programFile) {
+    WallpaperStore store = WallpaperStore::load(storePath);
+    DesktopBackground now;
+    if (!readDesktopWallpaper(now)) return store;
+    if (!now.picture.isNull()) {
+        now.path = folderOf(programFile);
+        now.path += "/desktop.bmp";
+        Picture kept;
+        kept.loadBitmap(now.picture);
+        if (kept.save(now.path, Picture::Bmp, kept.imageWidth(), kept.imageHeight()) != Picture::Ok) return store;
+    }
+    if (now.path != store.wallpaper) {
+        store.wallpaper = now.path;
+        store.tile.assign(1, now.placement == WallpaperPlacement::Tile ? '1' : '0');
+    }
+    return store;
+}
 }  // namespace
 
 bool AppState::blackboxDrawsWallpaper() const { return blackboxShell && settings.bbWallpaper; }
 
 void AppState::setWallpaperStyle(int32_t style) {
     if (blackboxDrawsWallpaper()) return;
-    WallpaperStore store = WallpaperStore::load(wallpaperStorePath);
+    WallpaperStore store = storeWithDesktop(wallpaperStorePath, wallpaperPath);
     store.setStyle(wallpaperPath, style);
     store.save(wallpaperStorePath);
 }
@@ -29,7 +51,7 @@ void AppState::reapplyDesktopWallpaper() {
 }
 
 void AppState::clearWallpaper() {
-    WallpaperStore store = WallpaperStore::load(wallpaperStorePath);
+    WallpaperStore store = storeWithDesktop(wallpaperStorePath, wallpaperPath);
     if (!store.clear()) return;
     store.save(wallpaperStorePath);
     setDesktopWallpaper("", placementOf(store));

@@ -1,29 +1,63 @@
 #include "app_fixture.h"
 
+#include "file_system.h"
 #include "platform/clipboard.h"
 
 #include <QFileDialog>
+#include <QPointer>
 
 namespace {
-// Answers the next file dialog with this path and, when given, this filter.
+// Answers the file dialogs in turn with these paths (and, when given, this filter), and any
+// dialog after them with Cancel.
 class FileUser {
 public:
-    explicit FileUser(std::string path, const char* filter = nullptr) {
-        QObject::connect(&poll_, &QTimer::timeout, [this, path, filter] {
+    explicit FileUser(std::vector<std::string> paths, const char* filter = nullptr) {
+        QObject::connect(&poll_, &QTimer::timeout, [this, paths, filter] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (!dialog) return;
-            poll_.stop();
+            if (!dialog || dialog == last_) return;
+            last_ = dialog;
             title = dialog->windowTitle().toStdString();
+            if (answered == paths.size()) {
+                QMetaObject::invokeMethod(dialog, "reject");
+                return;
+            }
             if (filter) dialog->selectNameFilter(QString::fromUtf8(filter));
-            dialog->selectFile(QString::fromStdString(path));
+            dialog->selectFile(QFile::decodeName(paths[answered++].c_str()));
             QMetaObject::invokeMethod(dialog, "accept");
         });
         poll_.start(5);
     }
+    explicit FileUser(const std::string& path, const char* filter = nullptr)
+        : FileUser(std::vector<std::string>{path}, filter) {}
     std::string title;
+    size_t answered = 0;
 
 private:
     QTimer poll_;
+    QPointer<QObject> last_;  // null again once that dialog is gone
+};
+
+// Answers every message box with Yes or No and keeps their texts.
+class MessageUser {
+public:
+    explicit MessageUser(bool yes) {
+        QObject::connect(&poll_, &QTimer::timeout, [this, yes] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || box == last_) return;
+            last_ = box;
+            texts.push_back(box->text().toStdString());
+            if (QAbstractButton* button = box->button(yes ? QMessageBox::Yes : QMessageBox::No))
+                button->click();
+            else
+                box->accept();
+        });
+        poll_.start(5);
+    }
+    std::vector<std::string> texts;
+
+private:
+    QTimer poll_;
+    QPointer<QObject> last_;  // null again once that dialog is gone
 };
 }  // namespace
 
@@ -43,28 +77,44 @@ TEST_F(FileCommands, CopyMoveAndRecycleChangeTheFilesAndTheList) {
     AppState& app = startWithPictures({"a.png", "b.png"});
     app.currentIndex = 0;  // a.png
     app.showCurrent(true);
+    const std::string a = readFile(home.file("a.png"));
     {
-        FileUser user(home.file("copy.png"));
+        FileUser user(home.file("copyA"));  // no extension: the source's is added
         send(Msg::Command, 1411);
         EXPECT_EQ(user.title, "Copy FIle");
     }
-    EXPECT_EQ(readFile(home.file("copy.png")), readFile(home.file("a.png")));
+    EXPECT_EQ(readFile(home.file("copyA.png")), a);
+    EXPECT_FALSE(std::filesystem::exists(home.file("copyA")));
     EXPECT_EQ(app.images.size(), 4u);
-    EXPECT_EQ(app.currentPath, home.file("copy.png"));  // the copy comes first
+    EXPECT_EQ(app.currentPath, home.file("copyA.png"));  // the copy comes first
     {
         FileUser user(home.file("renamed.png"));
         send(Msg::Command, 1412);
     }
-    EXPECT_FALSE(std::filesystem::exists(home.file("copy.png")));
+    EXPECT_FALSE(std::filesystem::exists(home.file("copyA.png")));
     EXPECT_EQ(app.currentPath, home.file("renamed.png"));
     EXPECT_EQ(app.images.size(), 4u);
+    {
+        // Onto a listed file, replaced after a Yes: the list keeps one entry for it.
+        writeFile(home.file("b.png"), "b");
+        MessageUser yes(true);
+        FileUser user(home.file("b"));
+        send(Msg::Command, 1412);
+        ASSERT_EQ(yes.texts, std::vector<std::string>{"b.png already exists.\nDo you want to replace it?"});
+    }
+    EXPECT_EQ(readFile(home.file("b.png")), a);
+    EXPECT_EQ(app.currentPath, home.file("b.png"));
+    EXPECT_EQ(std::count_if(app.images.begin(), app.images.end(),
+                            [&](const ImageEntry& e) { return e.path == home.file("b.png"); }),
+              1);
+    EXPECT_EQ(app.images.size(), 3u);
 
     answerMessages();
     send(Msg::Command, 1421);
-    EXPECT_EQ(messageText, "Recycle " + home.file("renamed.png") + " ?");
-    EXPECT_FALSE(std::filesystem::exists(home.file("renamed.png")));
-    EXPECT_TRUE(std::filesystem::exists(home.file("data/Trash/files/renamed.png")));
-    EXPECT_EQ(app.images.size(), 3u);
+    EXPECT_EQ(messageText, "Recycle " + home.file("b.png") + " ?");
+    EXPECT_FALSE(std::filesystem::exists(home.file("b.png")));
+    EXPECT_EQ(readFile(home.file("data/Trash/files/b.png")), a);
+    EXPECT_EQ(app.images.size(), 2u);
 }
 
 TEST_F(FileCommands, SaveAsWritesThePictureAsShownInTheChosenFormat) {
@@ -78,6 +128,58 @@ TEST_F(FileCommands, SaveAsWritesThePictureAsShownInTheChosenFormat) {
     }
     EXPECT_EQ(readFile(home.file("shot.jpg.bmp")).substr(0, 2), "BM");
     EXPECT_EQ(app.currentPath, home.file("shot.jpg.bmp"));
+}
+
+TEST_F(FileCommands, SaveAsAsksAboutTheNameItWritesAndNamesThePictureOnShow) {
+    AppState& app = startWithPictures({"photo.jpg"});
+    app.currentIndex = app.images[0].path == home.file("photo.jpg") ? 0 : 1;
+    app.showCurrent(true);
+    ASSERT_EQ(app.currentPath, home.file("photo.jpg"));
+    window->flushAll();
+    const std::string photo = readFile(home.file("photo.jpg"));
+    writeFile(home.file("flow.jpg"), "flow");
+    const std::string shown = std::to_string(app.viewCanvas.width()) + " x " + std::to_string(app.viewCanvas.height());
+    {
+        // "flow" becomes flow.jpg, which is taken; the offered name is the picture itself.
+        MessageUser no(false);
+        FileUser user({home.file("flow"), home.file("photo.jpg")}, "JPG/JPEG Files (*.jpg *.jpeg)");
+        send(Msg::Command, 1413);
+        EXPECT_EQ(user.answered, 2u);
+        ASSERT_EQ(no.texts.size(), 2u);
+        EXPECT_EQ(no.texts[0], "flow.jpg already exists.\nDo you want to replace it?");
+        EXPECT_EQ(no.texts[1],
+                  "photo.jpg is the picture on show: it will be replaced by the picture as shown, at its "
+                  "shown size (" +
+                      shown + ").\nDo you want to replace it?");
+    }
+    EXPECT_EQ(readFile(home.file("flow.jpg")), "flow");
+    EXPECT_EQ(readFile(home.file("photo.jpg")), photo);
+    {
+        MessageUser yes(true);
+        FileUser user(home.file("flow"), "JPG/JPEG Files (*.jpg *.jpeg)");
+        send(Msg::Command, 1413);
+        EXPECT_EQ(yes.texts.size(), 1u);
+    }
+    EXPECT_EQ(readFile(home.file("flow.jpg")).substr(0, 2), "\xff\xd8");
+    EXPECT_EQ(app.currentPath, home.file("flow.jpg"));
+}
+
+TEST_F(FileCommands, ASaveThatDoesNotFitLeavesTheOldFileAndSaysSo) {
+    SmallDisk disk(64 * 1024);
+    if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small file system here";
+    AppState& app = startApp();
+    savePicture(home.file("big.png"), 200, 200);  // its bitmap needs more than the disk has left
+    send(Msg::Command, 1103);
+    app.currentIndex = app.images[0].path == home.file("big.png") ? 0 : 1;
+    app.showCurrent(true);
+    window->flushAll();
+    writeFile(disk.file("full.bmp"), std::string(40000, 'o'));
+    MessageUser yes(true);
+    FileUser user(disk.file("full.bmp"), "BMP Files (*.bmp)");
+    send(Msg::Command, 1413);
+    EXPECT_EQ(yes.texts.back(), "Save failed");
+    EXPECT_TRUE(readFile(disk.file("full.bmp")) == std::string(40000, 'o'));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(disk.path()), {}), 1);
 }
 
 TEST_F(FileCommands, APastedPictureIsShownAtFullSizeAndIsNoFile) {

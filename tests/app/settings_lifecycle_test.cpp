@@ -1,4 +1,6 @@
 #include "app_fixture.h"
+
+#include "file_system.h"
 #include "utf16_file.h"
 
 using SettingsLifecycle = AppFixture;
@@ -49,6 +51,18 @@ TEST_F(SettingsLifecycle, WithSaveOnExitOffOnlySaveNowWrites) {
     send(Msg::Command, 1601);
     EXPECT_NE(savedText(again).find("\r\ntimer=1234\r\n"), std::string::npos);
     EXPECT_NE(savedText(again).find("\r\nbookmark=0\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsLifecycle, ASaveNowThatDoesNotFitSaysSoAndKeepsTheOldFile) {
+    SmallDisk full(4096);  // one page, taken by the old file: the settings do not fit
+    if (!full.mounted()) GTEST_SKIP() << "cannot mount a small file system here";
+    writeFile(full.file("vimble.ini"), "old");
+    AppState& app = startApp();
+    app.settingsPath = full.file("vimble.ini");
+    answerMessages();
+    send(Msg::Command, 1601);
+    EXPECT_EQ(messageText, "Settings not saved to " + full.file("vimble.ini"));
+    EXPECT_EQ(readFile(full.file("vimble.ini")), "old");
 }
 
 TEST_F(SettingsLifecycle, SaveAndMarkOnExitToggleUnlessTheMenuIsOff) {

@@ -77,10 +77,13 @@ TEST(ShellLink, DamagedOrMissingShortcutsYieldNothingAndKeepThePreviousTarget) {
     std::string garbage;
     for (int i = 0; i < 600; ++i) garbage += char((i * 131) % 256);
     for (const std::string& bytes : {std::string(), garbage, good.substr(0, 4), good.substr(0, 40), good.substr(0, 100),
-                                     good.substr(0, 0x4c) + std::string("\xff\xff\xff\xff", 4)}) {
+                                     good.substr(0, 0x4c) + std::string("\xff\xff\xff\xff", 4),
+                                     good + std::string(600 * 1024, '\0')}) {  // too large for a shortcut
         writeFile(dir.file("bad.lnk"), bytes);
         EXPECT_FALSE(link.readShortcut(dir.file("bad.lnk"), read, false));
         EXPECT_EQ(read.path, "/previous.jpg");
     }
     EXPECT_FALSE(link.createShortcut(dir.file("no-such-target.jpg"), dir.file("x.lnk")));
+    EXPECT_FALSE(link.createShortcut(dir.file("t.jpg"), dir.file("bad.lnk")));  // never over another file
+    EXPECT_EQ(readFile(dir.file("bad.lnk")).size(), good.size() + 600 * 1024);
 }

@@ -25,7 +25,9 @@ class ShellLink {
 public:
     // False, leaving target as it was, when the file is missing, damaged or names no path.
     // With resolve, a target that has moved is looked for no further than the recorded path
-    // and, failing that, the relative path from the shortcut's folder.
+    // and, failing that, the relative path from the shortcut's folder. A base path that cannot
+    // be one here (a drive letter) gives way to the relative path, whose "\" separate as "/"
+    // do. The target never ends in "/".
     bool readShortcut(const std::string& shortcutPath, LinkTarget& target, bool resolve) const;
     // Writes a shortcut to the target with the target's current attributes, times and size.
     bool createShortcut(const std::string& targetPath, const std::string& shortcutPath) const;

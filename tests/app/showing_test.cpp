@@ -61,6 +61,17 @@ TEST_F(Showing, TheOrientationFilterWalksToAPictureOfTheWantedShape) {
     app.settings.portraitOnly = true;
     app.showCurrent(false);  // backward from b: a
     EXPECT_EQ(app.currentPath, home.file("a-tall.png"));
+
+    // Nothing of the wanted shape: the entry the walk began at is the one on show.
+    std::filesystem::remove(home.file("a-tall.png"));
+    std::filesystem::remove(home.file("start.png"));
+    saveColoured(home.file("c-wider.png"), 40, 10, Qt::blue);
+    app.startScan(home.path());
+    app.currentIndex = 0;
+    app.showCurrent(true);
+    EXPECT_EQ(app.currentIndex, 0u);
+    EXPECT_EQ(app.currentPath, home.file("b-wide.png"));
+    EXPECT_EQ(app.picture.imageWidth(), 30);
 }
 
 TEST_F(Showing, TheRotationLockTurnsOnlyPicturesThatDoNotSuitTheScreen) {

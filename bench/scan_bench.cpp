@@ -145,6 +145,11 @@ void showPastBrokenPictures(benchmark::State& state) {
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(showPastBrokenPictures)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1)->Complexity();
+BENCHMARK(showPastBrokenPictures)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Complexity(benchmark::oN);
 
 }  // namespace

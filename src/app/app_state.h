@@ -296,8 +296,8 @@ public:
     uint32_t currentIndex = 0;  // below images.size() whenever the list is not empty
     std::unique_ptr<ScanJob> scanJob;  // the peek scan while it runs
     std::unique_ptr<FolderWatch> watcher;  // while autorefresh watches the root folder
-    bool changeRefreshing = false;  // a refresh after a change runs (its message may be open)
-    bool changeWaiting = false;     // a change came meanwhile: refresh again once it is done
+    bool changeRefreshing = false;         // a refresh after a change runs (its message may be open)
+    bool changeWaiting = false;            // a change came meanwhile: refresh again once it is done
     FindState find;
 
     // --- Display ---

@@ -172,8 +172,8 @@ std::vector<std::string> splitLines(const std::string& text) {
 bool isUtf16(const std::string& bytes) {
     if (bytes.size() >= 2 && uint8_t(bytes[0]) == 0xff && uint8_t(bytes[1]) == 0xfe) return true;
     const size_t lineEnd = bytes.find(std::string_view("\n\0", 2));
-    const size_t firstLine = std::min({lineEnd == std::string::npos ? bytes.size() : lineEnd + 2, bytes.size(),
-                                       size_t(512)}) & ~size_t(1);
+    const size_t firstLine =
+        std::min({lineEnd == std::string::npos ? bytes.size() : lineEnd + 2, bytes.size(), size_t(512)}) & ~size_t(1);
     if (firstLine < 2) return false;
     for (size_t i = 0; i < firstLine; i += 2)
         if (bytes[i] == '\0' || bytes[i + 1] != '\0') return false;

@@ -21,7 +21,7 @@ public:
     FolderWatch(const FolderWatch&) = delete;
     FolderWatch& operator=(const FolderWatch&) = delete;
 
-    static constexpr int quietMs = 100;  // a burst ends after this long without a change
+    static constexpr int quietMs = 100;    // a burst ends after this long without a change
     static constexpr int latestMs = 1000;  // a burst that goes on is reported after this long
 
 private:

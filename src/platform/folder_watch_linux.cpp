@@ -11,8 +11,8 @@
 #include <unistd.h>
 
 namespace {
-constexpr uint32_t watchedEvents = IN_CREATE | IN_CLOSE_WRITE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO |
-                                   IN_DELETE_SELF | IN_MOVE_SELF;
+constexpr uint32_t watchedEvents =
+    IN_CREATE | IN_CLOSE_WRITE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_DELETE_SELF | IN_MOVE_SELF;
 
 // Watches the folder and, for a subtree, every folder below it.
 void watchTree(int notify, const std::string& folder, bool subtree, std::map<int, std::string>& folders) {
@@ -96,9 +96,12 @@ bool FolderWatch::readEvents(bool subtree) {
             // A new folder in the subtree is watched from now on.
             if (subtree && (event->mask & IN_ISDIR) && (event->mask & (IN_CREATE | IN_MOVED_TO)) && !path.empty())
                 watchTree(notify_, path, true, folders_);
-            if (event->mask & IN_CLOSE_WRITE) changed |= !path.empty() && rewriteMatters_(path);
-            else if (event->mask & IN_CREATE) changed |= (event->mask & IN_ISDIR) || completeOnCreation(path);
-            else changed |= !(event->mask & IN_IGNORED);
+            if (event->mask & IN_CLOSE_WRITE)
+                changed |= !path.empty() && rewriteMatters_(path);
+            else if (event->mask & IN_CREATE)
+                changed |= (event->mask & IN_ISDIR) || completeOnCreation(path);
+            else
+                changed |= !(event->mask & IN_IGNORED);
         }
     }
     return changed;

@@ -25,7 +25,8 @@ TEST(FolderWatch, NamesComingGoingOrRenamedAreReportedOnceAFileIsComplete) {
     writeFile(dir.file("a.jpg"), "a");
     std::filesystem::create_directories(dir.file("sub"));
     std::atomic<int> reports = 0;
-    FolderWatch watch(dir.path(), true, [&reports] { ++reports; }, isPicture);
+    const auto count = [&reports] { ++reports; };
+    FolderWatch watch(dir.path(), true, count, isPicture);
     for (int i = 0; i < 5; ++i) writeFile(dir.file("new" + std::to_string(i) + ".jpg"), "n");  // one burst
     ASSERT_TRUE(reportedAfter(reports, 0));
     std::this_thread::sleep_for(250ms);
@@ -61,7 +62,8 @@ TEST(FolderWatch, NamesComingGoingOrRenamedAreReportedOnceAFileIsComplete) {
 TEST(FolderWatch, ChangesThatGoOnAreReportedWhileTheyLast) {
     TempDir dir;
     std::atomic<int> reports = 0;
-    FolderWatch watch(dir.path(), false, [&reports] { ++reports; }, isPicture);
+    const auto count = [&reports] { ++reports; };
+    FolderWatch watch(dir.path(), false, count, isPicture);
     // A camera writing a picture every 50 ms for two seconds: never 100 ms of quiet.
     for (int i = 0; i < 40; ++i) {
         writeFile(dir.file("shot" + std::to_string(i) + ".jpg"), "x");
@@ -74,10 +76,11 @@ TEST(FolderWatch, WithoutTheSubtreeOnlyTheFolderItselfCounts) {
     TempDir dir;
     std::filesystem::create_directories(dir.file("sub"));
     std::atomic<int> reports = 0;
+    const auto count = [&reports] { ++reports; };
     {
-        FolderWatch watch(dir.path(), false, [&reports] { ++reports; }, isPicture);
+        FolderWatch watch(dir.path(), false, count, isPicture);
         writeFile(dir.file("sub/x.jpg"), "x");
         EXPECT_FALSE(reportedAfter(reports, 0, 300));
     }
-    FolderWatch missing(dir.file("nowhere"), true, [&reports] { ++reports; }, isPicture);  // nothing to watch, no harm
+    FolderWatch missing(dir.file("nowhere"), true, count, isPicture);  // nothing to watch, no harm
 }

@@ -201,8 +201,11 @@ public:
     // Refreshes the list after a change and goes to the newest file as autofindlast says.
     void onFolderChanged();
     // Shows the current entry, dropping entries that do not load and, with the landscape or
-    // portrait filter, walking forward or back to one of the wanted orientation.
+    // portrait filter, walking forward or back to one of the wanted orientation. After
+    // failuresPerTurn failures it drops them, lets the window answer, and goes on from a
+    // posted ShowOn.
     void showCurrent(bool forward);
+    static constexpr uint32_t failuresPerTurn = 1000;
     // Asks every other running copy to quit, then takes the hot key they held.
     void closeOtherInstances();
     // Command 1351: the dialog that picks the hot key.

@@ -54,18 +54,29 @@ void AppState::showCurrent(bool forward) {
     // one by one, a folder of thousands of broken files would take time squared.
     const uint32_t count = uint32_t(images.size());
     std::vector<bool> failed;  // sized at the first failure
+    uint32_t failures = 0;
     const auto hasFailed = [&failed](uint32_t i) { return !failed.empty() && failed[i]; };
     // Loads the current entry; false, marking it, when it fails.
     const auto load = [&] {
         if (loadCurrent()) return true;
         failed.resize(count);
         failed[currentIndex] = true;
+        ++failures;
         return false;
     };
     const auto step = [count](uint32_t i, bool ahead) { return ahead ? (i + 1) % count : (i == 0 ? count : i) - 1; };
+    // Many failures in a row keep the window from answering: after a turn's worth the window
+    // gets its events, and showing goes on from the entry after the last that failed.
+    const auto pause = [&] {
+        dropMarked(images, failed, currentIndex);
+        mainWindow.post(Message{Msg::ShowOn, 0, 0, forward});
+    };
 
     // A failed entry gives its place to the next one, as if it were gone already.
-    for (uint32_t tried = 1; !load() && tried < count; ++tried) currentIndex = step(currentIndex, true);
+    for (uint32_t tried = 1; !load() && tried < count; ++tried) {
+        currentIndex = step(currentIndex, true);
+        if (failures == failuresPerTurn) return pause();
+    }
 
     const auto rejected = [this] {
         const int32_t w = picture.imageWidth(), h = picture.imageHeight();
@@ -81,7 +92,11 @@ void AppState::showCurrent(bool forward) {
                 if (loaded != start) load();
                 break;
             }
-            if (hasFailed(currentIndex) || !load()) continue;
+            if (hasFailed(currentIndex)) continue;
+            if (!load()) {
+                if (failures == failuresPerTurn) return pause();
+                continue;
+            }
             loaded = currentIndex;
             if (!rejected()) break;
         }

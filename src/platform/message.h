@@ -32,6 +32,7 @@ enum class Msg {
     ReopenMenu,     // x, y, value: re-open the popup menu at x, y with sub-menu index value
     ScanProgress,   // the scan thread has handed over pictures, or has ended
     FolderChanged,  // the folder watcher saw files come, go or be renamed
+    ShowOn,         // value: 1 forward, 0 back: showing goes on past the pictures that failed so far
     RefreshStatus,  // the peek scan has finished: refresh the status bar
     QuitRequest,    // another copy of the program asks this one to quit
 };

@@ -169,8 +169,12 @@ std::vector<std::string> splitLines(const std::string& text) {
 
 // UTF-16LE, with its mark or without one: some editors and scripts leave the mark out. Without
 // it the file is known by its first line, where every second byte is zero.
+bool hasUtf16Mark(const std::string& bytes) {
+    return bytes.size() >= 2 && uint8_t(bytes[0]) == 0xff && uint8_t(bytes[1]) == 0xfe;
+}
+
 bool isUtf16(const std::string& bytes) {
-    if (bytes.size() >= 2 && uint8_t(bytes[0]) == 0xff && uint8_t(bytes[1]) == 0xfe) return true;
+    if (hasUtf16Mark(bytes)) return true;
     const size_t lineEnd = bytes.find(std::string_view("\n\0", 2));
     const size_t firstLine =
         std::min({lineEnd == std::string::npos ? bytes.size() : lineEnd + 2, bytes.size(), size_t(512)}) & ~size_t(1);
@@ -182,7 +186,7 @@ bool isUtf16(const std::string& bytes) {
 
 std::string decodeFile(const std::string& bytes) {
     if (isUtf16(bytes)) {
-        const size_t mark = uint8_t(bytes[0]) == 0xff ? 2 : 0;
+        const size_t mark = hasUtf16Mark(bytes) ? 2 : 0;
         std::u16string units((bytes.size() - mark) / 2, u'\0');
         for (size_t i = 0; i < units.size(); ++i)
             units[i] = char16_t(uint8_t(bytes[mark + 2 * i]) | uint8_t(bytes[mark + 1 + 2 * i]) << 8);

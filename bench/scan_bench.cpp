@@ -1,10 +1,18 @@
 // The folder scan on a generated tree of 100,000 pictures in 1,000 folders, beside find(1)
 // reading every file's time on the same tree (the physical limit of the scan), the time until
-// a peek scan releases the window, the memory each entry takes, and the ordering.
+// a peek scan releases the window, the memory each entry takes, the ordering, and showing a
+// list of pictures that all fail to load (the tree's files are empty).
+#include "app/app_globals.h"
+#include "app/app_state.h"
+#include "app/dialog_proc.h"
 #include "catalog/folder_scan.h"
 #include "catalog/ordering.h"
+#include "catalog/file_info.h"
 #include "catalog/scan_job.h"
+#include "platform/window_host.h"
 
+#include <QApplication>
+#include <QImage>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <filesystem>
@@ -93,5 +101,57 @@ void orderHundredThousandByName(benchmark::State& state) {
     }
 }
 BENCHMARK(orderHundredThousandByName)->Unit(benchmark::kMillisecond);
+
+// The program itself, started offscreen in a folder of one picture, its files in a temporary
+// folder.
+AppState& runningProgram() {
+    static AppState* app = nullptr;
+    if (app) return *app;
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char name[] = "vimble_bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication qt(argc, argv);
+    std::string pattern = (std::filesystem::temp_directory_path() / "vimble-bench-home-XXXXXX").string();
+    static const std::string home = mkdtemp(pattern.data());
+    std::atexit([] { std::filesystem::remove_all(home); });
+    QImage(8, 8, QImage::Format_RGB32).save(QString::fromStdString(home + "/good.png"));
+    setenv("VIMBLE_HOME", home.c_str(), 1);
+    std::filesystem::current_path(home);
+    static WindowHost window(dialogProc, "Tarnex Vimble", 300, 300);
+    appGlobals.mainWindow = &window;
+    appGlobals.arguments = {"vimble", "-nopeek", "-notransitions", "-noslide"};
+    Message init{Msg::InitDialog};
+    window.send(init);
+    app = appGlobals.app;
+    return *app;
+}
+
+// From the first of n empty pictures to the one good picture after them: each empty one is
+// tried, logged to errors.log and dropped, and the window answers its events between every
+// thousand. The time per entry stays the same as n grows.
+void showPastBrokenPictures(benchmark::State& state) {
+    AppState& app = runningProgram();
+    ImageList broken;
+    scanFolders({tree()}, Settings(), broken);
+    broken.resize(size_t(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        app.images = broken;
+        app.images.push_back(entryFor(std::filesystem::current_path().string() + "/good.png"));
+        app.currentIndex = 0;
+        state.ResumeTiming();
+        app.showCurrent(true);
+        while (!app.picture.isLoaded()) QCoreApplication::processEvents();  // between turns the window answers
+        if (app.images.size() != 1) state.SkipWithError("the broken pictures stayed in the list");
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(showPastBrokenPictures)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Complexity(benchmark::oN);
 
 }  // namespace

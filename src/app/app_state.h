@@ -124,8 +124,10 @@ public:
     // appending; with peek on, returns once the first folder with pictures is in. False, after
     // saying "No images in" folderText, when the list is empty.
     bool startScan(const std::string& folderText, bool append = false, const std::vector<std::string>& roots = {});
-    // Takes what the scan thread has handed over; at its end orders the list once more.
-    void onScanProgress();
+    // Takes what the scan thread has handed over; orders the list when this is the first batch
+    // of the scan (so that the picture asked for is found in it), after every batch with
+    // peeksort, and at the end.
+    void onScanProgress(bool firstBatch = false);
     bool scanRunning() const { return scanJob != nullptr; }
     // Orders the list by the sort settings and finds the picture on show again.
     void orderImages();
@@ -133,7 +135,10 @@ public:
     void removeCurrent();
     // Lets the user choose the root folder (Shift held when it closes: add its pictures).
     bool browseFolder();
-    // Scans the root folder again, on this thread, and shows the current picture.
+    // Scans the root folder again, on this thread; false, after saying so, when it holds no
+    // pictures.
+    bool rescanRoot();
+    // rescanRoot, then shows the current picture.
     void refresh();
     // The Find/Filter dialog and what it asks for; true when the list or the position changed.
     bool findOrFilter();
@@ -141,9 +146,9 @@ public:
     bool findNext(bool fromNext);
     // Asks for a picture's number (1 the first) and shows it; other numbers do nothing.
     void goTo();
-    // Loads the current entry (a shortcut's target); an entry that does not load is reported
-    // and dropped.
-    void loadCurrent();
+    // Loads the current entry (a shortcut's target); an entry that does not load is reported,
+    // leaves no picture and answers false. The list is not empty.
+    bool loadCurrent();
     // Turns the freshly loaded picture by the rotation setting, unless the aspect filter says
     // its orientation already suits the frame.
     void applyRotationLock();
@@ -209,8 +214,11 @@ public:
     // Refreshes the list after a change and goes to the newest file as autofindlast says.
     void onFolderChanged();
     // Shows the current entry, dropping entries that do not load and, with the landscape or
-    // portrait filter, walking forward or back to one of the wanted orientation.
+    // portrait filter, walking forward or back to one of the wanted orientation. After
+    // failuresPerTurn failures it drops them, lets the window answer, and goes on from a
+    // posted ShowOn.
     void showCurrent(bool forward);
+    static constexpr uint32_t failuresPerTurn = 1000;
     // Asks every other running copy to quit, then takes the hot key they held.
     void closeOtherInstances();
     // Command 1351: the dialog that picks the hot key.
@@ -310,6 +318,8 @@ public:
     uint32_t currentIndex = 0;  // below images.size() whenever the list is not empty
     std::unique_ptr<ScanJob> scanJob;  // the peek scan while it runs
     std::unique_ptr<FolderWatch> watcher;  // while autorefresh watches the root folder
+    bool changeRefreshing = false;         // a refresh after a change runs (its message may be open)
+    bool changeWaiting = false;            // a change came meanwhile: refresh again once it is done
     FindState find;
 
     // --- Display ---

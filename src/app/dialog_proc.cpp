@@ -74,6 +74,7 @@ constexpr Route routes[] = {
     {Msg::ReopenMenu, forward<[](AppState& a, Message& m) { a.showContextMenu(m.x, m.y, m.value); }>, true},
     {Msg::ScanProgress, forward<[](AppState& a, Message&) { a.onScanProgress(); }>, true},
     {Msg::FolderChanged, forward<[](AppState& a, Message&) { a.onFolderChanged(); }>, true},
+    {Msg::ShowOn, forward<[](AppState& a, Message& m) { a.showCurrent(m.value != 0); }>, true},
     {Msg::RefreshStatus, forward<[](AppState& a, Message&) { a.updateStatusBar(); }>, true},
     {Msg::QuitRequest, forward<[](AppState& a, Message&) { a.mainWindow.destroyWindow(); }>, true},
 };

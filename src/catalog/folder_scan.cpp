@@ -2,6 +2,7 @@
 
 #include "catalog/file_info.h"
 #include "catalog/formats.h"
+#include "config/paths.h"
 #include "shell/shell_link.h"
 
 #include <cstdlib>
@@ -18,20 +19,28 @@ struct CloseDir {
     void operator()(DIR* listing) const { closedir(listing); }
 };
 
-std::string withoutTrailingSlash(std::string path) {
-    while (path.size() > 1 && path.back() == '/') path.pop_back();
-    return path;
-}
-
 std::string join(const std::string& folder, const char* name) {
     return folder == "/" ? folder + name : folder + "/" + name;
 }
 
+// The real path of a file or folder; empty when it cannot be found.
+std::string realPath(const std::string& path) {
+    std::unique_ptr<char, decltype(&std::free)> real(realpath(path.c_str(), nullptr), &std::free);
+    return real ? real.get() : "";
+}
+
 // The extension that decides a link's format: that of the file it finally names.
 std::string_view linkTargetExtension(const std::string& path, std::string& resolved) {
-    std::unique_ptr<char, decltype(&std::free)> real(realpath(path.c_str(), nullptr), &std::free);
-    resolved = real ? real.get() : "";
+    resolved = realPath(path);
     return extensionOf(resolved);
+}
+
+// Whether the folder a link leads to is the folder holding the link or one of its ancestors:
+// following it would list the pictures around the root, not below it.
+bool leadsUpward(const std::string& target, const std::string& realFolder) {
+    const std::string real = realPath(target);
+    if (real.empty() || realFolder.empty()) return false;
+    return real == "/" || realFolder == real || (realFolder.starts_with(real) && realFolder[real.size()] == '/');
 }
 
 }  // namespace
@@ -52,6 +61,7 @@ void scanFolders(const std::vector<std::string>& roots, const Settings& settings
 
         std::unique_ptr<DIR, CloseDir> listing(opendir(folder.c_str()));
         if (!listing) continue;
+        const std::string realFolder = realPath(folder);
         while (const dirent* item = readdir(listing.get())) {
             const std::string name = item->d_name;
             if (name == "." || name == "..") continue;
@@ -67,7 +77,8 @@ void scanFolders(const std::vector<std::string>& roots, const Settings& settings
             if (type != DT_DIR && isShortcut(name)) {
                 if (!shortcuts.readShortcut(path, target, false)) continue;
                 if (target.isFolder()) {
-                    if (settings.subfolders && (settings.hidden || !(target.attributes & 0x02)))
+                    if (settings.subfolders && (settings.hidden || !(target.attributes & 0x02)) &&
+                        !leadsUpward(target.path, realFolder))
                         queue.push_back(target.path);
                 } else if (const std::string_view extension = extensionOf(target.path);
                            !extension.empty() && matchesFormat(extension, settings)) {
@@ -84,6 +95,7 @@ void scanFolders(const std::vector<std::string>& roots, const Settings& settings
             }
             if (directory) {
                 if (!settings.subfolders || (!settings.hidden && name[0] == '.')) continue;
+                if (link && leadsUpward(path, realFolder)) continue;
                 queue.push_back(path);
                 continue;
             }

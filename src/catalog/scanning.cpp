@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "catalog/folder_scan.h"
 #include "catalog/ordering.h"
+#include "config/paths.h"
 #include "config/text.h"
 #include "platform/dialogs.h"
 #include "platform/system.h"
@@ -23,7 +24,7 @@ bool AppState::startScan(const std::string& folderText, bool append, const std::
         });
         // The first picture is chosen from an ordered list as soon as one folder has given some.
         scanJob->waitForFirstBatch();
-        onScanProgress();
+        onScanProgress(true);
     } else {
         scanFolders(scanRoots, settings, images);
     }
@@ -35,7 +36,7 @@ bool AppState::startScan(const std::string& folderText, bool append, const std::
     return true;
 }
 
-void AppState::onScanProgress() {
+void AppState::onScanProgress(bool firstBatch) {
     if (!scanJob) return;  // a hand-over that arrives after the scan was taken in whole
     const size_t before = images.size();
     const bool ended = scanJob->takeBatch(images);
@@ -44,7 +45,7 @@ void AppState::onScanProgress() {
         scanJob.reset();
         orderImages();
         mainWindow.post(Message{Msg::RefreshStatus});
-    } else if (images.size() != before && (settings.peeksort || before == 0)) {
+    } else if (images.size() != before && (settings.peeksort || firstBatch)) {
         orderImages();
     }
 }
@@ -59,7 +60,7 @@ void AppState::removeCurrent() {
 
 bool AppState::browseFolder() {
     std::string& folder = settings.folder;
-    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    folder = withoutTrailingSlash(std::move(folder));
     const std::string chosen = chooseFolder("Set the root exhibit folder. Hold SHIFT to append.", folder);
     if (chosen.empty()) return false;
     const bool append = shiftKeyHeld();
@@ -71,11 +72,16 @@ bool AppState::browseFolder() {
     return true;
 }
 
-void AppState::refresh() {
-    if (scanRunning()) return;
+bool AppState::rescanRoot() {
     const bool peek = settings.peek;
     settings.peek = false;
-    startScan(settings.folder, false);
+    const bool found = startScan(settings.folder, false);
     settings.peek = peek;
+    return found;
+}
+
+void AppState::refresh() {
+    if (scanRunning()) return;
+    rescanRoot();
     showCurrent(true);
 }

@@ -16,21 +16,47 @@
 // everything else that touches the list.
 void AppState::startWatcher(bool) {
     watcher.reset();
-    watcher = std::make_unique<FolderWatch>(settings.folder, settings.subfolders,
-                                            [window = &mainWindow] { window->post(Message{Msg::FolderChanged}); });
+    Settings everyFormat;
+    everyFormat.emf = everyFormat.ico = everyFormat.tif = true;
+    // A rewritten file matters when it may be a picture and is not the wallpaper this program
+    // writes itself (which would refresh the list for ever in the wallpaper layer).
+    const auto rewriteMatters = [everyFormat, wallpaper = wallpaperPath](const std::string& path) {
+        if (!isShortcut(path) && !matchesFormat(extensionOf(path), everyFormat)) return false;
+        FileInfo file, ownFile;
+        return !(readFileInfo(path, file) && readFileInfo(wallpaper, ownFile) && file.device == ownFile.device &&
+                 file.inode == ownFile.inode);
+    };
+    watcher = std::make_unique<FolderWatch>(
+        settings.folder, settings.subfolders, [window = &mainWindow] { window->post(Message{Msg::FolderChanged}); },
+        rewriteMatters);
 }
 
 void AppState::stopWatcher() { watcher.reset(); }
 
 void AppState::onFolderChanged() {
+    // A change that comes while the message of the last refresh is open waits for it to close.
+    if (changeRefreshing) {
+        changeWaiting = true;
+        return;
+    }
     if (scanRunning()) return;
-    onCommand(1103);
-    if (settings.autofindlast != 1 && settings.autofindlast != 2) return;
-    const auto newest = std::max_element(images.begin(), images.end(), [this](const ImageEntry& a, const ImageEntry& b) {
-        return settings.autofindlast == 1 ? a.created < b.created : a.modified < b.modified;
-    });
-    currentIndex = images.empty() ? 0 : uint32_t(newest - images.begin());
-    showCurrent(true);
+    changeRefreshing = true;
+    // An emptied folder says so once ("No images in"); there is nothing to show or go to. The
+    // rescan is the Refresh command, which a locked menu (-nomenu) refuses.
+    if (settings.noMenu ? !images.empty() : rescanRoot()) {
+        if (settings.autofindlast == 1 || settings.autofindlast == 2) {
+            const auto newest =
+                std::max_element(images.begin(), images.end(), [this](const ImageEntry& a, const ImageEntry& b) {
+                    return settings.autofindlast == 1 ? a.created < b.created : a.modified < b.modified;
+                });
+            currentIndex = uint32_t(newest - images.begin());
+        }
+        showCurrent(true);
+    } else {
+        mainWindow.invalidate();
+    }
+    changeRefreshing = false;
+    if (std::exchange(changeWaiting, false)) mainWindow.post(Message{Msg::FolderChanged});
 }
 
 namespace {

@@ -7,3 +7,8 @@ std::string folderOf(const std::string& path) {
 }
 
 std::string nameOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+
+std::string withoutTrailingSlash(std::string path) {
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    return path;
+}

@@ -7,3 +7,5 @@
 std::string folderOf(const std::string& path);
 // The name part: what follows the last '/'.
 std::string nameOf(const std::string& path);
+// The path without the '/' it ends in ("/" stays): how roots and shortcut targets are kept.
+std::string withoutTrailingSlash(std::string path);

@@ -16,18 +16,17 @@ namespace {
 
 constexpr const char* lineEnd = "\r\n";
 
-// The key and the value of a line split at "=", CR and LF, as strtok splits: runs of those
-// characters separate, and leading ones are skipped. Either is empty when missing.
+// The key and the value of a line. The key is split off as strtok splits: leading "=", CR and
+// LF are skipped and the key ends at the next of them. The value is the rest of the line after
+// that "=", up to its line end, so a path or a command may hold "=". Either is empty when missing.
 void splitLine(std::string_view line, std::string_view& key, std::string_view& value) {
-    const auto token = [&line](size_t& at) {
-        while (at < line.size() && std::strchr("=\r\n", line[at]) && line[at]) ++at;
-        const size_t start = at;
-        while (at < line.size() && !(std::strchr("=\r\n", line[at]) && line[at])) ++at;
-        return line.substr(start, at - start);
-    };
-    size_t at = 0;
-    key = token(at);
-    value = token(at);
+    const size_t start = line.find_first_not_of("=\r\n");
+    const size_t end = std::min(line.find_first_of("=\r\n", start), line.size());
+    key = start == std::string_view::npos ? std::string_view() : line.substr(start, end - start);
+    value = {};
+    if (end == line.size() || line[end] != '=') return;
+    const std::string_view rest = line.substr(end + 1);
+    value = rest.substr(0, std::min(rest.find_first_of("\r\n"), rest.size()));
 }
 
 // An integer as scanf reads it: blanks, an optional sign, digits of the base (hex may start
@@ -170,11 +169,29 @@ std::vector<std::string> splitLines(const std::string& text) {
     return lines;
 }
 
+// UTF-16LE, with its mark or without one: some editors and scripts leave the mark out. Without
+// it the file is known by its first line, where every second byte is zero.
+bool hasUtf16Mark(const std::string& bytes) {
+    return bytes.size() >= 2 && uint8_t(bytes[0]) == 0xff && uint8_t(bytes[1]) == 0xfe;
+}
+
+bool isUtf16(const std::string& bytes) {
+    if (hasUtf16Mark(bytes)) return true;
+    const size_t lineEnd = bytes.find(std::string_view("\n\0", 2));
+    const size_t firstLine =
+        std::min({lineEnd == std::string::npos ? bytes.size() : lineEnd + 2, bytes.size(), size_t(512)}) & ~size_t(1);
+    if (firstLine < 2) return false;
+    for (size_t i = 0; i < firstLine; i += 2)
+        if (bytes[i] == '\0' || bytes[i + 1] != '\0') return false;
+    return true;
+}
+
 std::string decodeFile(const std::string& bytes) {
-    if (bytes.size() >= 2 && uint8_t(bytes[0]) == 0xff && uint8_t(bytes[1]) == 0xfe) {
-        std::u16string units((bytes.size() - 2) / 2, u'\0');
+    if (isUtf16(bytes)) {
+        const size_t mark = hasUtf16Mark(bytes) ? 2 : 0;
+        std::u16string units((bytes.size() - mark) / 2, u'\0');
         for (size_t i = 0; i < units.size(); ++i)
-            units[i] = char16_t(uint8_t(bytes[2 + 2 * i]) | uint8_t(bytes[3 + 2 * i]) << 8);
+            units[i] = char16_t(uint8_t(bytes[mark + 2 * i]) | uint8_t(bytes[mark + 1 + 2 * i]) << 8);
         return fromUtf16(units);
     }
     const bool utf8Mark = bytes.size() >= 3 && bytes.compare(0, 3, "\xef\xbb\xbf") == 0;

@@ -40,7 +40,8 @@ struct SettingBinding {
 
 // One whole load or one whole save of a settings file of "[Section]" headers and key=value
 // lines. The file is UTF-16 little-endian with a byte-order mark and CR LF line ends; a file
-// without the mark is read as UTF-8 text.
+// without the mark is read as UTF-16LE when its first line has every second byte zero, else
+// as UTF-8 text. A value is everything after the key's "=", further "=" included.
 class SettingsFile {
 public:
     enum Mode { Read = 0, Write = 1 };

@@ -5,10 +5,10 @@
 #include "platform/window_host.h"
 #include "shell/shell_link.h"
 
+#include <algorithm>
 #include <chrono>
 
-void AppState::loadCurrent() {
-    if (images.empty()) return;
+bool AppState::loadCurrent() {
     currentPath = images[currentIndex].path;
     // Fitted into the whole screen, the largest frame a picture is shown in, and turned when
     // the rotation lock may turn it.
@@ -24,32 +24,85 @@ void AppState::loadCurrent() {
     } else {
         picture.load(currentPath, shown);
     }
-    if (picture.isLoaded()) return;
+    if (picture.isLoaded()) return true;
     reportLoadFailure(102);
-    removeCurrent();
+    return false;
 }
+
+namespace {
+// Drops the marked entries in one pass; index moves with its entry, or, when that entry is
+// dropped, to the entry that takes its place (0 past the end).
+void dropMarked(ImageList& images, const std::vector<bool>& marked, uint32_t& index) {
+    size_t kept = 0, newIndex = 0;
+    for (size_t i = 0; i < images.size(); ++i) {
+        if (i == index) newIndex = kept;
+        if (marked[i]) continue;
+        if (kept != i) images[kept] = std::move(images[i]);
+        ++kept;
+    }
+    images.resize(kept);
+    index = newIndex < kept ? uint32_t(newIndex) : 0;
+}
+}  // namespace
 
 void AppState::showCurrent(bool forward) {
     if (images.empty()) {
         reportLoadFailure(101);
         return;
     }
-    do loadCurrent();
-    while (!picture.isLoaded() && !images.empty());
+    // Entries that do not load are reported at once and dropped together at the end: dropped
+    // one by one, a folder of thousands of broken files would take time squared.
+    const uint32_t count = uint32_t(images.size());
+    std::vector<bool> failed;  // sized at the first failure
+    uint32_t failures = 0;
+    const auto hasFailed = [&failed](uint32_t i) { return !failed.empty() && failed[i]; };
+    // Loads the current entry; false, marking it, when it fails.
+    const auto load = [&] {
+        if (loadCurrent()) return true;
+        failed.resize(count);
+        failed[currentIndex] = true;
+        ++failures;
+        return false;
+    };
+    const auto step = [count](uint32_t i, bool ahead) { return ahead ? (i + 1) % count : (i == 0 ? count : i) - 1; };
+    // Many failures in a row keep the window from answering: after a turn's worth the window
+    // gets its events, and showing goes on from the entry after the last that failed.
+    const auto pause = [&] {
+        dropMarked(images, failed, currentIndex);
+        mainWindow.post(Message{Msg::ShowOn, 0, 0, forward});
+    };
 
-    if (picture.isLoaded() && (settings.landscapeOnly || settings.portraitOnly)) {
+    // A failed entry gives its place to the next one, as if it were gone already.
+    for (uint32_t tried = 1; !load() && tried < count; ++tried) {
+        currentIndex = step(currentIndex, true);
+        if (failures == failuresPerTurn) return pause();
+    }
+
+    const auto rejected = [this] {
+        const int32_t w = picture.imageWidth(), h = picture.imageHeight();
+        return settings.landscapeOnly ? w < h : settings.portraitOnly && h < w;
+    };
+    if (picture.isLoaded() && rejected()) {
         const uint32_t start = currentIndex;
+        uint32_t loaded = start;
         for (;;) {
-            const int32_t w = picture.imageWidth(), h = picture.imageHeight();
-            const bool rejected = settings.landscapeOnly ? w < h : h < w;
-            if (!rejected) break;
-            const uint32_t count = uint32_t(images.size());
-            currentIndex = forward ? (currentIndex + 1) % count : (currentIndex == 0 ? count - 1 : currentIndex - 1);
-            if (currentIndex == start) break;
-            loadCurrent();
-            if (!picture.isLoaded()) break;
+            currentIndex = step(currentIndex, forward);
+            if (currentIndex == start) {
+                // Nothing has the wanted shape: the entry the walk began at is the one on show.
+                if (loaded != start) load();
+                break;
+            }
+            if (hasFailed(currentIndex)) continue;
+            if (!load()) {
+                if (failures == failuresPerTurn) return pause();
+                continue;
+            }
+            loaded = currentIndex;
+            if (!rejected()) break;
         }
     }
+    if (!failed.empty()) dropMarked(images, failed, currentIndex);
+
     if (!picture.isLoaded()) {
         appGlobals.showMessage("No images loaded", MessageIcon::Exclamation);
         mainWindow.invalidate();

@@ -7,6 +7,7 @@
 #include "config/utf16.h"
 #include "platform/file_ops.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -160,15 +161,20 @@ bool ShellLink::readShortcut(const std::string& shortcutPath, LinkTarget& target
                     units += char16_t(uint8_t(relative[i]) | uint8_t(relative[i + 1]) << 8);
                 relative = fromUtf16(units);
             }
+            std::replace(relative.begin(), relative.end(), '\\', '/');  // as written on Windows
             const std::string fromHere = folderOfShortcut(shortcutPath) + "/" + relative;
+            // A base path such as "C:\pics\a.jpg" cannot exist here: the relative path is what
+            // still leads to the target after the shortcut has travelled with it.
+            const bool foreign = !read.path.starts_with('/');
             struct stat there {};
-            const bool baseMissing = read.path.empty() || stat(read.path.c_str(), &there) != 0;
-            if (read.path.empty() || (resolve && baseMissing && stat(fromHere.c_str(), &there) == 0))
+            const bool baseMissing = foreign || stat(read.path.c_str(), &there) != 0;
+            if (foreign || (resolve && baseMissing && stat(fromHere.c_str(), &there) == 0))
                 read.path = std::filesystem::path(fromHere).lexically_normal().string();
         }
         at += 2 + count * unit;
     }
     if (read.path.empty()) return false;
+    read.path = withoutTrailingSlash(std::move(read.path));
     target = std::move(read);
     return true;
 }

@@ -26,7 +26,9 @@ public:
     // False, leaving target as it was, when the file is missing, damaged, larger than a
     // shortcut can be, or names no path.
     // With resolve, a target that has moved is looked for no further than the recorded path
-    // and, failing that, the relative path from the shortcut's folder.
+    // and, failing that, the relative path from the shortcut's folder. A base path that cannot
+    // be one here (a drive letter) gives way to the relative path, whose "\" separate as "/"
+    // do. The target never ends in "/".
     bool readShortcut(const std::string& shortcutPath, LinkTarget& target, bool resolve) const;
     // Writes a shortcut to the target with the target's current attributes, times and size, as
     // a new file: a name already taken stays as it is and the answer is false (errno EEXIST).

@@ -77,3 +77,25 @@ TEST_F(SettingsLifecycle, SaveAndMarkOnExitToggleUnlessTheMenuIsOff) {
     EXPECT_FALSE(app.settings.savesettings);
     EXPECT_TRUE(app.settings.markexit);
 }
+
+// The whole file a first run saves, every section, key, value form and line end, compared with
+// tests/data/first_run.ini. After a deliberate change of the settings tables, write it anew
+// with VIMBLE_WRITE_GOLDEN=1 build/tests/vimble_app_tests --gtest_filter='*FirstRun*' and
+// review the difference before committing it.
+TEST_F(SettingsLifecycle, AFirstRunSavesTheDefaultFileByteForByte) {
+    appGlobals.arguments = {"vimble"};
+    startApp();
+    send(Msg::Close);
+    // The root folder of a first run is the current one: a temporary folder, named here by a
+    // placeholder.
+    const auto bytes = [](const std::string& text) { return utf16File(text).substr(2); };
+    std::string saved = readFile(home.file("vimble.ini"));
+    const size_t folder = saved.find(bytes("folder=" + home.path() + "\r\n"));
+    ASSERT_NE(folder, std::string::npos);
+    saved.replace(folder, bytes("folder=" + home.path()).size(), bytes("folder=@FOLDER@"));
+
+    const std::string golden = std::string(VIMBLE_TEST_DATA) + "/first_run.ini";
+    if (getenv("VIMBLE_WRITE_GOLDEN")) writeFile(golden, saved);
+    EXPECT_EQ(textOfUtf16File(saved), textOfUtf16File(readFile(golden)));
+    EXPECT_EQ(saved, readFile(golden));
+}

@@ -1,5 +1,7 @@
 #include "app_fixture.h"
 
+#include <algorithm>
+
 namespace {
 void saveColoured(const std::string& path, int w, int h, QColor colour) {
     QImage picture(w, h, QImage::Format_RGB32);
@@ -48,6 +50,28 @@ TEST_F(Showing, UnloadableEntriesAreLoggedDroppedAndTheNextPictureIsShown) {
     EXPECT_EQ(messageText, home.file("0-bad.png"));
 }
 
+TEST_F(Showing, ThousandsOfUnloadableEntriesAreDroppedWhileTheWindowGoesOnAnswering) {
+    AppState& app = startApp();
+    writeFile(home.file("empty.jpg"), "");
+    const size_t broken = 2 * AppState::failuresPerTurn + 500;
+    app.images.assign(broken, ImageEntry{home.file("empty.jpg")});
+    app.images.push_back(ImageEntry{home.file("start.png")});
+    app.currentIndex = 0;
+    int turnsBetween = 0;
+    QTimer answering;  // stands for the window's own events
+    QObject::connect(&answering, &QTimer::timeout, [&] { turnsBetween += !app.picture.isLoaded(); });
+    answering.start(0);
+    app.showCurrent(true);
+    EXPECT_EQ(app.images.size(), broken + 1 - AppState::failuresPerTurn);  // a turn's worth gone at once
+    ASSERT_TRUE(waitUntil([&app] { return app.picture.isLoaded(); }));
+    EXPECT_GE(turnsBetween, 1);
+    EXPECT_EQ(app.images.size(), 1u);
+    EXPECT_EQ(app.currentIndex, 0u);
+    EXPECT_EQ(app.currentPath, home.file("start.png"));
+    const std::string log = readFile(app.errorLogPath);
+    EXPECT_EQ(size_t(std::count(log.begin(), log.end(), '\n')), broken);
+}
+
 TEST_F(Showing, TheOrientationFilterWalksToAPictureOfTheWantedShape) {
     AppState& app = startApp();
     saveColoured(home.file("a-tall.png"), 10, 30, Qt::blue);
@@ -61,6 +85,17 @@ TEST_F(Showing, TheOrientationFilterWalksToAPictureOfTheWantedShape) {
     app.settings.portraitOnly = true;
     app.showCurrent(false);  // backward from b: a
     EXPECT_EQ(app.currentPath, home.file("a-tall.png"));
+
+    // Nothing of the wanted shape: the entry the walk began at is the one on show.
+    std::filesystem::remove(home.file("a-tall.png"));
+    std::filesystem::remove(home.file("start.png"));
+    saveColoured(home.file("c-wider.png"), 40, 10, Qt::blue);
+    app.startScan(home.path());
+    app.currentIndex = 0;
+    app.showCurrent(true);
+    EXPECT_EQ(app.currentIndex, 0u);
+    EXPECT_EQ(app.currentPath, home.file("b-wide.png"));
+    EXPECT_EQ(app.picture.imageWidth(), 30);
 }
 
 TEST_F(Showing, TheRotationLockTurnsOnlyPicturesThatDoNotSuitTheScreen) {

@@ -1,5 +1,9 @@
 #include "app_fixture.h"
 
+#include <QBuffer>
+#include <QTest>
+#include <cstdio>
+
 using Watching = AppFixture;
 
 TEST_F(Watching, ADroppedPictureBringsItsFolderAndSeveralItemsBringExactlyThemselves) {
@@ -37,4 +41,71 @@ TEST_F(Watching, AutoRefreshFollowsTheFolderToItsNewestPicture) {
     EXPECT_EQ(app.settings.autofindlast, 0);
     send(Msg::Command, 1124);
     EXPECT_FALSE(app.watcher);
+}
+
+TEST_F(Watching, AShiftDropOfOnePictureAddsItsFolderAndShowsItWithOrWithoutPeek) {
+    AppState& app = startApp();
+    TempDir far;
+    for (const char* name : {"a.png", "b.png", "c.png"}) savePicture(far.file(name), 3, 3);
+    // Folders below keep a peek scan going after its first batch.
+    for (int i = 0; i < 200; ++i) std::filesystem::create_directories(far.file("deeper/" + std::to_string(i)));
+    for (bool peek : {true, false}) {
+        app.settings.peek = peek;
+        send(Msg::Command, 1103);  // back to the root's one picture
+        QTest::keyPress(window->widget(), Qt::Key_Shift, Qt::ShiftModifier);
+        Message drop{Msg::DropFiles};
+        drop.files = {far.file("b.png")};
+        window->send(drop);
+        QTest::keyRelease(window->widget(), Qt::Key_Shift, Qt::NoModifier);
+        ASSERT_TRUE(waitUntil([&app] { return !app.scanRunning(); }));
+        EXPECT_EQ(app.images.size(), 4u) << "peek " << peek;
+        EXPECT_EQ(app.currentPath, far.file("b.png")) << "peek " << peek;
+        EXPECT_EQ(app.images[app.currentIndex].path, app.currentPath) << "peek " << peek;
+        EXPECT_EQ(app.settings.folder, home.path());
+    }
+}
+
+TEST_F(Watching, APictureStillBeingWrittenIsTakenOnceItIsClosed) {
+    AppState& app = startApp();
+    send(Msg::Command, 1124);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(30, 20, QImage::Format_RGB32).save(&buffer, "PNG");
+
+    FILE* file = std::fopen(home.file("new.png").c_str(), "w");
+    std::fwrite(png.data(), 1, size_t(png.size() / 2), file);
+    std::fflush(file);
+    waitUntil([] { return false; }, 500);  // time for a refresh, were there one
+    std::fwrite(png.data() + png.size() / 2, 1, size_t(png.size() - png.size() / 2), file);
+    std::fclose(file);
+    ASSERT_TRUE(waitUntil([&app, this] { return app.currentPath == home.file("new.png"); }, 3000));
+    EXPECT_EQ(app.picture.imageWidth(), 30);
+    EXPECT_EQ(readFile(app.errorLogPath), "");  // never taken half written
+}
+
+TEST_F(Watching, AnEmptiedFolderSaysSoOnceAndTheNextChangeWaitsForTheMessageToClose) {
+    AppState& app = startApp();
+    send(Msg::Command, 1124);
+    std::vector<std::string> messages;
+    size_t listedWhileOpen = 99;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box->property("seen").toBool()) return;
+        box->setProperty("seen", true);
+        messages.push_back(box->text().toStdString());
+        if (messages.size() > 1) return box->accept();
+        savePicture(home.file("back.png"), 3, 3);  // a change while the message is open
+        QTimer::singleShot(600, box, [&app, &listedWhileOpen, box] {
+            listedWhileOpen = app.images.size();
+            box->accept();
+        });
+    });
+    poll.start(10);
+    std::filesystem::remove(home.file("start.png"));
+    ASSERT_TRUE(waitUntil([&app, this] { return app.currentPath == home.file("back.png"); }, 5000));
+    EXPECT_EQ(messages, std::vector<std::string>{"No images in " + home.path()});
+    EXPECT_EQ(listedWhileOpen, 0u);
+    EXPECT_TRUE(app.picture.isLoaded());
 }

@@ -139,3 +139,23 @@ TEST(FolderScan, ShortcutsToPicturesAreListedUnderTheirOwnPathAndShortcutsToFold
     noJpg.jpg = false;
     EXPECT_EQ(scan({root}, noJpg), (std::vector<std::string>{other + "/o.png"}));
 }
+
+TEST(FolderScan, LinksUpToTheFolderOrItsAncestorsAreNotFollowedAndTargetsGiveOneSlash) {
+    TempDir dir;
+    const std::string root = dir.file("root");
+    touch(root + "/a.jpg");
+    touch(root + "/sub/s.jpg");
+    touch(dir.file("beside.jpg"));
+    touch(dir.file("sibling/x.jpg"));
+    touch(dir.file("other/o.png"));
+    const ShellLink link;
+    ASSERT_TRUE(link.createShortcut(dir.path(), root + "/up.lnk"));
+    ASSERT_TRUE(link.createShortcut(root, root + "/sub/self-and-up.lnk"));
+    fs::create_symlink(dir.path(), root + "/sub/uplink");
+    fs::create_symlink("..", root + "/sub/parent");
+    ASSERT_TRUE(link.createShortcut(dir.file("other") + "/", root + "/other.lnk"));
+
+    std::vector<std::string> found = scan({root});
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, (std::vector<std::string>{dir.file("other/o.png"), root + "/a.jpg", root + "/sub/s.jpg"}));
+}

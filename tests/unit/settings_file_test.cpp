@@ -34,14 +34,6 @@ struct Values {
     }
 };
 
-std::string save(const std::string& path, std::vector<SettingBinding> first, std::vector<SettingBinding> second) {
-    SettingsFile file(path, SettingsFile::Write);
-    file.writeSection(first, "[First]");
-    file.writeSection(second, "[Second]");
-    EXPECT_TRUE(file.commit());
-    return readFile(path);
-}
-
 // Reads the section "[S]" of a file holding the text into a fresh Values.
 Values readText(const TempDir& dir, const std::string& text, const char* section = "[S]") {
     writeFile(dir.file("in.ini"), utf16File(text));
@@ -51,20 +43,6 @@ Values readText(const TempDir& dir, const std::string& text, const char* section
 }
 
 }  // namespace
-
-TEST(SettingsFile, WritesUtf16WithMarkCrLfAndAnEmptyLineBetweenSectionsTheSameEveryTime) {
-    TempDir dir;
-    bool on = true;
-    int32_t number = -7;
-    std::string name = "caf\xc3\xa9";
-    const std::string bytes = save(dir.file("a.ini"), {{"on", SettingType::Bool, &on}},
-                                   {{"number", SettingType::Long, &number}, {"name", SettingType::String, &name}});
-    EXPECT_EQ(bytes, utf16File("[First]\r\non=TRUE\r\n\r\n[Second]\r\nnumber=-7\r\nname=caf\xc3\xa9\r\n"));
-    EXPECT_EQ(bytes.substr(0, 4), std::string("\xff\xfe[\0", 4));
-    EXPECT_EQ(save(dir.file("a.ini"), {{"on", SettingType::Bool, &on}},
-                   {{"number", SettingType::Long, &number}, {"name", SettingType::String, &name}}),
-              bytes);
-}
 
 TEST(SettingsFile, EveryTypeKeepsItsFormAndRoundTripsItsEdgeValues) {
     TempDir dir;

@@ -87,3 +87,49 @@ TEST(ShellLink, DamagedOrMissingShortcutsYieldNothingAndKeepThePreviousTarget) {
     EXPECT_FALSE(link.createShortcut(dir.file("t.jpg"), dir.file("bad.lnk")));  // never over another file
     EXPECT_EQ(readFile(dir.file("bad.lnk")).size(), good.size() + 600 * 1024);
 }
+
+namespace {
+// A shortcut as Windows writes it: a local base path with a drive letter and a relative path
+// with backslashes, both from the shortcut's own machine.
+std::string windowsShortcut(const std::string& basePath, const std::string& relativePath) {
+    std::string out;
+    const auto put = [&out](uint64_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) out += char((value >> (8 * i)) & 0xff);
+    };
+    put(0x4c, 4);
+    out += std::string("\x01\x14\x02\x00\x00\x00\x00\x00\xc0\x00\x00\x00\x00\x00\x00\x46", 16);
+    put(0x2 | 0x8 | 0x80, 4);  // link info, relative path, Unicode strings
+    put(0x20, 4);              // an archived file
+    put(0, 8 * 3 + 4 + 4);
+    put(1, 4);
+    put(0, 2 + 10);
+    const uint32_t volumeSize = 0x11, baseOffset = 0x1c + volumeSize;
+    const uint32_t suffixOffset = baseOffset + uint32_t(basePath.size()) + 1;
+    for (uint32_t field : {suffixOffset + 1, 0x1cu, 1u, 0x1cu, baseOffset, 0u, suffixOffset}) put(field, 4);
+    for (uint32_t field : {volumeSize, 3u, 0x1234u, 0x10u}) put(field, 4);
+    out += '\0';
+    out += basePath + '\0' + '\0';
+    put(relativePath.size(), 2);
+    for (char c : relativePath) put(uint8_t(c), 2);
+    put(0, 4);
+    return out;
+}
+}  // namespace
+
+TEST(ShellLink, AShortcutWrittenOnWindowsLeadsThroughItsRelativePathAndTargetsEndWithoutASlash) {
+    TempDir dir;
+    fs::create_directories(dir.file("links"));
+    fs::create_directories(dir.file("pics"));
+    writeFile(dir.file("pics/a.jpg"), "x");
+    writeFile(dir.file("links/a.lnk"), windowsShortcut("C:\\Users\\someone\\pics\\a.jpg", "..\\pics\\a.jpg"));
+    for (bool resolve : {false, true}) {
+        LinkTarget read;
+        ASSERT_TRUE(ShellLink().readShortcut(dir.file("links/a.lnk"), read, resolve));
+        EXPECT_EQ(read.path, dir.file("pics/a.jpg"));
+    }
+
+    ASSERT_TRUE(ShellLink().createShortcut(dir.file("pics") + "/", dir.file("folder.lnk")));
+    LinkTarget folder;
+    ASSERT_TRUE(ShellLink().readShortcut(dir.file("folder.lnk"), folder, false));
+    EXPECT_EQ(folder.path, dir.file("pics"));
+}

@@ -138,7 +138,9 @@ TEST_F(FileCommands, SaveAsAsksAboutTheNameItWritesAndNamesThePictureOnShow) {
     window->flushAll();
     const std::string photo = readFile(home.file("photo.jpg"));
     writeFile(home.file("flow.jpg"), "flow");
-    const std::string shown = std::to_string(app.viewCanvas.width()) + " x " + std::to_string(app.viewCanvas.height());
+    // The size named is the size written: the picture as laid out.
+    const int w = app.picture.width, h = app.picture.height;
+    const std::string shown = std::to_string(w) + " x " + std::to_string(h);
     {
         // "flow" becomes flow.jpg, which is taken; the offered name is the picture itself.
         MessageUser no(false);
@@ -161,6 +163,7 @@ TEST_F(FileCommands, SaveAsAsksAboutTheNameItWritesAndNamesThePictureOnShow) {
         EXPECT_EQ(yes.texts.size(), 1u);
     }
     EXPECT_EQ(readFile(home.file("flow.jpg")).substr(0, 2), "\xff\xd8");
+    EXPECT_EQ(QImage(QString::fromStdString(home.file("flow.jpg"))).size(), QSize(w, h));
     EXPECT_EQ(app.currentPath, home.file("flow.jpg"));
 }
 

@@ -2,14 +2,13 @@
 
 #include "config/text.h"
 #include "config/utf16.h"
+#include "platform/regular_file.h"
 
 #include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -194,11 +193,9 @@ SettingsFile::SettingsFile(const std::string& path, Mode mode) : path_(path), mo
     if (mode == Write) {
         open_ = true;
     } else if (mode == Read) {
-        std::ifstream in(path, std::ios::binary);
-        if (!in) return;
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        lines_ = splitLines(decodeFile(bytes.str()));
+        std::string bytes;
+        if (!readRegularFile(path, bytes)) return;
+        lines_ = splitLines(decodeFile(bytes));
         open_ = true;
     }
 }

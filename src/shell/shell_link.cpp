@@ -5,6 +5,7 @@
 #include "config/paths.h"
 #include "config/text.h"
 #include "config/utf16.h"
+#include "platform/regular_file.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -65,19 +66,13 @@ private:
     const std::string& bytes_;
 };
 
+// Little-endian, count of at most 8 bytes.
 void put(std::string& out, uint64_t value, size_t count) {
     for (size_t i = 0; i < count; ++i) out += char((value >> (8 * i)) & 0xff);
 }
 
 void putWide(std::string& out, const std::u16string& text) {
     for (char16_t unit : text) put(out, unit, 2);
-}
-
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }
 
 // The shortcut's folder, "." for a name without one.
@@ -108,7 +103,8 @@ bool ShellLink::readShortcut(const std::string& shortcutPath, LinkTarget& target
     struct stat st {};
     if (lstat(shortcutPath.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) return readSymbolicLink(shortcutPath, target);
 
-    const std::string bytes = readAll(shortcutPath);
+    std::string bytes;
+    if (!readRegularFile(shortcutPath, bytes)) return false;
     const Reader in(bytes);
     uint32_t size = 0, flags = 0;
     if (!in.has(0, headerSize) || !in.u32(0, size) || size != headerSize ||
@@ -180,7 +176,7 @@ bool ShellLink::createShortcut(const std::string& targetPath, const std::string&
     put(out, uint32_t(info.size), 4);
     put(out, 0, 4);  // icon index
     put(out, 1, 4);  // shown normally
-    put(out, 0, 2 + 2 + 4 + 4);
+    out.append(2 + 2 + 4 + 4, '\0');  // hotkey, reserved
 
     // Link info: header, volume id, local base path as bytes and as UTF-16.
     constexpr uint32_t infoHeader = 0x24, volumeSize = 0x11;

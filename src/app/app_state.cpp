@@ -47,6 +47,11 @@ void AppState::init() {
     Settings& s = settings;
     s.folder = currentDirectory();
     const ProgramFolders folders = locateProgramFolders();
+    removeStaleTemporaries(folders.dataFolder);
+    if (!isWritableFolder(folders.dataFolder))
+        appGlobals.showMessage(readOnlyNotice(folders.dataFolder, environmentValue("XDG_CONFIG_HOME"),
+                                              environmentValue("HOME")),
+                               MessageIcon::Information);
     settingsPath = folders.dataFolder + "/vimble.ini";
     helpPath = folders.executableFolder + "/Vimble.txt";
     errorLogPath = folders.dataFolder + "/errors.log";

@@ -15,3 +15,13 @@ std::string chooseDataFolder(const std::string& vimbleHome, const std::string& e
 
 // The folders of this process; the data folder is created when missing.
 ProgramFolders locateProgramFolders();
+
+// What the user is told once at start when the data folder cannot take files: that settings
+// and logs cannot be saved there, and where they would go instead.
+std::string readOnlyNotice(const std::string& dataFolder, const std::string& xdgConfigHome, const std::string& home);
+
+// Removes what an interrupted save left in the data folder: regular files named like
+// "vimble.ini.XXXXXX" or "wallpaper.ini.XXXXXX" (the temporary of a save: six letters and
+// digits, not all of them small letters) that have not
+// changed for a minute, so that a save under way in another copy is left alone.
+void removeStaleTemporaries(const std::string& dataFolder);

@@ -49,6 +49,13 @@ Taps tapsFor(int sourceLength, int targetLength) {
 
 uint8_t clampToByte(float v) { return uint8_t(std::clamp(int(std::lround(v)), 0, 255)); }
 
+// One premultiplied pixel (B, G, R, A in memory) from its sums: the filter's negative lobes
+// can push a colour above the alpha, which no premultiplied pixel may hold.
+void storePixel(uchar* out, const float* sum) {
+    out[3] = clampToByte(sum[3]);
+    for (int c = 0; c < 3; ++c) out[c] = std::min(clampToByte(sum[c]), out[3]);
+}
+
 // Runs rows [0, count) of a pass on every core, each thread a band of its own.
 template <typename Row>
 void forEachRow(int count, Row row) {
@@ -63,30 +70,31 @@ void forEachRow(int count, Row row) {
     for (std::thread& helper : helpers) helper.join();
 }
 
-}  // namespace
-
-QImage resampleBicubic(const QImage& sourceImage, int w, int h) {
-    if (sourceImage.isNull() || w <= 0 || h <= 0) return {};
-    const QImage source = sourceImage.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const int sw = source.width(), sh = source.height();
-    const Taps across = tapsFor(sw, w), down = tapsFor(sh, h);
-
-    // Across first, into rows of the target's width; then down.
-    QImage middle(w, sh, QImage::Format_ARGB32_Premultiplied);
-    uchar* const middleBits = middle.bits();  // detached once, before the threads write rows
-    const qsizetype middleStride = middle.bytesPerLine();
-    forEachRow(sh, [&](int y) {
+// Each row of the source scaled across to w.
+QImage scaledAcross(const QImage& source, int w) {
+    const Taps across = tapsFor(source.width(), w);
+    QImage target(w, source.height(), QImage::Format_ARGB32_Premultiplied);
+    uchar* const targetBits = target.bits();  // detached once, before the threads write rows
+    const qsizetype targetStride = target.bytesPerLine();
+    forEachRow(source.height(), [&](int y) {
         const uchar* in = source.constScanLine(y);
-        uchar* out = middleBits + y * middleStride;
+        uchar* out = targetBits + y * targetStride;
         for (int x = 0; x < w; ++x) {
             float sum[4] = {};
             const float* weight = &across.weights[across.offset[size_t(x)]];
             const uchar* pixel = in + size_t(across.first[size_t(x)]) * 4;
             for (int k = 0; k < across.count[size_t(x)]; ++k, pixel += 4)
                 for (int c = 0; c < 4; ++c) sum[c] += weight[k] * pixel[c];
-            for (int c = 0; c < 4; ++c) out[x * 4 + c] = clampToByte(sum[c]);
+            storePixel(out + x * 4, sum);
         }
     });
+    return target;
+}
+
+// Each column of the source scaled down (or up) to h.
+QImage scaledDown(const QImage& source, int h) {
+    const Taps down = tapsFor(source.height(), h);
+    const int w = source.width();
     QImage target(w, h, QImage::Format_ARGB32_Premultiplied);
     uchar* const targetBits = target.bits();
     const qsizetype targetStride = target.bytesPerLine();
@@ -94,11 +102,22 @@ QImage resampleBicubic(const QImage& sourceImage, int w, int h) {
         std::vector<float> sum(size_t(w) * 4, 0.0f);
         const float* weight = &down.weights[down.offset[size_t(y)]];
         for (int k = 0; k < down.count[size_t(y)]; ++k) {
-            const uchar* row = middle.constScanLine(down.first[size_t(y)] + k);
+            const uchar* row = source.constScanLine(down.first[size_t(y)] + k);
             for (int i = 0; i < w * 4; ++i) sum[size_t(i)] += weight[k] * row[i];
         }
         uchar* out = targetBits + y * targetStride;
-        for (int i = 0; i < w * 4; ++i) out[i] = clampToByte(sum[size_t(i)]);
+        for (int x = 0; x < w; ++x) storePixel(out + x * 4, &sum[size_t(x) * 4]);
     });
     return target;
+}
+
+}  // namespace
+
+QImage resampleBicubic(const QImage& sourceImage, int w, int h) {
+    if (sourceImage.isNull() || w <= 0 || h <= 0) return {};
+    const QImage source = sourceImage.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // The pass that leaves the smaller picture between them goes first: a tall, narrow picture
+    // drawn wide would otherwise be widened in full before it is reduced.
+    if (int64_t(source.width()) * h < int64_t(w) * source.height()) return scaledAcross(scaledDown(source, h), w);
+    return scaledDown(scaledAcross(source, w), h);
 }

@@ -11,7 +11,7 @@ vimble_packages=(
     qt6-base-dev qt6-image-formats-plugins
     libxcb1-dev libxcb-keysyms1-dev libxcb-screensaver0-dev libx11-dev libx11-xcb-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xdotool x11-utils imagemagick openbox
+    xvfb xdotool x11-utils imagemagick openbox python3 gdk-pixbuf-tests
 )
 
 vimble_install_missing() {

@@ -49,9 +49,9 @@ void AppState::init() {
     const ProgramFolders folders = locateProgramFolders();
     removeStaleTemporaries(folders.dataFolder);
     if (!isWritableFolder(folders.dataFolder))
-        appGlobals.showMessage(readOnlyNotice(folders.dataFolder, environmentValue("XDG_CONFIG_HOME"),
-                                              environmentValue("HOME")),
-                               MessageIcon::Information);
+        appGlobals.showMessage(
+            readOnlyNotice(folders.dataFolder, environmentValue("XDG_CONFIG_HOME"), environmentValue("HOME")),
+            MessageIcon::Information);
     settingsPath = folders.dataFolder + "/vimble.ini";
     helpPath = folders.executableFolder + "/Vimble.txt";
     errorLogPath = folders.dataFolder + "/errors.log";

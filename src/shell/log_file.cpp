@@ -29,12 +29,15 @@ std::string LogFile::escapeLogText(std::string_view text) {
     escaped.reserve(text.size());
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        if (c == '\\') escaped += "\\\\";
-        else if (c == '\t') escaped += "\\t";
-        else if (c == '\n') escaped += "\\n";
-        else if (c == '\r') escaped += "\\r";
-        else if (byte < 0x20 || byte == 0x7f) escaped += {'\\', 'x', hex[byte >> 4], hex[byte & 15]};
-        else escaped += c;
+        switch (c) {
+        case '\\': escaped += "\\\\"; break;
+        case '\t': escaped += "\\t"; break;
+        case '\n': escaped += "\\n"; break;
+        case '\r': escaped += "\\r"; break;
+        default:
+            if (byte < 0x20 || byte == 0x7f) escaped += {'\\', 'x', hex[byte >> 4], hex[byte & 15]};
+            else escaped += c;
+        }
     }
     return escaped;
 }

@@ -48,7 +48,8 @@ bool tryResample(std::string_view bytes) {
     QImage source(sw, sh, format);
     for (int y = 0; y < sh; ++y) {
         uchar* line = source.scanLine(y);
-        for (qsizetype i = 0; i < source.bytesPerLine(); ++i) line[i] = byteAt(bytes, size_t(y * sw * 4 + i) % bytes.size());
+        for (qsizetype i = 0; i < source.bytesPerLine(); ++i)
+            line[i] = byteAt(bytes, size_t(y * sw * 4 + i) % bytes.size());
     }
     // Premultiplied pixels are valid with no colour above their alpha; the scaled ones must be too.
     const auto valid = [](const QImage& image, bool mend) {

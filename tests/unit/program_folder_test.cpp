@@ -43,7 +43,7 @@ TEST(ProgramFolder, OnlyStaleTemporariesOfInterruptedSavesAreRemoved) {
     removeStaleTemporaries(dir.path());
     for (const char* gone : {"vimble.ini.Ab3xY9", "wallpaper.ini.q1W2e3"})
         EXPECT_FALSE(std::filesystem::exists(dir.file(gone))) << gone;
-    for (const char* kept : {"vimble.ini", "vimble.ini.backup", "vimble.ini.Ab3-Y9", "photo.jpg.Ab3xY9",
-                             "vimble.ini.Zz9aB1"})
+    for (const char* kept :
+         {"vimble.ini", "vimble.ini.backup", "vimble.ini.Ab3-Y9", "photo.jpg.Ab3xY9", "vimble.ini.Zz9aB1"})
         EXPECT_TRUE(std::filesystem::exists(dir.file(kept))) << kept;
 }

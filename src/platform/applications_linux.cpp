@@ -1,12 +1,12 @@
 #include "platform/applications.h"
 
+#include "platform/regular_file.h"
 #include "platform/system.h"
 
 #include <QFile>
 #include <QMimeDatabase>
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <sstream>
 
@@ -28,7 +28,9 @@ struct Entry {
 
 Entry readEntry(const std::filesystem::path& file) {
     Entry entry;
-    std::ifstream in(file);
+    std::string text;
+    if (!readRegularFile(file.string(), text)) return entry;
+    std::istringstream in(text);
     bool inMain = false;
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.front() == '[') {

@@ -24,6 +24,7 @@ if [ "${1:-}" = --asan ]; then
     cmake --build "$build" -j "$(nproc)"
     export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:halt_on_error=1"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    export LSAN_OPTIONS="suppressions=$VIMBLE_ROOT/tests/lsan.supp:print_suppressions=0"
 else
     vimble_build
 fi

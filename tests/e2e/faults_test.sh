@@ -63,7 +63,7 @@ wait_for_exit 60
 full="$E2E_HOME/full"
 mkdir -p "$full"
 if mount -t tmpfs -o size=64k tmpfs "$full" 2>/dev/null; then
-    trap 'umount "$full" 2>/dev/null; [ -n "$VIMBLE_PID" ] && kill "$VIMBLE_PID" 2>/dev/null; rm -rf "$E2E_HOME"' EXIT
+    trap 'umount "$full" 2>/dev/null || true; [ -n "$VIMBLE_PID" ] && kill "$VIMBLE_PID" 2>/dev/null; rm -rf "$E2E_HOME"' EXIT
     chown nobody:nogroup "$full"
     export VIMBLE_HOME="$full"
     printf '\xff\xfe[\0S\0]\0\r\0\n\0' >"$full/vimble.ini"

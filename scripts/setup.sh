@@ -11,7 +11,7 @@ vimble_packages=(
     qt6-base-dev qt6-image-formats-plugins qt6-svg-dev libavif-dev libheif-dev libjxl-dev
     libxcb1-dev libxcb-keysyms1-dev libxcb-screensaver0-dev libx11-dev libx11-xcb-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xdotool x11-utils imagemagick openbox desktop-file-utils appstream
+    xvfb xdotool x11-utils imagemagick openbox python3 gdk-pixbuf-tests desktop-file-utils appstream
     libavif-bin libheif-examples libjxl-tools gnome-backgrounds
     libglib2.0-bin gsettings-desktop-schemas dbus-daemon xfconf
 )

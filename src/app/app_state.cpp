@@ -49,6 +49,12 @@ void AppState::init() {
     Settings& s = settings;
     s.folder = currentDirectory();
     const ProgramFolders folders = locateProgramFolders();
+    removeStaleTemporaries(folders.dataFolder);
+    if (folders.stateFolder != folders.dataFolder) removeStaleTemporaries(folders.stateFolder);
+    if (!isWritableFolder(folders.dataFolder))
+        appGlobals.showMessage(
+            readOnlyNotice(folders.dataFolder, environmentValue("XDG_CONFIG_HOME"), environmentValue("HOME")),
+            MessageIcon::Information);
     settingsPath = folders.dataFolder + "/vimble.ini";
     helpPath = folders.helpFile;
     errorLogPath = folders.dataFolder + "/errors.log";

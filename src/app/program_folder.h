@@ -32,3 +32,13 @@ bool isInstalledProgram(const std::string& executableFolder, const std::string& 
 
 // The folders of this process; the data and state folders are created when missing.
 ProgramFolders locateProgramFolders();
+
+// What the user is told once at start when the data folder cannot take files: that settings
+// and logs cannot be saved there, and where they would go instead.
+std::string readOnlyNotice(const std::string& dataFolder, const std::string& xdgConfigHome, const std::string& home);
+
+// Removes what an interrupted save left in a folder of the program's: regular files named like
+// ".vimble-XXXXXX", "vimble.ini.XXXXXX" or "wallpaper.ini.XXXXXX" (the temporary of a save: six
+// letters and digits, not all of them small letters) that have not changed for a minute, so that
+// a save under way in another copy is left alone.
+void removeStaleTemporaries(const std::string& dataFolder);

@@ -13,6 +13,7 @@ bool readFileInfo(const std::string& path, FileInfo& info) {
     if (statx(AT_FDCWD, path.c_str(), AT_STATX_SYNC_AS_STAT, STATX_BASIC_STATS | STATX_BTIME, &sx) != 0) return false;
     const auto time = [](const statx_timestamp& t) { return toFileTime(t.tv_sec, t.tv_nsec); };
     info.directory = S_ISDIR(sx.stx_mode);
+    info.regular = S_ISREG(sx.stx_mode);
     info.device = (uint64_t(sx.stx_dev_major) << 32) | sx.stx_dev_minor;
     info.inode = sx.stx_ino;
     info.size = sx.stx_size;

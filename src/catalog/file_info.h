@@ -7,6 +7,7 @@
 // What the scan needs to know of a file or folder, following symbolic links.
 struct FileInfo {
     bool directory = false;
+    bool regular = false;
     uint64_t device = 0;
     uint64_t inode = 0;
     uint64_t size = 0;  // bytes

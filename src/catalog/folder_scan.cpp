@@ -70,8 +70,11 @@ void scanFolders(const std::vector<std::string>& roots, const Settings& settings
             if (type == DT_UNKNOWN) {
                 struct stat st {};
                 if (lstat(path.c_str(), &st) != 0) continue;
-                type = S_ISLNK(st.st_mode) ? DT_LNK : S_ISDIR(st.st_mode) ? DT_DIR : DT_REG;
+                type = S_ISLNK(st.st_mode) ? DT_LNK : S_ISDIR(st.st_mode) ? DT_DIR : S_ISREG(st.st_mode) ? DT_REG : 0;
             }
+            // Only regular files are pictures: a FIFO or device named like one would block or
+            // stream for ever when read.
+            if (type != DT_REG && type != DT_LNK && type != DT_DIR) continue;
             // A shortcut is judged by its target as the shortcut records it.
             LinkTarget target;
             if (type != DT_DIR && isShortcut(name)) {
@@ -90,7 +93,7 @@ void scanFolders(const std::vector<std::string>& roots, const Settings& settings
             bool directory = type == DT_DIR;
             FileInfo info;
             if (link) {
-                if (!readFileInfo(path, info)) continue;  // a broken link adds nothing
+                if (!readFileInfo(path, info) || !(info.directory || info.regular)) continue;  // broken or special
                 directory = info.directory;
             }
             if (directory) {

@@ -3,14 +3,13 @@
 #include "config/text.h"
 #include "config/utf16.h"
 #include "platform/file_ops.h"
+#include "platform/regular_file.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -204,11 +203,9 @@ SettingsFile::SettingsFile(const std::string& path, Mode mode) : path_(path), mo
     if (mode == Write) {
         open_ = true;
     } else if (mode == Read) {
-        std::ifstream in(path, std::ios::binary);
-        if (!in) return;
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        lines_ = splitLines(decodeFile(bytes.str()));
+        std::string bytes;
+        if (!readRegularFile(path, bytes)) return;
+        lines_ = splitLines(decodeFile(bytes));
         open_ = true;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "display/library_readers.h"
 #include "display/resample.h"
+#include "platform/regular_file.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QPainter>
 #include <QTransform>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <fcntl.h>
@@ -17,8 +19,10 @@
 
 namespace {
 
-// Real photos reach 200 megapixels (800 MiB as RGB32); a header that claims more is refused.
-constexpr int allocationLimitMiB = 1024;
+constexpr int64_t mebibyte = 1024 * 1024;
+// A progressive JPEG is decoded once over per scan; encoders write a few dozen at most, and a
+// file that repeats them thousands of times would hold the window for minutes.
+constexpr qsizetype maxJpegScans = 100;
 
 int depthOf(QImage::Format format) {
     switch (format) {
@@ -53,38 +57,61 @@ uint32_t bigEndian(const QByteArray& b, qsizetype at, int bytes) {
     return v;
 }
 
+uint32_t littleEndian(const QByteArray& b, qsizetype at, int bytes) {
+    uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | uint8_t(b[at + i]);
+    return v;
+}
+
+bool starts(const QByteArray& head, const char* magic, qsizetype length) {
+    return head.startsWith(QByteArray(magic, length));
+}
+
+// Where a JPEG's frame header (SOF0..SOF15 but DHT, JPG, DAC) starts, with its component
+// count inside head; -1 when it is not found there.
+qsizetype jpegFrameHeader(const QByteArray& head) {
+    if (!starts(head, "\xff\xd8", 2)) return -1;
+    for (qsizetype at = 2; at + 9 < head.size();) {
+        if (uint8_t(head[at]) != 0xff) return -1;
+        const int marker = uint8_t(head[at + 1]);
+        if (marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc) return at;
+        at += 2 + qsizetype(bigEndian(head, at + 2, 2));
+    }
+    return -1;
+}
+
+// The size the header claims, for the readers that refuse a huge one without telling it; an
+// invalid size when the header does not tell. Sides beyond int are held as INT_MAX.
+QSize claimedSize(const QByteArray& head) {
+    const auto side = [](int64_t v) { return int(std::min<int64_t>(std::abs(v), INT_MAX)); };
+    if (starts(head, "BM", 2) && head.size() >= 26)
+        return QSize(side(int32_t(littleEndian(head, 18, 4))), side(int32_t(littleEndian(head, 22, 4))));
+    if (starts(head, "GIF8", 4) && head.size() >= 10)
+        return QSize(int(littleEndian(head, 6, 2)), int(littleEndian(head, 8, 2)));
+    if (starts(head, "\x89PNG", 4) && head.size() >= 24)
+        return QSize(side(bigEndian(head, 16, 4)), side(bigEndian(head, 20, 4)));
+    if (const qsizetype frame = jpegFrameHeader(head); frame >= 0)
+        return QSize(int(bigEndian(head, frame + 7, 2)), int(bigEndian(head, frame + 5, 2)));
+    return {};
+}
+
 // The depth the file stores, read from its header where the decoder widens it (a 24-bit BMP
 // or PNG decodes to 32 bits, a GIF is always indexed); -1 when the header does not tell.
 int storedDepth(const QByteArray& head) {
-    const auto starts = [&](const char* magic, qsizetype length) { return head.startsWith(QByteArray(magic, length)); };
-    if (starts("BM", 2) && head.size() >= 30) return uint8_t(head[28]) | uint8_t(head[29]) << 8;
-    if (starts("GIF8", 4)) return 8;
-    if (starts("\x89PNG", 4) && head.size() >= 26) {
+    if (starts(head, "BM", 2) && head.size() >= 30) return uint8_t(head[28]) | uint8_t(head[29]) << 8;
+    if (starts(head, "GIF8", 4)) return 8;
+    if (starts(head, "\x89PNG", 4) && head.size() >= 26) {
         static const int channels[] = {1, 0, 3, 1, 2, 0, 4};  // by colour type
         const int type = uint8_t(head[25]);
         const int bits = uint8_t(head[24]);
         return type <= 6 && channels[type] ? (type == 3 ? bits : bits * channels[type]) : -1;
     }
-    if (starts("\xff\xd8", 2)) {
-        // The frame header (SOF0..SOF15 but DHT, JPG, DAC) gives the component count; four
-        // components (CMYK) have no depth of ours.
-        for (qsizetype at = 2; at + 9 < head.size();) {
-            if (uint8_t(head[at]) != 0xff) return -1;
-            const int marker = uint8_t(head[at + 1]);
-            if (marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc) {
-                const int components = uint8_t(head[at + 9]);
-                return components == 1 ? 8 : components == 3 ? 24 : 0;
-            }
-            at += 2 + qsizetype(bigEndian(head, at + 2, 2));
-        }
+    // Four components (CMYK) have no depth of ours.
+    if (const qsizetype frame = jpegFrameHeader(head); frame >= 0) {
+        const int components = uint8_t(head[frame + 9]);
+        return components == 1 ? 8 : components == 3 ? 24 : 0;
     }
     return -1;
-}
-
-uint32_t littleEndian(const QByteArray& b, qsizetype at, int bytes) {
-    uint32_t v = 0;
-    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | uint8_t(b[at + i]);
-    return v;
 }
 
 // The orientation tag (1 to 8) of an Exif block (a TIFF header and its first directory); 1
@@ -207,32 +234,38 @@ void placeInFrame(int32_t layout, int32_t frameWidth, int32_t frameHeight, int32
 namespace {
 
 // Decodes the file at path, upright when asked (the orientation the file records applied): a
-// JPEG that will be shown smaller than its own size is decoded straight at the shown size (the
-// decoder scales by whole eighths and smooths the rest), and a drawing (SVG) is rendered at
-// the shown size, whatever its own. depth and own get the stored depth and the upright own
-// size from the header; vector tells whether the picture is a drawing.
+// picture that will be shown smaller than its own size is kept at the shown size (a JPEG is
+// decoded straight at it: the decoder scales by whole eighths and smooths the rest), and a
+// drawing (SVG) is rendered at the shown size, whatever its own. depth and own get the stored
+// depth and the upright own size from the header; vector tells whether the picture is a
+// drawing. A header whose size needs more than the limit leaves own set and the answer null.
 QImage readImage(const std::string& path, const Picture::ShownSize& shownSize, bool upright, int& depth, QSize& own,
                  bool& vector) {
-    QImageReader::setAllocationLimit(allocationLimitMiB);
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Qt's own check catches the readers that only find their size while decoding.
+    QImageReader::setAllocationLimit(int(Picture::memoryLimit / mebibyte));
+    const int fd = openRegularFile(path);
     if (fd < 0) return {};
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return {};
     }
-    const QByteArray head = file.peek(65536);
+    QByteArray bytes = file.readAll();
+    if (bytes.startsWith("\xff\xd8") && bytes.count("\xff\xda") > maxJpegScans) return {};
+    const QByteArray head = bytes.left(65536);
     if (const LibraryReader* library = libraryReaderFor(head)) {
-        QImage decoded = library->decode(file.readAll(), upright, int64_t(allocationLimitMiB) << 20, depth);
+        QImage decoded = library->decode(bytes, upright, Picture::memoryLimit, depth);
         own = decoded.size();
         vector = false;
         return decoded;
     }
     const int stored = storedDepth(head);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
     const bool webp = head.startsWith("RIFF") && head.mid(8, 4) == "WEBP";
     const QImageIOHandler::Transformations ownTurn =
-        upright && webp ? transformationOf(webpOrientation(file)) : QImageIOHandler::TransformationNone;
-    QImageReader reader(&file);
+        upright && webp ? transformationOf(webpOrientation(buffer)) : QImageIOHandler::TransformationNone;
+    QImageReader reader(&buffer);
     reader.setAutoTransform(upright);
     // The reader scales before it turns: sizes asked of it are as stored.
     const bool turned =
@@ -241,7 +274,13 @@ QImage readImage(const std::string& path, const Picture::ShownSize& shownSize, b
     own = reader.size();
     if (turned) own.transpose();
     vector = reader.format().startsWith("svg");
-    if (shownSize && (vector || reader.format() == "jpeg") && own.isValid()) {
+    // A drawing is rendered at the size it is shown at, whatever size it claims.
+    if (const QSize claimed = own.isValid() ? own : claimedSize(head);
+        !vector && claimed.isValid() && Picture::bytesFor(claimed) > Picture::memoryLimit) {
+        own = claimed;
+        return {};
+    }
+    if (shownSize && own.isValid()) {
         const QSize size = shownSize(own.width(), own.height());
         const bool smaller = size.width() < own.width() && size.height() < own.height();
         if (size.width() > 0 && size.height() > 0 && (vector || smaller))
@@ -285,6 +324,7 @@ void Picture::load(const std::string& path, const ShownSize& shownSize) {
     int depth = 0;
     bool vector = false;
     QImage decoded = readImage(path, shownSize, upright, depth, own, vector);
+    if (decoded.isNull() && own.isValid() && bytesFor(own) > memoryLimit) refusedSize_ = own;
     if (decoded.isNull() || decoded.width() == 0 || decoded.height() == 0 || own.isEmpty()) return;
     image_ = std::move(decoded);
     own_ = own;
@@ -296,10 +336,14 @@ void Picture::load(const std::string& path, const ShownSize& shownSize) {
 }
 
 void Picture::startAnimation() {
-    QFile file(QFile::decodeName(path_.c_str()));
-    if (!file.open(QIODevice::ReadOnly)) return;
+    const int fd = openRegularFile(path_);
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0) ::close(fd);
+        return;
+    }
     auto animation = std::make_unique<Animation>();
-    animation->bytes = file.read(int64_t(allocationLimitMiB) << 20);
+    animation->bytes = file.read(memoryLimit);
     animation->reader.setDevice(&animation->buffer);
     // Only a picture of several frames plays; its first is the one already on show.
     if (!animation->reader.supportsAnimation() || animation->reader.imageCount() == 1 ||
@@ -350,6 +394,7 @@ void Picture::release() {
     reduced_ = false;
     turns_.clear();
     animation_.reset();
+    refusedSize_ = QSize();
 }
 
 void Picture::rotateFlip(int type) {

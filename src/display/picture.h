@@ -43,12 +43,18 @@ public:
     // The largest size, in pixels, a picture of its own size w x h will be drawn at.
     using ShownSize = std::function<QSize(int32_t w, int32_t h)>;
 
-    // Decodes the file (a path of any bytes); a picture that fails or has a zero side leaves
-    // no image. With upright set, a picture whose file records an orientation (a turned phone
-    // photo) is loaded as it stands, and its own size is the upright one. A JPEG that will be
-    // drawn smaller than its own size is decoded straight at shownSize's answer, which costs a
-    // fraction of a full decode; drawing it larger later decodes the file again in full. A
-    // drawing (SVG) is rendered at shownSize's answer and again whenever it is drawn larger.
+    // The most memory one decoded picture may take, at 4 bytes a pixel: 1 GiB, 268 megapixels.
+    // A picture whose header claims more is refused before it is decoded.
+    static constexpr int64_t memoryLimit = int64_t(1) << 30;
+    static int64_t bytesFor(QSize size) { return int64_t(size.width()) * size.height() * 4; }
+
+    // Decodes the regular file (a path of any bytes); a picture that fails or has a zero side
+    // leaves no image. With upright set, a picture whose file records an orientation (a turned
+    // phone photo) is loaded as it stands, and its own size is the upright one. A picture that
+    // will be drawn smaller than its own size is kept at shownSize's answer (a JPEG is decoded
+    // straight at it, at a fraction of the cost of a full decode); drawing it larger later
+    // decodes the file again in full. A drawing (SVG) is rendered at shownSize's answer and
+    // again whenever it is drawn larger.
     void load(const std::string& path, const ShownSize& shownSize = {});
     void loadBitmap(const QImage& bitmap);
     void release();
@@ -58,6 +64,9 @@ public:
     int32_t imageHeight() const { return own_.height(); }
     // The size it is decoded at: its own size unless decoded smaller.
     QSize decodedSize() const { return image_.size(); }
+    // After a failed load: the picture's size when it was refused for the memory limit, else
+    // an empty size.
+    QSize refusedSize() const { return refusedSize_; }
 
     // 1, 2, 3: turn 90, 180, 270 degrees clockwise; 4: mirror left to right.
     void rotateFlip(int type);
@@ -108,4 +117,5 @@ private:
     std::vector<int> turns_;  // the rotateFlip types applied since loading, in order
     struct Animation;
     std::unique_ptr<Animation> animation_;  // the reader of the later frames
+    QSize refusedSize_;
 };

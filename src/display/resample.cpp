@@ -50,6 +50,13 @@ Taps tapsFor(int sourceLength, int targetLength, int from, int count) {
 
 uint8_t clampToByte(float v) { return uint8_t(std::clamp(int(std::lround(v)), 0, 255)); }
 
+// One premultiplied pixel (B, G, R, A in memory) from its sums: the filter's negative lobes
+// can push a colour above the alpha, which no premultiplied pixel may hold.
+void storePixel(uchar* out, const float* sum) {
+    out[3] = clampToByte(sum[3]);
+    for (int c = 0; c < 3; ++c) out[c] = std::min(clampToByte(sum[c]), out[3]);
+}
+
 // Runs rows [0, count) of a pass on every core, each thread a band of its own.
 template <typename Row>
 void forEachRow(int count, Row row) {
@@ -64,6 +71,48 @@ void forEachRow(int count, Row row) {
     for (std::thread& helper : helpers) helper.join();
 }
 
+// Each row of the result: row rowStart + y of in, scaled across by taps (whose source indices
+// count from column columnBase of in).
+QImage passAcross(const QImage& in, const Taps& taps, int columnBase, int rowStart, int rows) {
+    const int w = int(taps.first.size());
+    QImage target(w, rows, QImage::Format_ARGB32_Premultiplied);
+    uchar* const targetBits = target.bits();  // detached once, before the threads write rows
+    const qsizetype targetStride = target.bytesPerLine();
+    forEachRow(rows, [&](int y) {
+        const uchar* row = in.constScanLine(rowStart + y);
+        uchar* out = targetBits + y * targetStride;
+        for (int x = 0; x < w; ++x) {
+            float sum[4] = {};
+            const float* weight = &taps.weights[taps.offset[size_t(x)]];
+            const uchar* pixel = row + size_t(taps.first[size_t(x)] - columnBase) * 4;
+            for (int k = 0; k < taps.count[size_t(x)]; ++k, pixel += 4)
+                for (int c = 0; c < 4; ++c) sum[c] += weight[k] * pixel[c];
+            storePixel(out + x * 4, sum);
+        }
+    });
+    return target;
+}
+
+// Columns [columnStart, columnStart + columns) of in scaled down (or up) by taps (whose source
+// indices count from row rowBase of in).
+QImage passDown(const QImage& in, const Taps& taps, int rowBase, int columnStart, int columns) {
+    const int h = int(taps.first.size());
+    QImage target(columns, h, QImage::Format_ARGB32_Premultiplied);
+    uchar* const targetBits = target.bits();
+    const qsizetype targetStride = target.bytesPerLine();
+    forEachRow(h, [&](int y) {
+        std::vector<float> sum(size_t(columns) * 4, 0.0f);
+        const float* weight = &taps.weights[taps.offset[size_t(y)]];
+        for (int k = 0; k < taps.count[size_t(y)]; ++k) {
+            const uchar* row = in.constScanLine(taps.first[size_t(y)] + k - rowBase) + size_t(columnStart) * 4;
+            for (int i = 0; i < columns * 4; ++i) sum[size_t(i)] += weight[k] * row[i];
+        }
+        uchar* out = targetBits + y * targetStride;
+        for (int x = 0; x < columns; ++x) storePixel(out + x * 4, &sum[size_t(x) * 4]);
+    });
+    return target;
+}
+
 }  // namespace
 
 QImage resampleBicubic(const QImage& sourceImage, int w, int h, QRect part) {
@@ -76,37 +125,12 @@ QImage resampleBicubic(const QImage& sourceImage, int w, int h, QRect part) {
                               : sourceImage.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const int pw = part.width(), ph = part.height();
     const Taps across = tapsFor(source.width(), w, part.left(), pw), down = tapsFor(source.height(), h, part.top(), ph);
-    // Only the source rows the part reads.
+    // Only the source rows and columns the part reads.
     const int firstRow = down.first.front(), rows = down.first.back() + down.count.back() - firstRow;
-
-    // Across first, into rows of the part's width; then down.
-    QImage middle(pw, rows, QImage::Format_ARGB32_Premultiplied);
-    uchar* const middleBits = middle.bits();  // detached once, before the threads write rows
-    const qsizetype middleStride = middle.bytesPerLine();
-    forEachRow(rows, [&](int y) {
-        const uchar* in = source.constScanLine(firstRow + y);
-        uchar* out = middleBits + y * middleStride;
-        for (int x = 0; x < pw; ++x) {
-            float sum[4] = {};
-            const float* weight = &across.weights[across.offset[size_t(x)]];
-            const uchar* pixel = in + size_t(across.first[size_t(x)]) * 4;
-            for (int k = 0; k < across.count[size_t(x)]; ++k, pixel += 4)
-                for (int c = 0; c < 4; ++c) sum[c] += weight[k] * pixel[c];
-            for (int c = 0; c < 4; ++c) out[x * 4 + c] = clampToByte(sum[c]);
-        }
-    });
-    QImage target(pw, ph, QImage::Format_ARGB32_Premultiplied);
-    uchar* const targetBits = target.bits();
-    const qsizetype targetStride = target.bytesPerLine();
-    forEachRow(ph, [&](int y) {
-        std::vector<float> sum(size_t(pw) * 4, 0.0f);
-        const float* weight = &down.weights[down.offset[size_t(y)]];
-        for (int k = 0; k < down.count[size_t(y)]; ++k) {
-            const uchar* row = middle.constScanLine(down.first[size_t(y)] + k - firstRow);
-            for (int i = 0; i < pw * 4; ++i) sum[size_t(i)] += weight[k] * row[i];
-        }
-        uchar* out = targetBits + y * targetStride;
-        for (int i = 0; i < pw * 4; ++i) out[i] = clampToByte(sum[size_t(i)]);
-    });
-    return target;
+    const int firstColumn = across.first.front(), columns = across.first.back() + across.count.back() - firstColumn;
+    // The pass that leaves the smaller picture between them goes first: a tall, narrow picture
+    // drawn wide would otherwise be widened in full before it is reduced.
+    if (int64_t(columns) * ph < int64_t(pw) * rows)
+        return passAcross(passDown(source, down, 0, firstColumn, columns), across, firstColumn, 0, ph);
+    return passDown(passAcross(source, across, 0, firstRow, rows), down, firstRow, 0, pw);
 }

@@ -1,5 +1,6 @@
 #include "platform/session_end.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 #include <csignal>
 #include <unistd.h>
@@ -15,7 +16,8 @@ void onSignal(int) {
 
 void watchSessionEnd(std::function<void()> handler) {
     if (::pipe(wakePipe) != 0) return;
-    auto* notifier = new QSocketNotifier(wakePipe[0], QSocketNotifier::Read);
+    // The application owns the notifier and deletes it as it ends.
+    auto* notifier = new QSocketNotifier(wakePipe[0], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, [notifier, handler] {
         notifier->setEnabled(false);
         for (int signal : {SIGTERM, SIGHUP, SIGINT}) std::signal(signal, SIG_DFL);

@@ -87,7 +87,7 @@ void AppState::archiveCurrent() {
             appGlobals.showMessage("Archive operation failed", MessageIcon::Exclamation);
             return;
         }
-        if (settings.archivelog) LogFile(archiveLogPath, "a").write(currentPath + " -> " + settings.archive + "\n");
+        if (settings.archivelog) LogFile(archiveLogPath, "a").writeLine(currentPath + " -> " + settings.archive);
         removeCurrent();
         showCurrent(true);
     });

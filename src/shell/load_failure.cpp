@@ -11,6 +11,13 @@ void AppState::reportLoadFailure(int code) {
     } else if (code == 102) {
         if (settings.showErrors)
             messageBox(&mainWindow, currentPath, "File Not Loaded - Vimble", MessageIcon::None, MessageButtons::Ok);
-        if (settings.logErrors) LogFile(errorLogPath, "a").write(currentPath + "\n");
+        if (!settings.logErrors) return;
+        // The path, then after a tab (a tab in the path is escaped) why a picture was refused.
+        std::string line = LogFile::escapeLogText(currentPath);
+        if (const QSize size = picture.refusedSize(); !size.isEmpty())
+            line += "\t" + std::to_string(size.width()) + " x " + std::to_string(size.height()) + " pixels need " +
+                    std::to_string(Picture::bytesFor(size) / (1024 * 1024)) + " MiB, more than the limit of " +
+                    std::to_string(Picture::memoryLimit / (1024 * 1024)) + " MiB";
+        LogFile(errorLogPath, "a").write(line + "\n");
     }
 }

@@ -6,12 +6,12 @@
 #include "config/text.h"
 #include "config/utf16.h"
 #include "platform/file_ops.h"
+#include "platform/regular_file.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <sys/stat.h>
 
@@ -66,6 +66,7 @@ private:
     const std::string& bytes_;
 };
 
+// Little-endian, count of at most 8 bytes.
 void put(std::string& out, uint64_t value, size_t count) {
     for (size_t i = 0; i < count; ++i) out += char((value >> (8 * i)) & 0xff);
 }
@@ -76,19 +77,7 @@ void putWide(std::string& out, const std::u16string& text) {
 
 // A shortcut holds a header, an item list and a link info of at most 64 KiB each, and a few
 // strings of at most 64 Ki characters: a larger file is no shortcut and is not read.
-constexpr std::streamsize largestShortcut = 512 * 1024;
-
-// The whole file, or nothing when it is larger than a shortcut can be.
-std::string readShortcutFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes;
-    char chunk[16384];
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-        bytes.append(chunk, size_t(in.gcount()));
-        if (bytes.size() > size_t(largestShortcut)) return {};
-    }
-    return bytes;
-}
+constexpr size_t largestShortcut = 512 * 1024;
 
 // The shortcut's folder, "." for a name without one.
 std::string folderOfShortcut(const std::string& path) {
@@ -118,7 +107,8 @@ bool ShellLink::readShortcut(const std::string& shortcutPath, LinkTarget& target
     struct stat st {};
     if (lstat(shortcutPath.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) return readSymbolicLink(shortcutPath, target);
 
-    const std::string bytes = readShortcutFile(shortcutPath);
+    std::string bytes;
+    if (!readRegularFile(shortcutPath, bytes, largestShortcut)) return false;
     const Reader in(bytes);
     uint32_t size = 0, flags = 0;
     if (!in.has(0, headerSize) || !in.u32(0, size) || size != headerSize ||
@@ -195,7 +185,7 @@ bool ShellLink::createShortcut(const std::string& targetPath, const std::string&
     put(out, uint32_t(info.size), 4);
     put(out, 0, 4);  // icon index
     put(out, 1, 4);  // shown normally
-    put(out, 0, 2 + 2 + 4 + 4);
+    out.append(2 + 2 + 4 + 4, '\0');  // hotkey, reserved
 
     // Link info: header, volume id, local base path as bytes and as UTF-16.
     constexpr uint32_t infoHeader = 0x24, volumeSize = 0x11;

@@ -37,6 +37,9 @@ protected:
 
     void TearDown() override {
         if (appGlobals.app) window->destroyWindow();
+        // A window destroyed once before sends no second Destroy: an application started again
+        // on it is deleted here.
+        if (appGlobals.app) send(Msg::Destroy);
         appGlobals.mainWindow = nullptr;
         window.reset();
         std::filesystem::current_path(previousDirectory);

@@ -63,9 +63,10 @@ wait_for_window() {
     fail "no window of class Vimble within 10 seconds"
 }
 
-# Waits for the program to end (10 seconds at most); VIMBLE_EXIT is its exit code.
+# Waits for the program to end (10 seconds, or the seconds given, at most); VIMBLE_EXIT is its
+# exit code.
 wait_for_exit() {
-    for _ in $(seq 100); do
+    for _ in $(seq $((${1:-10} * 10))); do
         if ! kill -0 "$VIMBLE_PID" 2>/dev/null || [ "$(ps -o stat= -p "$VIMBLE_PID")" = Z ]; then
             VIMBLE_EXIT=0
             wait "$VIMBLE_PID" || VIMBLE_EXIT=$?
@@ -74,7 +75,7 @@ wait_for_exit() {
         fi
         sleep 0.1
     done
-    fail "the program did not end within 10 seconds"
+    fail "the program did not end within ${1:-10} seconds"
 }
 
 # Waits until the command (with its arguments) succeeds, asked again each tenth of a second (10

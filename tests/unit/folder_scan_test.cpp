@@ -102,6 +102,14 @@ TEST(FolderScan, UnreadableAndMissingFoldersAndOddNamesAreHandled) {
     if (geteuid() != 0) EXPECT_EQ(found.size(), 1u);  // root reads the locked folder anyway
 }
 
+TEST(FolderScan, OnlyRegularFilesArePicturesAndAFifoIsNeverOpened) {
+    TempDir dir;
+    touch(dir.file("a.jpg"));
+    for (const char* fifo : {"b.jpg", "c.lnk"}) ASSERT_EQ(mkfifo(dir.file(fifo).c_str(), 0600), 0);
+    fs::create_symlink(dir.file("b.jpg"), dir.file("d.jpg"));
+    EXPECT_EQ(scan({dir.path()}), std::vector<std::string>{dir.file("a.jpg")});
+}
+
 TEST(FileInfo, TimesAreTicksSince1601) {
     EXPECT_EQ(toFileTime(0, 0), 116444736000000000ull);
     EXPECT_EQ(toFileTime(1, 999), 116444736000000000ull + 10000000 + 9);

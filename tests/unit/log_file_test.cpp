@@ -2,6 +2,7 @@
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 TEST(LogFile, AppendCreatesTheFileThenAddsToIt) {
     TempDir dir;
@@ -31,4 +32,13 @@ TEST(LogFile, AFileThatCannotOpenWritesNothingAndFailsQuietly) {
     LogFile log(dir.file("missing/errors.log"), "a");
     EXPECT_FALSE(log.isOpen());
     EXPECT_FALSE(log.write("lost\n"));
+    ASSERT_EQ(mkfifo(dir.file("fifo.log").c_str(), 0600), 0);  // nobody reads it: no waiting
+    EXPECT_FALSE(LogFile(dir.file("fifo.log"), "a").isOpen());
+}
+
+TEST(LogFile, ALineEscapesControlCharactersSoANameCannotForgeLines) {
+    TempDir dir;
+    const std::string path = dir.file("errors.log");
+    LogFile(path, "a").writeLine("/p/x\\y\nb\n/p/fake.jpg\r\t\x1b[2J\x7f\xc3\xa9.jpg");
+    EXPECT_EQ(readFile(path), "/p/x\\\\y\\nb\\n/p/fake.jpg\\r\\t\\x1b[2J\\x7f\xc3\xa9.jpg\n");
 }

@@ -2,6 +2,7 @@
 #include "temp_dir.h"
 
 #include <QImage>
+#include <QImageWriter>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -105,7 +106,29 @@ TEST(Picture, UnreadableFilesLeaveNoPicture) {
         picture.load(savedPicture(dir, "good.png", QImage::Format_RGB32, 4, 4));
         picture.load(dir.file(name));
         EXPECT_FALSE(picture.isLoaded()) << name;
+        // Refused for its size, and said so, before any pixel is decoded.
+        EXPECT_EQ(picture.refusedSize(), std::string(name) == "huge.bmp" ? QSize(100000, 100000) : QSize()) << name;
     }
+}
+
+TEST(Picture, AProgressiveJpegThatRepeatsItsScansIsRefusedUndecoded) {
+    TempDir dir;
+    QImage source(64, 48, QImage::Format_RGB32);
+    source.fill(qRgb(90, 140, 30));
+    QImageWriter writer(QString::fromStdString(dir.file("progressive.jpg")), "jpeg");
+    writer.setProgressiveScanWrite(true);
+    ASSERT_TRUE(writer.write(source));
+    const std::string jpeg = readFile(dir.file("progressive.jpg"));
+    Picture picture;
+    picture.load(dir.file("progressive.jpg"));
+    EXPECT_TRUE(picture.isLoaded());
+    // The last scan with the table before it, again and again: each one costs a pass over the picture.
+    const size_t lastScan = jpeg.rfind("\xff\xc4");
+    std::string repeated = jpeg.substr(0, jpeg.size() - 2);
+    for (int i = 0; i < 150; ++i) repeated += jpeg.substr(lastScan, jpeg.size() - 2 - lastScan);
+    writeFile(dir.file("scans.jpg"), repeated + "\xff\xd9");
+    picture.load(dir.file("scans.jpg"));
+    EXPECT_FALSE(picture.isLoaded());
 }
 
 TEST(Picture, PlaceAndDrawReturnsTheZoomShownAndDrawsWhereItSays) {
@@ -181,10 +204,12 @@ TEST(Picture, AJpegShownSmallIsDecodedSmallAndInFullWhenDrawnLarger) {
     EXPECT_GT(qBlue(canvas.pixel(300, 100)), 150);  // turned right: the blue left half is on top
     EXPECT_LT(qBlue(canvas.pixel(300, 700)), 100);
 
-    // Other formats and pictures shown at their own size are decoded whole.
+    // Other formats shown smaller are kept at the shown size; pictures shown at their own size
+    // are decoded whole.
     const std::string png = savedPicture(dir, "flat.png", QImage::Format_RGB32, 400, 300);
     picture.load(png, [](int32_t w, int32_t h) { return QSize(w / 4, h / 4); });
-    EXPECT_EQ(picture.decodedSize(), QSize(400, 300));
+    EXPECT_EQ(picture.decodedSize(), QSize(100, 75));
+    EXPECT_EQ(picture.imageWidth(), 400);
     picture.load(path, [](int32_t w, int32_t h) { return QSize(w, h); });
     EXPECT_EQ(picture.decodedSize(), QSize(1600, 1200));
 }

@@ -3,8 +3,10 @@
 #include "temp_dir.h"
 
 #include <filesystem>
+#include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 ProgramFolders folders(const char* vimbleHome, const char* executableFolder, bool writable, bool installed,
@@ -56,4 +58,21 @@ TEST(ProgramFolder, LocatesTheRunningProgramAndHonoursTheOverride) {
     unsetenv("VIMBLE_HOME");
     EXPECT_EQ(folders.dataFolder, "/tmp");
     EXPECT_TRUE(std::filesystem::exists(folders.executableFolder + "/vimble_unit_tests"));
+}
+
+TEST(ProgramFolder, OnlyStaleTemporariesOfInterruptedSavesAreRemoved) {
+    TempDir dir;
+    const timespec anHourAgo[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
+    for (const char* name : {"vimble.ini.Ab3xY9", "wallpaper.ini.q1W2e3", ".vimble-x7Kq2P", "vimble.ini", "vimble.ini.backup",
+                             "vimble.ini.Ab3-Y9", "photo.jpg.Ab3xY9"}) {
+        writeFile(dir.file(name), "x");
+        utimensat(AT_FDCWD, dir.file(name).c_str(), anHourAgo, 0);
+    }
+    writeFile(dir.file("vimble.ini.Zz9aB1"), "a save under way");
+    removeStaleTemporaries(dir.path());
+    for (const char* gone : {"vimble.ini.Ab3xY9", "wallpaper.ini.q1W2e3", ".vimble-x7Kq2P"})
+        EXPECT_FALSE(std::filesystem::exists(dir.file(gone))) << gone;
+    for (const char* kept :
+         {"vimble.ini", "vimble.ini.backup", "vimble.ini.Ab3-Y9", "photo.jpg.Ab3xY9", "vimble.ini.Zz9aB1"})
+        EXPECT_TRUE(std::filesystem::exists(dir.file(kept))) << kept;
 }

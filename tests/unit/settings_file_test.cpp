@@ -178,6 +178,12 @@ TEST(SettingsFile, MissingEmptyTruncatedAndBinaryFilesLeaveTheDefaults) {
     }
 }
 
+TEST(SettingsFile, AFifoInTheFilesPlaceReadsAsMissingAtOnce) {
+    TempDir dir;
+    ASSERT_EQ(mkfifo(dir.file("vimble.ini").c_str(), 0600), 0);
+    EXPECT_FALSE(SettingsFile(dir.file("vimble.ini"), SettingsFile::Read).isOpen());
+}
+
 TEST(SettingsFile, AFailedSaveLeavesTheOldFileAsItWas) {
     TempDir dir;
     bool on = true;

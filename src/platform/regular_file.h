@@ -1,0 +1,16 @@
+#pragma once
+#include <cstddef>
+#include <fcntl.h>
+#include <string>
+
+// Every file the program reads or appends to is opened here. Only regular files open: a FIFO,
+// device or socket that carries a picture's or a log's name is refused at once, where a plain
+// open would wait for a writer or a reader for ever.
+
+// A descriptor (close-on-exec) of the regular file at path, opened with flags (O_RDONLY, or
+// O_WRONLY | O_APPEND | O_CREAT for a log; new files get 0666 less the umask); -1 otherwise.
+int openRegularFile(const std::string& path, int flags = O_RDONLY);
+
+// The whole content of the regular file at path; false when it cannot be read or holds more
+// than maxBytes.
+bool readRegularFile(const std::string& path, std::string& bytes, size_t maxBytes = size_t(-1));

@@ -1,0 +1,33 @@
+#include "platform/regular_file.h"
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
+int openRegularFile(const std::string& path, int flags) {
+    // Without O_NONBLOCK, opening a FIFO waits for its other end.
+    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+bool readRegularFile(const std::string& path, std::string& bytes, size_t maxBytes) {
+    const int fd = openRegularFile(path);
+    if (fd < 0) return false;
+    bytes.clear();
+    char buffer[65536];
+    ssize_t n = 0;
+    while ((n = ::read(fd, buffer, sizeof buffer)) > 0 || (n < 0 && errno == EINTR)) {
+        if (n > 0) bytes.append(buffer, size_t(n));
+        if (bytes.size() > maxBytes) break;
+    }
+    ::close(fd);
+    return n == 0 && bytes.size() <= maxBytes;
+}

@@ -280,11 +280,16 @@ QImage readImage(const std::string& path, const Picture::ShownSize& shownSize, b
         own = claimed;
         return {};
     }
+    QSize reduceTo;  // the shown size, for a picture decoded at its own size first
     if (shownSize && own.isValid()) {
         const QSize size = shownSize(own.width(), own.height());
         const bool smaller = size.width() < own.width() && size.height() < own.height();
-        if (size.width() > 0 && size.height() > 0 && (vector || smaller))
+        // Only the JPEG decoder and the drawings scale as they decode; other readers would
+        // scale a picture of a few palette colours by its indexes, into noise.
+        if (size.width() > 0 && size.height() > 0 && (vector || reader.format() == "jpeg") && (vector || smaller))
             reader.setScaledSize(turned ? size.transposed() : size);
+        else if (size.width() > 0 && size.height() > 0 && smaller)
+            reduceTo = size;
     }
     QImage decoded = reader.read();
     if (ownTurn != QImageIOHandler::TransformationNone) {
@@ -293,6 +298,11 @@ QImage readImage(const std::string& path, const Picture::ShownSize& shownSize, b
                                    ownTurn & QImageIOHandler::TransformationFlip);
         if (ownTurn & QImageIOHandler::TransformationRotate90) decoded = decoded.transformed(QTransform().rotate(90));
     }
+    if (reduceTo.isValid() && !decoded.isNull())
+        decoded = decoded
+                      .convertToFormat(decoded.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                                 : QImage::Format_RGB32)
+                      .scaled(reduceTo, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (!own.isValid() || own.isEmpty()) own = decoded.size();
     // Where neither the header nor the reader tell (WebP), the decoded pixels do.
     if (stored < 0 && reader.imageFormat() == QImage::Format_Invalid) depth = depthOf(decoded.format());

@@ -12,14 +12,6 @@ read -r sw sh < <(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1],
 # The client area's size as "WIDTHxHEIGHT", and the frame the window manager draws around it.
 client_size() { eval "$(xdotool getwindowgeometry --shell "$WINDOW_ID")"; echo "${WIDTH}x${HEIGHT}"; }
 frame_extents() { xprop -id "$WINDOW_ID" _NET_FRAME_EXTENTS | sed 's/.*= //'; }
-# Waits until the condition (a function, asked again each time) holds (5 seconds at most).
-wait_until() {
-    for _ in $(seq 50); do
-        "$2" && return 0
-        sleep 0.1
-    done
-    fail "$1 (client $(client_size), frame $(frame_extents))"
-}
 wrapped() { local s; s=$(client_size); [ "${s%x*}" -eq 400 ] && bar=$((${s#*x} - 300)) && [ "$bar" -ge 12 ] && [ "$bar" -le 40 ]; }
 covers_screen() { [ "$(client_size)" = "${sw}x${sh}" ]; }
 cropped() { [ "$(client_size)" = 400x300 ] && [ "$(frame_extents)" = "0, 0, 0, 0" ]; }

@@ -94,7 +94,7 @@ namespace {
 std::string windowsShortcut(const std::string& basePath, const std::string& relativePath) {
     std::string out;
     const auto put = [&out](uint64_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) out += char((value >> (8 * i)) & 0xff);
+        for (int i = 0; i < bytes; ++i) out += char(i < 8 ? (value >> (8 * i)) & 0xff : 0);
     };
     put(0x4c, 4);
     out += std::string("\x01\x14\x02\x00\x00\x00\x00\x00\xc0\x00\x00\x00\x00\x00\x00\x46", 16);

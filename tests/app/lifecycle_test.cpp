@@ -3,38 +3,6 @@
 
 using Lifecycle = AppFixture;
 
-TEST_F(Lifecycle, InitBuildsTheDefaultsPathsAndPresetsAndShowsTheWindow) {
-    AppState& app = startApp();
-    EXPECT_EQ(appGlobals.app, &app);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->caption(), home.file("start.png") + " - Tarnex Vimble");
-
-    EXPECT_EQ(app.settings.folder, home.path());
-    EXPECT_EQ(app.settingsPath, home.file("vimble.ini"));
-    EXPECT_EQ(app.errorLogPath, home.file("errors.log"));
-    EXPECT_EQ(app.archiveLogPath, home.file("archived.log"));
-    EXPECT_EQ(app.wallpaperPath, home.file("vimpaper.bmp"));
-    EXPECT_TRUE(std::filesystem::exists(app.helpPath.substr(0, app.helpPath.rfind('/')) + "/vimble_app_tests"));
-
-    EXPECT_TRUE(app.settings.slide);
-    EXPECT_EQ(app.settings.timer, 5000);
-    EXPECT_EQ(app.settings.enabledTransitions, (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
-    EXPECT_EQ(app.settings.hidemod, 2);
-    EXPECT_EQ(app.settings.hidekey, 27);
-    EXPECT_EQ(app.trayIcon.tip, "Tarnex Vimble");
-    EXPECT_EQ(app.screenRect, primaryScreenRect());
-
-    // The window starts centred on the work area with the template's size (its frame is not
-    // known before it is mapped), and the presets spread around it.
-    const Rect area = workArea();
-    EXPECT_EQ(app.settings.windowRect.width(), 225);
-    EXPECT_EQ(app.settings.windowRect.height(), 325);
-    EXPECT_LE(std::abs((app.settings.windowRect.left + app.settings.windowRect.right) / 2 - (area.left + area.right) / 2), 1);
-    EXPECT_LE(std::abs((app.settings.windowRect.top + app.settings.windowRect.bottom) / 2 - (area.top + area.bottom) / 2), 1);
-    EXPECT_EQ(app.settings.presets[0], app.settings.windowRect.moved(-100, -100));
-    EXPECT_EQ(app.settings.presets[4], app.settings.windowRect);
-}
-
 TEST_F(Lifecycle, ClosingDestroysTheApplicationAndEndsTheLoopWithCodeZero) {
     startApp();
     QTimer::singleShot(0, [this] { send(Msg::Close); });

@@ -70,24 +70,6 @@ TEST(MenuTable, PinsMatchTheSubMenusTheySitIn) {
     EXPECT_FALSE(isPinCommand(1001));
 }
 
-TEST(MenuTable, CommandsAreListedOnceWithTheirTextsAndMenuIsCheckedButNotSelectable) {
-    MenuItem main = loadMainMenu();
-    std::multiset<int> ids;
-    collectCommands(main, ids);
-    for (int id : ids)
-        if (!isPinCommand(id)) EXPECT_EQ(ids.count(id), 1u) << id;
-    EXPECT_EQ(main.find(1012)->text, "Re&verse\tAlt+V");
-    EXPECT_EQ(main.find(1122)->text, "...sort\tShift+Ctrl+P");
-    EXPECT_EQ(main.find(1705)->text, "E&xit\tEsc");
-    EXPECT_EQ(main.find(1111)->text, "Subfolders");
-    EXPECT_EQ(main.items.back().id, 1705);
-    const MenuItem* menu = main.find(1701);
-    EXPECT_TRUE(menu->checked);
-    EXPECT_TRUE(menu->greyed);
-    EXPECT_EQ(main.subMenuAt(6)->items[6].kind, MenuItem::Kind::Info);
-    EXPECT_EQ(main.subMenuAt(6)->items[6].text, "x5\tShift");
-}
-
 TEST(MenuTable, EveryShownShortcutFiresItsCommandAndEveryAcceleratorIsOnTheMenu) {
     MenuItem main = loadMainMenu();
     std::multiset<int> ids;
@@ -134,59 +116,6 @@ TEST(MenuPins, EachDismissalDropsTheInnermostPin) {
     pins.pin(3021);
     EXPECT_EQ(pins.pinnedNestedMenu, -1);
     EXPECT_EQ(pins.pinnedNestedParent, -1);
-}
-
-TEST(MenuMarks, ChecksAndGreysFollowTheSettings) {
-    Settings s;
-    s.enabledTransitions = {3, 14};
-    s.layer = 1;
-    s.portraitOnly = true;
-    MenuFacts facts;
-    facts.currentRotation = 90;
-    facts.pins.pinnedSubMenu = 4;
-    MenuItem main = loadMainMenu();
-    setMenuState(main, true, s, facts);
-    auto checked = [&main](int id) { return main.find(id)->checked; };
-    auto greyed = [&main](int id) { return main.find(id)->greyed; };
-    for (int id : {1001, 1011, 1014, 1022, 1023, 1031, 1134, 1201, 1203, 1204, 1216, 1231, 1254, 1265, 1363, 2004})
-        EXPECT_TRUE(checked(id)) << id;
-    for (int id : {1012, 1021, 1024, 1025, 1133, 1202, 1251, 1264, 1351, 1505, 2000, 2002}) EXPECT_FALSE(checked(id)) << id;
-    EXPECT_TRUE(main.subMenuAt(2)->checked);    // the slideshow runs
-    EXPECT_TRUE(main.subMenuAt(20)->checked);   // the picture is turned
-    EXPECT_FALSE(main.subMenuAt(19)->checked);  // no zoom lock
-    EXPECT_TRUE(greyed(1027) && greyed(1028));  // no compositor
-    EXPECT_TRUE(greyed(1501));                  // archiving off
-    EXPECT_FALSE(greyed(1374));
-
-    s.landscapeOnly = true;
-    s.archiving = true;
-    facts = {};
-    facts.blendAvailable = true;
-    facts.blackboxShell = true;
-    facts.zoomLocked = true;
-    MenuItem again = loadMainMenu();
-    setMenuState(again, true, s, facts);
-    EXPECT_TRUE(again.find(1133)->checked);
-    EXPECT_FALSE(again.find(1134)->checked);  // landscape wins
-    EXPECT_FALSE(again.find(1027)->greyed);
-    EXPECT_FALSE(again.find(1501)->greyed);
-    EXPECT_TRUE(again.find(1374)->greyed && again.find(1375)->greyed);
-    EXPECT_TRUE(again.subMenuAt(19)->checked);
-}
-
-TEST(MenuMarks, ASubMenuShownAloneGetsItsMarksButNoPositionMarks) {
-    Settings s;
-    s.sort = 2;
-    MenuFacts facts;
-    facts.pins.pinnedSubMenu = 3;
-    MenuItem main = loadMainMenu();
-    MenuItem sort = *main.subMenuAt(3);
-    setMenuState(sort, false, s, facts);
-    EXPECT_TRUE(sort.find(1013)->checked);
-    EXPECT_TRUE(sort.find(2003)->checked);
-    EXPECT_FALSE(sort.find(1011)->checked);
-    // Marking the slideshow's position means nothing in a sub-menu: position 2 is "Forward".
-    EXPECT_FALSE(sort.items[2].checked);
 }
 
 TEST(MenuOrigin, TheClientCornerKeptOnTheScreenUnlessTheCursorIsOverTheWindow) {

@@ -42,12 +42,6 @@ TEST(StatusTexts, PartsReportSizeDepthZoomPagesAndPosition) {
     EXPECT_EQ(parts[4], "\t?/7");
 }
 
-TEST(StatusTexts, CountdownInSecondsOrPaused) {
-    EXPECT_EQ(countdownText(true, 5000), "\t5.00");
-    EXPECT_EQ(countdownText(true, 500), "\t0.50");
-    EXPECT_EQ(countdownText(false, 5000), "\t!");
-}
-
 TEST(StatusTexts, CaptionNamesThePictureAndItsDisplayedSize) {
     const std::string title = "Tarnex Vimble";
     auto caption = [&title](const std::string& path, bool fullName, int zoom = 100, bool collage = false) {

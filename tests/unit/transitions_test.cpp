@@ -45,24 +45,6 @@ TEST(Transitions, EveryEffectEndsWithTheWholeImageInPlace) {
     EXPECT_TRUE(planTransition(3, 0, 100, draws({})).empty());
 }
 
-TEST(Transitions, ShuttersTakeOneStepPerLineOfASlat) {
-    const TransitionPlan plan = planTransition(0, 1000, 10, draws({8}));  // k = 10
-    ASSERT_EQ(plan.size(), 105u);                                          // slats of 1000 / 10 + 5
-    for (const TransitionStep& step : plan) EXPECT_EQ(step.sleepMs, 500 / 105 + 1);
-    EXPECT_EQ(plan[3].blits.front(), (Blit{3, 0, 1, 10, 3, 0}));
-    EXPECT_EQ(plan[3].blits[1], (Blit{108, 0, 1, 10, 108, 0}));
-}
-
-TEST(Transitions, WipesDrawAlternateLinesInTwoPasses) {
-    const TransitionPlan plan = planTransition(4, 5, 2, draws({0}));  // a pause after every line
-    std::vector<int32_t> columns;
-    for (const TransitionStep& step : plan)
-        for (const Blit& b : step.blits) columns.push_back(b.dx);
-    EXPECT_EQ(columns, (std::vector<int32_t>{0, 2, 4, 5, 3, 1}));
-    EXPECT_EQ(plan.front().sleepMs, 1);
-    EXPECT_EQ(planTransition(7, 5, 4, draws({0})).front().sleepMs, 2);
-}
-
 TEST(Transitions, DissolveAndCrossfadePaceAsTheySay) {
     const TransitionPlan dissolve = planTransition(13, 90, 30, draws({50}));  // s = 2 below 100 pixels
     ASSERT_EQ(dissolve.size(), 80u + 1);

@@ -33,20 +33,3 @@ TEST(WallpaperStore, TheProgramsFileReplacesTheUsersOnceAndClearRestoreGoBack) {
     EXPECT_EQ(again.wallpaper, "/v/vimpaper.bmp");
     EXPECT_EQ(again.style, "2");  // the style is not part of the backup
 }
-
-TEST(Blackbox, CommandStringsAndTheirBlock) {
-    EXPECT_EQ(blackboxWallpaperCommands(2, "/p/a b.jpg", false),
-              std::vector<std::string>{"@BBCore.rootCommand bsetroot -tile \"/p/a b.jpg\""});
-    const auto scaled = blackboxWallpaperCommands(3, "/v/vimpaper.bmp", true);
-    ASSERT_EQ(scaled.size(), 2u);
-    EXPECT_EQ(scaled[0], "@BBCore.rootCommand bsetroot -solid black");
-    EXPECT_EQ(scaled[1], "@BBCore.rootCommand bsetroot -full \"/v/vimpaper.bmp\"");
-    EXPECT_EQ(blackboxWallpaperCommands(7, "x", false)[0], "@BBCore.rootCommand bsetroot -center \"x\"");
-
-    const BlackboxBlock block = blackboxBlock(scaled[0]);
-    EXPECT_EQ(std::string(block.data(), 4), std::string(4, '\0'));
-    EXPECT_STREQ(block.data() + 4, scaled[0].c_str());
-    const BlackboxBlock longOne = blackboxBlock(std::string(500, 'x'));
-    EXPECT_EQ(longOne[303], '\0');  // always terminated inside its 300 bytes
-    EXPECT_EQ(longOne[302], 'x');
-}

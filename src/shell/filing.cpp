@@ -63,6 +63,9 @@ void AppState::viewTarget() {
     if (images.empty() || scanRunning() || !isShortcut(currentPath)) return;
     LinkTarget target;
     ShellLink().readShortcut(currentPath, target, false);
+    // The target itself is the picture on show in its folder's list, even when the scan also
+    // finds the shortcut (a favorites folder inside that folder's tree).
+    currentPath = target.path;
     if (startScan(folderOf(target.path), false)) showCurrent(true);
     else onCommand(1103);
 }

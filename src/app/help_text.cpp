@@ -5,10 +5,10 @@
 #include "config/command_line.h"
 #include "config/settings_tables.h"
 #include "config/utf16.h"
+#include "platform/regular_file.h"
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <unistd.h>
 #include <vector>
@@ -67,11 +67,8 @@ std::string defaultSettingsFile() {
     defaults.enabledTransitions = allTransitions();
     defaults.version = programVersion;
     loadOrSaveSettings(defaults, path, true);
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
+    const std::string raw = readRegularFile(path).value_or("");
     unlink(path);
-    std::string raw = bytes.str();
     std::u16string text;
     for (size_t i = 2; i + 1 < raw.size(); i += 2)  // past the byte-order mark
         text += char16_t(uint8_t(raw[i]) | uint8_t(raw[i + 1]) << 8);

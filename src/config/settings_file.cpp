@@ -203,9 +203,9 @@ SettingsFile::SettingsFile(const std::string& path, Mode mode) : path_(path), mo
     if (mode == Write) {
         open_ = true;
     } else if (mode == Read) {
-        std::string bytes;
-        if (!readRegularFile(path, bytes)) return;
-        lines_ = splitLines(decodeFile(bytes));
+        const std::optional<std::string> bytes = readRegularFile(path);
+        if (!bytes) return;
+        lines_ = splitLines(decodeFile(*bytes));
         open_ = true;
     }
 }

@@ -14,8 +14,6 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -243,14 +241,10 @@ QImage readImage(const std::string& path, const Picture::ShownSize& shownSize, b
                  bool& vector) {
     // Qt's own check catches the readers that only find their size while decoding.
     QImageReader::setAllocationLimit(int(Picture::memoryLimit / mebibyte));
-    const int fd = openRegularFile(path);
-    if (fd < 0) return {};
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return {};
-    }
-    QByteArray bytes = file.readAll();
+    // A file larger than the limit would decode larger still.
+    const std::optional<std::string> content = readRegularFile(path, Picture::memoryLimit);
+    if (!content) return {};
+    QByteArray bytes = QByteArray::fromRawData(content->data(), qsizetype(content->size()));
     if (bytes.startsWith("\xff\xd8") && bytes.count("\xff\xda") > maxJpegScans) return {};
     const QByteArray head = bytes.left(65536);
     if (const LibraryReader* library = libraryReaderFor(head)) {
@@ -346,14 +340,10 @@ void Picture::load(const std::string& path, const ShownSize& shownSize) {
 }
 
 void Picture::startAnimation() {
-    const int fd = openRegularFile(path_);
-    QFile file;
-    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        if (fd >= 0) ::close(fd);
-        return;
-    }
+    const std::optional<std::string> content = readRegularFile(path_, memoryLimit);
+    if (!content) return;
     auto animation = std::make_unique<Animation>();
-    animation->bytes = file.read(memoryLimit);
+    animation->bytes = QByteArray::fromStdString(*content);
     animation->reader.setDevice(&animation->buffer);
     // Only a picture of several frames plays; its first is the one already on show.
     if (!animation->reader.supportsAnimation() || animation->reader.imageCount() == 1 ||

@@ -28,9 +28,9 @@ bool contains(const std::vector<std::string>& list, const std::string& item) {
 // The keys of one group of a key file ("[Desktop Entry]", "[Default Applications]").
 std::map<std::string, std::string> readGroup(const std::filesystem::path& file, const std::string& group) {
     std::map<std::string, std::string> keys;
-    std::string text;
-    if (!readRegularFile(file.string(), text)) return keys;
-    std::istringstream in(text);
+    const std::optional<std::string> text = readRegularFile(file.string());
+    if (!text) return keys;
+    std::istringstream in(*text);
     bool inGroup = false;
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <fcntl.h>
+#include <optional>
 #include <string>
 
 // Every file the program reads or appends to is opened here. Only regular files open: a FIFO,
@@ -11,6 +12,6 @@
 // O_WRONLY | O_APPEND | O_CREAT for a log; new files get 0666 less the umask); -1 otherwise.
 int openRegularFile(const std::string& path, int flags = O_RDONLY);
 
-// The whole content of the regular file at path; false when it cannot be read or holds more
-// than maxBytes.
-bool readRegularFile(const std::string& path, std::string& bytes, size_t maxBytes = size_t(-1));
+// The whole content of the regular file at path; nothing when it cannot be read or holds more
+// than maxBytes. The one way the program reads a whole file.
+std::optional<std::string> readRegularFile(const std::string& path, size_t maxBytes = size_t(-1));

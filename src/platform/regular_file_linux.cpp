@@ -18,10 +18,10 @@ int openRegularFile(const std::string& path, int flags) {
     return fd;
 }
 
-bool readRegularFile(const std::string& path, std::string& bytes, size_t maxBytes) {
+std::optional<std::string> readRegularFile(const std::string& path, size_t maxBytes) {
     const int fd = openRegularFile(path);
-    if (fd < 0) return false;
-    bytes.clear();
+    if (fd < 0) return std::nullopt;
+    std::string bytes;
     char buffer[65536];
     ssize_t n = 0;
     while ((n = ::read(fd, buffer, sizeof buffer)) > 0 || (n < 0 && errno == EINTR)) {
@@ -29,5 +29,6 @@ bool readRegularFile(const std::string& path, std::string& bytes, size_t maxByte
         if (bytes.size() > maxBytes) break;
     }
     ::close(fd);
-    return n == 0 && bytes.size() <= maxBytes;
+    if (n != 0 || bytes.size() > maxBytes) return std::nullopt;
+    return bytes;
 }

@@ -4,22 +4,21 @@
 //   write_help man OUT                the manual page vimble.1
 //   write_help icon SVG SIZE OUT      the icon drawn at SIZE x SIZE pixels as PNG
 #include "app/help_text.h"
+#include "platform/regular_file.h"
 
 #include <QImage>
 #include <QImageReader>
 #include <string>
 
 #include <fstream>
-#include <sstream>
+#include <optional>
 #include <string_view>
 
 namespace {
 std::string contentOf(const char* path, bool& ok) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    ok = ok && in;
-    return text.str();
+    std::optional<std::string> text = readRegularFile(path);
+    ok = ok && text;
+    return text.value_or("");
 }
 }  // namespace
 

@@ -107,8 +107,9 @@ bool ShellLink::readShortcut(const std::string& shortcutPath, LinkTarget& target
     struct stat st {};
     if (lstat(shortcutPath.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) return readSymbolicLink(shortcutPath, target);
 
-    std::string bytes;
-    if (!readRegularFile(shortcutPath, bytes, largestShortcut)) return false;
+    const std::optional<std::string> content = readRegularFile(shortcutPath, largestShortcut);
+    if (!content) return false;
+    const std::string& bytes = *content;
     const Reader in(bytes);
     uint32_t size = 0, flags = 0;
     if (!in.has(0, headerSize) || !in.u32(0, size) || size != headerSize ||

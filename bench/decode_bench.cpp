@@ -48,7 +48,7 @@ const std::string& png4k() { return file("vimble-bench-3840x2160.png", 3840, 216
 double peakMiB() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024.0;
+    return double(usage.ru_maxrss) / 1024.0;
 }
 
 // Loads and draws the picture as the program shows it: fitted into the screen.

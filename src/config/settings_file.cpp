@@ -176,9 +176,9 @@ bool hasUtf16Mark(const std::string& bytes) {
 
 bool isUtf16(const std::string& bytes) {
     if (hasUtf16Mark(bytes)) return true;
-    const size_t lineEnd = bytes.find(std::string_view("\n\0", 2));
+    const size_t newline = bytes.find(std::string_view("\n\0", 2));
     const size_t firstLine =
-        std::min({lineEnd == std::string::npos ? bytes.size() : lineEnd + 2, bytes.size(), size_t(512)}) & ~size_t(1);
+        std::min({newline == std::string::npos ? bytes.size() : newline + 2, bytes.size(), size_t(512)}) & ~size_t(1);
     if (firstLine < 2) return false;
     for (size_t i = 0; i < firstLine; i += 2)
         if (bytes[i] == '\0' || bytes[i + 1] != '\0') return false;

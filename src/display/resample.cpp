@@ -31,15 +31,15 @@ Taps tapsFor(int sourceLength, int targetLength, int from, int count) {
     const double reach = 2 * stretch;
     for (int i = from; i < from + count; ++i) {
         const double centre = (i + 0.5) * scale - 0.5;
-        const int from = int(std::floor(centre - reach)) + 1, to = int(std::floor(centre + reach));
+        const int low = int(std::floor(centre - reach)) + 1, high = int(std::floor(centre + reach));
         std::vector<double> w;
         double sum = 0;
-        for (int j = from; j <= to; ++j) sum += w.emplace_back(cubic((j - centre) / stretch));
+        for (int j = low; j <= high; ++j) sum += w.emplace_back(cubic((j - centre) / stretch));
         // Samples beyond the edges repeat the edge: fold their weights onto it.
-        const int first = std::clamp(from, 0, sourceLength - 1), last = std::clamp(to, 0, sourceLength - 1);
+        const int first = std::clamp(low, 0, sourceLength - 1), last = std::clamp(high, 0, sourceLength - 1);
         std::vector<float> folded(size_t(last - first + 1), 0.0f);
-        for (int j = from; j <= to; ++j)
-            folded[size_t(std::clamp(j, 0, sourceLength - 1) - first)] += float(w[size_t(j - from)] / sum);
+        for (int j = low; j <= high; ++j)
+            folded[size_t(std::clamp(j, 0, sourceLength - 1) - first)] += float(w[size_t(j - low)] / sum);
         t.first.push_back(first);
         t.count.push_back(int(folded.size()));
         t.offset.push_back(t.weights.size());

@@ -60,7 +60,7 @@ private:
     bool number(size_t at, size_t count, T& v) const {
         if (!has(at, count)) return false;
         v = 0;
-        for (size_t i = 0; i < count; ++i) v |= T(uint8_t(bytes_[at + i])) << (8 * i);
+        for (size_t i = 0; i < count; ++i) v = T(v | T(uint8_t(bytes_[at + i])) << (8 * i));
         return true;
     }
     const std::string& bytes_;

@@ -20,7 +20,7 @@ TEST_F(Status, TheBarReportsThePictureAndCountsDownTheShow) {
     window->flushAll();
     const auto size = std::filesystem::file_size(home.file("b.png"));
     char expected[32];
-    std::snprintf(expected, sizeof expected, "\t%2.2f KB", size / 1024.0);
+    std::snprintf(expected, sizeof expected, "\t%2.2f KB", double(size) / 1024.0);
     EXPECT_EQ(part(app, 0), expected);
     EXPECT_EQ(part(app, 1), "\t6x5x24");
     EXPECT_EQ(part(app, 4), "\t1/2");

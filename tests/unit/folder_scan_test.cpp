@@ -99,7 +99,9 @@ TEST(FolderScan, UnreadableAndMissingFoldersAndOddNamesAreHandled) {
     const std::vector<std::string> found = scan({dir.file("missing"), root + "/caf\xe9 \xff.jpg", root});
     chmod((root + "/locked").c_str(), 0755);
     EXPECT_NE(std::find(found.begin(), found.end(), root + "/caf\xe9 \xff.jpg"), found.end());
-    if (geteuid() != 0) EXPECT_EQ(found.size(), 1u);  // root reads the locked folder anyway
+    if (geteuid() != 0) {  // root reads the locked folder anyway
+        EXPECT_EQ(found.size(), 1u);
+    }
 }
 
 TEST(FolderScan, OnlyRegularFilesArePicturesAndAFifoIsNeverOpened) {

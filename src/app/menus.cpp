@@ -67,8 +67,7 @@ void MenuPins::pin(Command pin) {
 }
 
 bool MenuPins::pinned(Command pin) const {
-    if (pin == Command::PinMainMenu) return menuPinned;
-    return (pinnedSubMenu != -1 && pin == subMenuPin(pinnedSubMenu)) ||
+    return (pin == Command::PinMainMenu && menuPinned) || (pinnedSubMenu != -1 && pin == subMenuPin(pinnedSubMenu)) ||
            (pinnedNestedMenu != -1 && pin == nestedMenuPin(pinnedNestedMenu));
 }
 

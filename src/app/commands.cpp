@@ -336,6 +336,11 @@ constexpr CommandRow rows[] = {
     {Command::FormatJpg, "JPG", "", {}, checkedIf<&S::jpg>, toggleFormat<&S::jpg>},
     {Command::FormatPng, "PNG", "", {}, checkedIf<&S::png>, toggleFormat<&S::png>},
     {Command::FormatTif, "TIF", "", {}, checkedIf<&S::tif>, toggleFormat<&S::tif>},
+    {Command::FormatWebp, "WebP", "", {}, checkedIf<&S::webp>, toggleFormat<&S::webp>},
+    {Command::FormatAvif, "AVIF", "", {}, checkedIf<&S::avif>, toggleFormat<&S::avif>},
+    {Command::FormatHeif, "HEIF", "", {}, checkedIf<&S::heif>, toggleFormat<&S::heif>},
+    {Command::FormatJxl, "JPEG XL", "", {}, checkedIf<&S::jxl>, toggleFormat<&S::jxl>},
+    {Command::FormatSvg, "SVG", "", {}, checkedIf<&S::svg>, toggleFormat<&S::svg>},
     {Command::SendShortcut, "Send Shortcut", "F8", {key(Qt::Key_F8)}, nullptr,
      fileAway<&AppState::sendShortcut, false>},
     {Command::SendShortcutToDesktop, "Send To Desktop", "D", {key(Qt::Key_D)}, nullptr,
@@ -345,19 +350,13 @@ constexpr CommandRow rows[] = {
     {Command::SendCopyToDesktop, "Copy To Desktop", "Alt+D", {key(Qt::Key_D, KeyAlt)}, nullptr,
      fileAway<&AppState::sendCopy, true>},
     {Command::ViewFavorites, "View Favorites", "Shift+F8", {key(Qt::Key_F, KeyShift), key(Qt::Key_F8, KeyShift)},
-     nullptr,
-     [](AppState& a) { a.viewFolder(a.settings.favorites); }},
+     nullptr, [](AppState& a) { a.viewFolder(a.settings.favorites); }},
     {Command::ViewDesktop, "View Desktop", "Shift+D", {key(Qt::Key_D, KeyShift)}, nullptr,
      [](AppState& a) { a.viewFolder(a.desktopPath); }},
     {Command::ViewTarget, "View Target", "Shift+L", {key(Qt::Key_L, KeyShift)}, nullptr,
      [](AppState& a) { a.viewTarget(); }},
     {Command::FavoritesFolder, "Folder...", "Ctrl+F8", {key(Qt::Key_F8, KeyControl)}, nullptr,
      [](AppState& a) { a.runModal([&a] { a.chooseFilingFolder(false); }); }},
-    {Command::FormatWebp, "WebP", "", {}, checkedIf<&S::webp>, toggleFormat<&S::webp>},
-    {Command::FormatAvif, "AVIF", "", {}, checkedIf<&S::avif>, toggleFormat<&S::avif>},
-    {Command::FormatHeif, "HEIF", "", {}, checkedIf<&S::heif>, toggleFormat<&S::heif>},
-    {Command::FormatJxl, "JPEG XL", "", {}, checkedIf<&S::jxl>, toggleFormat<&S::jxl>},
-    {Command::FormatSvg, "SVG", "", {}, checkedIf<&S::svg>, toggleFormat<&S::svg>},
     {Command::Wrap, "Wrap", "W", {key(Qt::Key_W)}, checkedIf<&S::wrap>, [](AppState& a) { a.toggleWrap(); }},
     {Command::Crop, "Crop", "C", {key(Qt::Key_C)}, checkedIf<&S::crop>, [](AppState& a) { a.toggleCrop(); }},
     {Command::Squeeze, "Squeeze", "S", {key(Qt::Key_S)}, checkedIf<&S::squeeze>,
@@ -381,8 +380,7 @@ constexpr CommandRow rows[] = {
     {Command::RotateLock, "Rotate Lock", "Shift+R", {key(Qt::Key_R, KeyShift)}, nullptr,
      [](AppState& a) { a.settings.rotation = a.currentRotation; }},
     {Command::AspectFilter, "Aspect Filter", "Ctrl+Shift+R", {key(Qt::Key_R, KeyControl | KeyShift)},
-     checkedIf<&S::rotateaspect>,
-     toggle<&S::rotateaspect>},
+     checkedIf<&S::rotateaspect>, toggle<&S::rotateaspect>},
     {Command::FlipHorizontal, "Flip Horizontal", "H", {key(Qt::Key_H)}, nullptr, [](AppState& a) { a.turnPicture(4); }},
     {Command::AutoRotate, "Auto Rotate", "", {}, checkedIf<&S::autorotate>,
      toggleReading<&S::autorotate, &Picture::upright>},
@@ -513,7 +511,7 @@ constexpr CommandRow rows[] = {
      toggle<&S::singleinstance>},
     {Command::SingleInstanceNow, "...now", "~", {typed('~')}, nullptr, [](AppState& a) { a.closeOtherInstances(); }},
     {Command::FullscreenCaption, "Caption", "Shift+F11", {key(Qt::Key_F11, KeyShift)}, checkedIf<&S::fullscreenname>,
-     [](AppState& a) {  // Fullscreen caption
+     [](AppState& a) {
          a.settings.fullscreenname = !a.settings.fullscreenname;
          if (a.settings.layer != 1) return;
          if (a.settings.collage) {  // a new paint would add a tile
@@ -524,7 +522,7 @@ constexpr CommandRow rows[] = {
          a.arrangeWindow();
      }},
     {Command::FullscreenCursor, "Cursor", "Shift+U", {key(Qt::Key_U, KeyShift)}, checkedIf<&S::fullscreencursor>,
-     [](AppState& a) {  // Fullscreen cursor: the display count follows the setting
+     [](AppState& a) {  // the display count follows the setting
          a.settings.fullscreencursor = !a.settings.fullscreencursor;
          if (a.settings.layer == 1) a.mainWindow.showCursor(a.settings.fullscreencursor);
      }},

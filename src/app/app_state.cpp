@@ -134,7 +134,7 @@ void AppState::applyCommandLine(const std::vector<std::string>& arguments) {
             case SwitchAction::None: break;
             case SwitchAction::Center: centerWindow(); break;
             case SwitchAction::Preset:
-                onCommand(1340 + effect.preset);
+                onCommand(restorePresetCommand(effect.preset));
                 settings.wrap = false;
                 break;
             case SwitchAction::CenterWall:

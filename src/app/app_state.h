@@ -58,7 +58,7 @@ public:
     void start();
 
     // Handlers the window procedure calls.
-    void onCommand(int command);
+    void onCommand(Command command);
     // The popup menu at screen point (x, y): "Main Menu", or with a pin the pinned sub-menu at
     // position subMenu; re-opens itself while pinned.
     void showContextMenu(int32_t x, int32_t y, int subMenu);
@@ -157,7 +157,7 @@ public:
     // Sizes, shapes and places the window for the picture in the current layer and has it
     // painted at once.
     void arrangeWindow();
-    // Commands 1201 and 1202: the window follows the picture's size; it loses its frame and
+    // Wrap and Crop: the window follows the picture's size; it loses its frame and
     // status bar and is cut to the picture.
     void toggleWrap();
     void toggleCrop();
@@ -221,7 +221,7 @@ public:
     static constexpr uint32_t failuresPerTurn = 1000;
     // Asks every other running copy to quit, then takes the hot key they held.
     void closeOtherInstances();
-    // Command 1351: the dialog that picks the hot key.
+    // Show/Hide Hotkey: the dialog that picks the hot key.
     void hotKeyCommand();
     // Creates the status bar unless one exists.
     void createStatusBar();

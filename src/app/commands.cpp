@@ -1,6 +1,8 @@
-// The command dispatcher: every menu item, accelerator and replayed command arrives here by id.
+// The commands: what each shows in the menu, its keys, its marks and what it does. Every menu item,
+// key and command message arrives here.
 #include "app/app_globals.h"
 #include "app/app_state.h"
+#include "app/command_table.h"
 #include "config/paths.h"
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
@@ -13,10 +15,8 @@
 
 namespace {
 
-struct Command {
-    int id;
-    void (*action)(AppState&);
-};
+constexpr CommandKey key(int qtKey, int modifiers = 0) { return {qtKey, 0, modifiers}; }
+constexpr CommandKey typed(char character, int modifiers = 0) { return {0, character, modifiers}; }
 
 // Sort: the setting changes at once; the list is re-ordered unless a scan runs (which orders
 // with the new setting itself).
@@ -150,155 +150,254 @@ void fullscreenAnchor(AppState& a) {
     a.arrangeWindow();
 }
 
+// The fifteen effects: each item adds its effect at the end of the list or takes it out.
+template <int32_t effect>
+void toggleTransition(AppState& a) {
+    std::vector<int32_t>& enabled = a.settings.enabledTransitions;
+    const auto found = std::find(enabled.begin(), enabled.end(), effect);
+    if (found != enabled.end()) enabled.erase(found);
+    else enabled.push_back(effect);
+}
+
 using S = Settings;
 
-const Command commands[] = {
-    {1001, [](AppState& a) {  // Slideshow
+// Marks: a setting on, or a setting at this value, checks the item.
+template <bool Settings::*setting>
+Marks checkedIf(const S& s, const MenuFacts&) {
+    return {s.*setting};
+}
+
+template <int32_t Settings::*setting, int32_t value>
+Marks checkedAt(const S& s, const MenuFacts&) {
+    return {s.*setting == value};
+}
+
+template <int32_t effect>
+Marks transitionMark(const S& s, const MenuFacts&) {
+    return {std::find(s.enabledTransitions.begin(), s.enabledTransitions.end(), effect) != s.enabledTransitions.end()};
+}
+
+// Clear and Restore: greyed while the Blackbox shell draws the wallpaper.
+Marks greyedWhileBlackboxDrawsWallpaper(const S& s, const MenuFacts& f) {
+    return {false, f.blackboxShell && s.bbWallpaper};
+}
+
+// Every "Pin" item: checked while its menu is pinned.
+template <Command pin>
+constexpr CommandRow pinRow() {
+    return {pin, "Pin", "", {}, [](const S&, const MenuFacts& f) { return Marks{f.pins.pinned(pin)}; },
+            [](AppState& a) { a.pins.pin(pin); }};
+}
+
+// clang-format off
+constexpr CommandRow rows[] = {
+    {Command::Slideshow, "Slideshow", "Pause", {typed('!'), key(Qt::Key_Pause), key(Qt::Key_Return), key(Qt::Key_Enter),
+     key(Qt::Key_MediaPlay), key(Qt::Key_MediaTogglePlayPause)}, checkedIf<&S::slide>,
+     [](AppState& a) {
          a.settings.slide = !a.settings.slide;
          a.restartSlideTimer();
      }},
-    {1002, [](AppState& a) {  // Timer...
+    {Command::Timer, "Timer...", "Ctrl+T", {key(Qt::Key_T, KeyControl)}, nullptr,
+     [](AppState& a) {
          a.runModal([&a] {
              a.askSetting(103, a.settings.timer);
              a.restartSlideTimer();
          });
      }},
-    {1011, sortDirection<0>},  // Forward
-    {1012, sortDirection<1>},  // Reverse
-    {1013, sortDirection<2>},  // Random (Shuffle)
-    {1014, sortKey<0>},        // Name
-    {1015, sortKey<1>},        // Created
-    {1016, sortKey<2>},        // Modified
-    {1017, sortKey<3>},        // Accessed
-    {1021, [](AppState& a) { a.setLayer(0); }},  // Normal
-    {1022, layerWithPictures<1>},                // Fullscreen
-    {1023, layerWithPictures<1>},                // Layer Fullscreen
-    {1024, layerWithPictures<2>},                // Wallpaper
-    {1025, layerWithPictures<2>},                // Layer Wallpaper
-    {1026, [](AppState& a) {                     // Stay On Top
+    {Command::SortForward, "Forward", "Alt+F", {key(Qt::Key_F, KeyAlt)}, checkedAt<&S::sort, 0>, sortDirection<0>},
+    {Command::SortReverse, "Re&verse", "Alt+V", {key(Qt::Key_V, KeyAlt)}, checkedAt<&S::sort, 1>, sortDirection<1>},
+    {Command::SortRandom, "Random (Shuffle)", "Alt+R", {key(Qt::Key_R, KeyAlt)}, checkedAt<&S::sort, 2>,
+     sortDirection<2>},
+    {Command::SortByName, "Name", "J", {key(Qt::Key_J)}, checkedAt<&S::sortby, 0>, sortKey<0>},
+    {Command::SortByCreated, "Created", "Ctrl+J", {key(Qt::Key_J, KeyControl)}, checkedAt<&S::sortby, 1>, sortKey<1>},
+    {Command::SortByModified, "Modified", "Shift+J", {key(Qt::Key_J, KeyShift)}, checkedAt<&S::sortby, 2>, sortKey<2>},
+    {Command::SortByAccessed, "Accessed", "Alt+J", {key(Qt::Key_J, KeyAlt)}, checkedAt<&S::sortby, 3>, sortKey<3>},
+    {Command::LayerNormal, "Normal", "Alt+N", {key(Qt::Key_N, KeyAlt)}, checkedAt<&S::layer, 0>,
+     [](AppState& a) { a.setLayer(0); }},
+    {Command::LayerFullscreen, "Fullscreen", "F11", {key(Qt::Key_F11)}, checkedAt<&S::layer, 1>, layerWithPictures<1>},
+    {Command::FullscreenLayer, "Layer Fullscreen", "F11", {}, checkedAt<&S::layer, 1>, layerWithPictures<1>},
+    {Command::LayerWallpaper, "Wallpaper", "Alt+W", {key(Qt::Key_W, KeyAlt)}, checkedAt<&S::layer, 2>,
+     layerWithPictures<2>},
+    {Command::WallpaperLayer, "Layer Wallpaper", "Alt+W", {}, checkedAt<&S::layer, 2>, layerWithPictures<2>},
+    {Command::StayOnTop, "Stay On &Top", "Alt+T", {key(Qt::Key_T, KeyAlt)}, checkedIf<&S::ontop>,
+     [](AppState& a) {
          a.settings.ontop = !a.settings.ontop;
          a.mainWindow.setStayOnTop(a.settings.ontop);
      }},
-    {1027, [](AppState& a) {  // Blend
+    {Command::Blend, "Blend", "B", {key(Qt::Key_B)},
+     [](const S& s, const MenuFacts& f) { return Marks{s.blend, !f.blendAvailable}; },
+     [](AppState& a) {
          a.settings.blend = !a.settings.blend;
          a.applyBlend();
      }},
-    {1028, [](AppState& a) {  // Opacity...
+    {Command::Opacity, "Opacity...", "Ctrl+B", {key(Qt::Key_B, KeyControl)},
+     [](const S&, const MenuFacts& f) { return Marks{false, !f.blendAvailable}; },
+     [](AppState& a) {
          askFor<107, &S::opacity>(a);
          a.settings.opacity = std::min<uint32_t>(uint32_t(a.settings.opacity), 255);
          a.applyBlend();  // seen only while blending
      }},
-    {1031, [](AppState& a) { a.settings.loop = 0; }},  // Loop
-    {1032, [](AppState& a) { a.settings.loop = 1; }},  // Pause
-    {1033, [](AppState& a) { a.settings.loop = 2; }},  // Exit
-    {1034, toggle<&S::loopshuffle>},                   // Reshuffle
-    {1041, [](AppState& a) { a.step(+1); }},           // Next
-    {1042, [](AppState& a) { a.step(-1); }},           // Previous
-    {1043, [](AppState& a) {                           // First
+    {Command::LoopRestart, "Loop", "", {}, checkedAt<&S::loop, 0>, [](AppState& a) { a.settings.loop = 0; }},
+    {Command::LoopPause, "Pause", "", {}, checkedAt<&S::loop, 1>, [](AppState& a) { a.settings.loop = 1; }},
+    {Command::LoopExit, "Exit", "", {}, checkedAt<&S::loop, 2>, [](AppState& a) { a.settings.loop = 2; }},
+    {Command::LoopReshuffle, "Reshuffle", "", {}, checkedIf<&S::loopshuffle>, toggle<&S::loopshuffle>},
+    {Command::Next, "Next", "Page Down", {key(Qt::Key_PageDown), key(Qt::Key_PageDown, KeyShift),
+     key(Qt::Key_PageDown, KeyControl), key(Qt::Key_Space), key(Qt::Key_Space, KeyShift),
+     key(Qt::Key_Space, KeyControl)},
+     nullptr,
+     [](AppState& a) { a.step(+1); }},
+    {Command::Previous, "Previous", "Page Up", {key(Qt::Key_PageUp), key(Qt::Key_PageUp, KeyShift),
+     key(Qt::Key_PageUp, KeyControl), key(Qt::Key_Backspace), key(Qt::Key_Backspace, KeyShift),
+     key(Qt::Key_Backspace, KeyControl)}, nullptr,
+     [](AppState& a) { a.step(-1); }},
+    {Command::First, "First", "Home", {key(Qt::Key_Home)}, nullptr,
+     [](AppState& a) {
          a.currentIndex = 0;
          a.showCurrent(true);
      }},
-    {1044, [](AppState& a) {  // Last
+    {Command::Last, "Last", "End", {key(Qt::Key_End)}, nullptr,
+     [](AppState& a) {
          if (a.images.empty()) return;
          a.currentIndex = uint32_t(a.images.size() - 1);
          a.showCurrent(false);
      }},
-    {1045, [](AppState& a) {  // Current
+    {Command::ShowCurrent, "Current", "F5", {key(Qt::Key_F5)}, nullptr,
+     [](AppState& a) {
          if (a.settings.collage) a.resetCollage();
          if (a.scanRunning()) a.arrangeWindow();
          else a.showCurrent(true);
      }},
-    {1051, [](AppState& a) { a.scrollBy(-1, 0); }},  // Left
-    {1052, [](AppState& a) { a.scrollBy(1, 0); }},   // Right
-    {1053, [](AppState& a) { a.scrollBy(0, -1); }},  // Up
-    {1054, [](AppState& a) { a.scrollBy(0, 1); }},   // Down
-    {1055, toggle<&S::autoscroll>},                  // Autoscroll
-    {1101, browse},            // Browse...
-    {1102, currentFolder},     // Current
-    {1103, [](AppState& a) { a.refresh(); }},  // Refresh
-    {1111, toggleAndRescan<&S::subfolders>},   // Subfolders
-    {1112, toggleAndRescan<&S::hidden>},       // Hidden Folders
-    {1121, [](AppState& a) { if (!a.scanRunning()) toggle<&S::peek>(a); }},  // Peek
-    {1122, toggle<&S::peeksort>},    // ...sort
-    {1123, toggle<&S::peekcount>},   // ...count
-    {1124, [](AppState& a) {  // Auto Refresh: on, it refreshes at once
+    {Command::ScrollLeft, "Left", "Left Arrow", {key(Qt::Key_Left), key(Qt::Key_Left, KeyShift),
+     key(Qt::Key_Left, KeyControl), key(Qt::Key_Left, KeyAlt)}, nullptr,
+     [](AppState& a) { a.scrollBy(-1, 0); }},
+    {Command::ScrollRight, "Right", "Right Arrow", {key(Qt::Key_Right), key(Qt::Key_Right, KeyShift),
+     key(Qt::Key_Right, KeyControl), key(Qt::Key_Right, KeyAlt)}, nullptr,
+     [](AppState& a) { a.scrollBy(1, 0); }},
+    {Command::ScrollUp, "Up", "Up Arrow", {key(Qt::Key_Up), key(Qt::Key_Up, KeyShift), key(Qt::Key_Up, KeyControl),
+     key(Qt::Key_Up, KeyAlt)}, nullptr,
+     [](AppState& a) { a.scrollBy(0, -1); }},
+    {Command::ScrollDown, "Down", "Down Arrow", {key(Qt::Key_Down), key(Qt::Key_Down, KeyShift),
+     key(Qt::Key_Down, KeyControl), key(Qt::Key_Down, KeyAlt)}, nullptr,
+     [](AppState& a) { a.scrollBy(0, 1); }},
+    {Command::Autoscroll, "Autoscroll", "", {}, checkedIf<&S::autoscroll>, toggle<&S::autoscroll>},
+    {Command::Browse, "Browse...", "Ins", {key(Qt::Key_Insert)}, nullptr, browse},
+    {Command::CurrentFolder, "Current", "Shift+F5", {key(Qt::Key_F5, KeyShift)}, nullptr, currentFolder},
+    {Command::Refresh, "Refresh", "Ctrl+R", {key(Qt::Key_R, KeyControl)}, nullptr, [](AppState& a) { a.refresh(); }},
+    {Command::Subfolders, "Subfolders", "", {}, checkedIf<&S::subfolders>, toggleAndRescan<&S::subfolders>},
+    {Command::HiddenFolders, "Hidden Folders", "", {}, checkedIf<&S::hidden>, toggleAndRescan<&S::hidden>},
+    {Command::Peek, "Peek", "Ctrl+P", {key(Qt::Key_P, KeyControl)}, checkedIf<&S::peek>,
+     [](AppState& a) { if (!a.scanRunning()) toggle<&S::peek>(a); }},
+    {Command::PeekSort, "...sort", "Shift+Ctrl+P", {key(Qt::Key_P, KeyControl | KeyShift)}, checkedIf<&S::peeksort>,
+     toggle<&S::peeksort>},
+    {Command::PeekCount, "...count", "", {}, checkedIf<&S::peekcount>, toggle<&S::peekcount>},
+    {Command::AutoRefresh, "Auto Refresh", "Ctrl+A", {key(Qt::Key_A, KeyControl)}, checkedIf<&S::autorefresh>,
+     [](AppState& a) {  // on, it refreshes at once
          a.settings.autorefresh = !a.settings.autorefresh;
          if (!a.settings.autorefresh) return a.stopWatcher();
          a.startWatcher(false);
          a.onFolderChanged();
      }},
-    {1125, autofind<1>},  // ...to last created
-    {1126, autofind<2>},  // ...to last modified
-    {1131, [](AppState& a) {  // Find/Filter...
+    {Command::AutoRefreshToLastCreated, "...to last created", "", {}, checkedAt<&S::autofindlast, 1>, autofind<1>},
+    {Command::AutoRefreshToLastModified, "...to last modified", "", {}, checkedAt<&S::autofindlast, 2>, autofind<2>},
+    {Command::FindOrFilter, "Find/Filter...", "Ctrl+F", {key(Qt::Key_F, KeyControl)}, nullptr,
+     [](AppState& a) {
          if (a.scanRunning()) return;
          a.runModal([&a] {
              if (a.findOrFilter()) a.showCurrent(true);
          });
      }},
-    {1132, [](AppState& a) {  // Find Next
+    {Command::FindNext, "Find Next", "F3", {key(Qt::Key_F3)}, nullptr,
+     [](AppState& a) {
          if (a.scanRunning()) return;
          a.runModal([&a] {
              if (a.findNext(true)) a.showCurrent(true);
          });
      }},
-    {1133, orientationFilter<&S::landscapeOnly, &S::portraitOnly>},  // Landscape
-    {1134, orientationFilter<&S::portraitOnly, &S::landscapeOnly>},  // Portrait
-    {1141, [](AppState& a) {  // Bookmark
+    {Command::LandscapeOnly, "Landscape", "Alt+L", {key(Qt::Key_L, KeyAlt)}, checkedIf<&S::landscapeOnly>,
+     orientationFilter<&S::landscapeOnly, &S::portraitOnly>},
+    {Command::PortraitOnly, "Portrait", "Alt+P", {key(Qt::Key_P, KeyAlt)},
+     [](const S& s, const MenuFacts&) { return Marks{!s.landscapeOnly && s.portraitOnly}; },
+     orientationFilter<&S::portraitOnly, &S::landscapeOnly>},
+    {Command::Bookmark, "Bookmark", "Ctrl+M", {key(Qt::Key_M, KeyControl)}, nullptr,
+     [](AppState& a) {
          if (!a.scanRunning()) a.settings.bookmark = int32_t(a.currentIndex);
      }},
-    {1142, [](AppState& a) {  // Go To Mark
+    {Command::GoToMark, "Go To Mark", "M", {key(Qt::Key_M)}, nullptr,
+     [](AppState& a) {
          if (uint32_t(a.settings.bookmark) >= a.images.size()) return;
          a.currentIndex = uint32_t(a.settings.bookmark);
          a.showCurrent(true);
      }},
-    {1143, [](AppState& a) { a.goTo(); }},  // Go To...
-    {1151, toggleFormat<&S::bmp>},
-    {1152, toggleFormat<&S::emf>},
-    {1153, toggleFormat<&S::gif>},
-    {1154, toggleFormat<&S::ico>},
-    {1155, toggleFormat<&S::jpg>},
-    {1156, toggleFormat<&S::png>},
-    {1157, toggleFormat<&S::tif>},
-    {1171, toggleFormat<&S::webp>},
-    {1172, toggleFormat<&S::avif>},
-    {1173, toggleFormat<&S::heif>},
-    {1174, toggleFormat<&S::jxl>},
-    {1175, toggleFormat<&S::svg>},
-    {1161, fileAway<&AppState::sendShortcut, false>},  // Send Shortcut
-    {1162, fileAway<&AppState::sendShortcut, true>},   // Send To Desktop
-    {1163, fileAway<&AppState::sendCopy, false>},      // Send Copy
-    {1164, fileAway<&AppState::sendCopy, true>},       // Copy To Desktop
-    {1165, [](AppState& a) { a.viewFolder(a.settings.favorites); }},  // View Favorites
-    {1166, [](AppState& a) { a.viewFolder(a.desktopPath); }},         // View Desktop
-    {1167, [](AppState& a) { a.viewTarget(); }},                      // View Target
-    {1168, [](AppState& a) { a.runModal([&a] { a.chooseFilingFolder(false); }); }},  // Folder...
-    {1201, [](AppState& a) { a.toggleWrap(); }},  // Wrap
-    {1202, [](AppState& a) { a.toggleCrop(); }},  // Crop
-    {1203, [](AppState& a) { a.toggleFit(&S::squeeze); }},  // Squeeze
-    {1204, [](AppState& a) { a.toggleFit(&S::shrink); }},   // Shrink
-    {1205, [](AppState& a) { a.toggleFit(&S::stretch); }},  // Stretch
-    {1211, [](AppState& a) { a.zoomBy(+1); }},              // Zoom In
-    {1212, [](AppState& a) { a.zoomBy(-1); }},              // Zoom Out
-    {1213, [](AppState& a) { a.zoomToggle100(); }},         // Zoom 100%
-    {1214, askFor<106, &S::zoomstep>},                      // Zoom Step...
-    {1215, [](AppState& a) { a.zoomLock(); }},              // Zoom Lock
-    {1216, [](AppState& a) { a.setZoomQuality(0); }},       // Default
-    {1217, [](AppState& a) { a.setZoomQuality(2); }},       // High
-    {1218, [](AppState& a) { a.setZoomQuality(7); }},       // Best
-    {1219, toggleReading<&S::animate, &Picture::animate>},  // Animate
-    {1221, [](AppState& a) { a.turnPicture(1); }},          // Rotate
-    {1222, [](AppState& a) { a.turnPicture(3); }},          // Rotate Left
-    {1223, [](AppState& a) { a.settings.rotation = a.currentRotation; }},  // Rotate Lock
-    {1224, toggle<&S::rotateaspect>},                       // Aspect Filter
-    {1225, [](AppState& a) { a.turnPicture(4); }},          // Flip Horizontal
-    {1226, toggleReading<&S::autorotate, &Picture::upright>},  // Auto Rotate
-    {1231, [](AppState& a) { a.setLayout(0); }},            // Centered
-    {1232, [](AppState& a) { a.setLayout(1); }},            // Top Left
-    {1233, [](AppState& a) { a.setLayout(2); }},            // Top Right
-    {1234, [](AppState& a) { a.setLayout(3); }},            // Bottom Left
-    {1235, [](AppState& a) { a.setLayout(4); }},            // Bottom Right
-    {1236, [](AppState& a) { a.setLayout(5); }},            // Roaming
-    {1241, [](AppState& a) {  // Collage
+    {Command::GoTo, "Go To...", "Ctrl+G", {key(Qt::Key_G, KeyControl)}, nullptr, [](AppState& a) { a.goTo(); }},
+    {Command::FormatBmp, "BMP", "", {}, checkedIf<&S::bmp>, toggleFormat<&S::bmp>},
+    {Command::FormatEmf, "EMF", "", {}, checkedIf<&S::emf>, toggleFormat<&S::emf>},
+    {Command::FormatGif, "GIF", "", {}, checkedIf<&S::gif>, toggleFormat<&S::gif>},
+    {Command::FormatIco, "ICO", "", {}, checkedIf<&S::ico>, toggleFormat<&S::ico>},
+    {Command::FormatJpg, "JPG", "", {}, checkedIf<&S::jpg>, toggleFormat<&S::jpg>},
+    {Command::FormatPng, "PNG", "", {}, checkedIf<&S::png>, toggleFormat<&S::png>},
+    {Command::FormatTif, "TIF", "", {}, checkedIf<&S::tif>, toggleFormat<&S::tif>},
+    {Command::FormatWebp, "WebP", "", {}, checkedIf<&S::webp>, toggleFormat<&S::webp>},
+    {Command::FormatAvif, "AVIF", "", {}, checkedIf<&S::avif>, toggleFormat<&S::avif>},
+    {Command::FormatHeif, "HEIF", "", {}, checkedIf<&S::heif>, toggleFormat<&S::heif>},
+    {Command::FormatJxl, "JPEG XL", "", {}, checkedIf<&S::jxl>, toggleFormat<&S::jxl>},
+    {Command::FormatSvg, "SVG", "", {}, checkedIf<&S::svg>, toggleFormat<&S::svg>},
+    {Command::SendShortcut, "Send Shortcut", "F8", {key(Qt::Key_F8)}, nullptr,
+     fileAway<&AppState::sendShortcut, false>},
+    {Command::SendShortcutToDesktop, "Send To Desktop", "D", {key(Qt::Key_D)}, nullptr,
+     fileAway<&AppState::sendShortcut, true>},
+    {Command::SendCopy, "Send Copy", "Alt+F8", {key(Qt::Key_F8, KeyAlt)}, nullptr,
+     fileAway<&AppState::sendCopy, false>},
+    {Command::SendCopyToDesktop, "Copy To Desktop", "Alt+D", {key(Qt::Key_D, KeyAlt)}, nullptr,
+     fileAway<&AppState::sendCopy, true>},
+    {Command::ViewFavorites, "View Favorites", "Shift+F8", {key(Qt::Key_F, KeyShift), key(Qt::Key_F8, KeyShift)},
+     nullptr, [](AppState& a) { a.viewFolder(a.settings.favorites); }},
+    {Command::ViewDesktop, "View Desktop", "Shift+D", {key(Qt::Key_D, KeyShift)}, nullptr,
+     [](AppState& a) { a.viewFolder(a.desktopPath); }},
+    {Command::ViewTarget, "View Target", "Shift+L", {key(Qt::Key_L, KeyShift)}, nullptr,
+     [](AppState& a) { a.viewTarget(); }},
+    {Command::FavoritesFolder, "Folder...", "Ctrl+F8", {key(Qt::Key_F8, KeyControl)}, nullptr,
+     [](AppState& a) { a.runModal([&a] { a.chooseFilingFolder(false); }); }},
+    {Command::Wrap, "Wrap", "W", {key(Qt::Key_W)}, checkedIf<&S::wrap>, [](AppState& a) { a.toggleWrap(); }},
+    {Command::Crop, "Crop", "C", {key(Qt::Key_C)}, checkedIf<&S::crop>, [](AppState& a) { a.toggleCrop(); }},
+    {Command::Squeeze, "Squeeze", "S", {key(Qt::Key_S)}, checkedIf<&S::squeeze>,
+     [](AppState& a) { a.toggleFit(&S::squeeze); }},
+    {Command::Shrink, "Shrink", "Alt+S", {key(Qt::Key_S, KeyAlt)}, checkedIf<&S::shrink>,
+     [](AppState& a) { a.toggleFit(&S::shrink); }},
+    {Command::Stretch, "Stretch", "Shift+S", {key(Qt::Key_S, KeyShift)}, checkedIf<&S::stretch>,
+     [](AppState& a) { a.toggleFit(&S::stretch); }},
+    {Command::ZoomIn, "Zoom In", "+", {typed('+'), typed('+', KeyAlt)}, nullptr, [](AppState& a) { a.zoomBy(+1); }},
+    {Command::ZoomOut, "Zoom Out", "-", {typed('-'), typed('-', KeyAlt)}, nullptr, [](AppState& a) { a.zoomBy(-1); }},
+    {Command::Zoom100, "Zoom 100%", "=", {typed('=')}, nullptr, [](AppState& a) { a.zoomToggle100(); }},
+    {Command::ZoomStep, "Zoom Step...", "Ctrl+Z", {key(Qt::Key_Z, KeyControl)}, nullptr, askFor<106, &S::zoomstep>},
+    {Command::ZoomLock, "Zoom Lock", "Shift+Z", {key(Qt::Key_Z, KeyShift)}, nullptr, [](AppState& a) { a.zoomLock(); }},
+    {Command::QualityDefault, "Default", "(Quality)", {}, checkedAt<&S::zoomquality, 0>,
+     [](AppState& a) { a.setZoomQuality(0); }},
+    {Command::QualityHigh, "High", "", {}, checkedAt<&S::zoomquality, 2>, [](AppState& a) { a.setZoomQuality(2); }},
+    {Command::QualityBest, "Best", "", {}, checkedAt<&S::zoomquality, 7>, [](AppState& a) { a.setZoomQuality(7); }},
+    {Command::Animate, "Animate", "", {}, checkedIf<&S::animate>, toggleReading<&S::animate, &Picture::animate>},
+    {Command::RotateRight, "Rotate", "R", {key(Qt::Key_R)}, nullptr, [](AppState& a) { a.turnPicture(1); }},
+    {Command::RotateLeft, "Rotate Left", "L", {key(Qt::Key_L)}, nullptr, [](AppState& a) { a.turnPicture(3); }},
+    {Command::RotateLock, "Rotate Lock", "Shift+R", {key(Qt::Key_R, KeyShift)}, nullptr,
+     [](AppState& a) { a.settings.rotation = a.currentRotation; }},
+    {Command::AspectFilter, "Aspect Filter", "Ctrl+Shift+R", {key(Qt::Key_R, KeyControl | KeyShift)},
+     checkedIf<&S::rotateaspect>, toggle<&S::rotateaspect>},
+    {Command::FlipHorizontal, "Flip Horizontal", "H", {key(Qt::Key_H)}, nullptr, [](AppState& a) { a.turnPicture(4); }},
+    {Command::AutoRotate, "Auto Rotate", "", {}, checkedIf<&S::autorotate>,
+     toggleReading<&S::autorotate, &Picture::upright>},
+    {Command::LayoutCentered, "Centered", "Ctrl+0", {key(Qt::Key_0, KeyControl)}, checkedAt<&S::layout, 0>,
+     [](AppState& a) { a.setLayout(0); }},
+    {Command::LayoutTopLeft, "Top Left", "Ctrl+1", {key(Qt::Key_1, KeyControl)}, checkedAt<&S::layout, 1>,
+     [](AppState& a) { a.setLayout(1); }},
+    {Command::LayoutTopRight, "Top Right", "Ctrl+2", {key(Qt::Key_2, KeyControl)}, checkedAt<&S::layout, 2>,
+     [](AppState& a) { a.setLayout(2); }},
+    {Command::LayoutBottomLeft, "Bottom Left", "Ctrl+3", {key(Qt::Key_3, KeyControl)}, checkedAt<&S::layout, 3>,
+     [](AppState& a) { a.setLayout(3); }},
+    {Command::LayoutBottomRight, "Bottom Right", "Ctrl+4", {key(Qt::Key_4, KeyControl)}, checkedAt<&S::layout, 4>,
+     [](AppState& a) { a.setLayout(4); }},
+    {Command::LayoutRoaming, "Roaming", "Ctrl+5", {key(Qt::Key_5, KeyControl)}, checkedAt<&S::layout, 5>,
+     [](AppState& a) { a.setLayout(5); }},
+    {Command::Collage, "Colla&ge", "G", {key(Qt::Key_G)}, checkedIf<&S::collage>,
+     [](AppState& a) {
          Settings& s = a.settings;
          s.collage = !s.collage;
          if (s.collage) {
@@ -307,27 +406,47 @@ const Command commands[] = {
          }
          a.arrangeWindow();
      }},
-    {1242, askFor<105, &S::collagesize>},  // Collage Size...
-    {1250, toggle<&S::transitions>},       // Transitions
-    {1266, [](AppState& a) { a.settings.enabledTransitions = allTransitions(); }},  // All
-    {1267, [](AppState& a) { a.settings.enabledTransitions.clear(); }},             // None
-    {1268, toggle<&S::overlap>},                                                    // Overlap
-    {1301, [](AppState& a) {  // Name in Caption
+    {Command::CollageSize, "Collage Size...", "", {}, nullptr, askFor<105, &S::collagesize>},
+    {Command::Transitions, "Transitions", "T", {key(Qt::Key_T)}, checkedIf<&S::transitions>, toggle<&S::transitions>},
+    {Command::ShuttersRight, "Shutters Right", "", {}, transitionMark<0>, toggleTransition<0>},
+    {Command::ShuttersLeft, "Shutters Left", "", {}, transitionMark<1>, toggleTransition<1>},
+    {Command::ShuttersDown, "Shutters Down", "", {}, transitionMark<2>, toggleTransition<2>},
+    {Command::ShuttersUp, "Shutters Up", "", {}, transitionMark<3>, toggleTransition<3>},
+    {Command::WipeRightLeft, "Wipe Right/Left", "", {}, transitionMark<4>, toggleTransition<4>},
+    {Command::WipeLeftRight, "Wipe Left/Right", "", {}, transitionMark<5>, toggleTransition<5>},
+    {Command::WipeDownUp, "Wipe Down/Up", "", {}, transitionMark<6>, toggleTransition<6>},
+    {Command::WipeUpDown, "Wipe Up/Down", "", {}, transitionMark<7>, toggleTransition<7>},
+    {Command::HorizontalSlide, "Horizontal Slide", "", {}, transitionMark<8>, toggleTransition<8>},
+    {Command::VerticalSlide, "Vertical Slide", "", {}, transitionMark<9>, toggleTransition<9>},
+    {Command::QuadrantSlide, "Quadrant Slide", "", {}, transitionMark<10>, toggleTransition<10>},
+    {Command::QuadrantWipe, "Quadrant Wipe", "", {}, transitionMark<11>, toggleTransition<11>},
+    {Command::QuadrantPeel, "Quadrant Peel", "", {}, transitionMark<12>, toggleTransition<12>},
+    {Command::Dissolve, "Dissolve", "", {}, transitionMark<13>, toggleTransition<13>},
+    {Command::Crossfade, "Crossfade", "", {}, transitionMark<14>, toggleTransition<14>},
+    {Command::AllTransitions, "All", "", {}, nullptr,
+     [](AppState& a) { a.settings.enabledTransitions = allTransitions(); }},
+    {Command::NoTransitions, "None", "", {}, nullptr, [](AppState& a) { a.settings.enabledTransitions.clear(); }},
+    {Command::Overlap, "Overlap", "", {}, checkedIf<&S::overlap>, toggle<&S::overlap>},
+    {Command::NameInCaption, "Name in Caption", "N", {key(Qt::Key_N)}, checkedIf<&S::title>,
+     [](AppState& a) {
          a.settings.title = !a.settings.title;
          a.updateCaption();
      }},
-    {1302, [](AppState& a) {  // Full Path
+    {Command::FullPath, "Full Path", "Shift+N", {key(Qt::Key_N, KeyShift)}, checkedIf<&S::fullname>,
+     [](AppState& a) {
          a.settings.fullname = !a.settings.fullname;
          if (a.settings.title) a.updateCaption();
      }},
-    {1311, [](AppState& a) {  // Status Bar
+    {Command::StatusBar, "Status Bar", "I", {key(Qt::Key_I)}, checkedIf<&S::statusbar>,
+     [](AppState& a) {
          Settings& s = a.settings;
          s.statusbar = !s.statusbar;
          if (s.statusbar && !s.crop && s.layer != 1) a.createStatusBar();
          else a.destroyStatusBar();
          if (s.layer != 1 && s.layer != 2) a.arrangeWindow();
      }},
-    {1312, [](AppState& a) {  // Tray Icon
+    {Command::TrayIcon, "Tray Icon", "Alt+I", {key(Qt::Key_I, KeyAlt)}, checkedIf<&S::trayicon>,
+     [](AppState& a) {
          Settings& s = a.settings;
          if (s.layer == 2) return;
          s.trayicon = !s.trayicon;
@@ -336,53 +455,63 @@ const Command commands[] = {
          a.mainWindow.setTaskbarEntry(!s.trayicon);
          a.mainWindow.show();
      }},
-    {1313, [](AppState& a) {  // Decorate
+    {Command::Decorate, "Decorate", "", {}, checkedIf<&S::decorate>,
+     [](AppState& a) {
          if (a.settings.layer == 2) return;
          a.settings.decorate = !a.settings.decorate;
          a.mainWindow.hide();
          a.mainWindow.setWindowButtons(a.settings.decorate);
          a.mainWindow.show();
      }},
-    {1314, [](AppState& a) {  // White Background
+    {Command::WhiteBackground, "White Background", "Alt+B", {key(Qt::Key_B, KeyAlt)}, checkedIf<&S::whitebg>,
+     [](AppState& a) {
          a.settings.whitebg = !a.settings.whitebg;
          if (a.settings.collage) a.resetCollage();
          a.arrangeWindow();
      }},
-    {1321, [](AppState& a) {  // Auto Center
+    {Command::AutoCenter, "Auto Center", "", {}, checkedIf<&S::autocenter>,
+     [](AppState& a) {
          Settings& s = a.settings;
          s.autocenter = !s.autocenter;
          if (s.autocenter) s.roamwindow = false;
          if (s.wrap && s.autocenter) a.centerWindow();
      }},
-    {1322, [](AppState& a) {  // Roam
+    {Command::Roam, "Roam", "", {}, checkedIf<&S::roamwindow>,
+     [](AppState& a) {
          Settings& s = a.settings;
          s.roamwindow = !s.roamwindow;
          if (s.roamwindow) s.autocenter = false;
          if (s.wrap && s.roamwindow) a.roamWindow();
      }},
-    {1323, [](AppState& a) {  // Corral
+    {Command::Corral, "Corral", "", {}, checkedIf<&S::corral>,
+     [](AppState& a) {
          a.settings.corral = !a.settings.corral;
          if (a.settings.corral) a.arrangeWindow();
      }},
-    {1324, toggle<&S::draggable>},       // Draggable
-    {1325, [](AppState& a) {             // Center
+    {Command::Draggable, "Draggable", "", {}, checkedIf<&S::draggable>, toggle<&S::draggable>},
+    {Command::CenterWindow, "Center", "0", {key(Qt::Key_0)}, nullptr,
+     [](AppState& a) {
          if (a.settings.layer == 1) a.setLayer(0);
          else a.centerWindow();
      }},
-    {1331, savePreset<1>},
-    {1332, savePreset<2>},
-    {1333, savePreset<3>},
-    {1334, savePreset<4>},
-    {1335, savePreset<5>},
-    {1341, restorePreset<1>},
-    {1342, restorePreset<2>},
-    {1343, restorePreset<3>},
-    {1344, restorePreset<4>},
-    {1345, restorePreset<5>},
-    {1351, [](AppState& a) { a.hotKeyCommand(); }},  // Show/Hide Hotkey...
-    {1352, toggle<&S::singleinstance>},  // Single Instance
-    {1353, [](AppState& a) { a.closeOtherInstances(); }},  // ...now
-    {1361, [](AppState& a) {  // Fullscreen caption
+    {Command::SavePreset1, "1", "Alt+1", {key(Qt::Key_1, KeyAlt)}, nullptr, savePreset<1>},
+    {Command::SavePreset2, "2", "Alt+2", {key(Qt::Key_2, KeyAlt)}, nullptr, savePreset<2>},
+    {Command::SavePreset3, "3", "Alt+3", {key(Qt::Key_3, KeyAlt)}, nullptr, savePreset<3>},
+    {Command::SavePreset4, "4", "Alt+4", {key(Qt::Key_4, KeyAlt)}, nullptr, savePreset<4>},
+    {Command::SavePreset5, "5", "Alt+5", {key(Qt::Key_5, KeyAlt)}, nullptr, savePreset<5>},
+    {Command::RestorePreset1, "1", "1", {key(Qt::Key_1)}, nullptr, restorePreset<1>},
+    {Command::RestorePreset2, "2", "2", {key(Qt::Key_2)}, nullptr, restorePreset<2>},
+    {Command::RestorePreset3, "3", "3", {key(Qt::Key_3)}, nullptr, restorePreset<3>},
+    {Command::RestorePreset4, "4", "4", {key(Qt::Key_4)}, nullptr, restorePreset<4>},
+    {Command::RestorePreset5, "5", "5", {key(Qt::Key_5)}, nullptr, restorePreset<5>},
+    {Command::ShowHideHotkey, "Show/Hide Hotkey...", "", {},
+     [](const S&, const MenuFacts& f) { return Marks{f.hotkeyRegistered}; },
+     [](AppState& a) { a.hotKeyCommand(); }},
+    {Command::SingleInstance, "Single Instance", "(restart)", {}, checkedIf<&S::singleinstance>,
+     toggle<&S::singleinstance>},
+    {Command::SingleInstanceNow, "...now", "~", {typed('~')}, nullptr, [](AppState& a) { a.closeOtherInstances(); }},
+    {Command::FullscreenCaption, "Caption", "Shift+F11", {key(Qt::Key_F11, KeyShift)}, checkedIf<&S::fullscreenname>,
+     [](AppState& a) {
          a.settings.fullscreenname = !a.settings.fullscreenname;
          if (a.settings.layer != 1) return;
          if (a.settings.collage) {  // a new paint would add a tile
@@ -392,88 +521,155 @@ const Command commands[] = {
          if (!a.zoomLocked) a.currentZoom = a.settings.zoom;
          a.arrangeWindow();
      }},
-    {1362, [](AppState& a) {  // Fullscreen cursor: the display count follows the setting
+    {Command::FullscreenCursor, "Cursor", "Shift+U", {key(Qt::Key_U, KeyShift)}, checkedIf<&S::fullscreencursor>,
+     [](AppState& a) {  // the display count follows the setting
          a.settings.fullscreencursor = !a.settings.fullscreencursor;
          if (a.settings.layer == 1) a.mainWindow.showCursor(a.settings.fullscreencursor);
      }},
-    {1363, fullscreenAnchor<0>},         // Centered Image
-    {1364, fullscreenAnchor<5>},         // Roaming Image
-    {1371, wallpaperStyle<1>},                          // Center
-    {1372, wallpaperStyle<2>},                          // Tile
-    {1373, wallpaperStyle<3>},                          // Stretch
-    {1374, [](AppState& a) { a.clearWallpaper(); }},    // Clear
-    {1375, [](AppState& a) { a.restoreWallpaper(); }},  // Restore
-    {1401, [](AppState& a) { a.viewFile(); }},         // View
-    {1402, [](AppState& a) { a.exploreFolder(); }},    // Explore
-    {1403, [](AppState& a) { a.openWith(); }},         // Open With...
-    {1411, [](AppState& a) { a.copyOrMoveFile(false); }},  // Copy File...
-    {1412, [](AppState& a) { a.copyOrMoveFile(true); }},   // Move/Rename...
-    {1413, [](AppState& a) { a.saveViewAs(); }},           // Save As...
-    {1414, [](AppState& a) { setClipboardImage(a.shownPicture()); }},      // Copy Image
-    {1415, [](AppState& a) { a.copyView(); }},                             // Copy View
-    {1416, [](AppState& a) { a.paste(); }},                                // Paste
-    {1421, [](AppState& a) { a.recycleCurrent(); }},                       // Recycle
-    {1422, toggle<&S::confirmdelete>},   // Confirm
-    {1501, [](AppState& a) { a.archiveCurrent(); }},                                // Archive
-    {1502, [](AppState& a) { a.viewFolder(a.settings.archive); }},                  // View Archive
-    {1503, [](AppState& a) { a.runModal([&a] { a.chooseFilingFolder(true); }); }},  // Archive Folder...
-    {1504, toggle<&S::archivelog>},      // Archive Log
-    {1505, toggle<&S::archiving>},       // Enable
-    {1513, [](AppState& a) { a.programPathDialog(true); }},   // View With...
-    {1514, [](AppState& a) { a.programPathDialog(false); }},  // Explore With...
-    {1521, [](AppState& a) {  // Blackbox Shell
+    {Command::FullscreenCentered, "Centered Image", "Shift+0", {key(Qt::Key_0, KeyShift)},
+     checkedAt<&S::fullscreenlayout, 0>,
+     fullscreenAnchor<0>},
+    {Command::FullscreenRoaming, "Roaming Image", "Shift+5", {key(Qt::Key_5, KeyShift)},
+     checkedAt<&S::fullscreenlayout, 5>,
+     fullscreenAnchor<5>},
+    {Command::WallpaperCenter, "Center", "Ctrl+W", {key(Qt::Key_W, KeyControl)}, nullptr, wallpaperStyle<1>},
+    {Command::WallpaperTile, "Tile", "Shift+W", {key(Qt::Key_W, KeyShift)}, nullptr, wallpaperStyle<2>},
+    {Command::WallpaperStretch, "Stretch", "Ctrl+Shift+W", {key(Qt::Key_W, KeyControl | KeyShift)}, nullptr,
+     wallpaperStyle<3>},
+    {Command::WallpaperClear, "Clear", "", {}, greyedWhileBlackboxDrawsWallpaper,
+     [](AppState& a) { a.clearWallpaper(); }},
+    {Command::WallpaperRestore, "Restore", "", {}, greyedWhileBlackboxDrawsWallpaper,
+     [](AppState& a) { a.restoreWallpaper(); }},
+    {Command::ViewFile, "View", "Shift+V", {key(Qt::Key_V, KeyShift)}, nullptr, [](AppState& a) { a.viewFile(); }},
+    {Command::ExploreFolder, "Explore", "Shift+E", {key(Qt::Key_E, KeyShift)}, nullptr,
+     [](AppState& a) { a.exploreFolder(); }},
+    {Command::OpenWith, "Open Wit&h...", "Shift+H", {key(Qt::Key_H, KeyShift)}, nullptr,
+     [](AppState& a) { a.openWith(); }},
+    {Command::CopyFile, "Copy File...", "Shift+C", {key(Qt::Key_C, KeyShift)}, nullptr,
+     [](AppState& a) { a.copyOrMoveFile(false); }},
+    {Command::MoveFile, "Move/Rename...", "F2", {key(Qt::Key_F2)}, nullptr,
+     [](AppState& a) { a.copyOrMoveFile(true); }},
+    {Command::SaveAs, "Save As...", "Ctrl+S", {key(Qt::Key_S, KeyControl)}, nullptr,
+     [](AppState& a) { a.saveViewAs(); }},
+    {Command::CopyImage, "Copy Image", "Shift+Ctrl+C", {key(Qt::Key_C, KeyControl | KeyShift)}, nullptr,
+     [](AppState& a) { setClipboardImage(a.shownPicture()); }},
+    {Command::CopyView, "Copy View", "Ctrl+C", {key(Qt::Key_C, KeyControl)}, nullptr,
+     [](AppState& a) { a.copyView(); }},
+    {Command::Paste, "Paste", "Ctrl+V", {key(Qt::Key_V, KeyControl)}, nullptr, [](AppState& a) { a.paste(); }},
+    {Command::Recycle, "Recycle", "Del", {key(Qt::Key_Delete)}, nullptr, [](AppState& a) { a.recycleCurrent(); }},
+    {Command::ConfirmRecycle, "Confirm", "", {}, checkedIf<&S::confirmdelete>, toggle<&S::confirmdelete>},
+    {Command::Archive, "Archive", "F9", {key(Qt::Key_F9)},
+     [](const S& s, const MenuFacts&) { return Marks{false, !s.archiving}; },
+     [](AppState& a) { a.archiveCurrent(); }},
+    {Command::ViewArchive, "View Archive", "Shift+F9", {key(Qt::Key_F9, KeyShift)}, nullptr,
+     [](AppState& a) { a.viewFolder(a.settings.archive); }},
+    {Command::ArchiveFolder, "Archive Folder...", "Ctrl+F9", {key(Qt::Key_F9, KeyControl)}, nullptr,
+     [](AppState& a) { a.runModal([&a] { a.chooseFilingFolder(true); }); }},
+    {Command::ArchiveLog, "Archive Log", "", {}, checkedIf<&S::archivelog>, toggle<&S::archivelog>},
+    {Command::ArchiveEnable, "Enable", "", {}, checkedIf<&S::archiving>, toggle<&S::archiving>},
+    {Command::ViewWith, "View With...", "", {}, nullptr, [](AppState& a) { a.programPathDialog(true); }},
+    {Command::ExploreWith, "Explore With...", "", {}, nullptr, [](AppState& a) { a.programPathDialog(false); }},
+    {Command::BlackboxShell, "Blackbox Shell", "", {},
+     [](const S&, const MenuFacts& f) { return Marks{f.blackboxShell}; },
+     [](AppState& a) {
          a.blackboxShell = !a.blackboxShell;
          a.arrangeWindow();
      }},
-    {1522, [](AppState& a) {  // Smart Wallpaper
+    {Command::SmartWallpaper, "Smart Wallpaper", "", {}, checkedIf<&S::bbWallpaper>,
+     [](AppState& a) {
          a.settings.bbWallpaper = !a.settings.bbWallpaper;
          if (a.blackboxShell && a.settings.layer == 2) a.updateWallpaper();
      }},
-    {1523, [](AppState& a) {  // Scale Wallpaper
+    {Command::ScaleWallpaper, "Scale Wallpaper", "", {}, checkedIf<&S::bbWallpaperScale>,
+     [](AppState& a) {
          a.settings.bbWallpaperScale = !a.settings.bbWallpaperScale;
          if (a.blackboxDrawsWallpaper() && a.settings.layer == 2) a.updateWallpaper();
      }},
-    {1524, [](AppState& a) {             // Adjust Desktop...
+    {Command::AdjustDesktop, "Adjust Desktop...", "", {}, nullptr,
+     [](AppState& a) {
          askFor<110, &S::bbCaptionAdjust>(a);
          a.arrangeWindow();
      }},
-    {1525, [](AppState& a) {  // Adjust Window...
+    {Command::AdjustWindow, "Adjust Window...", "", {}, nullptr,
+     [](AppState& a) {
          askFor<111, &S::bbWindowAdjust>(a);
          a.arrangeWindow();
      }},
-    {1601, [](AppState& a) {  // Save Now
+    {Command::SaveSettingsNow, "Save Now", "", {}, nullptr,
+     [](AppState& a) {
          if (!a.saveSettings()) appGlobals.showMessage("Settings not saved to " + a.settingsPath, MessageIcon::Exclamation);
      }},
-    {1602, toggle<&S::savesettings>},  // Save on Exit
-    {1603, toggle<&S::markexit>},      // Mark on Exit
-    {1701, openMenu},                  // Menu
-    {1702, toggle<&S::atCursor>},      // ...at cursor
-    {1703, [](AppState& a) {  // Help: what the viewer makes of it is its own affair
+    {Command::SaveSettingsOnExit, "Save on Exit", "", {}, checkedIf<&S::savesettings>, toggle<&S::savesettings>},
+    {Command::MarkOnExit, "Mark on Exit", "", {}, checkedIf<&S::markexit>, toggle<&S::markexit>},
+    {Command::Menu, "Menu", "F1", {key(Qt::Key_Menu), key(Qt::Key_F1)},
+     [](const S&, const MenuFacts&) { return Marks{true, true}; },
+     openMenu},
+    {Command::MenuAtCursor, "...at cursor", "", {}, checkedIf<&S::atCursor>, toggle<&S::atCursor>},
+    {Command::Help, "Help", "?", {typed('?'), key(Qt::Key_Help)}, nullptr,
+     [](AppState& a) {  // what the viewer makes of it is its own affair
          if (openWithShell(a.helpPath)) return;
          a.runModal([&a] { appGlobals.showMessage("No program to open " + a.helpPath, MessageIcon::Information); });
      }},
-    {1704, [](AppState& a) {                                 // About...
+    {Command::About, "About...", "", {}, nullptr,
+     [](AppState& a) {
          a.runModal([&a] { aboutBox(a.mainWindow, dialogTemplate(101), appGlobals.release, appGlobals.webPage); });
      }},
-    {1705, [](AppState& a) {                                                          // Exit
+    {Command::Exit, "E&xit", "Esc", {key(Qt::Key_Escape)}, nullptr,
+     [](AppState& a) {
          Message close{Msg::Close};
          a.mainWindow.send(close);
      }},
+    pinRow<Command::PinMainMenu>(),
+    pinRow<Command::PinSlideshow>(),
+    pinRow<Command::PinSort>(),
+    pinRow<Command::PinLayer>(),
+    pinRow<Command::PinLoop>(),
+    pinRow<Command::PinNavigate>(),
+    pinRow<Command::PinScroll>(),
+    pinRow<Command::PinFolder>(),
+    pinRow<Command::PinFind>(),
+    pinRow<Command::PinFormats>(),
+    pinRow<Command::PinFavorites>(),
+    pinRow<Command::PinZoom>(),
+    pinRow<Command::PinRotate>(),
+    pinRow<Command::PinLayout>(),
+    pinRow<Command::PinCollage>(),
+    pinRow<Command::PinTransitions>(),
+    pinRow<Command::PinWindow>(),
+    pinRow<Command::PinFullscreen>(),
+    pinRow<Command::PinWallpaper>(),
+    pinRow<Command::PinShell>(),
+    pinRow<Command::PinSettings>(),
+    pinRow<Command::PinInfo>(),
+    pinRow<Command::PinArchive>(),
+    pinRow<Command::PinBlackbox>(),
 };
+// clang-format on
 
 }  // namespace
 
-void AppState::onCommand(int command) {
-    if (settings.noShell && command >= 1401 && command <= 1525) return;
-    if (settings.noMenu && command <= 1703 && command != 1701) return;
-    if (isPinCommand(command)) pins.pin(command);
-    for (const Command& row : commands)
-        if (row.id == command) row.action(*this);
-    // The fifteen effects: each item adds its effect at the end of the list or takes it out.
-    if (command >= 1251 && command < 1251 + transitionCount) {
-        std::vector<int32_t>& enabled = settings.enabledTransitions;
-        const auto found = std::find(enabled.begin(), enabled.end(), command - 1251);
-        if (found != enabled.end()) enabled.erase(found);
-        else enabled.push_back(command - 1251);
-    }
+std::span<const CommandRow> commandRows() { return rows; }
+
+const CommandRow* commandRow(Command command) {
+    for (const CommandRow& row : rows)
+        if (row.command == command) return &row;
+    return nullptr;
+}
+
+Command acceleratorCommand(int qtKey, int modifiers, char typedCharacter) {
+    for (const CommandRow& row : rows)
+        for (const CommandKey& k : row.keys)
+            if (k.key != 0 && k.key == qtKey && k.modifiers == modifiers) return row.command;
+    for (const CommandRow& row : rows)
+        for (const CommandKey& k : row.keys)
+            if (k.key == 0 && k.character != 0 && k.character == typedCharacter &&
+                (k.modifiers & ~KeyShift) == (modifiers & ~KeyShift))
+                return row.command;
+    return Command::None;
+}
+
+void AppState::onCommand(Command command) {
+    if (settings.noShell && command >= Command::ViewFile && command <= Command::AdjustWindow) return;
+    if (settings.noMenu && command <= Command::Help && command != Command::Menu) return;
+    if (const CommandRow* row = commandRow(command)) row->action(*this);
 }

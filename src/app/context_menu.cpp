@@ -26,7 +26,7 @@ void AppState::showContextMenu(int32_t x, int32_t y, int subMenu) {
         chosen = trackPopupMenu(mainWindow, *shown, x, y);
     }
 
-    if (chosen == 1705) {
+    if (Command(chosen) == Command::Exit) {
         Message close{Msg::Close};
         mainWindow.send(close);
         mainWindow.showCursor(false);

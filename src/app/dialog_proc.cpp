@@ -2,8 +2,8 @@
 
 #include "app/app_globals.h"
 #include "app/app_state.h"
+#include "app/command_table.h"
 #include "platform/window_host.h"
-#include "resources/accelerators.h"
 
 namespace {
 
@@ -33,8 +33,8 @@ void nothing(Message&) {}
 void translateAccelerator(Message& m) {
     AppState* app = appGlobals.app;
     const char typed = m.text.size() == 1 ? m.text[0] : 0;
-    const int command = acceleratorCommand(m.value, m.x, typed);
-    if (app && command) app->onCommand(command);
+    const Command command = acceleratorCommand(m.value, m.x, typed);
+    if (app && command != Command::None) app->onCommand(command);
 }
 
 struct Route {
@@ -46,7 +46,7 @@ struct Route {
 // One row for each message the window receives.
 constexpr Route routes[] = {
     {Msg::InitDialog, initDialog, true},
-    {Msg::Command, forward<[](AppState& a, Message& m) { a.onCommand(m.value); }>, true},
+    {Msg::Command, forward<[](AppState& a, Message& m) { a.onCommand(Command(m.value)); }>, true},
     {Msg::KeyDown, translateAccelerator, true},
     {Msg::ScreenSave, nothing, true},  // swallowed: no screen saver while the window is active
     {Msg::Minimize, forward<[](AppState& a, Message&) { a.stopSlideTimer(false); }>, false},
@@ -54,7 +54,7 @@ constexpr Route routes[] = {
     {Msg::Timer, forward<[](AppState& a, Message& m) { a.onTimer(m.value); }>, true},
     {Msg::CtlColorDlg, forward<[](AppState& a, Message& m) { m.hollowBrush = !a.dialogBackgroundBrush(m.brush); }>, true},
     {Msg::ContextMenu, forward<[](AppState& a, Message& m) { a.showContextMenu(m.x, m.y, 0); }>, true},
-    {Msg::MenuKey, forward<[](AppState& a, Message&) { a.onCommand(1701); }>, true},  // Menu
+    {Msg::MenuKey, forward<[](AppState& a, Message&) { a.onCommand(Command::Menu); }>, true},
     {Msg::Paint, forward<[](AppState& a, Message&) { a.onPaint(); }>, true},
     {Msg::AfterPaint, forward<[](AppState& a, Message&) { a.afterPaint(); }>, true},
     {Msg::Size, forward<[](AppState& a, Message& m) { a.onSize(m.x, m.y); }>, true},

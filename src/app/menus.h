@@ -1,4 +1,5 @@
 #pragma once
+#include "app/command.h"
 #include "config/settings.h"
 #include "platform/menu.h"
 #include "platform/rect.h"
@@ -8,9 +9,6 @@
 // "Main Menu" built from the menu table: fresh, with no marks.
 MenuItem loadMainMenu();
 
-// True for the "Pin" items: 2000 (the whole menu), 2000 + p and 3000 + q.
-bool isPinCommand(int id);
-
 // Which menus re-open themselves after a command. Lives only while the program runs.
 struct MenuPins {
     bool menuPinned = false;
@@ -18,8 +16,10 @@ struct MenuPins {
     int32_t pinnedNestedMenu = -1;    // position of a pinned second-level sub-menu in its parent
     int32_t pinnedNestedParent = -1;  // position of that parent in "Main Menu"
 
-    // Runs a pin command (isPinCommand holds for the id).
-    void pin(int id);
+    // Pins or unpins the menu of a "Pin" command.
+    void pin(Command pin);
+    // True while the menu of this "Pin" command is pinned: its item shows a check.
+    bool pinned(Command pin) const;
     // The sub-menu index the menu re-opens with after a command, -1 when it stays closed.
     int reopenIndex() const;
     // A dismissal drops the innermost pin.
@@ -36,7 +36,7 @@ struct MenuFacts {
     MenuPins pins;
 };
 
-// Where command 1701 opens the menu: at the client area's top-left corner kept on the screen,
+// Where Command::Menu opens the menu: at the client area's top-left corner kept on the screen,
 // or at the cursor when atCursor is on and the cursor is over the client area.
 Point menuOrigin(const Rect& client, Point cursor, bool atCursor);
 

@@ -139,7 +139,7 @@ void AppState::onMouseWheel(int32_t delta) {
     if (wheelTurned >= wheelNotch || wheelTurned <= -wheelNotch) {
         const bool previous = wheelTurned > 0;
         wheelTurned %= wheelNotch;
-        onCommand(previous ? 1042 : 1041);
+        onCommand(previous ? Command::Previous : Command::Next);
     }
 }
 

@@ -55,7 +55,7 @@ void AppState::viewFolder(const std::string& folder) {
             return;
         }
     }
-    onCommand(1103);  // back to the root folder's list
+    onCommand(Command::Refresh);  // back to the root folder's list
     settings.peek = peek;
 }
 
@@ -67,7 +67,7 @@ void AppState::viewTarget() {
     // finds the shortcut (a favorites folder inside that folder's tree).
     currentPath = target.path;
     if (startScan(folderOf(target.path), false)) showCurrent(true);
-    else onCommand(1103);
+    else onCommand(Command::Refresh);
 }
 
 void AppState::archiveCurrent() {

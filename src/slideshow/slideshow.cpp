@@ -51,7 +51,7 @@ void AppState::onTimer(int timerId) {
         if (settings.loopshuffle && uint32_t(settings.sort) == 2 && count > 1) shuffleList(images);
         if (settings.loop == 1) return;
         if (settings.loop == 2) {
-            onCommand(1705);
+            onCommand(Command::Exit);
             return;
         }
     }

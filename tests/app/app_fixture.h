@@ -53,6 +53,7 @@ protected:
         Message message{id, 0, 0, value};
         return window->send(message);
     }
+    bool send(Msg id, Command command) { return send(id, int32_t(command)); }
 
     // Builds the application, lets the window system map and expose its window and lets the
     // start-up scan finish.
@@ -67,7 +68,7 @@ protected:
     AppState& startWithPictures(std::initializer_list<const char*> names) {
         AppState& app = startApp();
         for (const char* name : names) savePicture(home.file(name), 3, 3);
-        send(Msg::Command, 1103);  // Refresh
+        send(Msg::Command, Command::Refresh);
         EXPECT_EQ(app.images.size(), names.size() + 1);
         return app;
     }

@@ -80,7 +80,7 @@ TEST_F(FileCommands, CopyMoveAndRecycleChangeTheFilesAndTheList) {
     const std::string a = readFile(home.file("a.png"));
     {
         FileUser user(home.file("copyA"));  // no extension: the source's is added
-        send(Msg::Command, 1411);
+        send(Msg::Command, Command::CopyFile);
         EXPECT_EQ(user.title, "Copy FIle");
     }
     EXPECT_EQ(readFile(home.file("copyA.png")), a);
@@ -89,7 +89,7 @@ TEST_F(FileCommands, CopyMoveAndRecycleChangeTheFilesAndTheList) {
     EXPECT_EQ(app.currentPath, home.file("copyA.png"));  // the copy comes first
     {
         FileUser user(home.file("renamed.png"));
-        send(Msg::Command, 1412);
+        send(Msg::Command, Command::MoveFile);
     }
     EXPECT_FALSE(std::filesystem::exists(home.file("copyA.png")));
     EXPECT_EQ(app.currentPath, home.file("renamed.png"));
@@ -99,7 +99,7 @@ TEST_F(FileCommands, CopyMoveAndRecycleChangeTheFilesAndTheList) {
         writeFile(home.file("b.png"), "b");
         MessageUser yes(true);
         FileUser user(home.file("b"));
-        send(Msg::Command, 1412);
+        send(Msg::Command, Command::MoveFile);
         ASSERT_EQ(yes.texts, std::vector<std::string>{"b.png already exists.\nDo you want to replace it?"});
     }
     EXPECT_EQ(readFile(home.file("b.png")), a);
@@ -110,7 +110,7 @@ TEST_F(FileCommands, CopyMoveAndRecycleChangeTheFilesAndTheList) {
     EXPECT_EQ(app.images.size(), 3u);
 
     answerMessages();
-    send(Msg::Command, 1421);
+    send(Msg::Command, Command::Recycle);
     EXPECT_EQ(messageText, "Recycle " + home.file("b.png") + " ?");
     EXPECT_FALSE(std::filesystem::exists(home.file("b.png")));
     EXPECT_EQ(readFile(home.file("data/Trash/files/b.png")), a);
@@ -124,7 +124,7 @@ TEST_F(FileCommands, SaveAsWritesThePictureAsShownInTheChosenFormat) {
     window->flushAll();
     {
         FileUser user(home.file("shot.jpg"), "BMP Files (*.bmp)");
-        send(Msg::Command, 1413);
+        send(Msg::Command, Command::SaveAs);
     }
     EXPECT_EQ(readFile(home.file("shot.jpg.bmp")).substr(0, 2), "BM");
     EXPECT_EQ(app.currentPath, home.file("shot.jpg.bmp"));
@@ -145,7 +145,7 @@ TEST_F(FileCommands, SaveAsAsksAboutTheNameItWritesAndNamesThePictureOnShow) {
         // "flow" becomes flow.jpg, which is taken; the offered name is the picture itself.
         MessageUser no(false);
         FileUser user({home.file("flow"), home.file("photo.jpg")}, "JPG/JPEG Files (*.jpg *.jpeg)");
-        send(Msg::Command, 1413);
+        send(Msg::Command, Command::SaveAs);
         EXPECT_EQ(user.answered, 2u);
         ASSERT_EQ(no.texts.size(), 2u);
         EXPECT_EQ(no.texts[0], "flow.jpg already exists.\nDo you want to replace it?");
@@ -159,7 +159,7 @@ TEST_F(FileCommands, SaveAsAsksAboutTheNameItWritesAndNamesThePictureOnShow) {
     {
         MessageUser yes(true);
         FileUser user(home.file("flow"), "JPG/JPEG Files (*.jpg *.jpeg)");
-        send(Msg::Command, 1413);
+        send(Msg::Command, Command::SaveAs);
         EXPECT_EQ(yes.texts.size(), 1u);
     }
     EXPECT_EQ(readFile(home.file("flow.jpg")).substr(0, 2), "\xff\xd8");
@@ -172,14 +172,14 @@ TEST_F(FileCommands, ASaveThatDoesNotFitLeavesTheOldFileAndSaysSo) {
     if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small file system here";
     AppState& app = startApp();
     savePicture(home.file("big.png"), 200, 200);  // its bitmap needs more than the disk has left
-    send(Msg::Command, 1103);
+    send(Msg::Command, Command::Refresh);
     app.currentIndex = app.images[0].path == home.file("big.png") ? 0 : 1;
     app.showCurrent(true);
     window->flushAll();
     writeFile(disk.file("full.bmp"), std::string(40000, 'o'));
     MessageUser yes(true);
     FileUser user(disk.file("full.bmp"), "BMP Files (*.bmp)");
-    send(Msg::Command, 1413);
+    send(Msg::Command, Command::SaveAs);
     EXPECT_EQ(yes.texts.back(), "Save failed");
     EXPECT_TRUE(readFile(disk.file("full.bmp")) == std::string(40000, 'o'));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(disk.path()), {}), 1);
@@ -190,14 +190,14 @@ TEST_F(FileCommands, APastedPictureIsShownAtFullSizeAndIsNoFile) {
     QImage pasted(40, 30, QImage::Format_RGB32);
     pasted.fill(Qt::yellow);
     setClipboardImage(pasted);
-    send(Msg::Command, 1416);
+    send(Msg::Command, Command::Paste);
     EXPECT_EQ(app.currentPath, AppState::clipboardName);
     EXPECT_FALSE(app.settings.slide);
     EXPECT_EQ(app.currentZoom, 100);
     answerMessages();
-    send(Msg::Command, 1401);
+    send(Msg::Command, Command::ViewFile);
     EXPECT_EQ(messageText, "Not a file");
     window->flushAll();
-    send(Msg::Command, 1415);  // the view: the whole picture, smaller than the window
+    send(Msg::Command, Command::CopyView);  // the view: the whole picture, smaller than the window
     EXPECT_EQ(clipboardImage().size(), QSize(40, 30));
 }

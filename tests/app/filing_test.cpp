@@ -12,24 +12,24 @@ TEST_F(Filing, ShortcutsAndCopiesGoToFavoritesAndTheDesktopUnderFreeNames) {
     std::filesystem::create_directories(home.file("desk"));
     app.settings.favorites = home.file("fav");
     app.desktopPath = home.file("desk");
-    for (int i = 0; i < 3; ++i) send(Msg::Command, 1161);
+    for (int i = 0; i < 3; ++i) send(Msg::Command, Command::SendShortcut);
     for (const char* name : {"a.png.lnk", "a.png-01.lnk", "a.png-02.lnk"}) {
         LinkTarget target;
         EXPECT_TRUE(ShellLink().readShortcut(home.file("fav/") + name, target, false)) << name;
         EXPECT_EQ(target.path, home.file("a.png"));
     }
-    send(Msg::Command, 1164);
-    send(Msg::Command, 1164);
+    send(Msg::Command, Command::SendCopyToDesktop);
+    send(Msg::Command, Command::SendCopyToDesktop);
     EXPECT_EQ(readFile(home.file("desk/a-01.png")), readFile(home.file("a.png")));
     EXPECT_EQ(app.images.size(), 2u);  // copies elsewhere do not join the list
 
-    send(Msg::Command, 1165);  // the favorites: shortcuts to pictures
+    send(Msg::Command, Command::ViewFavorites);  // the favorites: shortcuts to pictures
     ASSERT_TRUE(waitUntil([&] { return !app.scanRunning(); }));  // View Target waits for no scan
     EXPECT_EQ(app.images.size(), 3u);
     EXPECT_EQ(app.settings.folder, home.path());  // the root stays
     app.currentIndex = 0;
     app.settings.peek = false;  // the whole tree at once: the shortcut is in the target folder's list too
-    send(Msg::Command, 1167);   // View Target: the folder the shortcut points into, at the target
+    send(Msg::Command, Command::ViewTarget);   // View Target: the folder the shortcut points into, at the target
     EXPECT_EQ(app.currentPath, home.file("a.png"));
     EXPECT_TRUE(std::any_of(app.images.begin(), app.images.end(),
                             [this](const ImageEntry& e) { return e.path == home.file("start.png"); }));
@@ -42,10 +42,10 @@ TEST_F(Filing, ArchivingMovesTheFileUnderAFreeNameAndLogsIt) {
     std::filesystem::create_directories(home.file("archive"));
     writeFile(home.file("archive/a.png"), "older");
     app.settings.archive = home.file("archive");
-    send(Msg::Command, 1501);
+    send(Msg::Command, Command::Archive);
     EXPECT_TRUE(std::filesystem::exists(home.file("a.png")));  // archiving is off
     app.settings.archiving = true;
-    send(Msg::Command, 1501);
+    send(Msg::Command, Command::Archive);
     EXPECT_FALSE(std::filesystem::exists(home.file("a.png")));
     EXPECT_TRUE(std::filesystem::exists(home.file("archive/a-01.png")));
     EXPECT_EQ(readFile(app.archiveLogPath), home.file("a.png") + " -> " + home.file("archive") + "\n");
@@ -54,7 +54,7 @@ TEST_F(Filing, ArchivingMovesTheFileUnderAFreeNameAndLogsIt) {
     std::filesystem::create_directories(home.file("empty"));
     app.settings.favorites = home.file("empty");
     answerMessages();
-    send(Msg::Command, 1165);
+    send(Msg::Command, Command::ViewFavorites);
     EXPECT_EQ(messageText, "No images in " + home.file("empty"));
     EXPECT_EQ(app.images.size(), 3u);  // back to the root folder, archive included
 }

@@ -35,28 +35,28 @@ TEST_F(Finding, FindFilterAndExcludeWorkOnTheListInMemory) {
     AppState& app = startWithPictures({"cat1.png", "cat2.png", "dog.png"});
     {
         FindUser user("", 0);
-        send(Msg::Command, 1132);  // F3 without a text asks for one
+        send(Msg::Command, Command::FindNext);  // F3 without a text asks for one
         EXPECT_TRUE(user.shown);
     }
     app.currentIndex = 1;  // cat2
     {
         FindUser user("CAT", 303);
-        send(Msg::Command, 1131);
+        send(Msg::Command, Command::FindOrFilter);
     }
     EXPECT_EQ(app.currentIndex, 1u);  // the current entry matches: it stays
-    send(Msg::Command, 1132);
+    send(Msg::Command, Command::FindNext);
     EXPECT_EQ(app.currentIndex, 0u);  // wraps to cat1
     {
         FindUser user("cat", 305);
-        send(Msg::Command, 1131);
+        send(Msg::Command, Command::FindOrFilter);
     }
     ASSERT_EQ(app.images.size(), 2u);  // dog and start
-    send(Msg::Command, 1103);
+    send(Msg::Command, Command::Refresh);
     EXPECT_EQ(app.images.size(), 4u);  // a refresh brings them back
     {
         FindUser user("zebra", 304);
         answerMessages();
-        send(Msg::Command, 1131);
+        send(Msg::Command, Command::FindOrFilter);
     }
     EXPECT_TRUE(app.images.empty());
     EXPECT_EQ(messageText, "No files");
@@ -65,20 +65,20 @@ TEST_F(Finding, FindFilterAndExcludeWorkOnTheListInMemory) {
 TEST_F(Finding, BookmarksAndTheOrientationFilters) {
     AppState& app = startWithPictures({"a.png", "b.png"});
     app.currentIndex = 1;
-    send(Msg::Command, 1141);
+    send(Msg::Command, Command::Bookmark);
     EXPECT_EQ(app.settings.bookmark, 1);
-    send(Msg::Command, 1043);
-    send(Msg::Command, 1142);
+    send(Msg::Command, Command::First);
+    send(Msg::Command, Command::GoToMark);
     EXPECT_EQ(app.currentIndex, 1u);
     app.settings.bookmark = 7;  // beyond the list: ignored
-    send(Msg::Command, 1142);
+    send(Msg::Command, Command::GoToMark);
     EXPECT_EQ(app.currentIndex, 1u);
 
-    send(Msg::Command, 1133);
+    send(Msg::Command, Command::LandscapeOnly);
     EXPECT_TRUE(app.settings.landscapeOnly);
-    send(Msg::Command, 1134);
+    send(Msg::Command, Command::PortraitOnly);
     EXPECT_TRUE(app.settings.portraitOnly);
     EXPECT_FALSE(app.settings.landscapeOnly);
-    send(Msg::Command, 1134);
+    send(Msg::Command, Command::PortraitOnly);
     EXPECT_FALSE(app.settings.portraitOnly || app.settings.landscapeOnly);
 }

@@ -20,7 +20,7 @@ TEST_F(HotKeys, TheDialogIgnoresEscAndTheKeyInForceNeedsNoNewGrab) {
         dialog->findChild<QPushButton*>(QStringLiteral("1"))->click();  // Ctrl+Esc again
     });
     poll.start(5);
-    send(Msg::Command, 1351);
+    send(Msg::Command, Command::ShowHideHotkey);
     EXPECT_EQ(steps, std::vector<std::string>{"open after Esc"});
     EXPECT_FALSE(app.slideSuspended);
     EXPECT_EQ(app.settings.hidemod, 2);

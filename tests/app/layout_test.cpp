@@ -11,7 +11,7 @@ using Layout = AppFixture;
 TEST_F(Layout, TheStatusBarAndTheDialogsGiveTheirTextsTheRoomTheyNeed) {
     AppState& app = startApp();
     savePicture(home.file("wide.png"), 1234, 1234);
-    send(Msg::Command, 1103);
+    send(Msg::Command, Command::Refresh);
     app.currentIndex = 1;
     app.showCurrent(true);
     drainEvents();
@@ -36,9 +36,9 @@ TEST_F(Layout, TheStatusBarAndTheDialogsGiveTheirTextsTheRoomTheyNeed) {
         dialog->done(0);
     });
     poll.start(5);
-    send(Msg::Command, 1351);  // the hot key: four check boxes in a row
-    send(Msg::Command, 1131);  // find: a field, two check boxes, three buttons
-    send(Msg::Command, 1002);  // a number
+    send(Msg::Command, Command::ShowHideHotkey);  // the hot key: four check boxes in a row
+    send(Msg::Command, Command::FindOrFilter);  // find: a field, two check boxes, three buttons
+    send(Msg::Command, Command::Timer);  // a number
     EXPECT_EQ(checked, (std::vector<std::string>{"Hide/Show HotKey", "Find/Filter", "Slideshow Timer"}));
     EXPECT_EQ(cut, std::vector<std::string>{});
 }

@@ -12,8 +12,8 @@
 namespace {
 
 // Answers the real popup menus as a user would with the keyboard: each menu that opens takes
-// the next planned answer, a command id to choose (found in its sub-menus if need be) or 0 to
-// press Esc. Each menu shown is recorded with its items' texts and where it opened.
+// the next planned answer, a command to choose (found in its sub-menus if need be) or
+// Command::None to press Esc. Each menu shown is recorded with its items' texts and where it opened.
 class MenuUser {
 public:
     struct Shown {
@@ -22,7 +22,7 @@ public:
         QPoint at;
     };
 
-    explicit MenuUser(std::deque<int> plan) : plan_(std::move(plan)) {
+    explicit MenuUser(std::deque<Command> plan) : plan_(std::move(plan)) {
         QObject::connect(&poll_, &QTimer::timeout, [this] { step(); });
         poll_.start(5);
     }
@@ -31,9 +31,9 @@ public:
     bool done() const { return plan_.empty() && !QApplication::activePopupWidget(); }
 
 private:
-    static bool holds(QMenu* menu, int id) {
+    static bool holds(QMenu* menu, Command id) {
         for (QAction* a : menu->actions())
-            if ((a->menu() && holds(a->menu(), id)) || (!a->menu() && !a->isSeparator() && a->data().toInt() == id))
+            if ((a->menu() && holds(a->menu(), id)) || (!a->menu() && !a->isSeparator() && a->data().toInt() == int(id)))
                 return true;
         return false;
     }
@@ -57,19 +57,19 @@ private:
                 s.checks.push_back(a->isChecked());
             }
             shown.push_back(s);
-            target_ = plan_.empty() ? 0 : plan_.front();
+            target_ = plan_.empty() ? Command::None : plan_.front();
             if (!plan_.empty()) plan_.pop_front();
         }
-        if (target_ == 0) return press(menu, Qt::Key_Escape);
+        if (target_ == Command::None) return press(menu, Qt::Key_Escape);
         for (QAction* a : menu->actions()) {
-            if (a->menu() ? !holds(a->menu(), target_) : a->data().toInt() != target_ || a->isSeparator()) continue;
+            if (a->menu() ? !holds(a->menu(), target_) : a->data().toInt() != int(target_) || a->isSeparator()) continue;
             menu->setActiveAction(a);
             return press(menu, a->menu() ? Qt::Key_Right : Qt::Key_Return);
         }
     }
 
-    std::deque<int> plan_;
-    int target_ = 0;
+    std::deque<Command> plan_;
+    Command target_ = Command::None;
     QPointer<QMenu> current_;
     QTimer poll_;
 };
@@ -113,7 +113,7 @@ protected:
 
 TEST_F(Menus, APinnedSubMenuComesBackAfterEachCommandUntilDismissed) {
     AppState& app = startApp();
-    MenuUser user({2002, 1001, 0});
+    MenuUser user({Command::PinSlideshow, Command::Slideshow, Command::None});
     app.showContextMenu(30, 40, 0);
     settle(user);
     ASSERT_EQ(user.shown.size(), 3u);
@@ -129,7 +129,7 @@ TEST_F(Menus, APinnedSubMenuComesBackAfterEachCommandUntilDismissed) {
 TEST_F(Menus, WithTheWholeMenuPinnedEscOnASubMenuReturnsToIt) {
     AppState& app = startApp();
     {
-        MenuUser user({2000, 2002, 0, 0});
+        MenuUser user({Command::PinMainMenu, Command::PinSlideshow, Command::None, Command::None});
         app.showContextMenu(10, 10, 0);
         settle(user);
         ASSERT_EQ(user.shown.size(), 4u);
@@ -140,7 +140,7 @@ TEST_F(Menus, WithTheWholeMenuPinnedEscOnASubMenuReturnsToIt) {
         EXPECT_FALSE(app.pins.menuPinned);
     }
     // A nested pin re-opens "Archive" out of "Shell".
-    MenuUser nested({3017, 0});
+    MenuUser nested({Command::PinArchive, Command::None});
     app.showContextMenu(10, 10, 0);
     settle(nested);
     ASSERT_EQ(nested.shown.size(), 2u);
@@ -152,7 +152,7 @@ TEST_F(Menus, TheNumericDialogStoresDigitsAndCancelStoresNothing) {
     AppState& app = startApp();
     {
         NumberUser user("2500");
-        send(Msg::Command, 1002);
+        send(Msg::Command, Command::Timer);
         EXPECT_EQ(user.caption, "Slideshow Timer");
         EXPECT_EQ(user.offered, "5000");
         EXPECT_TRUE(user.suspended);
@@ -162,23 +162,23 @@ TEST_F(Menus, TheNumericDialogStoresDigitsAndCancelStoresNothing) {
     EXPECT_FALSE(app.slideSuspended);
     {
         NumberUser user("7", true);
-        send(Msg::Command, 1214);
+        send(Msg::Command, Command::ZoomStep);
         EXPECT_EQ(user.caption, "Zoom Step");
     }
     EXPECT_EQ(app.settings.zoomstep, 10);
     {
         NumberUser user("");
-        send(Msg::Command, 1242);
+        send(Msg::Command, Command::CollageSize);
     }
     EXPECT_EQ(app.settings.collagesize, 0);
     {
         NumberUser user("123456789012345");
-        send(Msg::Command, 1002);
+        send(Msg::Command, Command::Timer);
     }
     EXPECT_EQ(app.settings.timer, INT32_MAX);  // the longest interval there is
     {
         NumberUser user("900");
-        send(Msg::Command, 1028);
+        send(Msg::Command, Command::Opacity);
     }
     EXPECT_EQ(app.settings.opacity, 255);
 }
@@ -188,13 +188,13 @@ TEST_F(Menus, GoToTakesANumberWithinTheList) {
     app.currentIndex = 1;
     {
         NumberUser user("4");
-        send(Msg::Command, 1143);
+        send(Msg::Command, Command::GoTo);
         EXPECT_EQ(user.offered, "2");
     }
     EXPECT_EQ(app.currentIndex, 3u);
     for (const char* outside : {"0", "5"}) {
         NumberUser user(outside);
-        send(Msg::Command, 1143);
+        send(Msg::Command, Command::GoTo);
     }
     EXPECT_EQ(app.currentIndex, 3u);
 }
@@ -202,12 +202,12 @@ TEST_F(Menus, GoToTakesANumberWithinTheList) {
 TEST_F(Menus, WithoutTheMenuOnlyMenuAboutAndExitStillWork) {
     AppState& app = startApp();
     app.settings.noMenu = true;
-    send(Msg::Command, 1001);
-    send(Msg::Command, 1268);
+    send(Msg::Command, Command::Slideshow);
+    send(Msg::Command, Command::Overlap);
     EXPECT_TRUE(app.settings.slide);
     EXPECT_TRUE(app.settings.overlap);
-    MenuUser user({0});
-    send(Msg::Command, 1701);
+    MenuUser user({Command::None});
+    send(Msg::Command, Command::Menu);
     settle(user);
     EXPECT_EQ(user.shown.size(), 1u);
     std::string about;
@@ -219,23 +219,23 @@ TEST_F(Menus, WithoutTheMenuOnlyMenuAboutAndExitStillWork) {
         dialog->reject();
     });
     closer.start(5);
-    send(Msg::Command, 1704);
+    send(Msg::Command, Command::About);
     EXPECT_EQ(about, "Vimble 1.97g");
-    send(Msg::Command, 1705);
+    send(Msg::Command, Command::Exit);
     EXPECT_EQ(appGlobals.app, nullptr);
 }
 
 TEST_F(Menus, EffectItemsTakeTheirEffectOutOrAddItAtTheEnd) {
     AppState& app = startApp();
     ASSERT_EQ(app.settings.enabledTransitions, allTransitions());
-    send(Msg::Command, 1251);
-    send(Msg::Command, 1253);
+    send(Msg::Command, Command::ShuttersRight);
+    send(Msg::Command, Command::ShuttersDown);
     EXPECT_EQ(app.settings.enabledTransitions.size(), 13u);
-    send(Msg::Command, 1251);
+    send(Msg::Command, Command::ShuttersRight);
     EXPECT_EQ(app.settings.enabledTransitions.back(), 0);
-    send(Msg::Command, 1267);
-    send(Msg::Command, 1265);
+    send(Msg::Command, Command::NoTransitions);
+    send(Msg::Command, Command::Crossfade);
     EXPECT_EQ(app.settings.enabledTransitions, std::vector<int32_t>{14});
-    send(Msg::Command, 1266);
+    send(Msg::Command, Command::AllTransitions);
     EXPECT_EQ(app.settings.enabledTransitions, allTransitions());
 }

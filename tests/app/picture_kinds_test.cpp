@@ -73,14 +73,14 @@ TEST_F(PictureKinds, EveryOrientationOfAPhoneJpegIsShownUpright) {
                 EXPECT_TRUE(near(screen.pixel(app.picture.x + 20 + 40 * column, app.picture.y + 10 + 20 * row),
                                  quarters[row][column]))
                     << "orientation " << orientation << ", quarter " << row << column;
-        send(Msg::Command, 1041);  // Next
+        send(Msg::Command, Command::Next);
     }
 
     // Auto Rotate off: the picture on show is shown again as stored.
     app.currentIndex = 5;
     app.showCurrent(true);
     EXPECT_EQ(app.currentPath, home.file("o6.jpg"));
-    send(Msg::Command, 1226);
+    send(Msg::Command, Command::AutoRotate);
     EXPECT_FALSE(app.settings.autorotate);
     EXPECT_EQ(QSize(app.picture.imageWidth(), app.picture.imageHeight()), QSize(40, 80));
 }
@@ -99,7 +99,7 @@ TEST_F(PictureKinds, AnAnimationPlaysInPlaceAndStopsWhenTurnedOff) {
     }, 3000));
     EXPECT_EQ(app.picture.width, 640);
 
-    send(Msg::Command, 1219);  // Animate off: the first frame stays
+    send(Msg::Command, Command::Animate);  // Animate off: the first frame stays
     EXPECT_FALSE(app.picture.isAnimated());
     waitUntil([] { return false; }, 300);  // the picture shown again is painted
     window->flushAll();
@@ -114,7 +114,7 @@ TEST_F(PictureKinds, HelpWithoutAProgramToOpenItSaysSo) {
     const std::string path = getenv("PATH");
     setenv("PATH", home.file("empty").c_str(), 1);  // no xdg-open
     answerMessages();
-    send(Msg::Command, 1703);
+    send(Msg::Command, Command::Help);
     setenv("PATH", path.c_str(), 1);
     EXPECT_EQ(messageText, "No program to open " + app.helpPath);
 }

@@ -58,18 +58,19 @@ TEST_F(Scanning, AFolderWithoutPicturesSaysSoAndLeavesTheListEmpty) {
 TEST_F(Scanning, RefreshAndTheSortCommandsKeepThePictureOnShow) {
     AppState& app = startApp();
     for (const char* name : {"b.png", "A.png", "c.png", "sub/d.png"}) savePicture(home.file(name), 2, 2);
-    send(Msg::Command, 1103);  // Refresh
+    send(Msg::Command, Command::Refresh);
     ASSERT_EQ(app.images.size(), 5u);
     EXPECT_EQ(app.images[0].path, home.file("A.png"));
     app.currentPath = home.file("c.png");
-    for (int command : {1012, 1013, 1013, 1011, 1016}) {
+    for (Command command : {Command::SortReverse, Command::SortRandom, Command::SortRandom, Command::SortForward,
+                            Command::SortByModified}) {
         send(Msg::Command, command);
-        EXPECT_EQ(app.images[app.currentIndex].path, home.file("c.png")) << command;
+        EXPECT_EQ(app.images[app.currentIndex].path, home.file("c.png")) << int(command);
     }
-    send(Msg::Command, 1111);  // no subfolders
+    send(Msg::Command, Command::Subfolders);  // no subfolders
     EXPECT_EQ(app.images.size(), 4u);
     answerMessages();
-    send(Msg::Command, 1156);  // no PNG: nothing left
+    send(Msg::Command, Command::FormatPng);  // no PNG: nothing left
     EXPECT_TRUE(app.images.empty());
     EXPECT_EQ(messageText, "No images in " + home.path());
 }
@@ -77,7 +78,7 @@ TEST_F(Scanning, RefreshAndTheSortCommandsKeepThePictureOnShow) {
 TEST_F(Scanning, RemovingTheLastEntryWrapsToTheFirst) {
     AppState& app = startApp();
     savePicture(home.file("z.png"), 2, 2);
-    send(Msg::Command, 1103);
+    send(Msg::Command, Command::Refresh);
     ASSERT_EQ(app.images.size(), 2u);
     app.currentIndex = 1;
     app.removeCurrent();

@@ -48,7 +48,7 @@ TEST_F(SettingsLifecycle, WithSaveOnExitOffOnlySaveNowWrites) {
 
     AppState& again = startApp();
     again.settings.timer = 1234;
-    send(Msg::Command, 1601);
+    send(Msg::Command, Command::SaveSettingsNow);
     EXPECT_NE(savedText(again).find("\r\ntimer=1234\r\n"), std::string::npos);
     EXPECT_NE(savedText(again).find("\r\nbookmark=0\r\n"), std::string::npos);
 }
@@ -60,7 +60,7 @@ TEST_F(SettingsLifecycle, ASaveNowThatDoesNotFitSaysSoAndKeepsTheOldFile) {
     AppState& app = startApp();
     app.settingsPath = full.file("vimble.ini");
     answerMessages();
-    send(Msg::Command, 1601);
+    send(Msg::Command, Command::SaveSettingsNow);
     EXPECT_EQ(messageText, "Settings not saved to " + full.file("vimble.ini"));
     EXPECT_EQ(readFile(full.file("vimble.ini")), "old");
 }
@@ -69,11 +69,11 @@ TEST_F(SettingsLifecycle, SaveAndMarkOnExitToggleUnlessTheMenuIsOff) {
     appGlobals.arguments = {"vimble", "-nomenu", "-preset2"};
     AppState& app = startApp();
     EXPECT_FALSE(app.settings.wrap);  // the preset is ignored, the wrap switched off all the same
-    send(Msg::Command, 1602);
+    send(Msg::Command, Command::SaveSettingsOnExit);
     EXPECT_TRUE(app.settings.savesettings);
     app.settings.noMenu = false;
-    send(Msg::Command, 1602);
-    send(Msg::Command, 1603);
+    send(Msg::Command, Command::SaveSettingsOnExit);
+    send(Msg::Command, Command::MarkOnExit);
     EXPECT_FALSE(app.settings.savesettings);
     EXPECT_TRUE(app.settings.markexit);
 }

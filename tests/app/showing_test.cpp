@@ -147,32 +147,32 @@ TEST_F(Showing, ZoomStartsFromWhatIsShownAndTurningCountsQuarterTurns) {
     AppState& app = showWidePicture();
     const int32_t fitted = app.currentZoom;
     ASSERT_GT(fitted, 0);
-    send(Msg::Command, 1211);  // Zoom In: from the percentage shown
+    send(Msg::Command, Command::ZoomIn);  // from the percentage shown
     EXPECT_EQ(app.currentZoom, fitted + 10);
     EXPECT_TRUE(app.zoomLocked);
-    send(Msg::Command, 1213);  // Zoom 100 %, twice: back to fitting
+    send(Msg::Command, Command::Zoom100);  // Zoom 100 %, twice: back to fitting
     EXPECT_EQ(app.currentZoom, 100);
-    send(Msg::Command, 1213);
+    send(Msg::Command, Command::Zoom100);
     EXPECT_EQ(app.currentZoom, fitted);  // laid out at once: the percentage shown
     EXPECT_FALSE(app.zoomLocked);
     app.currentZoom = 10;
-    send(Msg::Command, 1212);  // Zoom Out at the step: nothing
+    send(Msg::Command, Command::ZoomOut);  // Zoom Out at the step: nothing
     EXPECT_EQ(app.currentZoom, 10);
 
     for (int expected : {270, 180, 90}) {
-        send(Msg::Command, 1222);
+        send(Msg::Command, Command::RotateLeft);
         EXPECT_EQ(app.currentRotation, expected);
     }
-    send(Msg::Command, 1221);
+    send(Msg::Command, Command::RotateRight);
     EXPECT_EQ(app.currentRotation, 180);
-    send(Msg::Command, 1223);  // Rotate Lock
+    send(Msg::Command, Command::RotateLock);
     EXPECT_EQ(app.settings.rotation, 180);
 
     window->flushAll();
-    send(Msg::Command, 1215);  // Zoom Lock: the shown percentage for every picture, fit flags off
+    send(Msg::Command, Command::ZoomLock);  // the shown percentage for every picture, fit flags off
     EXPECT_EQ(app.settings.zoom, app.currentZoom);
     EXPECT_FALSE(app.settings.squeeze || app.settings.shrink || app.settings.stretch);
-    send(Msg::Command, 1203);  // a fit flag returns to fitting
+    send(Msg::Command, Command::Squeeze);  // a fit flag returns to fitting
     EXPECT_TRUE(app.settings.squeeze);
     EXPECT_EQ(app.settings.zoom, 0);
     EXPECT_FALSE(app.zoomLocked);

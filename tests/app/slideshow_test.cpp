@@ -11,7 +11,7 @@ protected:
 TEST_F(Slideshow, TheCountdownAdvancesAndTheEndOfTheListFollowsTheLoopSetting) {
     AppState& app = startApp();
     savePicture(home.file("b.png"), 3, 3);
-    send(Msg::Command, 1103);  // Refresh: b.png, start.png
+    send(Msg::Command, Command::Refresh);  // b.png, start.png
     ASSERT_EQ(app.images.size(), 2u);
     app.settings.timer = 2500;
     app.currentIndex = 0;
@@ -63,7 +63,7 @@ TEST_F(Slideshow, KeysStepThroughTheListAndPauseTheShow) {
 TEST_F(Slideshow, APictureStandsItsWholeIntervalAfterItsTransition) {
     AppState& app = startApp();
     savePicture(home.file("b.png"), 3, 3);
-    send(Msg::Command, 1103);  // Refresh: b.png, start.png
+    send(Msg::Command, Command::Refresh);  // b.png, start.png
     ASSERT_EQ(app.images.size(), 2u);
     ASSERT_EQ(app.lastPaintedIndex, 1u);  // the refresh found start.png again
     app.settings.transitions = true;

@@ -33,7 +33,7 @@ TEST_F(Status, TheBarReportsThePictureAndCountsDownTheShow) {
     send(Msg::Timer, 1026);
     EXPECT_EQ(app.currentIndex, 1u);
     EXPECT_EQ(part(app, 5), "\t5.00");
-    send(Msg::Command, 1001);
+    send(Msg::Command, Command::Slideshow);
     EXPECT_EQ(part(app, 5), "\t!");
     // The picture sits above the bar.
     EXPECT_EQ(app.viewRect().height(), window->clientHeight() - app.statusBarHeight);
@@ -44,28 +44,28 @@ TEST_F(Status, CommandsTurnTheBarAndTheNameInTheCaptionOnAndOff) {
     AppState& app = startApp();
     window->flushAll();
     EXPECT_EQ(window->caption(), home.file("start.png") + " - Tarnex Vimble");
-    send(Msg::Command, 1302);
+    send(Msg::Command, Command::FullPath);
     EXPECT_EQ(window->caption(), "start - Tarnex Vimble");
-    send(Msg::Command, 1301);
+    send(Msg::Command, Command::NameInCaption);
     EXPECT_EQ(window->caption(), "Tarnex Vimble");
     ASSERT_TRUE(app.statusBar);
-    send(Msg::Command, 1311);
+    send(Msg::Command, Command::StatusBar);
     EXPECT_FALSE(app.statusBar);
     EXPECT_EQ(app.viewRect().height(), window->clientHeight());
-    send(Msg::Command, 1311);
+    send(Msg::Command, Command::StatusBar);
     EXPECT_TRUE(app.statusBar);
     EXPECT_FALSE(app.settings.title);
 }
 
 TEST_F(Status, ATrayClickHidesAndShowsTheWindow) {
     AppState& app = startApp();
-    send(Msg::Command, 1312);
+    send(Msg::Command, Command::TrayIcon);
     EXPECT_TRUE(app.trayIcon.shell);
     EXPECT_TRUE(window->isVisible());
     send(Msg::TrayNotify, TrayLeftClick);
     EXPECT_FALSE(window->isVisible());
     send(Msg::TrayNotify, TrayLeftClick);
     EXPECT_TRUE(window->isVisible());
-    send(Msg::Command, 1312);
+    send(Msg::Command, Command::TrayIcon);
     EXPECT_FALSE(app.trayIcon.shell);
 }

@@ -31,7 +31,7 @@ protected:
     AppState& show(int w, int h) {
         AppState& app = startApp();
         saveHalves(home.file("a.png"), w, h);
-        send(Msg::Command, 1103);
+        send(Msg::Command, Command::Refresh);
         app.currentIndex = 0;
         app.showCurrent(true);
         drainEvents();
@@ -47,7 +47,7 @@ TEST_F(View, ATransitionBringsTheWholePictureOnScreen) {
     app.settings.stretch = true;  // fills the 225-pixel window
     for (int effect : {6, 8, 14}) {  // lines in place, blocks from elsewhere, a blend
         app.settings.enabledTransitions = {effect};
-        send(Msg::Command, 1103);
+        send(Msg::Command, Command::Refresh);
         app.currentIndex = 0;
         app.lastPaintedIndex = 99;  // a new picture
         app.showCurrent(true);
@@ -61,19 +61,19 @@ TEST_F(View, ATransitionBringsTheWholePictureOnScreen) {
 
 TEST_F(View, ArrowsAndTheWheelScrollAZoomedPictureAndStopAtItsEdges) {
     AppState& app = show(2000, 1000);
-    send(Msg::Command, 1052);  // squeezed: nothing to scroll
+    send(Msg::Command, Command::ScrollRight);  // squeezed: nothing to scroll
     EXPECT_EQ(app.scrollX, 0);
     app.settings.autoscroll = false;
-    send(Msg::Command, 1213);  // 100 %: the top left shows
+    send(Msg::Command, Command::Zoom100);  // 100 %: the top left shows
     send(Msg::AfterPaint);
     EXPECT_EQ(app.currentZoom, 100);
     EXPECT_EQ(at(5, 5), 0x0000ffu);
     EXPECT_EQ(app.scrollX, 0);
-    for (int i = 0; i < 30; ++i) send(Msg::Command, 1052);  // far past the right edge
+    for (int i = 0; i < 30; ++i) send(Msg::Command, Command::ScrollRight);  // far past the right edge
     const int32_t cw = app.viewRect().width();
     EXPECT_EQ(app.scrollX, 2000 - cw);
     EXPECT_EQ(at(cw - 5, 5), 0xff0000u);
-    send(Msg::Command, 1051);
+    send(Msg::Command, Command::ScrollLeft);
     EXPECT_EQ(app.scrollX, 2000 - cw - 100);
 
     app.dragging = true;  // the wheel scrolls while a picture is dragged
@@ -88,9 +88,9 @@ TEST_F(View, AHugeZoomScalesOnlyWhatTheViewShows) {
     AppState& app = show(2000, 1000);
     app.picture.interpolation = 7;
     app.settings.zoomstep = 30000;
-    send(Msg::Command, 1213);
-    send(Msg::Command, 1211);  // 30100 %: a picture 602,000 pixels wide
-    send(Msg::Command, 1211);
+    send(Msg::Command, Command::Zoom100);
+    send(Msg::Command, Command::ZoomIn);  // 30100 %: a picture 602,000 pixels wide
+    send(Msg::Command, Command::ZoomIn);
     EXPECT_EQ(app.currentZoom, largestZoom);
     send(Msg::AfterPaint);
     const Rect view = app.viewRect();
@@ -113,13 +113,13 @@ TEST_F(View, AHugeZoomScalesOnlyWhatTheViewShows) {
 TEST_F(View, SidewaysWheelScrollsAWidePictureAndTouchpadStepsAddUpToANotch) {
     AppState& app = show(2000, 1000);
     savePicture(home.file("b.png"), 3, 3);
-    send(Msg::Command, 1103);
+    send(Msg::Command, Command::Refresh);
     app.currentIndex = 0;
     app.showCurrent(true);
     send(Msg::MouseHWheel, 120);  // fitted: nothing moves and no picture turns
     EXPECT_EQ(app.currentIndex, 0u);
     app.settings.autoscroll = false;
-    send(Msg::Command, 1213);
+    send(Msg::Command, Command::Zoom100);
     send(Msg::AfterPaint);
     send(Msg::MouseHWheel, 120);
     EXPECT_EQ(app.scrollX, 100);
@@ -138,7 +138,7 @@ TEST_F(View, SidewaysWheelScrollsAWidePictureAndTouchpadStepsAddUpToANotch) {
 
 TEST_F(View, AutoscrollGlidesToTheCentre) {
     AppState& app = show(2000, 1000);
-    send(Msg::Command, 1213);
+    send(Msg::Command, Command::Zoom100);
     send(Msg::AfterPaint);
     EXPECT_EQ(app.scrollX, app.scrollRangeX / 2);
     EXPECT_EQ(app.scrollY, app.scrollRangeY / 2);
@@ -151,7 +151,7 @@ TEST_F(View, AutoscrollGlidesToTheCentre) {
 TEST_F(View, TheCollageAddsATilePerPaintAndStartsAfreshOnANewBackground) {
     AppState& app = show(1000, 500);
     app.settings.collagesize = 100;
-    send(Msg::Command, 1241);
+    send(Msg::Command, Command::Collage);
     EXPECT_EQ(app.tileCanvas.width(), 100);
     EXPECT_EQ(app.tileCanvas.height(), 50);
     const QImage& collage = app.viewCanvas.image();
@@ -160,7 +160,7 @@ TEST_F(View, TheCollageAddsATilePerPaintAndStartsAfreshOnANewBackground) {
     window->invalidate();
     window->flushAll();
     EXPECT_GT(countWhere(collage, collage.rect(), 0xff0000u) + countWhere(collage, collage.rect(), 0x0000ffu), 5000);
-    send(Msg::Command, 1314);  // white: the collage restarts with one tile on white
+    send(Msg::Command, Command::WhiteBackground);  // white: the collage restarts with one tile on white
     EXPECT_EQ(countWhere(app.viewCanvas.image(), app.viewCanvas.image().rect(), 0xff0000u), 50 * 50);
     EXPECT_EQ(app.viewCanvas.image().pixel(0, 0) & 0xffffff, 0xffffffu);
     uint32_t colour = 0;
@@ -169,13 +169,13 @@ TEST_F(View, TheCollageAddsATilePerPaintAndStartsAfreshOnANewBackground) {
 
 TEST_F(View, TheNameOverAFullscreenCollageComesAndGoesWithoutANewTile) {
     AppState& app = show(1000, 500);
-    send(Msg::Command, 1022);
-    send(Msg::Command, 1241);
+    send(Msg::Command, Command::LayerFullscreen);
+    send(Msg::Command, Command::Collage);
     drainEvents();
     window->flushAll();
     const QImage collage = app.viewCanvas.image().copy();
     for (int press = 0; press < 2; ++press) {
-        send(Msg::Command, 1361);
+        send(Msg::Command, Command::FullscreenCaption);
         window->flushAll();
         drainEvents();
         EXPECT_EQ(app.viewCanvas.image(), collage) << press;
@@ -194,7 +194,7 @@ TEST_F(View, TextsOverThePicture) {
     send(Msg::ExitSizeMove);
 
     app.settings.whitebg = false;
-    send(Msg::Command, 1022);  // fullscreen shows the file name in white
+    send(Msg::Command, Command::LayerFullscreen);  // fullscreen shows the file name in white
     send(Msg::AfterPaint);
     EXPECT_GT(countBright(window->screenImage(), QRect(3, 3, 200, 16)), 20);
 }

@@ -55,13 +55,13 @@ protected:
     // in its place and keeps the user's as the backup, and Restore brings it back.
     void centreThenRestore(const Settings& desktop) {
         AppState& app = showPicture();
-        send(Msg::Command, 1371);  // Center
+        send(Msg::Command, Command::WallpaperCenter);
         EXPECT_EQ(desktop.read(desktop.imageKey), desktop.shown(app.wallpaperPath));
         EXPECT_EQ(desktop.read(desktop.styleKey), desktop.centred);
         const WallpaperStore store = WallpaperStore::load(app.wallpaperStorePath);
         EXPECT_EQ(store.previousWallpaper, "/home/u/beach.jpg");
         EXPECT_EQ(store.previousTile, "1");
-        send(Msg::Command, 1375);  // Restore
+        send(Msg::Command, Command::WallpaperRestore);
         EXPECT_EQ(desktop.read(desktop.imageKey), desktop.shown("/home/u/beach.jpg"));
         EXPECT_EQ(desktop.read(desktop.styleKey), desktop.tiled);
     }
@@ -70,15 +70,15 @@ protected:
 TEST_F(Wallpaper, RestoreBringsBackTheRootWindowsOwnBackground) {
     if (!setRootBackground(0x3366cc)) GTEST_SKIP() << "no X server in DISPLAY to hold a root background";
     AppState& app = showPicture();
-    send(Msg::Command, 1371);  // Center
+    send(Msg::Command, Command::WallpaperCenter);
     EXPECT_EQ(rootBackgroundPixel(0, 0), 0x000000u);
     const WallpaperStore store = WallpaperStore::load(app.wallpaperStorePath);
     EXPECT_EQ(store.wallpaper, app.wallpaperPath);
     ASSERT_EQ(store.previousWallpaper, home.file("desktop.bmp"));
     EXPECT_EQ(QImage(QString::fromStdString(home.file("desktop.bmp"))).pixel(5, 5) & 0xffffff, 0x3366cCu);
-    send(Msg::Command, 1372);  // Tile: the background is the program's own, so the backup stays
+    send(Msg::Command, Command::WallpaperTile);  // the background is the program's own, so the backup stays
     EXPECT_EQ(WallpaperStore::load(app.wallpaperStorePath).previousWallpaper, home.file("desktop.bmp"));
-    send(Msg::Command, 1375);  // Restore
+    send(Msg::Command, Command::WallpaperRestore);
     EXPECT_EQ(rootBackgroundPixel(0, 0), 0x3366ccu);
 }
 

@@ -32,14 +32,14 @@ TEST_F(Watching, ADroppedPictureBringsItsFolderAndSeveralItemsBringExactlyThemse
 
 TEST_F(Watching, AutoRefreshFollowsTheFolderToItsNewestPicture) {
     AppState& app = startApp();
-    send(Msg::Command, 1124);
+    send(Msg::Command, Command::AutoRefresh);
     ASSERT_TRUE(app.watcher);
     savePicture(home.file("zz-new.png"), 3, 3);
     ASSERT_TRUE(waitUntil([&app] { return app.images.size() == 2; }, 3000));
     EXPECT_EQ(app.currentPath, home.file("zz-new.png"));  // the newest, though last by name
-    send(Msg::Command, 1125);  // the same option again: stay where the list puts us
+    send(Msg::Command, Command::AutoRefreshToLastCreated);  // the same option again: stay where the list puts us
     EXPECT_EQ(app.settings.autofindlast, 0);
-    send(Msg::Command, 1124);
+    send(Msg::Command, Command::AutoRefresh);
     EXPECT_FALSE(app.watcher);
 }
 
@@ -51,7 +51,7 @@ TEST_F(Watching, AShiftDropOfOnePictureAddsItsFolderAndShowsItWithOrWithoutPeek)
     for (int i = 0; i < 200; ++i) std::filesystem::create_directories(far.file("deeper/" + std::to_string(i)));
     for (bool peek : {true, false}) {
         app.settings.peek = peek;
-        send(Msg::Command, 1103);  // back to the root's one picture
+        send(Msg::Command, Command::Refresh);  // back to the root's one picture
         QTest::keyPress(window->widget(), Qt::Key_Shift, Qt::ShiftModifier);
         Message drop{Msg::DropFiles};
         drop.files = {far.file("b.png")};
@@ -67,7 +67,7 @@ TEST_F(Watching, AShiftDropOfOnePictureAddsItsFolderAndShowsItWithOrWithoutPeek)
 
 TEST_F(Watching, APictureStillBeingWrittenIsTakenOnceItIsClosed) {
     AppState& app = startApp();
-    send(Msg::Command, 1124);
+    send(Msg::Command, Command::AutoRefresh);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
@@ -86,7 +86,7 @@ TEST_F(Watching, APictureStillBeingWrittenIsTakenOnceItIsClosed) {
 
 TEST_F(Watching, AnEmptiedFolderSaysSoOnceAndTheNextChangeWaitsForTheMessageToClose) {
     AppState& app = startApp();
-    send(Msg::Command, 1124);
+    send(Msg::Command, Command::AutoRefresh);
     std::vector<std::string> messages;
     size_t listedWhileOpen = 99;
     QTimer poll;

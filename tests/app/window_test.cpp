@@ -13,7 +13,7 @@ protected:
         AppState& app = startApp();
         savePicture(home.file("a.png"), w, h);
         app.settings.wrap = true;
-        send(Msg::Command, 1103);  // a.png, start.png
+        send(Msg::Command, Command::Refresh);  // a.png, start.png
         app.currentIndex = 0;
         app.showCurrent(true);
         return app;
@@ -38,12 +38,12 @@ TEST_F(Window, WrappingSizesTheWindowToThePictureAndCentresIt) {
     // Cropped: no frame, no bar, the window cut to the picture.
     savePicture(home.file("a.png"), 300, 200);
     app.showCurrent(true);
-    send(Msg::Command, 1202);
+    send(Msg::Command, Command::Crop);
     EXPECT_FALSE(app.statusBar);
     EXPECT_TRUE(window->widget()->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(window->clientHeight(), 200);
     EXPECT_EQ(window->widget()->mask().boundingRect(), QRect(0, 0, 300, 200));
-    send(Msg::Command, 1202);
+    send(Msg::Command, Command::Crop);
     EXPECT_TRUE(app.statusBar);
     EXPECT_TRUE(window->widget()->mask().isEmpty());
 }
@@ -75,13 +75,13 @@ TEST_F(Window, SizingTheWindowByHandStopsWrapping) {
 
 TEST_F(Window, APresetKeepsTheWindowWhereItWasAndStopsWrapping) {
     AppState& app = showPicture(300, 200);
-    send(Msg::Command, 1333);
+    send(Msg::Command, Command::SavePreset3);
     EXPECT_FALSE(app.settings.wrap);
     const Rect saved = app.settings.presets[2];
     EXPECT_EQ(saved, window->frameRect());
     window->setFrameRect(saved.moved(50, 40));
     app.settings.wrap = true;
-    send(Msg::Command, 1343);
+    send(Msg::Command, Command::RestorePreset3);
     EXPECT_EQ(window->frameRect(), saved);
     EXPECT_FALSE(app.settings.wrap);
 }
@@ -91,18 +91,18 @@ TEST_F(Window, FullscreenAndBackRestoresBarAnchorAndCursor) {
     app.settings.fullscreencursor = false;
     app.settings.fullscreenlayout = 5;
     app.settings.layout = 3;
-    send(Msg::Command, 1022);
+    send(Msg::Command, Command::LayerFullscreen);
     EXPECT_EQ(app.settings.layer, 1);
     EXPECT_FALSE(app.statusBar);
     EXPECT_EQ(app.settings.layout, 5);
     EXPECT_TRUE(cursorBlank());
     EXPECT_TRUE(waitUntil([this] { return window->frameRect() == primaryScreenRect(); }, 2000));
-    send(Msg::Command, 1362);  // the cursor follows the setting while fullscreen
+    send(Msg::Command, Command::FullscreenCursor);  // the cursor follows the setting while fullscreen
     EXPECT_FALSE(cursorBlank());
-    send(Msg::Command, 1362);
+    send(Msg::Command, Command::FullscreenCursor);
     EXPECT_TRUE(cursorBlank());
 
-    send(Msg::Command, 1022);  // the same command leaves
+    send(Msg::Command, Command::LayerFullscreen);  // the same command leaves
     EXPECT_EQ(app.settings.layer, 0);
     EXPECT_TRUE(app.statusBar);
     EXPECT_EQ(app.settings.layout, 3);
@@ -112,24 +112,24 @@ TEST_F(Window, FullscreenAndBackRestoresBarAnchorAndCursor) {
 
 TEST_F(Window, TheWallpaperLayerLeavesTheWindowReachable) {
     AppState& app = showPicture(300, 200);
-    send(Msg::Command, 1024);
+    send(Msg::Command, Command::LayerWallpaper);
     EXPECT_EQ(app.settings.layer, 2);
     EXPECT_TRUE(app.trayIcon.shell);
     // Behind the tray icon where the desktop shows one, else minimised in the task list.
     const bool tray = TrayIcon::available();
     EXPECT_EQ(window->isVisible(), !tray);
     EXPECT_EQ(window->isMinimized(), !tray);
-    send(Msg::Command, 1024);  // again: still reachable
+    send(Msg::Command, Command::LayerWallpaper);  // again: still reachable
     EXPECT_TRUE(app.trayIcon.shell);
     send(Msg::TrayNotify, TrayLeftClick);  // no show and hide in this layer
     EXPECT_EQ(window->isVisible(), !tray);
-    if (tray) send(Msg::Command, 1021);
+    if (tray) send(Msg::Command, Command::LayerNormal);
     else send(Msg::Restore);
     EXPECT_EQ(app.settings.layer, 0);
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(app.trayIcon.shell);
 
     app.images.clear();
-    send(Msg::Command, 1022);  // nothing to show fullscreen
+    send(Msg::Command, Command::LayerFullscreen);  // nothing to show fullscreen
     EXPECT_EQ(app.settings.layer, 0);
 }

@@ -1,7 +1,9 @@
+#include "app/command_table.h"
 #include "app/menus.h"
-#include "resources/accelerators.h"
+#include "platform/message.h"
 #include "resources/menu_table.h"
 
+#include <Qt>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -44,16 +46,16 @@ bool parseShortcut(std::string text, int& key, int& modifiers, char& typed) {
 
 TEST(MenuTable, PinsMatchTheSubMenusTheySitIn) {
     MenuItem main = loadMainMenu();
-    ASSERT_EQ(main.items[0].id, 2000);
+    ASSERT_EQ(main.items[0].id, int(Command::PinMainMenu));
     int subMenus = 0;
     for (size_t p = 0; p < main.items.size(); ++p) {
         MenuItem* sub = main.subMenuAt(int(p));
         if (!sub) continue;
         ++subMenus;
         ASSERT_FALSE(sub->items.empty());
-        EXPECT_EQ(sub->items[0].id, 2000 + int(p)) << sub->text;
+        EXPECT_EQ(sub->items[0].id, int(subMenuPin(int(p)))) << sub->text;
+        EXPECT_EQ(sub->items[0].text, "Pin") << sub->text;
         EXPECT_EQ(sub->items[1].kind, MenuItem::Kind::Separator) << sub->text;
-        EXPECT_TRUE(isPinCommand(2000 + int(p)));
     }
     EXPECT_EQ(subMenus, 21);
     EXPECT_EQ(main.subMenuAt(2)->text, "Slideshow");
@@ -63,40 +65,49 @@ TEST(MenuTable, PinsMatchTheSubMenusTheySitIn) {
     MenuItem* shell = main.subMenuAt(shellMenuPosition);
     ASSERT_EQ(shell->text, "Sh&ell");
     EXPECT_EQ(shell->subMenuAt(17)->text, "Archive");
-    EXPECT_EQ(shell->subMenuAt(17)->items[0].id, 3017);
+    EXPECT_EQ(shell->subMenuAt(17)->items[0].id, int(nestedMenuPin(17)));
     EXPECT_EQ(shell->subMenuAt(21)->text, "Blackbox");
-    EXPECT_EQ(shell->subMenuAt(21)->items[0].id, 3021);
-    EXPECT_FALSE(isPinCommand(2001));
-    EXPECT_FALSE(isPinCommand(1001));
+    EXPECT_EQ(shell->subMenuAt(21)->items[0].id, int(nestedMenuPin(21)));
 }
 
-TEST(MenuTable, EveryShownShortcutFiresItsCommandAndEveryAcceleratorIsOnTheMenu) {
-    MenuItem main = loadMainMenu();
+TEST(MenuTable, EveryMenuItemRunsACommandAndEveryCommandIsOnTheMenuOnce) {
     std::multiset<int> ids;
-    collectCommands(main, ids);
-    for (const MenuRow& row : menuTable) {
-        if (row.kind != MenuRowKind::Command || !*row.shortcut) continue;
-        // The layer items inside Fullscreen and Wallpaper repeat the key of the Layer menu.
-        if (row.id == 1023 || row.id == 1025) continue;
+    collectCommands(loadMainMenu(), ids);
+    for (const int id : ids) {
+        const CommandRow* row = commandRow(Command(id));
+        ASSERT_NE(row, nullptr) << id;
+        EXPECT_NE(row->action, nullptr) << row->text;
+    }
+    for (const CommandRow& row : commandRows()) EXPECT_EQ(ids.count(int(row.command)), 1u) << row.text;
+}
+
+TEST(MenuTable, EveryKeyAndEveryShownShortcutRunsItsOwnCommand) {
+    std::set<std::tuple<int, char, int>> seen;
+    for (const CommandRow& row : commandRows()) {
+        for (const CommandKey& k : row.keys) {
+            if (k.key == 0 && k.character == 0) continue;
+            EXPECT_TRUE(seen.insert({k.key, k.character, k.modifiers}).second) << "a key of two commands: " << row.text;
+            EXPECT_EQ(acceleratorCommand(k.key, k.modifiers, k.character), row.command) << row.text;
+        }
+        if (!*row.shortcut) continue;
         int key = 0, modifiers = 0;
         char typed = 0;
         if (!parseShortcut(row.shortcut, key, modifiers, typed)) continue;
-        EXPECT_EQ(acceleratorCommand(key, modifiers, typed), row.id) << row.text << " " << row.shortcut;
-    }
-    std::set<std::tuple<int, char, int>> seen;
-    for (const Accelerator& a : accelerators) {
-        EXPECT_TRUE(ids.count(a.command)) << a.command;
-        EXPECT_TRUE(seen.insert({a.key, a.character, a.modifiers}).second) << "duplicate row for " << a.command;
+        // The layer items inside Fullscreen and Wallpaper name the key of the Layer menu's item.
+        const Command expected = row.command == Command::FullscreenLayer  ? Command::LayerFullscreen
+                                 : row.command == Command::WallpaperLayer ? Command::LayerWallpaper
+                                                                          : row.command;
+        EXPECT_EQ(acceleratorCommand(key, modifiers, typed), expected) << row.text << " " << row.shortcut;
     }
 }
 
 TEST(MenuPins, EachDismissalDropsTheInnermostPin) {
     MenuPins pins;
     EXPECT_EQ(pins.reopenIndex(), -1);
-    pins.pin(2000);
-    pins.pin(2002);
+    pins.pin(Command::PinMainMenu);
+    pins.pin(Command::PinSlideshow);
     EXPECT_EQ(pins.reopenIndex(), 2);
-    pins.pin(3017);
+    pins.pin(Command::PinArchive);
     EXPECT_EQ(pins.pinnedNestedParent, shellMenuPosition);
     EXPECT_EQ(pins.reopenIndex(), 17);
     pins.unpinOne();
@@ -107,13 +118,13 @@ TEST(MenuPins, EachDismissalDropsTheInnermostPin) {
     pins.unpinOne();
     EXPECT_EQ(pins.reopenIndex(), -1);
     // A pin chosen again is taken off; another sub-menu's pin replaces it.
-    pins.pin(2019);
-    pins.pin(2020);
+    pins.pin(Command::PinZoom);
+    pins.pin(Command::PinRotate);
     EXPECT_EQ(pins.pinnedSubMenu, 20);
-    pins.pin(2020);
+    pins.pin(Command::PinRotate);
     EXPECT_EQ(pins.pinnedSubMenu, -1);
-    pins.pin(3021);
-    pins.pin(3021);
+    pins.pin(Command::PinBlackbox);
+    pins.pin(Command::PinBlackbox);
     EXPECT_EQ(pins.pinnedNestedMenu, -1);
     EXPECT_EQ(pins.pinnedNestedParent, -1);
 }

@@ -23,40 +23,40 @@ struct Command {
 template <int32_t direction>
 void sortDirection(AppState& a) {
     a.settings.sort = direction;
-    if (a.scanRunning()) return;
-    a.orderImages();
+    if (a.catalog.scanRunning()) return;
+    a.catalog.order();
     a.updateStatusBar();
 }
 
 template <int32_t key>
 void sortKey(AppState& a) {
     a.settings.sortby = key;
-    if (a.scanRunning() || uint32_t(a.settings.sort) > 1) return;
-    a.orderImages();
+    if (a.catalog.scanRunning() || uint32_t(a.settings.sort) > 1) return;
+    a.catalog.order();
     a.updateStatusBar();
 }
 
 // A setting that changes which files the list holds: toggled, then the folder scanned again.
 template <bool Settings::*setting>
 void toggleAndRescan(AppState& a) {
-    if (a.scanRunning()) return;
+    if (a.catalog.scanRunning()) return;
     a.settings.*setting = !(a.settings.*setting);
-    a.refresh();
-    if (a.settings.autorefresh) a.startWatcher(true);
+    a.catalog.refresh();
+    if (a.settings.autorefresh) a.catalog.startWatcher(a.wallpaperPath);
 }
 
 // A format: toggled even while a scan runs; the rescan then does nothing.
 template <bool Settings::*format>
 void toggleFormat(AppState& a) {
     a.settings.*format = !(a.settings.*format);
-    a.refresh();
+    a.catalog.refresh();
 }
 
 // How pictures are read: the picture keeps its own copy, and the one on show is read anew.
 template <bool Settings::*setting, bool Picture::*reading>
 void toggleReading(AppState& a) {
     a.settings.*setting = a.picture.*reading = !(a.settings.*setting);
-    if (!a.images.empty()) a.showCurrent(true);
+    if (!a.catalog.images().empty()) a.showCurrent(true);
 }
 
 template <bool Settings::*setting>
@@ -65,20 +65,20 @@ void toggle(AppState& a) {
 }
 
 void browse(AppState& a) {
-    if (a.scanRunning()) return;
+    if (a.catalog.scanRunning()) return;
     a.runModal([&a] {
-        if (!a.browseFolder()) return;
+        if (!a.catalog.browseFolder()) return;
         a.showCurrent(true);
-        if (a.settings.autorefresh) a.startWatcher(true);
+        if (a.settings.autorefresh) a.catalog.startWatcher(a.wallpaperPath);
     });
 }
 
 // The folder holding the current picture becomes the root.
 void currentFolder(AppState& a) {
-    if (a.images.empty() || a.scanRunning()) return;
-    a.settings.folder = folderOf(a.images[a.currentIndex].path);
-    a.refresh();
-    if (a.settings.autorefresh) a.startWatcher(true);
+    if (a.catalog.images().empty() || a.catalog.scanRunning()) return;
+    a.settings.folder = folderOf(a.catalog.images()[a.catalog.index()].path);
+    a.catalog.refresh();
+    if (a.settings.autorefresh) a.catalog.startWatcher(a.wallpaperPath);
 }
 
 // A numeric-input dialog on a setting, nothing more.
@@ -100,13 +100,13 @@ void autofind(AppState& a) {
         return;
     }
     a.settings.autofindlast = which;
-    if (a.settings.autorefresh) a.onFolderChanged();
+    if (a.settings.autorefresh) a.catalog.onFolderChanged();
 }
 
 // A shortcut or a copy of the current file to the favorites folder or to the desktop.
 template <void (AppState::*send)(const std::string&), bool desktop>
 void fileAway(AppState& a) {
-    if (a.images.empty() || a.isPastedPicture()) return;
+    if (a.catalog.images().empty() || a.isPastedPicture()) return;
     a.runModal([&a] { (a.*send)(desktop ? a.desktopPath : a.favoritesFolder()); });
 }
 
@@ -139,7 +139,7 @@ void restorePreset(AppState& a) {
 // Fullscreen and wallpaper need a picture to show.
 template <int32_t layer>
 void layerWithPictures(AppState& a) {
-    if (!a.images.empty()) a.setLayer(layer);
+    if (!a.catalog.images().empty()) a.setLayer(layer);
 }
 
 template <int32_t anchor>
@@ -195,17 +195,17 @@ const Command commands[] = {
     {1041, [](AppState& a) { a.step(+1); }},           // Next
     {1042, [](AppState& a) { a.step(-1); }},           // Previous
     {1043, [](AppState& a) {                           // First
-         a.currentIndex = 0;
+         a.catalog.setIndex(0);
          a.showCurrent(true);
      }},
     {1044, [](AppState& a) {  // Last
-         if (a.images.empty()) return;
-         a.currentIndex = uint32_t(a.images.size() - 1);
+         if (a.catalog.images().empty()) return;
+         a.catalog.setIndex(uint32_t(a.catalog.images().size() - 1));
          a.showCurrent(false);
      }},
     {1045, [](AppState& a) {  // Current
          if (a.settings.collage) a.resetCollage();
-         if (a.scanRunning()) a.arrangeWindow();
+         if (a.catalog.scanRunning()) a.arrangeWindow();
          else a.showCurrent(true);
      }},
     {1051, [](AppState& a) { a.scrollBy(-1, 0); }},  // Left
@@ -215,40 +215,40 @@ const Command commands[] = {
     {1055, toggle<&S::autoscroll>},                  // Autoscroll
     {1101, browse},            // Browse...
     {1102, currentFolder},     // Current
-    {1103, [](AppState& a) { a.refresh(); }},  // Refresh
+    {1103, [](AppState& a) { a.catalog.refresh(); }},  // Refresh
     {1111, toggleAndRescan<&S::subfolders>},   // Subfolders
     {1112, toggleAndRescan<&S::hidden>},       // Hidden Folders
-    {1121, [](AppState& a) { if (!a.scanRunning()) toggle<&S::peek>(a); }},  // Peek
+    {1121, [](AppState& a) { if (!a.catalog.scanRunning()) toggle<&S::peek>(a); }},  // Peek
     {1122, toggle<&S::peeksort>},    // ...sort
     {1123, toggle<&S::peekcount>},   // ...count
     {1124, [](AppState& a) {  // Auto Refresh: on, it refreshes at once
          a.settings.autorefresh = !a.settings.autorefresh;
-         if (!a.settings.autorefresh) return a.stopWatcher();
-         a.startWatcher(false);
-         a.onFolderChanged();
+         if (!a.settings.autorefresh) return a.catalog.stopWatcher();
+         a.catalog.startWatcher(a.wallpaperPath);
+         a.catalog.onFolderChanged();
      }},
     {1125, autofind<1>},  // ...to last created
     {1126, autofind<2>},  // ...to last modified
     {1131, [](AppState& a) {  // Find/Filter...
-         if (a.scanRunning()) return;
+         if (a.catalog.scanRunning()) return;
          a.runModal([&a] {
-             if (a.findOrFilter()) a.showCurrent(true);
+             if (a.catalog.findOrFilter()) a.showCurrent(true);
          });
      }},
     {1132, [](AppState& a) {  // Find Next
-         if (a.scanRunning()) return;
+         if (a.catalog.scanRunning()) return;
          a.runModal([&a] {
-             if (a.findNext(true)) a.showCurrent(true);
+             if (a.catalog.findNext(true)) a.showCurrent(true);
          });
      }},
     {1133, orientationFilter<&S::landscapeOnly, &S::portraitOnly>},  // Landscape
     {1134, orientationFilter<&S::portraitOnly, &S::landscapeOnly>},  // Portrait
     {1141, [](AppState& a) {  // Bookmark
-         if (!a.scanRunning()) a.settings.bookmark = int32_t(a.currentIndex);
+         if (!a.catalog.scanRunning()) a.settings.bookmark = int32_t(a.catalog.index());
      }},
     {1142, [](AppState& a) {  // Go To Mark
-         if (uint32_t(a.settings.bookmark) >= a.images.size()) return;
-         a.currentIndex = uint32_t(a.settings.bookmark);
+         if (uint32_t(a.settings.bookmark) >= a.catalog.images().size()) return;
+         a.catalog.setIndex(uint32_t(a.settings.bookmark));
          a.showCurrent(true);
      }},
     {1143, [](AppState& a) { a.goTo(); }},  // Go To...

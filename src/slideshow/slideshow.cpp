@@ -26,7 +26,7 @@ void AppState::resumeSlideTimer() {
 void AppState::restartSlideTimer() {
     mainWindow.killTimer(slideTimerId);
     remaining = uint32_t(settings.timer);
-    if (settings.slide && (images.size() > 1 || settings.collage) && pictureComplete)
+    if (settings.slide && (catalog.images().size() > 1 || settings.collage) && pictureComplete)
         mainWindow.setTimer(slideTimerId, tick);
     showCountdown();
 }
@@ -46,9 +46,9 @@ void AppState::onTimer(int timerId) {
         showCountdown();
         return;
     }
-    const size_t count = images.size();
-    if (count > 0 && currentIndex + 1 == count) {
-        if (settings.loopshuffle && uint32_t(settings.sort) == 2 && count > 1) shuffleList(images);
+    const size_t count = catalog.images().size();
+    if (count > 0 && catalog.index() + 1 == count) {
+        if (settings.loopshuffle && uint32_t(settings.sort) == 2 && count > 1) catalog.shuffle();
         if (settings.loop == 1) return;
         if (settings.loop == 2) {
             onCommand(1705);
@@ -56,17 +56,17 @@ void AppState::onTimer(int timerId) {
         }
     }
     if (count == 0 || (count <= 1 && !settings.collage)) return;
-    currentIndex = uint32_t((currentIndex + 1) % count);
+    catalog.setIndex(uint32_t((catalog.index() + 1) % count));
     showCurrent(true);
 }
 
 void AppState::step(int32_t direction) {
-    const int64_t count = int64_t(images.size());
+    const int64_t count = int64_t(catalog.images().size());
     if (count == 0) {
         if (direction > 0) reportLoadFailure(101);
         return;
     }
     const int64_t distance = shiftKeyHeld() ? 5 : controlKeyHeld() ? 10 : 1;
-    currentIndex = uint32_t(((int64_t(currentIndex) + direction * distance) % count + count) % count);
+    catalog.setIndex(uint32_t(((int64_t(catalog.index()) + direction * distance) % count + count) % count));
     showCurrent(direction > 0);
 }

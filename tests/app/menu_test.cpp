@@ -185,18 +185,18 @@ TEST_F(Menus, TheNumericDialogStoresDigitsAndCancelStoresNothing) {
 
 TEST_F(Menus, GoToTakesANumberWithinTheList) {
     AppState& app = startWithPictures({"a.png", "b.png", "c.png"});
-    app.currentIndex = 1;
+    app.catalog.setIndex(1);
     {
         NumberUser user("4");
         send(Msg::Command, 1143);
         EXPECT_EQ(user.offered, "2");
     }
-    EXPECT_EQ(app.currentIndex, 3u);
+    EXPECT_EQ(app.catalog.index(), 3u);
     for (const char* outside : {"0", "5"}) {
         NumberUser user(outside);
         send(Msg::Command, 1143);
     }
-    EXPECT_EQ(app.currentIndex, 3u);
+    EXPECT_EQ(app.catalog.index(), 3u);
 }
 
 TEST_F(Menus, WithoutTheMenuOnlyMenuAboutAndExitStillWork) {

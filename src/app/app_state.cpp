@@ -39,6 +39,7 @@ AppState::AppState(WindowHost& window)
       catalog(settings, window,
               {[](const std::string& text) { appGlobals.showMessage(text, MessageIcon::Information); },
                [this] { showPeekCount(); }, [this] { showCurrent(true); }}),
+      slideshow(settings, window, catalog, [this] { showCountdown(); }),
       instances(std::make_unique<InstanceLink>(window)) {
     mainWindow.setIconFromResource(trayIcon.icon);
     trayIcon.setTip(appGlobals.title);
@@ -174,11 +175,11 @@ void AppState::applyCommandLine(const std::vector<std::string>& arguments) {
 
 void AppState::onDropFiles(const std::vector<std::string>& files) {
     if (catalog.scanRunning() || files.empty()) return;
-    stopSlideTimer(false);
+    slideshow.stop(false);
     mainWindow.activate();
     catalog.dropFiles(files, shiftKeyHeld());
     showCurrent(true);
-    resumeSlideTimer();
+    slideshow.resume();
     if (settings.autorefresh) catalog.startWatcher(wallpaperPath);
 }
 

@@ -5,6 +5,7 @@
 #include "display/canvas.h"
 #include "display/picture.h"
 #include "platform/rect.h"
+#include "slideshow/slideshow.h"
 
 #include <QFont>
 #include <cstdint>
@@ -63,8 +64,7 @@ public:
     void runModal(const std::function<void()>& dialog);
     // The numeric-input dialog of the template on a setting; false when cancelled.
     bool askSetting(int templateId, int32_t& setting);
-    void stopSlideTimer(bool suspend);
-    void resumeSlideTimer();
+    // The slideshow's timer and the animation's; at the end of the countdown the next picture.
     void onTimer(int timerId);
     // The window comes back from minimised: the show goes on, and a window minimised for the
     // wallpaper layer (no notification area to wait in) returns to the normal layer.
@@ -153,11 +153,6 @@ public:
     // Blends the window by the opacity setting when blending is on and possible, else makes
     // it opaque.
     void applyBlend();
-    // Resets the countdown to the timer setting and runs it while the show has more than one
-    // picture, from the moment the picture on show is complete on screen.
-    void restartSlideTimer();
-    // The paint of a new picture has ended, transition and glide included.
-    void onPictureComplete();
     // Next (+1) or Previous (-1) by 1, by 5 with Shift held, by 10 with Control held, wrapping.
     void step(int32_t direction);
 
@@ -257,6 +252,8 @@ public:
     WindowHost& mainWindow;
     // The image list, the position in it and the picture on show.
     Catalog catalog;
+    // The slideshow's countdown.
+    Slideshow slideshow;
     bool blendAvailable = false;  // a compositing manager runs, so the window can be blended
     Rect screenRect;              // 0, 0, primary screen width, height
     std::unique_ptr<StatusBar> statusBar;  // null when there is none
@@ -274,13 +271,6 @@ public:
     std::string desktopPath;
     static constexpr const char* clipboardName = "Clipboard_Image";  // the path of a pasted picture
 
-    // --- Slideshow ---
-    uint32_t remaining = 0;                // milliseconds left of the current picture
-    static constexpr int32_t tick = 1000;  // milliseconds between countdown steps
-    bool slideSuspended = false;
-    // The picture shown last stands complete on screen (after its transition and glide): only
-    // then does its countdown run.
-    bool pictureComplete = true;
 
     // --- Display ---
     int32_t currentZoom = 0;      // percent; 0 = not yet fitted

@@ -155,12 +155,12 @@ using S = Settings;
 const Command commands[] = {
     {1001, [](AppState& a) {  // Slideshow
          a.settings.slide = !a.settings.slide;
-         a.restartSlideTimer();
+         a.slideshow.restart();
      }},
     {1002, [](AppState& a) {  // Timer...
          a.runModal([&a] {
              a.askSetting(103, a.settings.timer);
-             a.restartSlideTimer();
+             a.slideshow.restart();
          });
      }},
     {1011, sortDirection<0>},  // Forward

@@ -74,7 +74,7 @@ void AppState::showPeekCount() {
 }
 
 void AppState::showCountdown() {
-    if (statusBar) statusBar->setText(countdownPart, countdownText(settings.slide, remaining));
+    if (statusBar) statusBar->setText(countdownPart, countdownText(settings.slide, slideshow.remaining()));
 }
 
 void AppState::updateCaption() {
@@ -106,11 +106,11 @@ void AppState::onTrayNotify(int click) {
 void AppState::toggleVisible() {
     if (settings.layer == 2) return;
     if (mainWindow.isVisible()) {
-        stopSlideTimer(false);
+        slideshow.stop(false);
         mainWindow.hide();
     } else {
         mainWindow.show();
         mainWindow.activate();
-        if (!slideSuspended) resumeSlideTimer();
+        if (!slideshow.suspended()) slideshow.resume();
     }
 }

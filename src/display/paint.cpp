@@ -76,7 +76,7 @@ void AppState::onPaint() {
         painter.drawText(3, 3 + painter.fontMetrics().ascent(),
                          QString::asprintf("%ld x %ld", long(view.width()), long(view.height())));
     }
-    onPictureComplete();
+    slideshow.onPictureComplete();
 }
 
 void AppState::afterPaint() {
@@ -89,7 +89,7 @@ void AppState::afterPaint() {
         drawNameText();
         mainWindow.flushAll();
     }
-    onPictureComplete();
+    slideshow.onPictureComplete();
 }
 
 void AppState::runTransition(const QImage& image, int32_t x, int32_t y, int effect) {

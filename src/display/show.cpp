@@ -103,8 +103,7 @@ void AppState::showCurrent(bool forward) {
     catalog.setAccessed(toFileTime(seconds.count(), uint32_t(nanoseconds.count())));
     // Its countdown starts once the picture is complete on screen; a window that does not paint
     // (hidden, minimised, the wallpaper layer) shows it at once.
-    pictureComplete = !mainWindow.isVisible() || mainWindow.isMinimized() || settings.layer == 2;
-    if (settings.slide) restartSlideTimer();
+    slideshow.pictureShown(!mainWindow.isVisible() || mainWindow.isMinimized() || settings.layer == 2);
     arrangeWindow();
     playAnimation();
 }

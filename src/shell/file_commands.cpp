@@ -47,13 +47,13 @@ bool AppState::isPastedPicture() const {
 // The frame of every command that changes files: the show and the folder watcher wait, so the
 // program's own change does not come back to it as a change in the folder.
 void AppState::changeFiles(bool dialog, const std::function<void()>& operation) {
-    stopSlideTimer(true);
+    slideshow.stop(true);
     catalog.stopWatcher();
     if (dialog) mainWindow.showCursor(true);
     operation();
     if (settings.autorefresh) catalog.startWatcher(wallpaperPath);
     if (dialog) mainWindow.showCursor(false);
-    resumeSlideTimer();
+    slideshow.resume();
 }
 
 void AppState::copyOrMoveFile(bool move) {
@@ -175,7 +175,7 @@ QImage AppState::shownPicture() {
 
 void AppState::paste() {
     settings.slide = false;
-    restartSlideTimer();
+    slideshow.restart();
     if (const QImage pasted = clipboardImage(); !pasted.isNull()) picture.loadBitmap(pasted);
     if (picture.isLoaded()) {
         catalog.setCurrentPath(clipboardName);

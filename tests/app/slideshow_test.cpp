@@ -1,6 +1,6 @@
 #include "app_fixture.h"
 
-class Slideshow : public AppFixture {
+class SlideshowRun : public AppFixture {
 protected:
     // The slideshow timer firing, as many times as given.
     void tick(int times) {
@@ -8,7 +8,7 @@ protected:
     }
 };
 
-TEST_F(Slideshow, TheCountdownAdvancesAndTheEndOfTheListFollowsTheLoopSetting) {
+TEST_F(SlideshowRun, TheCountdownAdvancesAndTheEndOfTheListFollowsTheLoopSetting) {
     AppState& app = startApp();
     savePicture(home.file("b.png"), 3, 3);
     send(Msg::Command, 1103);  // Refresh: b.png, start.png
@@ -16,27 +16,27 @@ TEST_F(Slideshow, TheCountdownAdvancesAndTheEndOfTheListFollowsTheLoopSetting) {
     app.settings.timer = 2500;
     app.catalog.setIndex(0);
     app.showCurrent(true);
-    EXPECT_EQ(app.remaining, 2500u);
+    EXPECT_EQ(app.slideshow.remaining(), 2500u);
     tick(2);
     EXPECT_EQ(app.catalog.index(), 0u);
-    EXPECT_EQ(app.remaining, 500u);
+    EXPECT_EQ(app.slideshow.remaining(), 500u);
     tick(1);
     EXPECT_EQ(app.catalog.index(), 1u);  // the last one now
     app.settings.loop = 1;            // pause at the end
     tick(3);
     EXPECT_EQ(app.catalog.index(), 1u);
     app.settings.loop = 0;
-    app.restartSlideTimer();
+    app.slideshow.restart();
     tick(3);
     EXPECT_EQ(app.catalog.index(), 0u);  // wrapped
     app.settings.loop = 2;            // exit at the end
     app.catalog.setIndex(1);
-    app.restartSlideTimer();
+    app.slideshow.restart();
     tick(3);
     EXPECT_EQ(appGlobals.app, nullptr);
 }
 
-TEST_F(Slideshow, KeysStepThroughTheListAndPauseTheShow) {
+TEST_F(SlideshowRun, KeysStepThroughTheListAndPauseTheShow) {
     AppState& app = startWithPictures({"a.png", "b.png", "c.png"});
     app.catalog.setIndex(0);
     const auto press = [this](int key, int32_t modifiers = 0, const char* text = "") {
@@ -60,7 +60,7 @@ TEST_F(Slideshow, KeysStepThroughTheListAndPauseTheShow) {
     EXPECT_EQ(appGlobals.app, nullptr);
 }
 
-TEST_F(Slideshow, APictureStandsItsWholeIntervalAfterItsTransition) {
+TEST_F(SlideshowRun, APictureStandsItsWholeIntervalAfterItsTransition) {
     AppState& app = startApp();
     savePicture(home.file("b.png"), 3, 3);
     send(Msg::Command, 1103);  // Refresh: b.png, start.png

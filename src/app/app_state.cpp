@@ -8,8 +8,6 @@
 #include "platform/system.h"
 #include "platform/window_host.h"
 #include "platform/dialogs.h"
-#include "platform/hotkey.h"
-#include "platform/instances.h"
 #include "platform/status_bar.h"
 #include "platform/tray_icon.h"
 #include "platform/x11.h"
@@ -40,7 +38,7 @@ AppState::AppState(WindowHost& window)
               {[](const std::string& text) { appGlobals.showMessage(text, MessageIcon::Information); },
                [this] { showPeekCount(); }, [this] { showCurrent(true); }}),
       slideshow(settings, window, catalog, [this] { showCountdown(); }),
-      instances(std::make_unique<InstanceLink>(window)) {
+      showHideKey(settings, window) {
     mainWindow.setIconFromResource(trayIcon.icon);
     trayIcon.setTip(appGlobals.title);
     mainWindow.setAcceptDrops(true);
@@ -105,8 +103,8 @@ void AppState::start() {
         if (s.corral) s.windowRect = mainWindow.frameRect();
     }
     if (s.statusbar && !s.crop && s.layer != 1) createStatusBar();
-    registerHotKey();
-    if (s.singleinstance) closeOtherInstances();
+    showHideKey.grab();
+    if (s.singleinstance) showHideKey.closeOtherInstances();
     catalog.startScan(s.folder, s.peek);
     if (catalog.images().empty()) catalog.browseFolder();
     if (s.layer == 1 || s.layer == 2) {
@@ -190,6 +188,14 @@ void AppState::goTo() {
     if (target == 0 || uint32_t(target) > catalog.images().size()) return;
     catalog.setIndex(uint32_t(target) - 1);
     showCurrent(true);
+}
+
+void AppState::onHotKey(int hotKeyId) {
+    if (hotKeyId == ShowHideKey::id) toggleVisible();
+}
+
+void AppState::hotKeyCommand() {
+    runModal([this] { showHideKey.choose(); });
 }
 
 AppState::~AppState() {

@@ -6,6 +6,7 @@
 #include "display/picture.h"
 #include "platform/rect.h"
 #include "slideshow/slideshow.h"
+#include "window/show_hide_key.h"
 
 #include <QFont>
 #include <cstdint>
@@ -14,20 +15,9 @@
 #include <string>
 #include <vector>
 
-class HotKey;
-class InstanceLink;
 class StatusBar;
 class TrayIcon;
 class WindowHost;
-
-// The show/hide hot key; its keys are the settings hidemod and hidekey.
-struct HotkeyRecord {
-    int32_t id = 1351;
-    bool registered = false;
-    std::unique_ptr<HotKey> grab;  // the desktop-wide grab, made when the window exists
-    HotkeyRecord();
-    ~HotkeyRecord();
-};
 
 // The notification-area icon: shown exactly when trayicon is on or the layer is the wallpaper.
 struct TrayRecord {
@@ -182,8 +172,6 @@ public:
     // posted ShowOn.
     void showCurrent(bool forward);
     static constexpr uint32_t failuresPerTurn = 1000;
-    // Asks every other running copy to quit, then takes the hot key they held.
-    void closeOtherInstances();
     // Command 1351: the dialog that picks the hot key.
     void hotKeyCommand();
     // Creates the status bar unless one exists.
@@ -233,8 +221,6 @@ public:
     void archiveCurrent();
     // Chooses the image viewer (true) or the file manager program.
     void programPathDialog(bool viewer);
-    // Takes the hot key of the settings hidemod and hidekey; registered says whether it could.
-    void registerHotKey();
     void showTrayIcon(bool show);
     // Centres the window in the work area, keeping its size.
     void centerWindow();
@@ -308,7 +294,6 @@ public:
     // --- Menus ---
     MenuPins pins;
 
-    // --- Hot key and the other running copies ---
-    HotkeyRecord hotkey;
-    std::unique_ptr<InstanceLink> instances;
+    // The show/hide hot key and the other running copies.
+    ShowHideKey showHideKey;
 };

@@ -381,7 +381,7 @@ const Command commands[] = {
     {1345, restorePreset<5>},
     {1351, [](AppState& a) { a.hotKeyCommand(); }},  // Show/Hide Hotkey...
     {1352, toggle<&S::singleinstance>},  // Single Instance
-    {1353, [](AppState& a) { a.closeOtherInstances(); }},  // ...now
+    {1353, [](AppState& a) { a.showHideKey.closeOtherInstances(); }},  // ...now
     {1361, [](AppState& a) {  // Fullscreen caption
          a.settings.fullscreenname = !a.settings.fullscreenname;
          if (a.settings.layer != 1) return;

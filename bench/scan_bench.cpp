@@ -137,13 +137,13 @@ void showPastBrokenPictures(benchmark::State& state) {
     broken.resize(size_t(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        app.images = broken;
-        app.images.push_back(entryFor(std::filesystem::current_path().string() + "/good.png"));
-        app.currentIndex = 0;
+        ImageList entries = broken;
+        entries.push_back(entryFor(std::filesystem::current_path().string() + "/good.png"));
+        app.catalog.setImages(std::move(entries));
         state.ResumeTiming();
         app.showCurrent(true);
         while (!app.picture.isLoaded()) QCoreApplication::processEvents();  // between turns the window answers
-        if (app.images.size() != 1) state.SkipWithError("the broken pictures stayed in the list");
+        if (app.catalog.images().size() != 1) state.SkipWithError("the broken pictures stayed in the list");
     }
     state.SetComplexityN(state.range(0));
 }

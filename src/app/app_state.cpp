@@ -7,9 +7,7 @@
 #include "platform/screen.h"
 #include "platform/system.h"
 #include "platform/window_host.h"
-#include "platform/folder_watch.h"
-#include "platform/hotkey.h"
-#include "platform/instances.h"
+#include "platform/dialogs.h"
 #include "platform/status_bar.h"
 #include "platform/tray_icon.h"
 #include "platform/x11.h"
@@ -34,7 +32,13 @@ void TrayRecord::setTip(const std::string& text) {
     tip = text.substr(0, end);
 }
 
-AppState::AppState(WindowHost& window) : mainWindow(window), instances(std::make_unique<InstanceLink>(window)) {
+AppState::AppState(WindowHost& window)
+    : mainWindow(window),
+      catalog(settings, window,
+              {[](const std::string& text) { appGlobals.showMessage(text, MessageIcon::Information); },
+               [this] { showPeekCount(); }, [this] { showCurrent(true); }}),
+      slideshow(settings, window, catalog, [this] { showCountdown(); }),
+      showHideKey(settings, window) {
     mainWindow.setIconFromResource(trayIcon.icon);
     trayIcon.setTip(appGlobals.title);
     mainWindow.setAcceptDrops(true);
@@ -69,7 +73,7 @@ void AppState::init() {
     s.presets = spreadPresets(s.windowRect);
     screenRect = primaryScreenRect();
 
-    currentPath.clear();
+    catalog.setCurrentPath({});
     s.imageViewer.clear();
     s.fileManager = "xdg-open";
     s.enabledTransitions = allTransitions();
@@ -99,16 +103,16 @@ void AppState::start() {
         if (s.corral) s.windowRect = mainWindow.frameRect();
     }
     if (s.statusbar && !s.crop && s.layer != 1) createStatusBar();
-    registerHotKey();
-    if (s.singleinstance) closeOtherInstances();
-    startScan(s.folder);
-    if (images.empty()) browseFolder();
+    showHideKey.grab();
+    if (s.singleinstance) showHideKey.closeOtherInstances();
+    catalog.startScan(s.folder, s.peek);
+    if (catalog.images().empty()) catalog.browseFolder();
     if (s.layer == 1 || s.layer == 2) {
         const int32_t saved = s.layer;
         s.layer = 0;
         setLayer(saved);
     }
-    if (s.autorefresh) startWatcher(false);
+    if (s.autorefresh) catalog.startWatcher(wallpaperPath);
     showCurrent(true);
 }
 
@@ -154,14 +158,44 @@ void AppState::applyCommandLine(const std::vector<std::string>& arguments) {
         }
     }
     if (browse) {
-        browseFolder();
+        catalog.browseFolder();
         appGlobals.showMessage(settings.folder, MessageIcon::Information);
         return;
     }
     if (!path) return;
     // Said on the terminal too: the message box names only the folder that held no pictures.
-    if (const int error = applyPathArgument(settings, currentPath, *path))
+    std::string onShow = catalog.currentPath();
+    const int error = applyPathArgument(settings, onShow, *path);
+    catalog.setCurrentPath(std::move(onShow));
+    if (error)
         std::fprintf(stderr, "vimble: %s: %s\n", path->c_str(), std::strerror(error));
+}
+
+void AppState::onDropFiles(const std::vector<std::string>& files) {
+    if (catalog.scanRunning() || files.empty()) return;
+    slideshow.stop(false);
+    mainWindow.activate();
+    catalog.dropFiles(files, shiftKeyHeld());
+    showCurrent(true);
+    slideshow.resume();
+    if (settings.autorefresh) catalog.startWatcher(wallpaperPath);
+}
+
+void AppState::goTo() {
+    if (catalog.images().empty()) return;
+    int32_t target = int32_t(catalog.index() + 1);
+    runModal([this, &target] { askSetting(104, target); });
+    if (target == 0 || uint32_t(target) > catalog.images().size()) return;
+    catalog.setIndex(uint32_t(target) - 1);
+    showCurrent(true);
+}
+
+void AppState::onHotKey(int hotKeyId) {
+    if (hotKeyId == ShowHideKey::id) toggleVisible();
+}
+
+void AppState::hotKeyCommand() {
+    runModal([this] { showHideKey.choose(); });
 }
 
 AppState::~AppState() {
@@ -169,14 +203,12 @@ AppState::~AppState() {
     if (s.trayicon || s.layer == 2) showTrayIcon(false);
     if (s.savesettings) {
         if (s.layer == 1) s.layout = fullscreenSavedLayout;
-        if (s.markexit) s.bookmark = int32_t(currentIndex);
+        if (s.markexit) s.bookmark = int32_t(catalog.index());
         if (mainWindow.isMinimized() || mainWindow.isMaximized()) s.windowRect = mainWindow.normalFrameRect();
         saveSettings();
     }
     postQuitMessage(0);
     s.enabledTransitions.clear();
-    images.clear();
-    images.shrink_to_fit();
     viewCanvas.release();
     tileCanvas.release();
 }

@@ -1,12 +1,12 @@
 #pragma once
 #include "app/menus.h"
-#include "catalog/find.h"
-#include "catalog/image_entry.h"
-#include "catalog/scan_job.h"
+#include "catalog/catalog.h"
 #include "config/settings.h"
 #include "display/canvas.h"
 #include "display/picture.h"
 #include "platform/rect.h"
+#include "slideshow/slideshow.h"
+#include "window/show_hide_key.h"
 
 #include <QFont>
 #include <cstdint>
@@ -15,21 +15,9 @@
 #include <string>
 #include <vector>
 
-class FolderWatch;
-class HotKey;
-class InstanceLink;
 class StatusBar;
 class TrayIcon;
 class WindowHost;
-
-// The show/hide hot key; its keys are the settings hidemod and hidekey.
-struct HotkeyRecord {
-    int32_t id = 1351;
-    bool registered = false;
-    std::unique_ptr<HotKey> grab;  // the desktop-wide grab, made when the window exists
-    HotkeyRecord();
-    ~HotkeyRecord();
-};
 
 // The notification-area icon: shown exactly when trayicon is on or the layer is the wallpaper.
 struct TrayRecord {
@@ -66,8 +54,7 @@ public:
     void runModal(const std::function<void()>& dialog);
     // The numeric-input dialog of the template on a setting; false when cancelled.
     bool askSetting(int templateId, int32_t& setting);
-    void stopSlideTimer(bool suspend);
-    void resumeSlideTimer();
+    // The slideshow's timer and the animation's; at the end of the countdown the next picture.
     void onTimer(int timerId);
     // The window comes back from minimised: the show goes on, and a window minimised for the
     // wallpaper layer (no notification area to wait in) returns to the normal layer.
@@ -120,30 +107,6 @@ public:
     void applyCommandLine(const std::vector<std::string>& arguments);
 
     // Operations of other parts of the program that the start sequence and the command line use.
-    // Rebuilds the list from the roots (or, without roots, from folderText), or adds to it when
-    // appending; with peek on, returns once the first folder with pictures is in. False, after
-    // saying "No images in" folderText, when the list is empty.
-    bool startScan(const std::string& folderText, bool append = false, const std::vector<std::string>& roots = {});
-    // Takes what the scan thread has handed over; orders the list when this is the first batch
-    // of the scan (so that the picture asked for is found in it), after every batch with
-    // peeksort, and at the end.
-    void onScanProgress(bool firstBatch = false);
-    bool scanRunning() const { return scanJob != nullptr; }
-    // Orders the list by the sort settings and finds the picture on show again.
-    void orderImages();
-    // Drops the current entry; currentIndex wraps to 0 past the end.
-    void removeCurrent();
-    // Lets the user choose the root folder (Shift held when it closes: add its pictures).
-    bool browseFolder();
-    // Scans the root folder again, on this thread; false, after saying so, when it holds no
-    // pictures.
-    bool rescanRoot();
-    // rescanRoot, then shows the current picture.
-    void refresh();
-    // The Find/Filter dialog and what it asks for; true when the list or the position changed.
-    bool findOrFilter();
-    // Moves to the next entry that matches (fromNext: after the current one, else from it).
-    bool findNext(bool fromNext);
     // Asks for a picture's number (1 the first) and shows it; other numbers do nothing.
     void goTo();
     // Loads the current entry (a shortcut's target); an entry that does not load is reported,
@@ -180,11 +143,6 @@ public:
     // Blends the window by the opacity setting when blending is on and possible, else makes
     // it opaque.
     void applyBlend();
-    // Resets the countdown to the timer setting and runs it while the show has more than one
-    // picture, from the moment the picture on show is complete on screen.
-    void restartSlideTimer();
-    // The paint of a new picture has ended, transition and glide included.
-    void onPictureComplete();
     // Next (+1) or Previous (-1) by 1, by 5 with Shift held, by 10 with Control held, wrapping.
     void step(int32_t direction);
 
@@ -208,19 +166,12 @@ public:
     void setLayout(int32_t anchor);
     // 0 normal, 1 fullscreen (a second 1 leaves it), 2 wallpaper.
     void setLayer(int32_t newLayer);
-    // Watches the root folder (its subtree with subfolders on); restart replaces a running watcher.
-    void startWatcher(bool restart);
-    void stopWatcher();
-    // Refreshes the list after a change and goes to the newest file as autofindlast says.
-    void onFolderChanged();
     // Shows the current entry, dropping entries that do not load and, with the landscape or
     // portrait filter, walking forward or back to one of the wanted orientation. After
     // failuresPerTurn failures it drops them, lets the window answer, and goes on from a
     // posted ShowOn.
     void showCurrent(bool forward);
     static constexpr uint32_t failuresPerTurn = 1000;
-    // Asks every other running copy to quit, then takes the hot key they held.
-    void closeOtherInstances();
     // Show/Hide Hotkey: the dialog that picks the hot key.
     void hotKeyCommand();
     // Creates the status bar unless one exists.
@@ -270,8 +221,6 @@ public:
     void archiveCurrent();
     // Chooses the image viewer (true) or the file manager program.
     void programPathDialog(bool viewer);
-    // Takes the hot key of the settings hidemod and hidekey; registered says whether it could.
-    void registerHotKey();
     void showTrayIcon(bool show);
     // Centres the window in the work area, keeping its size.
     void centerWindow();
@@ -287,6 +236,10 @@ public:
 
     // --- Window and system ---
     WindowHost& mainWindow;
+    // The image list, the position in it and the picture on show.
+    Catalog catalog;
+    // The slideshow's countdown.
+    Slideshow slideshow;
     bool blendAvailable = false;  // a compositing manager runs, so the window can be blended
     Rect screenRect;              // 0, 0, primary screen width, height
     std::unique_ptr<StatusBar> statusBar;  // null when there is none
@@ -302,25 +255,8 @@ public:
     std::string wallpaperStorePath;  // the desktop wallpaper's values and their backup
     std::string archiveLogPath;
     std::string desktopPath;
-    std::string currentPath;  // the picture on show
-    static constexpr const char* clipboardName = "Clipboard_Image";  // currentPath of a pasted picture
+    static constexpr const char* clipboardName = "Clipboard_Image";  // the path of a pasted picture
 
-    // --- Slideshow ---
-    uint32_t remaining = 0;                // milliseconds left of the current picture
-    static constexpr int32_t tick = 1000;  // milliseconds between countdown steps
-    bool slideSuspended = false;
-    // The picture shown last stands complete on screen (after its transition and glide): only
-    // then does its countdown run.
-    bool pictureComplete = true;
-
-    // --- Image list and position ---
-    ImageList images;
-    uint32_t currentIndex = 0;  // below images.size() whenever the list is not empty
-    std::unique_ptr<ScanJob> scanJob;  // the peek scan while it runs
-    std::unique_ptr<FolderWatch> watcher;  // while autorefresh watches the root folder
-    bool changeRefreshing = false;         // a refresh after a change runs (its message may be open)
-    bool changeWaiting = false;            // a change came meanwhile: refresh again once it is done
-    FindState find;
 
     // --- Display ---
     int32_t currentZoom = 0;      // percent; 0 = not yet fitted
@@ -358,7 +294,6 @@ public:
     // --- Menus ---
     MenuPins pins;
 
-    // --- Hot key and the other running copies ---
-    HotkeyRecord hotkey;
-    std::unique_ptr<InstanceLink> instances;
+    // The show/hide hot key and the other running copies.
+    ShowHideKey showHideKey;
 };

@@ -23,40 +23,40 @@ constexpr CommandKey typed(char character, int modifiers = 0) { return {0, chara
 template <int32_t direction>
 void sortDirection(AppState& a) {
     a.settings.sort = direction;
-    if (a.scanRunning()) return;
-    a.orderImages();
+    if (a.catalog.scanRunning()) return;
+    a.catalog.order();
     a.updateStatusBar();
 }
 
 template <int32_t key>
 void sortKey(AppState& a) {
     a.settings.sortby = key;
-    if (a.scanRunning() || uint32_t(a.settings.sort) > 1) return;
-    a.orderImages();
+    if (a.catalog.scanRunning() || uint32_t(a.settings.sort) > 1) return;
+    a.catalog.order();
     a.updateStatusBar();
 }
 
 // A setting that changes which files the list holds: toggled, then the folder scanned again.
 template <bool Settings::*setting>
 void toggleAndRescan(AppState& a) {
-    if (a.scanRunning()) return;
+    if (a.catalog.scanRunning()) return;
     a.settings.*setting = !(a.settings.*setting);
-    a.refresh();
-    if (a.settings.autorefresh) a.startWatcher(true);
+    a.catalog.refresh();
+    if (a.settings.autorefresh) a.catalog.startWatcher(a.wallpaperPath);
 }
 
 // A format: toggled even while a scan runs; the rescan then does nothing.
 template <bool Settings::*format>
 void toggleFormat(AppState& a) {
     a.settings.*format = !(a.settings.*format);
-    a.refresh();
+    a.catalog.refresh();
 }
 
 // How pictures are read: the picture keeps its own copy, and the one on show is read anew.
 template <bool Settings::*setting, bool Picture::*reading>
 void toggleReading(AppState& a) {
     a.settings.*setting = a.picture.*reading = !(a.settings.*setting);
-    if (!a.images.empty()) a.showCurrent(true);
+    if (!a.catalog.images().empty()) a.showCurrent(true);
 }
 
 template <bool Settings::*setting>
@@ -65,20 +65,20 @@ void toggle(AppState& a) {
 }
 
 void browse(AppState& a) {
-    if (a.scanRunning()) return;
+    if (a.catalog.scanRunning()) return;
     a.runModal([&a] {
-        if (!a.browseFolder()) return;
+        if (!a.catalog.browseFolder()) return;
         a.showCurrent(true);
-        if (a.settings.autorefresh) a.startWatcher(true);
+        if (a.settings.autorefresh) a.catalog.startWatcher(a.wallpaperPath);
     });
 }
 
 // The folder holding the current picture becomes the root.
 void currentFolder(AppState& a) {
-    if (a.images.empty() || a.scanRunning()) return;
-    a.settings.folder = folderOf(a.images[a.currentIndex].path);
-    a.refresh();
-    if (a.settings.autorefresh) a.startWatcher(true);
+    if (a.catalog.images().empty() || a.catalog.scanRunning()) return;
+    a.settings.folder = folderOf(a.catalog.images()[a.catalog.index()].path);
+    a.catalog.refresh();
+    if (a.settings.autorefresh) a.catalog.startWatcher(a.wallpaperPath);
 }
 
 // A numeric-input dialog on a setting, nothing more.
@@ -100,13 +100,13 @@ void autofind(AppState& a) {
         return;
     }
     a.settings.autofindlast = which;
-    if (a.settings.autorefresh) a.onFolderChanged();
+    if (a.settings.autorefresh) a.catalog.onFolderChanged();
 }
 
 // A shortcut or a copy of the current file to the favorites folder or to the desktop.
 template <void (AppState::*send)(const std::string&), bool desktop>
 void fileAway(AppState& a) {
-    if (a.images.empty() || a.isPastedPicture()) return;
+    if (a.catalog.images().empty() || a.isPastedPicture()) return;
     a.runModal([&a] { (a.*send)(desktop ? a.desktopPath : a.favoritesFolder()); });
 }
 
@@ -139,7 +139,7 @@ void restorePreset(AppState& a) {
 // Fullscreen and wallpaper need a picture to show.
 template <int32_t layer>
 void layerWithPictures(AppState& a) {
-    if (!a.images.empty()) a.setLayer(layer);
+    if (!a.catalog.images().empty()) a.setLayer(layer);
 }
 
 template <int32_t anchor>
@@ -195,13 +195,13 @@ constexpr CommandRow rows[] = {
      key(Qt::Key_MediaPlay), key(Qt::Key_MediaTogglePlayPause)}, checkedIf<&S::slide>,
      [](AppState& a) {
          a.settings.slide = !a.settings.slide;
-         a.restartSlideTimer();
+         a.slideshow.restart();
      }},
     {Command::Timer, "Timer...", "Ctrl+T", {key(Qt::Key_T, KeyControl)}, nullptr,
      [](AppState& a) {
          a.runModal([&a] {
              a.askSetting(103, a.settings.timer);
-             a.restartSlideTimer();
+             a.slideshow.restart();
          });
      }},
     {Command::SortForward, "Forward", "Alt+F", {key(Qt::Key_F, KeyAlt)}, checkedAt<&S::sort, 0>, sortDirection<0>},
@@ -252,19 +252,19 @@ constexpr CommandRow rows[] = {
      [](AppState& a) { a.step(-1); }},
     {Command::First, "First", "Home", {key(Qt::Key_Home)}, nullptr,
      [](AppState& a) {
-         a.currentIndex = 0;
+         a.catalog.setIndex(0);
          a.showCurrent(true);
      }},
     {Command::Last, "Last", "End", {key(Qt::Key_End)}, nullptr,
      [](AppState& a) {
-         if (a.images.empty()) return;
-         a.currentIndex = uint32_t(a.images.size() - 1);
+         if (a.catalog.images().empty()) return;
+         a.catalog.setIndex(uint32_t(a.catalog.images().size() - 1));
          a.showCurrent(false);
      }},
     {Command::ShowCurrent, "Current", "F5", {key(Qt::Key_F5)}, nullptr,
      [](AppState& a) {
          if (a.settings.collage) a.resetCollage();
-         if (a.scanRunning()) a.arrangeWindow();
+         if (a.catalog.scanRunning()) a.arrangeWindow();
          else a.showCurrent(true);
      }},
     {Command::ScrollLeft, "Left", "Left Arrow", {key(Qt::Key_Left), key(Qt::Key_Left, KeyShift),
@@ -282,35 +282,35 @@ constexpr CommandRow rows[] = {
     {Command::Autoscroll, "Autoscroll", "", {}, checkedIf<&S::autoscroll>, toggle<&S::autoscroll>},
     {Command::Browse, "Browse...", "Ins", {key(Qt::Key_Insert)}, nullptr, browse},
     {Command::CurrentFolder, "Current", "Shift+F5", {key(Qt::Key_F5, KeyShift)}, nullptr, currentFolder},
-    {Command::Refresh, "Refresh", "Ctrl+R", {key(Qt::Key_R, KeyControl)}, nullptr, [](AppState& a) { a.refresh(); }},
+    {Command::Refresh, "Refresh", "Ctrl+R", {key(Qt::Key_R, KeyControl)}, nullptr, [](AppState& a) { a.catalog.refresh(); }},
     {Command::Subfolders, "Subfolders", "", {}, checkedIf<&S::subfolders>, toggleAndRescan<&S::subfolders>},
     {Command::HiddenFolders, "Hidden Folders", "", {}, checkedIf<&S::hidden>, toggleAndRescan<&S::hidden>},
     {Command::Peek, "Peek", "Ctrl+P", {key(Qt::Key_P, KeyControl)}, checkedIf<&S::peek>,
-     [](AppState& a) { if (!a.scanRunning()) toggle<&S::peek>(a); }},
+     [](AppState& a) { if (!a.catalog.scanRunning()) toggle<&S::peek>(a); }},
     {Command::PeekSort, "...sort", "Shift+Ctrl+P", {key(Qt::Key_P, KeyControl | KeyShift)}, checkedIf<&S::peeksort>,
      toggle<&S::peeksort>},
     {Command::PeekCount, "...count", "", {}, checkedIf<&S::peekcount>, toggle<&S::peekcount>},
     {Command::AutoRefresh, "Auto Refresh", "Ctrl+A", {key(Qt::Key_A, KeyControl)}, checkedIf<&S::autorefresh>,
      [](AppState& a) {  // on, it refreshes at once
          a.settings.autorefresh = !a.settings.autorefresh;
-         if (!a.settings.autorefresh) return a.stopWatcher();
-         a.startWatcher(false);
-         a.onFolderChanged();
+         if (!a.settings.autorefresh) return a.catalog.stopWatcher();
+         a.catalog.startWatcher(a.wallpaperPath);
+         a.catalog.onFolderChanged();
      }},
     {Command::AutoRefreshToLastCreated, "...to last created", "", {}, checkedAt<&S::autofindlast, 1>, autofind<1>},
     {Command::AutoRefreshToLastModified, "...to last modified", "", {}, checkedAt<&S::autofindlast, 2>, autofind<2>},
     {Command::FindOrFilter, "Find/Filter...", "Ctrl+F", {key(Qt::Key_F, KeyControl)}, nullptr,
      [](AppState& a) {
-         if (a.scanRunning()) return;
+         if (a.catalog.scanRunning()) return;
          a.runModal([&a] {
-             if (a.findOrFilter()) a.showCurrent(true);
+             if (a.catalog.findOrFilter()) a.showCurrent(true);
          });
      }},
     {Command::FindNext, "Find Next", "F3", {key(Qt::Key_F3)}, nullptr,
      [](AppState& a) {
-         if (a.scanRunning()) return;
+         if (a.catalog.scanRunning()) return;
          a.runModal([&a] {
-             if (a.findNext(true)) a.showCurrent(true);
+             if (a.catalog.findNext(true)) a.showCurrent(true);
          });
      }},
     {Command::LandscapeOnly, "Landscape", "Alt+L", {key(Qt::Key_L, KeyAlt)}, checkedIf<&S::landscapeOnly>,
@@ -320,12 +320,12 @@ constexpr CommandRow rows[] = {
      orientationFilter<&S::portraitOnly, &S::landscapeOnly>},
     {Command::Bookmark, "Bookmark", "Ctrl+M", {key(Qt::Key_M, KeyControl)}, nullptr,
      [](AppState& a) {
-         if (!a.scanRunning()) a.settings.bookmark = int32_t(a.currentIndex);
+         if (!a.catalog.scanRunning()) a.settings.bookmark = int32_t(a.catalog.index());
      }},
     {Command::GoToMark, "Go To Mark", "M", {key(Qt::Key_M)}, nullptr,
      [](AppState& a) {
-         if (uint32_t(a.settings.bookmark) >= a.images.size()) return;
-         a.currentIndex = uint32_t(a.settings.bookmark);
+         if (uint32_t(a.settings.bookmark) >= a.catalog.images().size()) return;
+         a.catalog.setIndex(uint32_t(a.settings.bookmark));
          a.showCurrent(true);
      }},
     {Command::GoTo, "Go To...", "Ctrl+G", {key(Qt::Key_G, KeyControl)}, nullptr, [](AppState& a) { a.goTo(); }},
@@ -509,7 +509,7 @@ constexpr CommandRow rows[] = {
      [](AppState& a) { a.hotKeyCommand(); }},
     {Command::SingleInstance, "Single Instance", "(restart)", {}, checkedIf<&S::singleinstance>,
      toggle<&S::singleinstance>},
-    {Command::SingleInstanceNow, "...now", "~", {typed('~')}, nullptr, [](AppState& a) { a.closeOtherInstances(); }},
+    {Command::SingleInstanceNow, "...now", "~", {typed('~')}, nullptr, [](AppState& a) { a.showHideKey.closeOtherInstances(); }},
     {Command::FullscreenCaption, "Caption", "Shift+F11", {key(Qt::Key_F11, KeyShift)}, checkedIf<&S::fullscreenname>,
      [](AppState& a) {
          a.settings.fullscreenname = !a.settings.fullscreenname;

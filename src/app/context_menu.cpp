@@ -6,8 +6,8 @@
 #include "resources/dialog_templates.h"
 
 void AppState::showContextMenu(int32_t x, int32_t y, int subMenu) {
-    if (slideSuspended) return;
-    stopSlideTimer(false);
+    if (slideshow.suspended()) return;
+    slideshow.stop(false);
     mainWindow.showCursor(true);
 
     MenuItem main = loadMainMenu();
@@ -20,7 +20,7 @@ void AppState::showContextMenu(int32_t x, int32_t y, int subMenu) {
     }
     int chosen = 0;
     if (shown) {
-        MenuFacts facts{blendAvailable, zoomLocked, currentRotation, hotkey.registered, blackboxShell, pins};
+        MenuFacts facts{blendAvailable, zoomLocked, currentRotation, showHideKey.registered(), blackboxShell, pins};
         setMenuState(*shown, shown == &main, settings, facts);
         mainWindow.activate();
         chosen = trackPopupMenu(mainWindow, *shown, x, y);
@@ -39,16 +39,16 @@ void AppState::showContextMenu(int32_t x, int32_t y, int subMenu) {
         pins.unpinOne();
     }
     if (const int reopen = pins.reopenIndex(); reopen != -1) mainWindow.post(Message{Msg::ReopenMenu, x, y, reopen});
-    if (!slideSuspended) resumeSlideTimer();
+    if (!slideshow.suspended()) slideshow.resume();
     mainWindow.showCursor(false);
 }
 
 void AppState::runModal(const std::function<void()>& dialog) {
-    stopSlideTimer(true);
+    slideshow.stop(true);
     mainWindow.showCursor(true);
     dialog();
     mainWindow.showCursor(false);
-    resumeSlideTimer();
+    slideshow.resume();
 }
 
 bool AppState::askSetting(int templateId, int32_t& setting) {

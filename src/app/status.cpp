@@ -48,8 +48,8 @@ void AppState::updateStatusBar() {
         return;
     }
     StatusFacts facts;
-    facts.notAFile = currentPath == clipboardName;
-    if (!facts.notAFile) facts.fileSize = fileSize(currentPath);
+    facts.notAFile = catalog.currentPath() == clipboardName;
+    if (!facts.notAFile) facts.fileSize = fileSize(catalog.currentPath());
     facts.width = picture.imageWidth();
     facts.height = picture.imageHeight();
     facts.bitsPerPixel = picture.bitsPerPixel();
@@ -61,28 +61,30 @@ void AppState::updateStatusBar() {
     facts.scrollRangeX = scrollRangeX;
     facts.scrollRangeY = scrollRangeY;
     facts.scrollStep = scrollStep;
-    facts.positionUnknown = facts.notAFile || images.empty();
-    facts.index = currentIndex;
-    facts.count = uint32_t(images.size());
+    facts.positionUnknown = facts.notAFile || catalog.images().empty();
+    facts.index = catalog.index();
+    facts.count = uint32_t(catalog.images().size());
     const std::array<std::string, 5> texts = statusTexts(facts);
     for (int part = 0; part < int(texts.size()); ++part) statusBar->setText(part, texts[size_t(part)]);
 }
 
 void AppState::showPeekCount() {
-    if (statusBar && settings.peekcount) statusBar->setText(positionPart, "\t" + std::to_string(images.size()));
+    if (statusBar && settings.peekcount)
+        statusBar->setText(positionPart, "\t" + std::to_string(catalog.images().size()));
 }
 
 void AppState::showCountdown() {
-    if (statusBar) statusBar->setText(countdownPart, countdownText(settings.slide, remaining));
+    if (statusBar) statusBar->setText(countdownPart, countdownText(settings.slide, slideshow.remaining()));
 }
 
 void AppState::updateCaption() {
-    const std::string caption =
-        captionText(currentPath, isShortcut(currentPath), settings.title, settings.fullname, images.empty(),
-                    currentZoom, settings.collage, picture.width, picture.height, appGlobals.title);
+    const std::string& path = catalog.currentPath();
+    const std::string caption = captionText(path, isShortcut(path), settings.title, settings.fullname,
+                                            catalog.images().empty(), currentZoom, settings.collage, picture.width,
+                                            picture.height, appGlobals.title);
     mainWindow.setCaption(caption);
     // Without a name in the caption the tip keeps the last one.
-    if (!settings.title || images.empty() || !settings.trayicon) return;
+    if (!settings.title || catalog.images().empty() || !settings.trayicon) return;
     trayIcon.setTip(caption);
     if (trayIcon.shell) trayIcon.shell->setTip(trayIcon.tip);
 }
@@ -104,11 +106,11 @@ void AppState::onTrayNotify(int click) {
 void AppState::toggleVisible() {
     if (settings.layer == 2) return;
     if (mainWindow.isVisible()) {
-        stopSlideTimer(false);
+        slideshow.stop(false);
         mainWindow.hide();
     } else {
         mainWindow.show();
         mainWindow.activate();
-        if (!slideSuspended) resumeSlideTimer();
+        if (!slideshow.suspended()) slideshow.resume();
     }
 }

@@ -27,7 +27,7 @@ void AppState::onPaint() {
     QImage& screen = mainWindow.screenImage();
     const Rect view = viewRect();
     const QColor background = QColor::fromRgb(s.whitebg ? white : black);
-    if (images.empty() || !picture.isLoaded()) {
+    if (catalog.images().empty() || !picture.isLoaded()) {
         mainWindow.setCaption(appGlobals.title);
         QPainter(&screen).fillRect(0, 0, view.width(), view.height(), background);
         updateStatusBar();
@@ -41,7 +41,7 @@ void AppState::onPaint() {
         if (s.title) updateCaption();
         updateStatusBar();
         const bool scrolling = !s.squeeze || zoomLocked;
-        if (s.transitions && !s.enabledTransitions.empty() && currentIndex != lastPaintedIndex) {
+        if (s.transitions && !s.enabledTransitions.empty() && catalog.index() != lastPaintedIndex) {
             int effect = s.enabledTransitions[size_t(std::rand()) % s.enabledTransitions.size()];
             // A window that changes size with each picture would fade from a picture of another size.
             if (effect == crossfadeEffect && s.layer != fullscreenLayer && (s.wrap || s.crop))
@@ -52,7 +52,7 @@ void AppState::onPaint() {
                      (s.layer != fullscreenLayer || (picture.width >= view.width() && picture.height >= view.height())))) {
             copyImage(screen, 0, 0, viewCanvas.image());
         }
-        lastPaintedIndex = currentIndex;
+        lastPaintedIndex = catalog.index();
         if (scrolling && (scrolled || s.autoscroll)) {
             if (!scrolled) {
                 computeScrollRange();
@@ -76,7 +76,7 @@ void AppState::onPaint() {
         painter.drawText(3, 3 + painter.fontMetrics().ascent(),
                          QString::asprintf("%ld x %ld", long(view.width()), long(view.height())));
     }
-    onPictureComplete();
+    slideshow.onPictureComplete();
 }
 
 void AppState::afterPaint() {
@@ -89,7 +89,7 @@ void AppState::afterPaint() {
         drawNameText();
         mainWindow.flushAll();
     }
-    onPictureComplete();
+    slideshow.onPictureComplete();
 }
 
 void AppState::runTransition(const QImage& image, int32_t x, int32_t y, int effect) {
@@ -104,7 +104,8 @@ void AppState::runTransition(const QImage& image, int32_t x, int32_t y, int effe
 }
 
 void AppState::drawNameText() {
-    const QString name = QFile::decodeName(((isShortcut(currentPath) ? "*" : "") + currentPath).c_str());
+    const std::string& path = catalog.currentPath();
+    const QString name = QFile::decodeName(((isShortcut(path) ? "*" : "") + path).c_str());
     QPainter painter(&mainWindow.screenImage());
     painter.setFont(textFont);
     const int baseline = painter.fontMetrics().ascent();
@@ -132,7 +133,7 @@ void AppState::paintCollage() {
     const int32_t x = view.width() > w ? std::rand() % (view.width() - w) : 0;
     const int32_t y = view.height() > h ? std::rand() % (view.height() - h) : 0;
     QImage& screen = mainWindow.screenImage();
-    if (s.transitions && !s.enabledTransitions.empty() && currentIndex != lastPaintedIndex) {
+    if (s.transitions && !s.enabledTransitions.empty() && catalog.index() != lastPaintedIndex) {
         copyImage(screen, 0, 0, viewCanvas.image());
         const int effect = s.enabledTransitions[size_t(std::rand()) % s.enabledTransitions.size()];
         pendingTransition = {tileCanvas.image().copy(), x, y, effect};

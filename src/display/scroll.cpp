@@ -91,7 +91,7 @@ void AppState::onLButtonDown(int32_t, int32_t, int32_t) {
     }
     if (!dragging && settings.layer == fullscreenLayer) return;  // a fullscreen window stays put
     if (!settings.draggable && !dragging) return;
-    stopSlideTimer(false);
+    slideshow.stop(false);
     dragStart = cursorPosition();
     dragWindowRect = mainWindow.frameRect();
     mainWindow.captureMouse(true);
@@ -119,7 +119,7 @@ void AppState::onLButtonUp(int32_t, int32_t, int32_t) {
     mainWindow.setHandCursor(false);
     settings.windowRect = mainWindow.frameRect();
     dragging = false;
-    resumeSlideTimer();
+    slideshow.resume();
 }
 
 namespace {

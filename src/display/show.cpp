@@ -9,7 +9,7 @@
 #include <chrono>
 
 bool AppState::loadCurrent() {
-    currentPath = images[currentIndex].path;
+    catalog.setCurrentPath(catalog.images()[catalog.index()].path);
     // Fitted into the whole screen, the largest frame a picture is shown in, and turned when
     // the rotation lock may turn it.
     const auto shown = [this](int32_t w, int32_t h) {
@@ -17,42 +17,26 @@ bool AppState::loadCurrent() {
         return largestFittedSize(w, h, screenRect.width(), screenRect.height(), s.zoom, s.squeeze, s.shrink, s.stretch,
                                  s.rotation % 180 != 0);
     };
-    if (isShortcut(currentPath)) {
+    if (isShortcut(catalog.currentPath())) {
         LinkTarget target;  // stays empty, and so fails to load, when the shortcut cannot be read
-        ShellLink().readShortcut(currentPath, target, true);
+        ShellLink().readShortcut(catalog.currentPath(), target, true);
         picture.load(target.path, shown);
     } else {
-        picture.load(currentPath, shown);
+        picture.load(catalog.currentPath(), shown);
     }
     if (picture.isLoaded()) return true;
     reportLoadFailure(102);
     return false;
 }
 
-namespace {
-// Drops the marked entries in one pass; index moves with its entry, or, when that entry is
-// dropped, to the entry that takes its place (0 past the end).
-void dropMarked(ImageList& images, const std::vector<bool>& marked, uint32_t& index) {
-    size_t kept = 0, newIndex = 0;
-    for (size_t i = 0; i < images.size(); ++i) {
-        if (i == index) newIndex = kept;
-        if (marked[i]) continue;
-        if (kept != i) images[kept] = std::move(images[i]);
-        ++kept;
-    }
-    images.resize(kept);
-    index = newIndex < kept ? uint32_t(newIndex) : 0;
-}
-}  // namespace
-
 void AppState::showCurrent(bool forward) {
-    if (images.empty()) {
+    if (catalog.images().empty()) {
         reportLoadFailure(101);
         return;
     }
     // Entries that do not load are reported at once and dropped together at the end: dropped
     // one by one, a folder of thousands of broken files would take time squared.
-    const uint32_t count = uint32_t(images.size());
+    const uint32_t count = uint32_t(catalog.images().size());
     std::vector<bool> failed;  // sized at the first failure
     uint32_t failures = 0;
     const auto hasFailed = [&failed](uint32_t i) { return !failed.empty() && failed[i]; };
@@ -60,7 +44,7 @@ void AppState::showCurrent(bool forward) {
     const auto load = [&] {
         if (loadCurrent()) return true;
         failed.resize(count);
-        failed[currentIndex] = true;
+        failed[catalog.index()] = true;
         ++failures;
         return false;
     };
@@ -68,13 +52,13 @@ void AppState::showCurrent(bool forward) {
     // Many failures in a row keep the window from answering: after a turn's worth the window
     // gets its events, and showing goes on from the entry after the last that failed.
     const auto pause = [&] {
-        dropMarked(images, failed, currentIndex);
+        catalog.dropMarked(failed);
         mainWindow.post(Message{Msg::ShowOn, 0, 0, forward});
     };
 
     // A failed entry gives its place to the next one, as if it were gone already.
     for (uint32_t tried = 1; !load() && tried < count; ++tried) {
-        currentIndex = step(currentIndex, true);
+        catalog.setIndex(step(catalog.index(), true));
         if (failures == failuresPerTurn) return pause();
     }
 
@@ -83,25 +67,25 @@ void AppState::showCurrent(bool forward) {
         return settings.landscapeOnly ? w < h : settings.portraitOnly && h < w;
     };
     if (picture.isLoaded() && rejected()) {
-        const uint32_t start = currentIndex;
+        const uint32_t start = catalog.index();
         uint32_t loaded = start;
         for (;;) {
-            currentIndex = step(currentIndex, forward);
-            if (currentIndex == start) {
+            catalog.setIndex(step(catalog.index(), forward));
+            if (catalog.index() == start) {
                 // Nothing has the wanted shape: the entry the walk began at is the one on show.
                 if (loaded != start) load();
                 break;
             }
-            if (hasFailed(currentIndex)) continue;
+            if (hasFailed(catalog.index())) continue;
             if (!load()) {
                 if (failures == failuresPerTurn) return pause();
                 continue;
             }
-            loaded = currentIndex;
+            loaded = catalog.index();
             if (!rejected()) break;
         }
     }
-    if (!failed.empty()) dropMarked(images, failed, currentIndex);
+    if (!failed.empty()) catalog.dropMarked(failed);
 
     if (!picture.isLoaded()) {
         appGlobals.showMessage("No images loaded", MessageIcon::Exclamation);
@@ -115,12 +99,11 @@ void AppState::showCurrent(bool forward) {
     applyRotationLock();
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(now);
-    images[currentIndex].accessed =
-        toFileTime(seconds.count(), uint32_t(std::chrono::duration_cast<std::chrono::nanoseconds>(now - seconds).count()));
+    const auto nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(now - seconds);
+    catalog.setAccessed(toFileTime(seconds.count(), uint32_t(nanoseconds.count())));
     // Its countdown starts once the picture is complete on screen; a window that does not paint
     // (hidden, minimised, the wallpaper layer) shows it at once.
-    pictureComplete = !mainWindow.isVisible() || mainWindow.isMinimized() || settings.layer == 2;
-    if (settings.slide) restartSlideTimer();
+    slideshow.pictureShown(!mainWindow.isVisible() || mainWindow.isMinimized() || settings.layer == 2);
     arrangeWindow();
     playAnimation();
 }

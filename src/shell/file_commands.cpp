@@ -18,10 +18,6 @@
 #include <sys/stat.h>
 
 namespace {
-bool listed(const ImageList& list, const std::string& path) {
-    return std::any_of(list.begin(), list.end(), [&](const ImageEntry& e) { return e.path == path; });
-}
-
 bool sameFile(const std::string& a, const std::string& b) {
     struct stat x {};
     struct stat y {};
@@ -43,7 +39,7 @@ bool mayWrite(const std::string& path, const std::string& question, Existing& ex
 }  // namespace
 
 bool AppState::isPastedPicture() const {
-    if (currentPath != clipboardName) return false;
+    if (catalog.currentPath() != clipboardName) return false;
     appGlobals.showMessage("Not a file", MessageIcon::Information);
     return true;
 }
@@ -51,19 +47,19 @@ bool AppState::isPastedPicture() const {
 // The frame of every command that changes files: the show and the folder watcher wait, so the
 // program's own change does not come back to it as a change in the folder.
 void AppState::changeFiles(bool dialog, const std::function<void()>& operation) {
-    stopSlideTimer(true);
-    stopWatcher();
+    slideshow.stop(true);
+    catalog.stopWatcher();
     if (dialog) mainWindow.showCursor(true);
     operation();
-    if (settings.autorefresh) startWatcher(true);
+    if (settings.autorefresh) catalog.startWatcher(wallpaperPath);
     if (dialog) mainWindow.showCursor(false);
-    resumeSlideTimer();
+    slideshow.resume();
 }
 
 void AppState::copyOrMoveFile(bool move) {
-    if (scanRunning() || images.empty() || isPastedPicture()) return;
+    if (catalog.scanRunning() || catalog.images().empty() || isPastedPicture()) return;
     changeFiles(true, [this, move] {
-        const std::string source = currentPath;
+        const std::string source = catalog.currentPath();
         // A name typed without an extension gets the source's, so the next scan still finds it.
         const std::string extension(extensionOf(source));
         int filter = 0;
@@ -81,31 +77,23 @@ void AppState::copyOrMoveFile(bool move) {
                 appGlobals.showMessage("Move/Rename failed", MessageIcon::Exclamation);
                 return;
             }
-            images.erase(images.begin() + currentIndex);
-            // The list holds each file once: an entry of the name replaced goes.
-            const auto replaced =
-                std::find_if(images.begin(), images.end(), [&](const ImageEntry& e) { return e.path == destination; });
-            if (replaced != images.end()) {
-                if (size_t(replaced - images.begin()) < currentIndex) --currentIndex;
-                images.erase(replaced);
-            }
-            images.insert(images.begin() + std::min<size_t>(currentIndex, images.size()), entryFor(destination));
+            catalog.renameCurrent(destination);
         } else {
             if (!copyFile(source, destination, existing)) {
                 appGlobals.showMessage("Copy failed", MessageIcon::Exclamation);
                 return;
             }
-            if (!listed(images, destination)) images.insert(images.begin() + currentIndex, entryFor(destination));
+            catalog.insertAtCurrent(destination);
         }
         showCurrent(true);
     });
 }
 
 void AppState::saveViewAs() {
-    if (scanRunning()) return;
+    if (catalog.scanRunning()) return;
     changeFiles(true, [this] {
-        const bool pasted = currentPath == clipboardName;
-        std::string name = pasted ? settings.folder + "/" + clipboardName : currentPath;
+        const bool pasted = catalog.currentPath() == clipboardName;
+        std::string name = pasted ? settings.folder + "/" + clipboardName : catalog.currentPath();
         int filter = 0;
         const char* extension = nullptr;
         Existing existing;
@@ -125,7 +113,7 @@ void AppState::saveViewAs() {
             const size_t dot = name.rfind('.');
             if (dot == std::string::npos || !equalsIgnoringCase(name.substr(dot), extension)) name += extension;
         } while (!mayWrite(name,
-                           sameFile(name, currentPath)
+                           sameFile(name, catalog.currentPath())
                                ? nameOf(name) +
                                      " is the picture on show: it will be replaced by the picture as shown, "
                                      "at its shown size (" +
@@ -138,24 +126,24 @@ void AppState::saveViewAs() {
             appGlobals.showMessage("Save failed", MessageIcon::Exclamation);
             return;
         }
-        if (!listed(images, name))
-            images.insert(images.begin() + std::min<size_t>(currentIndex, images.size()), entryFor(name));
+        catalog.insertAtCurrent(name);
         showCurrent(true);
     });
 }
 
 void AppState::recycleCurrent() {
-    if (scanRunning() || images.empty() || isPastedPicture()) return;
+    if (catalog.scanRunning() || catalog.images().empty() || isPastedPicture()) return;
     changeFiles(false, [this] {
-        if (settings.confirmdelete && appGlobals.showMessage("Recycle " + currentPath + " ?", MessageIcon::Question,
-                                                             MessageButtons::OkCancel) != MessageAnswer::Ok)
+        if (settings.confirmdelete &&
+            appGlobals.showMessage("Recycle " + catalog.currentPath() + " ?", MessageIcon::Question,
+                                   MessageButtons::OkCancel) != MessageAnswer::Ok)
             return;
         picture.release();
-        if (!moveToTrash(currentPath)) {
+        if (!moveToTrash(catalog.currentPath())) {
             appGlobals.showMessage("Recycle failed", MessageIcon::Exclamation);
             return;
         }
-        removeCurrent();
+        catalog.removeCurrent();
         showCurrent(true);
     });
 }
@@ -187,10 +175,10 @@ QImage AppState::shownPicture() {
 
 void AppState::paste() {
     settings.slide = false;
-    restartSlideTimer();
+    slideshow.restart();
     if (const QImage pasted = clipboardImage(); !pasted.isNull()) picture.loadBitmap(pasted);
     if (picture.isLoaded()) {
-        currentPath = clipboardName;
+        catalog.setCurrentPath(clipboardName);
         scrolled = false;
         scrollX = scrollY = 0;
         currentZoom = 100;
@@ -201,21 +189,21 @@ void AppState::paste() {
 }
 
 void AppState::viewFile() {
-    if (images.empty() || isPastedPicture()) return;
+    if (catalog.images().empty() || isPastedPicture()) return;
     const std::string& viewer = settings.imageViewer;
-    if (viewer.empty() ? openWithShell(currentPath) : startProgram(viewer, {currentPath})) return;
+    if (viewer.empty() ? openWithShell(catalog.currentPath()) : startProgram(viewer, {catalog.currentPath()})) return;
     runModal([&] {
-        appGlobals.showMessage(viewer.empty() ? "Can't open file!" : viewer + " can't open " + currentPath,
+        appGlobals.showMessage(viewer.empty() ? "Can't open file!" : viewer + " can't open " + catalog.currentPath(),
                                MessageIcon::Information);
     });
 }
 
 void AppState::exploreFolder() {
     std::string folder;
-    if (images.empty())
+    if (catalog.images().empty())
         folder = settings.folder;
     else if (!isPastedPicture())
-        folder = folderOf(currentPath);
+        folder = folderOf(catalog.currentPath());
     else
         return;
     if (startProgram(settings.fileManager, {folder})) return;
@@ -223,18 +211,19 @@ void AppState::exploreFolder() {
 }
 
 void AppState::openWith() {
-    if (images.empty() || isPastedPicture()) return;
+    if (catalog.images().empty() || isPastedPicture()) return;
     runModal([this] {
-        const std::vector<Application> programs = applicationsFor(mimeTypeOf(currentPath));
+        const std::vector<Application> programs = applicationsFor(mimeTypeOf(catalog.currentPath()));
         std::vector<std::string> names;
         for (const Application& p : programs) names.push_back(p.name);
         if (names.empty()) {
-            appGlobals.showMessage("No program here opens " + mimeTypeOf(currentPath), MessageIcon::Information);
+            appGlobals.showMessage("No program here opens " + mimeTypeOf(catalog.currentPath()),
+                                   MessageIcon::Information);
             return;
         }
         const int chosen = chooseFromList(mainWindow, "Open With", names);
         if (chosen < 0) return;
-        std::vector<std::string> command = commandFor(programs[size_t(chosen)].exec, currentPath);
+        std::vector<std::string> command = commandFor(programs[size_t(chosen)].exec, catalog.currentPath());
         if (command.empty()) return;
         const std::string program = command.front();
         command.erase(command.begin());

@@ -27,9 +27,9 @@ const std::string& AppState::favoritesFolder() {
 
 void AppState::sendShortcut(const std::string& folder) {
     if (folder.empty()) return;
-    std::string shortcut = folder + "/" + nameOf(currentPath) + ".lnk";
+    std::string shortcut = folder + "/" + nameOf(catalog.currentPath()) + ".lnk";
     const Placed placed = placeUnderFreeName(
-        shortcut, [this](const std::string& name) { return ShellLink().createShortcut(currentPath, name); });
+        shortcut, [this](const std::string& name) { return ShellLink().createShortcut(catalog.currentPath(), name); });
     if (placed == Placed::NoFreeName)
         appGlobals.showMessage("Shortcut not created... more than 100 duplicate names", MessageIcon::Exclamation);
     else if (placed == Placed::Failed)
@@ -38,60 +38,56 @@ void AppState::sendShortcut(const std::string& folder) {
 
 void AppState::sendCopy(const std::string& folder) {
     if (folder.empty()) return;
-    std::string destination = folder + "/" + nameOf(currentPath);
+    std::string destination = folder + "/" + nameOf(catalog.currentPath());
     const Placed placed = placeUnderFreeName(
-        destination, [this](const std::string& name) { return copyFile(currentPath, name, Existing::Keep); });
+        destination, [this](const std::string& name) { return copyFile(catalog.currentPath(), name, Existing::Keep); });
     if (placed == Placed::Failed) appGlobals.showMessage("Copy failed", MessageIcon::Exclamation);
 }
 
 void AppState::viewFolder(const std::string& folder) {
-    if (scanRunning() || folder.empty()) return;
-    const bool peek = settings.peek;
-    settings.peek = false;
-    if (startScan(folder, false)) {
+    if (catalog.scanRunning() || folder.empty()) return;
+    // The folder is read in whole, here.
+    if (catalog.startScan(folder, false, false)) {
         showCurrent(true);
-        if (picture.isLoaded()) {
-            settings.peek = peek;
-            return;
-        }
+        if (picture.isLoaded()) return;
     }
     onCommand(Command::Refresh);  // back to the root folder's list
-    settings.peek = peek;
 }
 
 void AppState::viewTarget() {
-    if (images.empty() || scanRunning() || !isShortcut(currentPath)) return;
+    if (catalog.images().empty() || catalog.scanRunning() || !isShortcut(catalog.currentPath())) return;
     LinkTarget target;
-    ShellLink().readShortcut(currentPath, target, false);
+    ShellLink().readShortcut(catalog.currentPath(), target, false);
     // The target itself is the picture on show in its folder's list, even when the scan also
     // finds the shortcut (a favorites folder inside that folder's tree).
-    currentPath = target.path;
-    if (startScan(folderOf(target.path), false)) showCurrent(true);
+    catalog.setCurrentPath(target.path);
+    if (catalog.startScan(folderOf(target.path), settings.peek, false)) showCurrent(true);
     else onCommand(Command::Refresh);
 }
 
 void AppState::archiveCurrent() {
-    if (!settings.archiving || scanRunning() || images.empty() || isPastedPicture()) return;
+    if (!settings.archiving || catalog.scanRunning() || catalog.images().empty() || isPastedPicture()) return;
     changeFiles(false, [this] {
-        if (isShortcut(currentPath)) {
+        if (isShortcut(catalog.currentPath())) {
             appGlobals.showMessage("Shortcut... not archived", MessageIcon::Information);
             return;
         }
         if (settings.archive.empty() && !chooseFilingFolder(true)) return;
-        std::string destination = settings.archive + "/" + nameOf(currentPath);
+        std::string destination = settings.archive + "/" + nameOf(catalog.currentPath());
         if (!makeUniqueName(destination)) {
             appGlobals.showMessage("Not archived... more than 100 duplicate names", MessageIcon::Exclamation);
             return;
         }
         picture.release();
         if (placeUnderFreeName(destination, [this](const std::string& name) {
-                return moveFile(currentPath, name, Existing::Keep);
+                return moveFile(catalog.currentPath(), name, Existing::Keep);
             }) != Placed::Done) {
             appGlobals.showMessage("Archive operation failed", MessageIcon::Exclamation);
             return;
         }
-        if (settings.archivelog) LogFile(archiveLogPath, "a").writeLine(currentPath + " -> " + settings.archive);
-        removeCurrent();
+        if (settings.archivelog)
+            LogFile(archiveLogPath, "a").writeLine(catalog.currentPath() + " -> " + settings.archive);
+        catalog.removeCurrent();
         showCurrent(true);
     });
 }

@@ -10,10 +10,11 @@ void AppState::reportLoadFailure(int code) {
         mainWindow.invalidate();
     } else if (code == 102) {
         if (settings.showErrors)
-            messageBox(&mainWindow, currentPath, "File Not Loaded - Vimble", MessageIcon::None, MessageButtons::Ok);
+            messageBox(&mainWindow, catalog.currentPath(), "File Not Loaded - Vimble", MessageIcon::None,
+                       MessageButtons::Ok);
         if (!settings.logErrors) return;
         // The path, then after a tab (a tab in the path is escaped) why a picture was refused.
-        std::string line = LogFile::escapeLogText(currentPath);
+        std::string line = LogFile::escapeLogText(catalog.currentPath());
         if (const QSize size = picture.refusedSize(); !size.isEmpty())
             line += "\t" + std::to_string(size.width()) + " x " + std::to_string(size.height()) + " pixels need " +
                     std::to_string(Picture::bytesFor(size) / (1024 * 1024)) + " MiB, more than the limit of " +

@@ -84,9 +84,9 @@ void AppState::updateWallpaper() {
     if (!blackboxWindow) return;
     std::string path = wallpaperPath;
     if (ownFile) {
-        path = currentPath;
+        path = catalog.currentPath();
         LinkTarget target;
-        if (isShortcut(currentPath) && ShellLink().readShortcut(currentPath, target, false)) path = target.path;
+        if (isShortcut(path) && ShellLink().readShortcut(path, target, false)) path = target.path;
     }
     for (const std::string& command : blackboxWallpaperCommands(blackboxWallpaperStyle, path, s.bbWallpaperScale)) {
         const BlackboxBlock block = blackboxBlock(command);

@@ -1,9 +1,10 @@
-// The slideshow countdown, navigation and what happens at the end of the list.
-#include "app/app_state.h"
-#include "catalog/ordering.h"
-#include "platform/dialogs.h"
+// The slideshow countdown.
+#include "slideshow/slideshow.h"
+
+#include "catalog/catalog.h"
 #include "platform/window_host.h"
 
+#include <algorithm>
 #include <malloc.h>
 #include <utility>
 
@@ -11,62 +12,46 @@ namespace {
 constexpr int slideTimerId = 1026;
 }
 
-void AppState::stopSlideTimer(bool suspend) {
-    mainWindow.killTimer(slideTimerId);
+Slideshow::Slideshow(const Settings& settings, WindowHost& window, const Catalog& catalog,
+                     std::function<void()> countdownChanged)
+    : settings_(settings), window_(window), catalog_(catalog), countdownChanged_(std::move(countdownChanged)) {}
+
+void Slideshow::stop(bool suspend) {
+    window_.killTimer(slideTimerId);
     // Give back what a stopped show does not need; the picture and canvas buffers stay.
     malloc_trim(0);
-    if (suspend) slideSuspended = true;
+    if (suspend) suspended_ = true;
 }
 
-void AppState::resumeSlideTimer() {
-    slideSuspended = false;
-    if (settings.slide && (mainWindow.isVisible() || settings.layer == 2)) mainWindow.setTimer(slideTimerId, tick);
+void Slideshow::resume() {
+    suspended_ = false;
+    if (settings_.slide && (window_.isVisible() || settings_.layer == 2)) window_.setTimer(slideTimerId, tick);
 }
 
-void AppState::restartSlideTimer() {
-    mainWindow.killTimer(slideTimerId);
-    remaining = uint32_t(settings.timer);
-    if (settings.slide && (images.size() > 1 || settings.collage) && pictureComplete)
-        mainWindow.setTimer(slideTimerId, tick);
-    showCountdown();
+void Slideshow::restart() {
+    window_.killTimer(slideTimerId);
+    remaining_ = uint32_t(settings_.timer);
+    if (settings_.slide && (catalog_.images().size() > 1 || settings_.collage) && pictureComplete_)
+        window_.setTimer(slideTimerId, tick);
+    countdownChanged_();
 }
 
-void AppState::onPictureComplete() {
-    if (std::exchange(pictureComplete, true)) return;
-    if (settings.slide) restartSlideTimer();
+void Slideshow::pictureShown(bool complete) {
+    pictureComplete_ = complete;
+    if (settings_.slide) restart();
 }
 
-void AppState::onTimer(int timerId) {
-    if (onAnimationTimer(timerId)) return;
-    if (timerId != slideTimerId) return;
-    mainWindow.killTimer(slideTimerId);
-    remaining = remaining < uint32_t(tick) ? 0 : remaining - uint32_t(tick);
-    if (remaining != 0) {
-        mainWindow.setTimer(slideTimerId, int(std::min<uint32_t>(remaining, tick)));
-        showCountdown();
-        return;
-    }
-    const size_t count = images.size();
-    if (count > 0 && currentIndex + 1 == count) {
-        if (settings.loopshuffle && uint32_t(settings.sort) == 2 && count > 1) shuffleList(images);
-        if (settings.loop == 1) return;
-        if (settings.loop == 2) {
-            onCommand(Command::Exit);
-            return;
-        }
-    }
-    if (count == 0 || (count <= 1 && !settings.collage)) return;
-    currentIndex = uint32_t((currentIndex + 1) % count);
-    showCurrent(true);
+void Slideshow::onPictureComplete() {
+    if (std::exchange(pictureComplete_, true)) return;
+    if (settings_.slide) restart();
 }
 
-void AppState::step(int32_t direction) {
-    const int64_t count = int64_t(images.size());
-    if (count == 0) {
-        if (direction > 0) reportLoadFailure(101);
-        return;
-    }
-    const int64_t distance = shiftKeyHeld() ? 5 : controlKeyHeld() ? 10 : 1;
-    currentIndex = uint32_t(((int64_t(currentIndex) + direction * distance) % count + count) % count);
-    showCurrent(direction > 0);
+bool Slideshow::onTimer(int timerId) {
+    if (timerId != slideTimerId) return false;
+    window_.killTimer(slideTimerId);
+    remaining_ = remaining_ < uint32_t(tick) ? 0 : remaining_ - uint32_t(tick);
+    if (remaining_ == 0) return true;
+    window_.setTimer(slideTimerId, int(std::min<uint32_t>(remaining_, tick)));
+    countdownChanged_();
+    return false;
 }

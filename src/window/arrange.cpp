@@ -166,7 +166,7 @@ void AppState::onSize(int32_t, int32_t) {
 
 void AppState::onRestore() {
     if (settings.layer == wallpaperLayer) setLayer(normalLayer);
-    resumeSlideTimer();
+    slideshow.resume();
 }
 
 void AppState::applyBlend() {

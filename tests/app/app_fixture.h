@@ -60,7 +60,7 @@ protected:
     AppState& startApp() {
         send(Msg::InitDialog);
         drainEvents();
-        EXPECT_TRUE(waitUntil([] { return !appGlobals.app || !appGlobals.app->scanRunning(); }));
+        EXPECT_TRUE(waitUntil([] { return !appGlobals.app || !appGlobals.app->catalog.scanRunning(); }));
         return *appGlobals.app;
     }
 
@@ -69,7 +69,7 @@ protected:
         AppState& app = startApp();
         for (const char* name : names) savePicture(home.file(name), 3, 3);
         send(Msg::Command, Command::Refresh);
-        EXPECT_EQ(app.images.size(), names.size() + 1);
+        EXPECT_EQ(app.catalog.images().size(), names.size() + 1);
         return app;
     }
 

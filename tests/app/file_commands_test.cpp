@@ -75,7 +75,7 @@ protected:
 
 TEST_F(FileCommands, CopyMoveAndRecycleChangeTheFilesAndTheList) {
     AppState& app = startWithPictures({"a.png", "b.png"});
-    app.currentIndex = 0;  // a.png
+    app.catalog.setIndex(0);  // a.png
     app.showCurrent(true);
     const std::string a = readFile(home.file("a.png"));
     {
@@ -85,15 +85,15 @@ TEST_F(FileCommands, CopyMoveAndRecycleChangeTheFilesAndTheList) {
     }
     EXPECT_EQ(readFile(home.file("copyA.png")), a);
     EXPECT_FALSE(std::filesystem::exists(home.file("copyA")));
-    EXPECT_EQ(app.images.size(), 4u);
-    EXPECT_EQ(app.currentPath, home.file("copyA.png"));  // the copy comes first
+    EXPECT_EQ(app.catalog.images().size(), 4u);
+    EXPECT_EQ(app.catalog.currentPath(), home.file("copyA.png"));  // the copy comes first
     {
         FileUser user(home.file("renamed.png"));
         send(Msg::Command, Command::MoveFile);
     }
     EXPECT_FALSE(std::filesystem::exists(home.file("copyA.png")));
-    EXPECT_EQ(app.currentPath, home.file("renamed.png"));
-    EXPECT_EQ(app.images.size(), 4u);
+    EXPECT_EQ(app.catalog.currentPath(), home.file("renamed.png"));
+    EXPECT_EQ(app.catalog.images().size(), 4u);
     {
         // Onto a listed file, replaced after a Yes: the list keeps one entry for it.
         writeFile(home.file("b.png"), "b");
@@ -103,23 +103,23 @@ TEST_F(FileCommands, CopyMoveAndRecycleChangeTheFilesAndTheList) {
         ASSERT_EQ(yes.texts, std::vector<std::string>{"b.png already exists.\nDo you want to replace it?"});
     }
     EXPECT_EQ(readFile(home.file("b.png")), a);
-    EXPECT_EQ(app.currentPath, home.file("b.png"));
-    EXPECT_EQ(std::count_if(app.images.begin(), app.images.end(),
+    EXPECT_EQ(app.catalog.currentPath(), home.file("b.png"));
+    EXPECT_EQ(std::count_if(app.catalog.images().begin(), app.catalog.images().end(),
                             [&](const ImageEntry& e) { return e.path == home.file("b.png"); }),
               1);
-    EXPECT_EQ(app.images.size(), 3u);
+    EXPECT_EQ(app.catalog.images().size(), 3u);
 
     answerMessages();
     send(Msg::Command, Command::Recycle);
     EXPECT_EQ(messageText, "Recycle " + home.file("b.png") + " ?");
     EXPECT_FALSE(std::filesystem::exists(home.file("b.png")));
     EXPECT_EQ(readFile(home.file("data/Trash/files/b.png")), a);
-    EXPECT_EQ(app.images.size(), 2u);
+    EXPECT_EQ(app.catalog.images().size(), 2u);
 }
 
 TEST_F(FileCommands, SaveAsWritesThePictureAsShownInTheChosenFormat) {
     AppState& app = startWithPictures({"a.png"});
-    app.currentIndex = 0;
+    app.catalog.setIndex(0);
     app.showCurrent(true);
     window->flushAll();
     {
@@ -127,14 +127,14 @@ TEST_F(FileCommands, SaveAsWritesThePictureAsShownInTheChosenFormat) {
         send(Msg::Command, Command::SaveAs);
     }
     EXPECT_EQ(readFile(home.file("shot.jpg.bmp")).substr(0, 2), "BM");
-    EXPECT_EQ(app.currentPath, home.file("shot.jpg.bmp"));
+    EXPECT_EQ(app.catalog.currentPath(), home.file("shot.jpg.bmp"));
 }
 
 TEST_F(FileCommands, SaveAsAsksAboutTheNameItWritesAndNamesThePictureOnShow) {
     AppState& app = startWithPictures({"photo.jpg"});
-    app.currentIndex = app.images[0].path == home.file("photo.jpg") ? 0 : 1;
+    app.catalog.setIndex(app.catalog.images()[0].path == home.file("photo.jpg") ? 0 : 1);
     app.showCurrent(true);
-    ASSERT_EQ(app.currentPath, home.file("photo.jpg"));
+    ASSERT_EQ(app.catalog.currentPath(), home.file("photo.jpg"));
     window->flushAll();
     const std::string photo = readFile(home.file("photo.jpg"));
     writeFile(home.file("flow.jpg"), "flow");
@@ -164,7 +164,7 @@ TEST_F(FileCommands, SaveAsAsksAboutTheNameItWritesAndNamesThePictureOnShow) {
     }
     EXPECT_EQ(readFile(home.file("flow.jpg")).substr(0, 2), "\xff\xd8");
     EXPECT_EQ(QImage(QString::fromStdString(home.file("flow.jpg"))).size(), QSize(w, h));
-    EXPECT_EQ(app.currentPath, home.file("flow.jpg"));
+    EXPECT_EQ(app.catalog.currentPath(), home.file("flow.jpg"));
 }
 
 TEST_F(FileCommands, ASaveThatDoesNotFitLeavesTheOldFileAndSaysSo) {
@@ -173,7 +173,7 @@ TEST_F(FileCommands, ASaveThatDoesNotFitLeavesTheOldFileAndSaysSo) {
     AppState& app = startApp();
     savePicture(home.file("big.png"), 200, 200);  // its bitmap needs more than the disk has left
     send(Msg::Command, Command::Refresh);
-    app.currentIndex = app.images[0].path == home.file("big.png") ? 0 : 1;
+    app.catalog.setIndex(app.catalog.images()[0].path == home.file("big.png") ? 0 : 1);
     app.showCurrent(true);
     window->flushAll();
     writeFile(disk.file("full.bmp"), std::string(40000, 'o'));
@@ -191,7 +191,7 @@ TEST_F(FileCommands, APastedPictureIsShownAtFullSizeAndIsNoFile) {
     pasted.fill(Qt::yellow);
     setClipboardImage(pasted);
     send(Msg::Command, Command::Paste);
-    EXPECT_EQ(app.currentPath, AppState::clipboardName);
+    EXPECT_EQ(app.catalog.currentPath(), AppState::clipboardName);
     EXPECT_FALSE(app.settings.slide);
     EXPECT_EQ(app.currentZoom, 100);
     answerMessages();

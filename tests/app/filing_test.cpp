@@ -6,7 +6,7 @@ using Filing = AppFixture;
 
 TEST_F(Filing, ShortcutsAndCopiesGoToFavoritesAndTheDesktopUnderFreeNames) {
     AppState& app = startWithPictures({"a.png"});
-    app.currentIndex = 0;
+    app.catalog.setIndex(0);
     app.showCurrent(true);
     std::filesystem::create_directories(home.file("fav"));
     std::filesystem::create_directories(home.file("desk"));
@@ -21,23 +21,23 @@ TEST_F(Filing, ShortcutsAndCopiesGoToFavoritesAndTheDesktopUnderFreeNames) {
     send(Msg::Command, Command::SendCopyToDesktop);
     send(Msg::Command, Command::SendCopyToDesktop);
     EXPECT_EQ(readFile(home.file("desk/a-01.png")), readFile(home.file("a.png")));
-    EXPECT_EQ(app.images.size(), 2u);  // copies elsewhere do not join the list
+    EXPECT_EQ(app.catalog.images().size(), 2u);  // copies elsewhere do not join the list
 
     send(Msg::Command, Command::ViewFavorites);  // the favorites: shortcuts to pictures
-    ASSERT_TRUE(waitUntil([&] { return !app.scanRunning(); }));  // View Target waits for no scan
-    EXPECT_EQ(app.images.size(), 3u);
+    ASSERT_TRUE(waitUntil([&] { return !app.catalog.scanRunning(); }));  // View Target waits for no scan
+    EXPECT_EQ(app.catalog.images().size(), 3u);
     EXPECT_EQ(app.settings.folder, home.path());  // the root stays
-    app.currentIndex = 0;
+    app.catalog.setIndex(0);
     app.settings.peek = false;  // the whole tree at once: the shortcut is in the target folder's list too
     send(Msg::Command, Command::ViewTarget);   // View Target: the folder the shortcut points into, at the target
-    EXPECT_EQ(app.currentPath, home.file("a.png"));
-    EXPECT_TRUE(std::any_of(app.images.begin(), app.images.end(),
+    EXPECT_EQ(app.catalog.currentPath(), home.file("a.png"));
+    EXPECT_TRUE(std::any_of(app.catalog.images().begin(), app.catalog.images().end(),
                             [this](const ImageEntry& e) { return e.path == home.file("start.png"); }));
 }
 
 TEST_F(Filing, ArchivingMovesTheFileUnderAFreeNameAndLogsIt) {
     AppState& app = startWithPictures({"a.png"});
-    app.currentIndex = 0;
+    app.catalog.setIndex(0);
     app.showCurrent(true);
     std::filesystem::create_directories(home.file("archive"));
     writeFile(home.file("archive/a.png"), "older");
@@ -49,12 +49,12 @@ TEST_F(Filing, ArchivingMovesTheFileUnderAFreeNameAndLogsIt) {
     EXPECT_FALSE(std::filesystem::exists(home.file("a.png")));
     EXPECT_TRUE(std::filesystem::exists(home.file("archive/a-01.png")));
     EXPECT_EQ(readFile(app.archiveLogPath), home.file("a.png") + " -> " + home.file("archive") + "\n");
-    EXPECT_EQ(app.images.size(), 1u);
+    EXPECT_EQ(app.catalog.images().size(), 1u);
 
     std::filesystem::create_directories(home.file("empty"));
     app.settings.favorites = home.file("empty");
     answerMessages();
     send(Msg::Command, Command::ViewFavorites);
     EXPECT_EQ(messageText, "No images in " + home.file("empty"));
-    EXPECT_EQ(app.images.size(), 3u);  // back to the root folder, archive included
+    EXPECT_EQ(app.catalog.images().size(), 3u);  // back to the root folder, archive included
 }

@@ -38,41 +38,41 @@ TEST_F(Finding, FindFilterAndExcludeWorkOnTheListInMemory) {
         send(Msg::Command, Command::FindNext);  // F3 without a text asks for one
         EXPECT_TRUE(user.shown);
     }
-    app.currentIndex = 1;  // cat2
+    app.catalog.setIndex(1);  // cat2
     {
         FindUser user("CAT", 303);
         send(Msg::Command, Command::FindOrFilter);
     }
-    EXPECT_EQ(app.currentIndex, 1u);  // the current entry matches: it stays
+    EXPECT_EQ(app.catalog.index(), 1u);  // the current entry matches: it stays
     send(Msg::Command, Command::FindNext);
-    EXPECT_EQ(app.currentIndex, 0u);  // wraps to cat1
+    EXPECT_EQ(app.catalog.index(), 0u);  // wraps to cat1
     {
         FindUser user("cat", 305);
         send(Msg::Command, Command::FindOrFilter);
     }
-    ASSERT_EQ(app.images.size(), 2u);  // dog and start
+    ASSERT_EQ(app.catalog.images().size(), 2u);  // dog and start
     send(Msg::Command, Command::Refresh);
-    EXPECT_EQ(app.images.size(), 4u);  // a refresh brings them back
+    EXPECT_EQ(app.catalog.images().size(), 4u);  // a refresh brings them back
     {
         FindUser user("zebra", 304);
         answerMessages();
         send(Msg::Command, Command::FindOrFilter);
     }
-    EXPECT_TRUE(app.images.empty());
+    EXPECT_TRUE(app.catalog.images().empty());
     EXPECT_EQ(messageText, "No files");
 }
 
 TEST_F(Finding, BookmarksAndTheOrientationFilters) {
     AppState& app = startWithPictures({"a.png", "b.png"});
-    app.currentIndex = 1;
+    app.catalog.setIndex(1);
     send(Msg::Command, Command::Bookmark);
     EXPECT_EQ(app.settings.bookmark, 1);
     send(Msg::Command, Command::First);
     send(Msg::Command, Command::GoToMark);
-    EXPECT_EQ(app.currentIndex, 1u);
+    EXPECT_EQ(app.catalog.index(), 1u);
     app.settings.bookmark = 7;  // beyond the list: ignored
     send(Msg::Command, Command::GoToMark);
-    EXPECT_EQ(app.currentIndex, 1u);
+    EXPECT_EQ(app.catalog.index(), 1u);
 
     send(Msg::Command, Command::LandscapeOnly);
     EXPECT_TRUE(app.settings.landscapeOnly);

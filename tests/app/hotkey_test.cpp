@@ -22,7 +22,7 @@ TEST_F(HotKeys, TheDialogIgnoresEscAndTheKeyInForceNeedsNoNewGrab) {
     poll.start(5);
     send(Msg::Command, Command::ShowHideHotkey);
     EXPECT_EQ(steps, std::vector<std::string>{"open after Esc"});
-    EXPECT_FALSE(app.slideSuspended);
+    EXPECT_FALSE(app.slideshow.suspended());
     EXPECT_EQ(app.settings.hidemod, 2);
     EXPECT_EQ(app.settings.hidekey, 27);
 }

@@ -12,7 +12,7 @@ TEST_F(Layout, TheStatusBarAndTheDialogsGiveTheirTextsTheRoomTheyNeed) {
     AppState& app = startApp();
     savePicture(home.file("wide.png"), 1234, 1234);
     send(Msg::Command, Command::Refresh);
-    app.currentIndex = 1;
+    app.catalog.setIndex(1);
     app.showCurrent(true);
     drainEvents();
     int parts = 0;

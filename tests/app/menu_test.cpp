@@ -86,7 +86,7 @@ public:
             caption = dialog->windowTitle().toStdString();
             auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("202"));
             offered = edit->text().toStdString();
-            suspended = appGlobals.app->slideSuspended;
+            suspended = appGlobals.app->slideshow.suspended();
             edit->setText(QString::fromUtf8(text));
             if (cancel) dialog->reject();
             else dialog->findChild<QPushButton*>(QStringLiteral("1"))->click();
@@ -158,8 +158,8 @@ TEST_F(Menus, TheNumericDialogStoresDigitsAndCancelStoresNothing) {
         EXPECT_TRUE(user.suspended);
     }
     EXPECT_EQ(app.settings.timer, 2500);
-    EXPECT_EQ(app.remaining, 2500u);
-    EXPECT_FALSE(app.slideSuspended);
+    EXPECT_EQ(app.slideshow.remaining(), 2500u);
+    EXPECT_FALSE(app.slideshow.suspended());
     {
         NumberUser user("7", true);
         send(Msg::Command, Command::ZoomStep);
@@ -185,18 +185,18 @@ TEST_F(Menus, TheNumericDialogStoresDigitsAndCancelStoresNothing) {
 
 TEST_F(Menus, GoToTakesANumberWithinTheList) {
     AppState& app = startWithPictures({"a.png", "b.png", "c.png"});
-    app.currentIndex = 1;
+    app.catalog.setIndex(1);
     {
         NumberUser user("4");
         send(Msg::Command, Command::GoTo);
         EXPECT_EQ(user.offered, "2");
     }
-    EXPECT_EQ(app.currentIndex, 3u);
+    EXPECT_EQ(app.catalog.index(), 3u);
     for (const char* outside : {"0", "5"}) {
         NumberUser user(outside);
         send(Msg::Command, Command::GoTo);
     }
-    EXPECT_EQ(app.currentIndex, 3u);
+    EXPECT_EQ(app.catalog.index(), 3u);
 }
 
 TEST_F(Menus, WithoutTheMenuOnlyMenuAboutAndExitStillWork) {

@@ -64,7 +64,7 @@ TEST_F(PictureKinds, EveryOrientationOfAPhoneJpegIsShownUpright) {
     appGlobals.arguments = {"vimble", "-nowrap", "-notransitions", "-noslide", "-z100", home.file("o1.jpg")};
     AppState& app = startApp();
     for (int orientation = 1; orientation <= 8; ++orientation) {
-        ASSERT_EQ(app.currentPath, home.file("o" + std::to_string(orientation) + ".jpg"));
+        ASSERT_EQ(app.catalog.currentPath(), home.file("o" + std::to_string(orientation) + ".jpg"));
         window->flushAll();
         const QImage& screen = window->screenImage();
         EXPECT_EQ(QSize(app.picture.imageWidth(), app.picture.imageHeight()), QSize(80, 40)) << orientation;
@@ -73,13 +73,13 @@ TEST_F(PictureKinds, EveryOrientationOfAPhoneJpegIsShownUpright) {
                 EXPECT_TRUE(near(screen.pixel(app.picture.x + 20 + 40 * column, app.picture.y + 10 + 20 * row),
                                  quarters[row][column]))
                     << "orientation " << orientation << ", quarter " << row << column;
-        send(Msg::Command, Command::Next);
+        send(Msg::Command, Command::Next);  // Next
     }
 
     // Auto Rotate off: the picture on show is shown again as stored.
-    app.currentIndex = 5;
+    app.catalog.setIndex(5);
     app.showCurrent(true);
-    EXPECT_EQ(app.currentPath, home.file("o6.jpg"));
+    EXPECT_EQ(app.catalog.currentPath(), home.file("o6.jpg"));
     send(Msg::Command, Command::AutoRotate);
     EXPECT_FALSE(app.settings.autorotate);
     EXPECT_EQ(QSize(app.picture.imageWidth(), app.picture.imageHeight()), QSize(40, 80));

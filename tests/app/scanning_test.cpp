@@ -17,8 +17,8 @@ std::vector<std::string> sortedPaths(const ImageList& list) {
 
 TEST_F(Scanning, StartUpListsThePicturesOfTheFolderItStartsIn) {
     AppState& app = startApp();
-    ASSERT_EQ(app.images.size(), 1u);
-    EXPECT_EQ(app.images[0].path, home.file("start.png"));
+    ASSERT_EQ(app.catalog.images().size(), 1u);
+    EXPECT_EQ(app.catalog.images()[0].path, home.file("start.png"));
 }
 
 TEST_F(Scanning, APeekScanReturnsAfterTheFirstFolderAndHandsOverTheRestInOrder) {
@@ -29,16 +29,15 @@ TEST_F(Scanning, APeekScanReturnsAfterTheFirstFolderAndHandsOverTheRestInOrder) 
         for (int i = 0; i < level; ++i) folder += "/d" + std::to_string(i);
         for (int i = 0; i < 20; ++i) savePicture(folder + "/p" + std::to_string(i) + ".png", 2, 2);
     }
-    app.settings.peek = true;
-    ASSERT_TRUE(app.startScan(root));
-    EXPECT_GE(app.images.size(), 20u);
-    EXPECT_TRUE(std::is_sorted(app.images.begin(), app.images.end(), comesBeforeByName));
-    EXPECT_TRUE(waitUntil([&] { return !app.scanRunning(); }));
+    ASSERT_TRUE(app.catalog.startScan(root, true));
+    EXPECT_GE(app.catalog.images().size(), 20u);
+    EXPECT_TRUE(std::is_sorted(app.catalog.images().begin(), app.catalog.images().end(), comesBeforeByName));
+    EXPECT_TRUE(waitUntil([&] { return !app.catalog.scanRunning(); }));
     ImageList expected;
     scanFolders({root}, app.settings, expected);
-    EXPECT_EQ(sortedPaths(app.images), sortedPaths(expected));
-    EXPECT_EQ(app.images.size(), 600u);
-    EXPECT_TRUE(std::is_sorted(app.images.begin(), app.images.end(), comesBeforeByName));
+    EXPECT_EQ(sortedPaths(app.catalog.images()), sortedPaths(expected));
+    EXPECT_EQ(app.catalog.images().size(), 600u);
+    EXPECT_TRUE(std::is_sorted(app.catalog.images().begin(), app.catalog.images().end(), comesBeforeByName));
 }
 
 TEST_F(Scanning, AFolderWithoutPicturesSaysSoAndLeavesTheListEmpty) {
@@ -46,12 +45,11 @@ TEST_F(Scanning, AFolderWithoutPicturesSaysSoAndLeavesTheListEmpty) {
     std::filesystem::create_directory(home.file("empty"));
     answerMessages();
     for (bool peek : {false, true}) {
-        app.settings.peek = peek;
         messageText.clear();
-        EXPECT_FALSE(app.startScan(home.file("empty")));
+        EXPECT_FALSE(app.catalog.startScan(home.file("empty"), peek));
         EXPECT_EQ(messageText, "No images in " + home.file("empty"));
-        EXPECT_TRUE(app.images.empty());
-        EXPECT_FALSE(app.scanRunning());
+        EXPECT_TRUE(app.catalog.images().empty());
+        EXPECT_FALSE(app.catalog.scanRunning());
     }
 }
 
@@ -59,19 +57,19 @@ TEST_F(Scanning, RefreshAndTheSortCommandsKeepThePictureOnShow) {
     AppState& app = startApp();
     for (const char* name : {"b.png", "A.png", "c.png", "sub/d.png"}) savePicture(home.file(name), 2, 2);
     send(Msg::Command, Command::Refresh);
-    ASSERT_EQ(app.images.size(), 5u);
-    EXPECT_EQ(app.images[0].path, home.file("A.png"));
-    app.currentPath = home.file("c.png");
+    ASSERT_EQ(app.catalog.images().size(), 5u);
+    EXPECT_EQ(app.catalog.images()[0].path, home.file("A.png"));
+    app.catalog.setCurrentPath(home.file("c.png"));
     for (Command command : {Command::SortReverse, Command::SortRandom, Command::SortRandom, Command::SortForward,
                             Command::SortByModified}) {
         send(Msg::Command, command);
-        EXPECT_EQ(app.images[app.currentIndex].path, home.file("c.png")) << int(command);
+        EXPECT_EQ(app.catalog.images()[app.catalog.index()].path, home.file("c.png")) << int(command);
     }
     send(Msg::Command, Command::Subfolders);  // no subfolders
-    EXPECT_EQ(app.images.size(), 4u);
+    EXPECT_EQ(app.catalog.images().size(), 4u);
     answerMessages();
     send(Msg::Command, Command::FormatPng);  // no PNG: nothing left
-    EXPECT_TRUE(app.images.empty());
+    EXPECT_TRUE(app.catalog.images().empty());
     EXPECT_EQ(messageText, "No images in " + home.path());
 }
 
@@ -79,11 +77,11 @@ TEST_F(Scanning, RemovingTheLastEntryWrapsToTheFirst) {
     AppState& app = startApp();
     savePicture(home.file("z.png"), 2, 2);
     send(Msg::Command, Command::Refresh);
-    ASSERT_EQ(app.images.size(), 2u);
-    app.currentIndex = 1;
-    app.removeCurrent();
-    EXPECT_EQ(app.currentIndex, 0u);
-    app.removeCurrent();
-    EXPECT_TRUE(app.images.empty());
-    EXPECT_EQ(app.currentIndex, 0u);
+    ASSERT_EQ(app.catalog.images().size(), 2u);
+    app.catalog.setIndex(1);
+    app.catalog.removeCurrent();
+    EXPECT_EQ(app.catalog.index(), 0u);
+    app.catalog.removeCurrent();
+    EXPECT_TRUE(app.catalog.images().empty());
+    EXPECT_EQ(app.catalog.index(), 0u);
 }

@@ -24,7 +24,7 @@ TEST_F(SettingsLifecycle, TheCommandLineOverridesTheFileAndTheLastPathCounts) {
 TEST_F(SettingsLifecycle, ExitSavesWhatTheRunChangedWithTheWindowedLayoutAndTheBookmark) {
     appGlobals.arguments = {"vimble", "-t2500", "-markexit"};
     AppState& app = startApp();
-    app.currentIndex = 3;
+    app.catalog.setIndex(3);
     app.settings.layer = 1;  // leaving from fullscreen saves the windowed anchor
     app.settings.layout = 5;
     app.fullscreenSavedLayout = 2;
@@ -42,7 +42,7 @@ TEST_F(SettingsLifecycle, WithSaveOnExitOffOnlySaveNowWrites) {
     AppState& app = startApp();
     EXPECT_FALSE(app.settings.savesettings);
     app.settings.timer = 1234;
-    app.currentIndex = 4;
+    app.catalog.setIndex(4);
     send(Msg::Close);
     EXPECT_EQ(textOfUtf16File(readFile(home.file("vimble.ini"))), "[Settings]\r\nsavesettings=FALSE\r\nmarkexit=TRUE\r\n");
 

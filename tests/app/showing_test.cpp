@@ -17,8 +17,8 @@ protected:
     AppState& showWidePicture() {
         AppState& app = startApp();
         saveColoured(home.file("a.png"), 2000, 1000, Qt::red);
-        app.startScan(home.path());
-        app.currentIndex = 0;
+        app.catalog.startScan(home.path(), app.settings.peek);
+        app.catalog.setIndex(0);
         app.showCurrent(true);
         window->flushAll();
         return app;
@@ -31,16 +31,16 @@ TEST_F(Showing, UnloadableEntriesAreLoggedOnceDroppedAndTheNextPictureIsShown) {
         writeFile(home.file(name), name);
     saveColoured(home.file("d.png"), 40, 30, Qt::red);
     app.settings.peek = false;
-    app.startScan(home.path());
-    app.currentIndex = 0;
+    app.catalog.startScan(home.path(), app.settings.peek);
+    app.catalog.setIndex(0);
     // Deleted, or replaced by a FIFO that nobody writes, between scan and show.
     std::filesystem::remove(home.file("c-gone.png"));
     std::filesystem::remove(home.file("c-fifo.png"));
     ASSERT_EQ(mkfifo(home.file("c-fifo.png").c_str(), 0600), 0);
     app.showCurrent(true);
     ASSERT_TRUE(app.picture.isLoaded());
-    EXPECT_EQ(app.currentPath, home.file("d.png"));
-    EXPECT_EQ(app.images.size(), 2u);  // d.png and start.png remain
+    EXPECT_EQ(app.catalog.currentPath(), home.file("d.png"));
+    EXPECT_EQ(app.catalog.images().size(), 2u);  // d.png and start.png remain
     // One line each, whatever the name holds.
     EXPECT_EQ(readFile(app.errorLogPath), home.file("a-empty.jpg") + "\n" + home.file("b-te\\nxt.png") + "\n" +
                                               home.file("c-fifo.png") + "\n" + home.file("c-gone.png") + "\n");
@@ -49,8 +49,8 @@ TEST_F(Showing, UnloadableEntriesAreLoggedOnceDroppedAndTheNextPictureIsShown) {
     std::filesystem::remove(home.file("a-empty.jpg"));
     std::filesystem::remove(home.file("b-text.png"));
     writeFile(home.file("0-bad.png"), "x");
-    app.startScan(home.path());
-    app.currentIndex = 0;
+    app.catalog.startScan(home.path(), app.settings.peek);
+    app.catalog.setIndex(0);
     answerMessages();
     app.showCurrent(true);
     EXPECT_EQ(messageText, home.file("0-bad.png"));
@@ -60,20 +60,20 @@ TEST_F(Showing, ThousandsOfUnloadableEntriesAreDroppedWhileTheWindowGoesOnAnswer
     AppState& app = startApp();
     writeFile(home.file("empty.jpg"), "");
     const size_t broken = 2 * AppState::failuresPerTurn + 500;
-    app.images.assign(broken, ImageEntry{home.file("empty.jpg")});
-    app.images.push_back(ImageEntry{home.file("start.png")});
-    app.currentIndex = 0;
+    ImageList entries(broken, ImageEntry{home.file("empty.jpg")});
+    entries.push_back(ImageEntry{home.file("start.png")});
+    app.catalog.setImages(std::move(entries));
     int turnsBetween = 0;
     QTimer answering;  // stands for the window's own events
     QObject::connect(&answering, &QTimer::timeout, [&] { turnsBetween += !app.picture.isLoaded(); });
     answering.start(0);
     app.showCurrent(true);
-    EXPECT_EQ(app.images.size(), broken + 1 - AppState::failuresPerTurn);  // a turn's worth gone at once
+    EXPECT_EQ(app.catalog.images().size(), broken + 1 - AppState::failuresPerTurn);  // a turn's worth gone at once
     ASSERT_TRUE(waitUntil([&app] { return app.picture.isLoaded(); }));
     EXPECT_GE(turnsBetween, 1);
-    EXPECT_EQ(app.images.size(), 1u);
-    EXPECT_EQ(app.currentIndex, 0u);
-    EXPECT_EQ(app.currentPath, home.file("start.png"));
+    EXPECT_EQ(app.catalog.images().size(), 1u);
+    EXPECT_EQ(app.catalog.index(), 0u);
+    EXPECT_EQ(app.catalog.currentPath(), home.file("start.png"));
     const std::string log = readFile(app.errorLogPath);
     EXPECT_EQ(size_t(std::count(log.begin(), log.end(), '\n')), broken);
 }
@@ -82,46 +82,46 @@ TEST_F(Showing, TheOrientationFilterWalksToAPictureOfTheWantedShape) {
     AppState& app = startApp();
     saveColoured(home.file("a-tall.png"), 10, 30, Qt::blue);
     saveColoured(home.file("b-wide.png"), 30, 10, Qt::blue);
-    app.startScan(home.path());
-    app.currentIndex = 0;
+    app.catalog.startScan(home.path(), app.settings.peek);
+    app.catalog.setIndex(0);
     app.settings.landscapeOnly = true;
     app.showCurrent(true);
-    EXPECT_EQ(app.currentPath, home.file("b-wide.png"));
+    EXPECT_EQ(app.catalog.currentPath(), home.file("b-wide.png"));
     app.settings.landscapeOnly = false;
     app.settings.portraitOnly = true;
     app.showCurrent(false);  // backward from b: a
-    EXPECT_EQ(app.currentPath, home.file("a-tall.png"));
+    EXPECT_EQ(app.catalog.currentPath(), home.file("a-tall.png"));
 
     // Nothing of the wanted shape: the entry the walk began at is the one on show.
     std::filesystem::remove(home.file("a-tall.png"));
     std::filesystem::remove(home.file("start.png"));
     saveColoured(home.file("c-wider.png"), 40, 10, Qt::blue);
-    app.startScan(home.path());
-    app.currentIndex = 0;
+    app.catalog.startScan(home.path(), app.settings.peek);
+    app.catalog.setIndex(0);
     app.showCurrent(true);
-    EXPECT_EQ(app.currentIndex, 0u);
-    EXPECT_EQ(app.currentPath, home.file("b-wide.png"));
+    EXPECT_EQ(app.catalog.index(), 0u);
+    EXPECT_EQ(app.catalog.currentPath(), home.file("b-wide.png"));
     EXPECT_EQ(app.picture.imageWidth(), 30);
 }
 
 TEST_F(Showing, TheRotationLockTurnsOnlyPicturesThatDoNotSuitTheScreen) {
     AppState& app = startApp();
     saveColoured(home.file("a-tall.png"), 10, 30, Qt::blue);
-    app.startScan(home.path());
+    app.catalog.startScan(home.path(), app.settings.peek);
     app.settings.rotation = 90;
     app.settings.wrap = true;
     app.screenRect = {0, 0, 800, 600};  // the frame the lock compares with while wrapping
-    app.currentIndex = 0;
+    app.catalog.setIndex(0);
     app.showCurrent(true);
     EXPECT_EQ(app.currentRotation, 90);
     EXPECT_EQ(app.picture.imageWidth(), 30);
     saveColoured(home.file("b-wide.png"), 30, 10, Qt::blue);
-    app.startScan(home.path());
-    app.currentIndex = 1;  // a landscape picture on a landscape screen stays as it is
+    app.catalog.startScan(home.path(), app.settings.peek);
+    app.catalog.setIndex(1);  // a landscape picture on a landscape screen stays as it is
     app.showCurrent(true);
     EXPECT_EQ(app.currentRotation, 0);
     app.settings.rotateaspect = false;  // unless the aspect filter is off
-    app.currentIndex = 1;
+    app.catalog.setIndex(1);
     app.showCurrent(true);
     EXPECT_EQ(app.currentRotation, 90);
 }
@@ -137,7 +137,7 @@ TEST_F(Showing, ThePictureIsPaintedFittedIntoTheWindow) {
 
 TEST_F(Showing, AnEmptyListSaysNoFiles) {
     AppState& app = startApp();
-    app.images.clear();
+    app.catalog.setImages({});
     answerMessages();
     app.showCurrent(true);
     EXPECT_EQ(messageText, "No files");

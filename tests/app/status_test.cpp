@@ -12,9 +12,9 @@ protected:
 TEST_F(Status, TheBarReportsThePictureAndCountsDownTheShow) {
     savePicture(home.file("b.png"), 6, 5);
     AppState& app = startApp();
-    ASSERT_EQ(app.images.size(), 2u);
+    ASSERT_EQ(app.catalog.images().size(), 2u);
     app.settings.timer = 5000;
-    app.currentIndex = 0;  // b.png
+    app.catalog.setIndex(0);  // b.png
     app.showCurrent(true);
     drainEvents();
     window->flushAll();
@@ -31,7 +31,7 @@ TEST_F(Status, TheBarReportsThePictureAndCountsDownTheShow) {
         EXPECT_EQ(part(app, 5), left);
     }
     send(Msg::Timer, 1026);
-    EXPECT_EQ(app.currentIndex, 1u);
+    EXPECT_EQ(app.catalog.index(), 1u);
     EXPECT_EQ(part(app, 5), "\t5.00");
     send(Msg::Command, Command::Slideshow);
     EXPECT_EQ(part(app, 5), "\t!");

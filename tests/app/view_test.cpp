@@ -32,7 +32,7 @@ protected:
         AppState& app = startApp();
         saveHalves(home.file("a.png"), w, h);
         send(Msg::Command, Command::Refresh);
-        app.currentIndex = 0;
+        app.catalog.setIndex(0);
         app.showCurrent(true);
         drainEvents();
         return app;
@@ -48,7 +48,7 @@ TEST_F(View, ATransitionBringsTheWholePictureOnScreen) {
     for (int effect : {6, 8, 14}) {  // lines in place, blocks from elsewhere, a blend
         app.settings.enabledTransitions = {effect};
         send(Msg::Command, Command::Refresh);
-        app.currentIndex = 0;
+        app.catalog.setIndex(0);
         app.lastPaintedIndex = 99;  // a new picture
         app.showCurrent(true);
         ASSERT_GE(app.pendingTransition.effect, 0) << effect;
@@ -81,7 +81,7 @@ TEST_F(View, ArrowsAndTheWheelScrollAZoomedPictureAndStopAtItsEdges) {
     EXPECT_EQ(app.scrollY, 12);
     app.dragging = false;
     send(Msg::MouseWheel, -120);  // otherwise it steps to the next picture
-    EXPECT_EQ(app.currentIndex, 1u);
+    EXPECT_EQ(app.catalog.index(), 1u);
 }
 
 TEST_F(View, AHugeZoomScalesOnlyWhatTheViewShows) {
@@ -114,10 +114,10 @@ TEST_F(View, SidewaysWheelScrollsAWidePictureAndTouchpadStepsAddUpToANotch) {
     AppState& app = show(2000, 1000);
     savePicture(home.file("b.png"), 3, 3);
     send(Msg::Command, Command::Refresh);
-    app.currentIndex = 0;
+    app.catalog.setIndex(0);
     app.showCurrent(true);
     send(Msg::MouseHWheel, 120);  // fitted: nothing moves and no picture turns
-    EXPECT_EQ(app.currentIndex, 0u);
+    EXPECT_EQ(app.catalog.index(), 0u);
     app.settings.autoscroll = false;
     send(Msg::Command, Command::Zoom100);
     send(Msg::AfterPaint);
@@ -125,15 +125,15 @@ TEST_F(View, SidewaysWheelScrollsAWidePictureAndTouchpadStepsAddUpToANotch) {
     EXPECT_EQ(app.scrollX, 100);
     send(Msg::MouseHWheel, -60);
     EXPECT_EQ(app.scrollX, 50);
-    EXPECT_EQ(app.currentIndex, 0u);
+    EXPECT_EQ(app.catalog.index(), 0u);
 
     send(Msg::MouseWheel, -40);
     send(Msg::MouseWheel, -40);
-    EXPECT_EQ(app.currentIndex, 0u);
+    EXPECT_EQ(app.catalog.index(), 0u);
     send(Msg::MouseWheel, 60);  // turning back starts afresh
     send(Msg::MouseWheel, -80);
     send(Msg::MouseWheel, -40);
-    EXPECT_EQ(app.currentIndex, 1u);
+    EXPECT_EQ(app.catalog.index(), 1u);
 }
 
 TEST_F(View, AutoscrollGlidesToTheCentre) {

@@ -36,7 +36,7 @@ protected:
     // Shows a 3 x 3 picture in a window larger than it, so the background has black around it.
     AppState& showPicture() {
         AppState& app = startWithPictures({"a.png"});
-        app.currentIndex = app.images[0].path == home.file("a.png") ? 0 : 1;
+        app.catalog.setIndex(app.catalog.images()[0].path == home.file("a.png") ? 0 : 1);
         app.showCurrent(true);
         return app;
     }

@@ -17,30 +17,30 @@ TEST_F(Watching, ADroppedPictureBringsItsFolderAndSeveralItemsBringExactlyThemse
     one.files = {home.file("far/b.png")};
     window->send(one);
     EXPECT_EQ(app.settings.folder, home.file("far"));
-    EXPECT_TRUE(waitUntil([&app] { return !app.scanRunning(); }));
-    EXPECT_EQ(app.images.size(), 3u);
-    EXPECT_EQ(app.currentPath, home.file("far/b.png"));
+    EXPECT_TRUE(waitUntil([&app] { return !app.catalog.scanRunning(); }));
+    EXPECT_EQ(app.catalog.images().size(), 3u);
+    EXPECT_EQ(app.catalog.currentPath(), home.file("far/b.png"));
 
     Message several{Msg::DropFiles};
     several.files = {home.file("far/c.png"), home.file("notes.txt"), home.file("more"), home.file("far/a.png")};
     window->send(several);
-    ASSERT_EQ(app.images.size(), 3u);  // c, a and the folder's x; the text file is no picture
-    EXPECT_EQ(app.currentPath, home.file("far/c.png"));  // the first dropped picture
-    EXPECT_EQ(app.images[0].path, home.file("far/a.png"));
+    ASSERT_EQ(app.catalog.images().size(), 3u);  // c, a and the folder's x; the text file is no picture
+    EXPECT_EQ(app.catalog.currentPath(), home.file("far/c.png"));  // the first dropped picture
+    EXPECT_EQ(app.catalog.images()[0].path, home.file("far/a.png"));
     EXPECT_EQ(app.settings.folder, home.file("far"));  // the root stays
 }
 
 TEST_F(Watching, AutoRefreshFollowsTheFolderToItsNewestPicture) {
     AppState& app = startApp();
     send(Msg::Command, Command::AutoRefresh);
-    ASSERT_TRUE(app.watcher);
+    ASSERT_TRUE(app.catalog.watching());
     savePicture(home.file("zz-new.png"), 3, 3);
-    ASSERT_TRUE(waitUntil([&app] { return app.images.size() == 2; }, 3000));
-    EXPECT_EQ(app.currentPath, home.file("zz-new.png"));  // the newest, though last by name
+    ASSERT_TRUE(waitUntil([&app] { return app.catalog.images().size() == 2; }, 3000));
+    EXPECT_EQ(app.catalog.currentPath(), home.file("zz-new.png"));  // the newest, though last by name
     send(Msg::Command, Command::AutoRefreshToLastCreated);  // the same option again: stay where the list puts us
     EXPECT_EQ(app.settings.autofindlast, 0);
     send(Msg::Command, Command::AutoRefresh);
-    EXPECT_FALSE(app.watcher);
+    EXPECT_FALSE(app.catalog.watching());
 }
 
 TEST_F(Watching, AShiftDropOfOnePictureAddsItsFolderAndShowsItWithOrWithoutPeek) {
@@ -57,10 +57,10 @@ TEST_F(Watching, AShiftDropOfOnePictureAddsItsFolderAndShowsItWithOrWithoutPeek)
         drop.files = {far.file("b.png")};
         window->send(drop);
         QTest::keyRelease(window->widget(), Qt::Key_Shift, Qt::NoModifier);
-        ASSERT_TRUE(waitUntil([&app] { return !app.scanRunning(); }));
-        EXPECT_EQ(app.images.size(), 4u) << "peek " << peek;
-        EXPECT_EQ(app.currentPath, far.file("b.png")) << "peek " << peek;
-        EXPECT_EQ(app.images[app.currentIndex].path, app.currentPath) << "peek " << peek;
+        ASSERT_TRUE(waitUntil([&app] { return !app.catalog.scanRunning(); }));
+        EXPECT_EQ(app.catalog.images().size(), 4u) << "peek " << peek;
+        EXPECT_EQ(app.catalog.currentPath(), far.file("b.png")) << "peek " << peek;
+        EXPECT_EQ(app.catalog.images()[app.catalog.index()].path, app.catalog.currentPath()) << "peek " << peek;
         EXPECT_EQ(app.settings.folder, home.path());
     }
 }
@@ -79,7 +79,7 @@ TEST_F(Watching, APictureStillBeingWrittenIsTakenOnceItIsClosed) {
     waitUntil([] { return false; }, 500);  // time for a refresh, were there one
     std::fwrite(png.data() + png.size() / 2, 1, size_t(png.size() - png.size() / 2), file);
     std::fclose(file);
-    ASSERT_TRUE(waitUntil([&app, this] { return app.currentPath == home.file("new.png"); }, 3000));
+    ASSERT_TRUE(waitUntil([&app, this] { return app.catalog.currentPath() == home.file("new.png"); }, 3000));
     EXPECT_EQ(app.picture.imageWidth(), 30);
     EXPECT_EQ(readFile(app.errorLogPath), "");  // never taken half written
 }
@@ -98,13 +98,13 @@ TEST_F(Watching, AnEmptiedFolderSaysSoOnceAndTheNextChangeWaitsForTheMessageToCl
         if (messages.size() > 1) return box->accept();
         savePicture(home.file("back.png"), 3, 3);  // a change while the message is open
         QTimer::singleShot(600, box, [&app, &listedWhileOpen, box] {
-            listedWhileOpen = app.images.size();
+            listedWhileOpen = app.catalog.images().size();
             box->accept();
         });
     });
     poll.start(10);
     std::filesystem::remove(home.file("start.png"));
-    ASSERT_TRUE(waitUntil([&app, this] { return app.currentPath == home.file("back.png"); }, 5000));
+    ASSERT_TRUE(waitUntil([&app, this] { return app.catalog.currentPath() == home.file("back.png"); }, 5000));
     EXPECT_EQ(messages, std::vector<std::string>{"No images in " + home.path()});
     EXPECT_EQ(listedWhileOpen, 0u);
     EXPECT_TRUE(app.picture.isLoaded());

@@ -14,7 +14,7 @@ protected:
         savePicture(home.file("a.png"), w, h);
         app.settings.wrap = true;
         send(Msg::Command, Command::Refresh);  // a.png, start.png
-        app.currentIndex = 0;
+        app.catalog.setIndex(0);
         app.showCurrent(true);
         return app;
     }
@@ -129,7 +129,7 @@ TEST_F(Window, TheWallpaperLayerLeavesTheWindowReachable) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(app.trayIcon.shell);
 
-    app.images.clear();
+    app.catalog.setImages({});
     send(Msg::Command, Command::LayerFullscreen);  // nothing to show fullscreen
     EXPECT_EQ(app.settings.layer, 0);
 }

@@ -1,6 +1,6 @@
 // Feeding the list from outside the menus: the folder watcher and dropped files.
-#include "app/app_globals.h"
-#include "app/app_state.h"
+#include "catalog/catalog.h"
+
 #include "catalog/file_info.h"
 #include "catalog/formats.h"
 #include "catalog/ordering.h"
@@ -14,49 +14,49 @@
 
 // The watcher reports on its own thread; the refresh runs on the window's, in turn with
 // everything else that touches the list.
-void AppState::startWatcher(bool) {
-    watcher.reset();
+void Catalog::startWatcher(const std::string& ownFile) {
+    watcher_.reset();
     Settings everyFormat;
     everyFormat.emf = everyFormat.ico = everyFormat.tif = true;
     // A rewritten file matters when it may be a picture and is not the wallpaper this program
     // writes itself (which would refresh the list for ever in the wallpaper layer).
-    const auto rewriteMatters = [everyFormat, wallpaper = wallpaperPath](const std::string& path) {
+    const auto rewriteMatters = [everyFormat, wallpaper = ownFile](const std::string& path) {
         if (!isShortcut(path) && !matchesFormat(extensionOf(path), everyFormat)) return false;
-        FileInfo file, ownFile;
-        return !(readFileInfo(path, file) && readFileInfo(wallpaper, ownFile) && file.device == ownFile.device &&
-                 file.inode == ownFile.inode);
+        FileInfo file, written;
+        return !(readFileInfo(path, file) && readFileInfo(wallpaper, written) && file.device == written.device &&
+                 file.inode == written.inode);
     };
-    watcher = std::make_unique<FolderWatch>(
-        settings.folder, settings.subfolders, [window = &mainWindow] { window->post(Message{Msg::FolderChanged}); },
+    watcher_ = std::make_unique<FolderWatch>(
+        settings_.folder, settings_.subfolders, [window = &window_] { window->post(Message{Msg::FolderChanged}); },
         rewriteMatters);
 }
 
-void AppState::stopWatcher() { watcher.reset(); }
+void Catalog::stopWatcher() { watcher_.reset(); }
 
-void AppState::onFolderChanged() {
+void Catalog::onFolderChanged() {
     // A change that comes while the message of the last refresh is open waits for it to close.
-    if (changeRefreshing) {
-        changeWaiting = true;
+    if (changeRefreshing_) {
+        changeWaiting_ = true;
         return;
     }
     if (scanRunning()) return;
-    changeRefreshing = true;
+    changeRefreshing_ = true;
     // An emptied folder says so once ("No images in"); there is nothing to show or go to. The
     // rescan is the Refresh command, which a locked menu (-nomenu) refuses.
-    if (settings.noMenu ? !images.empty() : rescanRoot()) {
-        if (settings.autofindlast == 1 || settings.autofindlast == 2) {
+    if (settings_.noMenu ? !images_.empty() : rescanRoot()) {
+        if (settings_.autofindlast == 1 || settings_.autofindlast == 2) {
             const auto newest =
-                std::max_element(images.begin(), images.end(), [this](const ImageEntry& a, const ImageEntry& b) {
-                    return settings.autofindlast == 1 ? a.created < b.created : a.modified < b.modified;
+                std::max_element(images_.begin(), images_.end(), [this](const ImageEntry& a, const ImageEntry& b) {
+                    return settings_.autofindlast == 1 ? a.created < b.created : a.modified < b.modified;
                 });
-            currentIndex = uint32_t(newest - images.begin());
+            index_ = uint32_t(newest - images_.begin());
         }
-        showCurrent(true);
+        hooks_.showCurrent();
     } else {
-        mainWindow.invalidate();
+        window_.invalidate();
     }
-    changeRefreshing = false;
-    if (std::exchange(changeWaiting, false)) mainWindow.post(Message{Msg::FolderChanged});
+    changeRefreshing_ = false;
+    if (std::exchange(changeWaiting_, false)) window_.post(Message{Msg::FolderChanged});
 }
 
 namespace {
@@ -67,16 +67,12 @@ bool isFolder(const std::string& path) {
 }
 }  // namespace
 
-void AppState::onDropFiles(const std::vector<std::string>& files) {
-    if (scanRunning() || files.empty()) return;
-    stopSlideTimer(false);
-    mainWindow.activate();
-    const bool append = shiftKeyHeld();
+void Catalog::dropFiles(const std::vector<std::string>& files, bool append) {
     const ShellLink links;
     if (files.size() > 1) {
         if (!append) {
-            currentIndex = 0;
-            images.clear();
+            index_ = 0;
+            images_.clear();
         }
         std::vector<std::string> roots;
         bool first = true;
@@ -89,25 +85,23 @@ void AppState::onDropFiles(const std::vector<std::string>& files) {
                     roots.push_back(target.path);
                     continue;
                 }
-                if (!matchesFormat(extensionOf(target.path), settings)) continue;
+                if (!matchesFormat(extensionOf(target.path), settings_)) continue;
                 entry = {path, target.created, target.modified, target.accessed};
             } else if (isFolder(path)) {
                 roots.push_back(path);
                 continue;
-            } else if (!matchesFormat(extensionOf(path), settings)) {
+            } else if (!matchesFormat(extensionOf(path), settings_)) {
                 continue;
             } else {
                 entry = entryFor(path);
             }
-            if (std::exchange(first, false)) currentPath = entry.path;
-            images.push_back(std::move(entry));
+            if (std::exchange(first, false)) currentPath_ = entry.path;
+            images_.push_back(std::move(entry));
         }
-        const bool peek = settings.peek;
-        settings.peek = false;  // the dropped folders are read in whole, here
-        if (!roots.empty()) startScan(settings.folder, true, roots);
-        settings.peek = peek;
-        if (images.empty()) startScan(settings.folder, false);
-        else orderImages();
+        // The dropped folders are read in whole, here.
+        if (!roots.empty()) startScan(settings_.folder, false, true, roots);
+        if (images_.empty()) startScan(settings_.folder, settings_.peek, false);
+        else order();
     } else {
         // One item: its folder becomes the list, the item itself (a picture) the one on show.
         const std::string& path = files.front();
@@ -115,14 +109,11 @@ void AppState::onDropFiles(const std::vector<std::string>& files) {
         LinkTarget target;
         if (isShortcut(path) && links.readShortcut(path, target, false) && target.isFolder()) folder = target.path;
         else if (!isShortcut(path) && isFolder(path)) folder = path;
-        else currentPath = path;
-        if (startScan(folder, append)) {
-            if (!append) settings.folder = folder;
+        else currentPath_ = path;
+        if (startScan(folder, settings_.peek, append)) {
+            if (!append) settings_.folder = folder;
         } else {
-            startScan(settings.folder, false);
+            startScan(settings_.folder, settings_.peek, false);
         }
     }
-    showCurrent(true);
-    resumeSlideTimer();
-    if (settings.autorefresh) startWatcher(true);
 }

@@ -1,0 +1,32 @@
+// Moving through the list: the slideshow's next picture, what happens at the end of the list,
+// and the Next and Previous steps.
+#include "app/app_state.h"
+#include "platform/dialogs.h"
+
+void AppState::onTimer(int timerId) {
+    if (onAnimationTimer(timerId)) return;
+    if (!slideshow.onTimer(timerId)) return;
+    const size_t count = catalog.images().size();
+    if (count > 0 && catalog.index() + 1 == count) {
+        if (settings.loopshuffle && uint32_t(settings.sort) == 2 && count > 1) catalog.shuffle();
+        if (settings.loop == 1) return;
+        if (settings.loop == 2) {
+            onCommand(Command::Exit);
+            return;
+        }
+    }
+    if (count == 0 || (count <= 1 && !settings.collage)) return;
+    catalog.setIndex(uint32_t((catalog.index() + 1) % count));
+    showCurrent(true);
+}
+
+void AppState::step(int32_t direction) {
+    const int64_t count = int64_t(catalog.images().size());
+    if (count == 0) {
+        if (direction > 0) reportLoadFailure(101);
+        return;
+    }
+    const int64_t distance = shiftKeyHeld() ? 5 : controlKeyHeld() ? 10 : 1;
+    catalog.setIndex(uint32_t(((int64_t(catalog.index()) + direction * distance) % count + count) % count));
+    showCurrent(direction > 0);
+}

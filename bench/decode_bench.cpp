@@ -61,8 +61,7 @@ void showFitted(benchmark::State& state, const std::string& path, bool scaledDec
             picture.load(path, [](int32_t w, int32_t h) {
                 return largestFittedSize(w, h, screenWidth, screenHeight, 0, true, true, false, false);
             });
-        else
-            picture.load(path);
+        else picture.load(path);
         picture.placeAndDraw(frame, canvas, 0, true, true, false, 0);
         benchmark::DoNotOptimize(canvas.bits());
     }

@@ -5,9 +5,9 @@
 #include "app/app_globals.h"
 #include "app/app_state.h"
 #include "app/dialog_proc.h"
+#include "catalog/file_info.h"
 #include "catalog/folder_scan.h"
 #include "catalog/ordering.h"
-#include "catalog/file_info.h"
 #include "catalog/scan_job.h"
 #include "platform/window_host.h"
 
@@ -51,7 +51,8 @@ void scanHundredThousandPictures(benchmark::State& state) {
         benchmark::DoNotOptimize(list.data());
     }
     state.counters["pictures"] = double(found);
-    state.counters["entriesPerSecond"] = benchmark::Counter(double(found), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["entriesPerSecond"] =
+        benchmark::Counter(double(found), benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(scanHundredThousandPictures)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -23,7 +23,8 @@ void drawEffect(benchmark::State& state) {
         for (const TransitionStep& step : plan) pauses += step.sleepMs;
         state.ResumeTiming();
         QImage faded;
-        for (const TransitionStep& step : plan) benchmark::DoNotOptimize(drawTransitionStep(screen, faded, frame, 0, 0, step));
+        for (const TransitionStep& step : plan)
+            benchmark::DoNotOptimize(drawTransitionStep(screen, faded, frame, 0, 0, step));
     }
     state.counters["designedMs"] = pauses;
 }

@@ -14,7 +14,7 @@ struct AppGlobals {
     WindowHost* mainWindow = nullptr;
     const char* title = "Tarnex Vimble";
     const char* version = programVersion;
-    const char* release = "1.97g";  // the build, as the About box and --version name it
+    const char* release = "1.97g";                           // the build, as the About box and --version name it
     const char* webPage = "https://tarnex.example/vimble/";  // opened from the About box
     AppState* app = nullptr;  // null before the window is built and after it is destroyed
     // The command line as the program was started, program name first, before the toolkit

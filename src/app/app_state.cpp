@@ -4,12 +4,12 @@
 #include "app/program_folder.h"
 #include "config/command_line.h"
 #include "config/settings_tables.h"
-#include "platform/screen.h"
-#include "platform/system.h"
-#include "platform/window_host.h"
 #include "platform/dialogs.h"
+#include "platform/screen.h"
 #include "platform/status_bar.h"
+#include "platform/system.h"
 #include "platform/tray_icon.h"
+#include "platform/window_host.h"
 #include "platform/x11.h"
 #include "window/placement.h"
 
@@ -167,8 +167,7 @@ void AppState::applyCommandLine(const std::vector<std::string>& arguments) {
     std::string onShow = catalog.currentPath();
     const int error = applyPathArgument(settings, onShow, *path);
     catalog.setCurrentPath(std::move(onShow));
-    if (error)
-        std::fprintf(stderr, "vimble: %s: %s\n", path->c_str(), std::strerror(error));
+    if (error) std::fprintf(stderr, "vimble: %s: %s\n", path->c_str(), std::strerror(error));
 }
 
 void AppState::onDropFiles(const std::vector<std::string>& files) {

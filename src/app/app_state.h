@@ -240,8 +240,8 @@ public:
     Catalog catalog;
     // The slideshow's countdown.
     Slideshow slideshow;
-    bool blendAvailable = false;  // a compositing manager runs, so the window can be blended
-    Rect screenRect;              // 0, 0, primary screen width, height
+    bool blendAvailable = false;           // a compositing manager runs, so the window can be blended
+    Rect screenRect;                       // 0, 0, primary screen width, height
     std::unique_ptr<StatusBar> statusBar;  // null when there is none
     int32_t statusBarHeight = 0;
     QFont textFont;  // for text painted on the picture
@@ -256,7 +256,6 @@ public:
     std::string archiveLogPath;
     std::string desktopPath;
     static constexpr const char* clipboardName = "Clipboard_Image";  // the path of a pasted picture
-
 
     // --- Display ---
     int32_t currentZoom = 0;      // percent; 0 = not yet fitted
@@ -279,7 +278,7 @@ public:
     // --- Scrolling and dragging ---
     int32_t scrollStep = 100;  // pixels
     int32_t scrollX = 0, scrollY = 0, scrollRangeX = 0, scrollRangeY = 0;
-    bool dragging = false;  // the left button drags the picture, not the window
+    bool dragging = false;    // the left button drags the picture, not the window
     int32_t wheelTurned = 0;  // the part of a wheel notch turned so far, in wheel delta units
     bool scrolled = false;
     Point dragStart;  // screen point where the current drag step began

@@ -25,9 +25,9 @@ struct Marks {
 // run it, and the help file lists it.
 struct CommandRow {
     Command command;
-    const char* text;      // "&" marks the mnemonic
-    const char* shortcut;  // shown after a tab in the menu; "" for none
-    CommandKey keys[6];    // the keys that run it; the shortcut names the main one
+    const char* text;                                   // "&" marks the mnemonic
+    const char* shortcut;                               // shown after a tab in the menu; "" for none
+    CommandKey keys[6];                                 // the keys that run it; the shortcut names the main one
     Marks (*marks)(const Settings&, const MenuFacts&);  // nullptr for an item never marked
     void (*action)(AppState&);
 };

@@ -185,7 +185,11 @@ Marks greyedWhileBlackboxDrawsWallpaper(const S& s, const MenuFacts& f) {
 // Every "Pin" item: checked while its menu is pinned.
 template <Command pin>
 constexpr CommandRow pinRow() {
-    return {pin, "Pin", "", {}, [](const S&, const MenuFacts& f) { return Marks{f.pins.pinned(pin)}; },
+    return {pin,
+            "Pin",
+            "",
+            {},
+            [](const S&, const MenuFacts& f) { return Marks{f.pins.pinned(pin)}; },
             [](AppState& a) { a.pins.pin(pin); }};
 }
 

@@ -75,7 +75,8 @@ std::string defaultSettingsFile() {
     std::string utf8 = fromUtf16(text);
     std::erase(utf8, '\r');
     std::string indented;
-    for (std::istringstream lines(utf8); std::getline(lines, utf8);) indented += (utf8.empty() ? "" : "    ") + utf8 + "\n";
+    for (std::istringstream lines(utf8); std::getline(lines, utf8);)
+        indented += (utf8.empty() ? "" : "    ") + utf8 + "\n";
     return indented;
 }
 
@@ -119,15 +120,16 @@ std::string manPage() {
     page += ".PP\nSwitches that set a setting each, named after it, the \\fBno\\fR form turning it off:\n" + named +
             ".\n.SH KEYS\n";
     for (const KeyRow& row : keyRows()) page += ".TP\n.B " + roff(row.key) + "\n" + roff(row.item) + "\n";
-    page += ".SH FILES\n"
-            "The settings (vimble.ini) and the logs (errors.log, archived.log) are kept in "
-            "\\fI$XDG_CONFIG_HOME/vimble\\fR, the desktop wallpaper Vimble made (vimpaper.bmp, wallpaper.ini) in "
-            "\\fI$XDG_STATE_HOME/vimble\\fR. A copy of Vimble run from a folder it can write, such as its "
-            "build folder or a USB stick, keeps all of them beside itself.\n"
-            ".SH ENVIRONMENT\n"
-            ".TP\n.B VIMBLE_HOME\nanother folder for all of Vimble's files\n"
-            ".TP\n.B DISPLAY\nthe X display to show the window on\n"
-            ".SH SEE ALSO\nThe help file Vimble.txt, installed in \\fIshare/vimble\\fR, which Help (?) opens.\n";
+    page +=
+        ".SH FILES\n"
+        "The settings (vimble.ini) and the logs (errors.log, archived.log) are kept in "
+        "\\fI$XDG_CONFIG_HOME/vimble\\fR, the desktop wallpaper Vimble made (vimpaper.bmp, wallpaper.ini) in "
+        "\\fI$XDG_STATE_HOME/vimble\\fR. A copy of Vimble run from a folder it can write, such as its "
+        "build folder or a USB stick, keeps all of them beside itself.\n"
+        ".SH ENVIRONMENT\n"
+        ".TP\n.B VIMBLE_HOME\nanother folder for all of Vimble's files\n"
+        ".TP\n.B DISPLAY\nthe X display to show the window on\n"
+        ".SH SEE ALSO\nThe help file Vimble.txt, installed in \\fIshare/vimble\\fR, which Help (?) opens.\n";
     return page;
 }
 

@@ -31,10 +31,9 @@ std::string configFolder(const std::string& xdgConfigHome, const std::string& ho
 ProgramFolders chooseProgramFolders(const FolderFacts& facts) {
     ProgramFolders folders;
     folders.executableFolder = facts.executableFolder;
-    folders.helpFile =
-        std::filesystem::path(facts.executableFolder + (facts.installed ? installedHelp : "/Vimble.txt"))
-            .lexically_normal()
-            .string();
+    folders.helpFile = std::filesystem::path(facts.executableFolder + (facts.installed ? installedHelp : "/Vimble.txt"))
+                           .lexically_normal()
+                           .string();
     const std::string config = configFolder(facts.xdgConfigHome, facts.home);
     if (!facts.vimbleHome.empty()) {
         folders.dataFolder = folders.stateFolder = facts.vimbleHome;

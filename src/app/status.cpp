@@ -79,9 +79,9 @@ void AppState::showCountdown() {
 
 void AppState::updateCaption() {
     const std::string& path = catalog.currentPath();
-    const std::string caption = captionText(path, isShortcut(path), settings.title, settings.fullname,
-                                            catalog.images().empty(), currentZoom, settings.collage, picture.width,
-                                            picture.height, appGlobals.title);
+    const std::string caption =
+        captionText(path, isShortcut(path), settings.title, settings.fullname, catalog.images().empty(), currentZoom,
+                    settings.collage, picture.width, picture.height, appGlobals.title);
     mainWindow.setCaption(caption);
     // Without a name in the caption the tip keeps the last one.
     if (!settings.title || catalog.images().empty() || !settings.trayicon) return;

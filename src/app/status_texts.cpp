@@ -35,8 +35,8 @@ std::string countdownText(bool slide, uint32_t remaining) {
     return slide ? format("\t%.2f", remaining / 1000.0) : std::string("\t!");
 }
 
-std::string captionText(const std::string& path, bool shortcut, bool title, bool fullName, bool listEmpty,
-                        int32_t zoom, bool collage, int32_t width, int32_t height, const std::string& programTitle) {
+std::string captionText(const std::string& path, bool shortcut, bool title, bool fullName, bool listEmpty, int32_t zoom,
+                        bool collage, int32_t width, int32_t height, const std::string& programTitle) {
     if (!title || listEmpty) return programTitle;
     std::string name = shortcut ? "*" + path : path;
     if (!fullName) {

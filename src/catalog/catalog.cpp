@@ -38,9 +38,8 @@ bool Catalog::startScan(const std::string& folderText, bool peek, bool append, c
     std::vector<std::string> scanRoots = roots.empty() ? std::vector<std::string>{folderText} : roots;
     std::srand(tickCount());
     if (peek) {
-        scanJob_ = std::make_unique<ScanJob>(std::move(scanRoots), settings_, [window = &window_] {
-            window->post(Message{Msg::ScanProgress});
-        });
+        scanJob_ = std::make_unique<ScanJob>(std::move(scanRoots), settings_,
+                                             [window = &window_] { window->post(Message{Msg::ScanProgress}); });
         // The first picture is chosen from an ordered list as soon as one folder has given some.
         scanJob_->waitForFirstBatch();
         onScanProgress(true);

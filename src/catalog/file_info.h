@@ -10,8 +10,8 @@ struct FileInfo {
     bool regular = false;
     uint64_t device = 0;
     uint64_t inode = 0;
-    uint64_t size = 0;  // bytes
-    FileTime created = 0;   // the birth time where the file system records it, else the modification time
+    uint64_t size = 0;     // bytes
+    FileTime created = 0;  // the birth time where the file system records it, else the modification time
     FileTime modified = 0;
     FileTime accessed = 0;
 };

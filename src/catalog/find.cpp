@@ -39,6 +39,7 @@ void filterList(ImageList& list, uint32_t& currentIndex, const std::string& curr
                 bool keep) {
     std::erase_if(list, [&](const ImageEntry& entry) { return find.matches(entry.path) != keep; });
     currentIndex = 0;
-    const auto found = std::find_if(list.begin(), list.end(), [&](const ImageEntry& e) { return e.path == currentPath; });
+    const auto found =
+        std::find_if(list.begin(), list.end(), [&](const ImageEntry& e) { return e.path == currentPath; });
     if (found != list.end()) currentIndex = uint32_t(found - list.begin());
 }

@@ -11,7 +11,7 @@ struct FindState {
     enum Action : int32_t { Find = 0, Filter = 1, Exclude = 2, Cancelled = 3 };
 
     std::string text;
-    bool nameOnly = false;   // only the file name without its extension is searched
+    bool nameOnly = false;  // only the file name without its extension is searched
     bool matchCase = false;
     int32_t action = Cancelled;  // how the dialog was closed last
 

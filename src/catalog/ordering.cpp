@@ -39,8 +39,7 @@ void shuffleList(ImageList& list) {
     for (size_t i = 1; i < list.size(); ++i) std::swap(list[i], list[size_t(std::rand()) % (i + 1)]);
 }
 
-void orderList(ImageList& list, uint32_t& currentIndex, const std::string& currentPath, int32_t sort,
-               int32_t sortby) {
+void orderList(ImageList& list, uint32_t& currentIndex, const std::string& currentPath, int32_t sort, int32_t sortby) {
     if (uint32_t(sort) > 1) {
         shuffleList(list);
     } else {

@@ -16,8 +16,7 @@ void shuffleList(ImageList& list);
 // Orders the list by sort (0 forward, 1 reverse, above 1 shuffled) and sortby (0 name,
 // 1 created, 2 modified, 3 accessed; others keep the order), then finds the current picture.
 
-void orderList(ImageList& list, uint32_t& currentIndex, const std::string& currentPath, int32_t sort,
-               int32_t sortby);
+void orderList(ImageList& list, uint32_t& currentIndex, const std::string& currentPath, int32_t sort, int32_t sortby);
 
 // Points currentIndex at the picture last shown: the entry with its path; else, when it was
 // a shortcut, the entry with the shortcut's target; else a shortcut entry whose target it is.

@@ -3,8 +3,7 @@
 #include "catalog/folder_scan.h"
 
 ScanJob::ScanJob(std::vector<std::string> roots, Settings settings, std::function<void()> handedOver)
-    : handedOver_(std::move(handedOver)),
-      thread_(&ScanJob::run, this, std::move(roots), std::move(settings)) {}
+    : handedOver_(std::move(handedOver)), thread_(&ScanJob::run, this, std::move(roots), std::move(settings)) {}
 
 ScanJob::~ScanJob() {
     stopping_ = true;

@@ -34,7 +34,7 @@ private:
 
     std::mutex mutex_;
     std::condition_variable handed_;
-    ImageList batch_;        // found, not yet taken
+    ImageList batch_;  // found, not yet taken
     bool ended_ = false;
     std::atomic<bool> stopping_ = false;
     std::function<void()> handedOver_;

@@ -28,6 +28,7 @@ using S = Settings;
 using A = SwitchAction;
 
 // Every named switch and what it sets; the first exact match wins.
+// clang-format off
 const Switch switches[] = {
     {"-slide", &S::slide, 1},                {"-noslide", &S::slide, 0},
     {"-sortforward", &S::sort, 0},           {"-sortreverse", &S::sort, 1},
@@ -105,6 +106,7 @@ const Switch switches[] = {
     {"-centerwall", {}, 0, A::CenterWall},   {"-tilewall", {}, 0, A::TileWall},
     {"-stretchwall", {}, 0, A::StretchWall}, {"-clearwall", {}, 0, A::ClearWall},
 };
+// clang-format on
 
 // -tN, -bN, -zN, -rN: the setting the letter after the dash names.
 struct NumericSwitch {
@@ -120,8 +122,8 @@ const NumericSwitch numericSwitches[] = {
 };
 
 void set(Settings& settings, const Field& field, int32_t value) {
-    if (auto* flag = std::get_if<bool Settings::*>(&field)) settings.**flag = value != 0;
-    if (auto* number = std::get_if<int32_t Settings::*>(&field)) settings.**number = value;
+    if (auto* flag = std::get_if<bool Settings::*>(&field)) settings.** flag = value != 0;
+    if (auto* number = std::get_if<int32_t Settings::*>(&field)) settings.** number = value;
 }
 
 // Leading blanks, a sign and decimal digits, as the C library's whole-number conversion

@@ -104,12 +104,12 @@ struct Settings {
     bool archivelog = true;
     bool archiving = false;
     bool confirmdelete = true;
-    std::string imageViewer;                // image viewer
+    std::string imageViewer;               // image viewer
     std::string fileManager = "xdg-open";  // file manager
-    int32_t bbCaptionAdjust = 2;            // bb caption adjust
-    int32_t bbWindowAdjust = 0;             // bb window adjust (also stored under bb wallpaper style)
-    bool bbWallpaper = true;                // bb wallpaper
-    bool bbWallpaperScale = true;           // bb wallpaper scale
+    int32_t bbCaptionAdjust = 2;           // bb caption adjust
+    int32_t bbWindowAdjust = 0;            // bb window adjust (also stored under bb wallpaper style)
+    bool bbWallpaper = true;               // bb wallpaper
+    bool bbWallpaperScale = true;          // bb wallpaper scale
 
     // [Settings]
     bool savesettings = true;

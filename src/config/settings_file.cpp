@@ -143,8 +143,8 @@ std::string format(const SettingBinding& binding) {
     case SettingType::Float:
     case SettingType::Double: {
         // As "%g" writes it, but with a point whatever the locale.
-        const auto end = std::to_chars(text, text + sizeof text - 1, floatingOf(binding.target),
-                                       std::chars_format::general, 6).ptr;
+        const auto end =
+            std::to_chars(text, text + sizeof text - 1, floatingOf(binding.target), std::chars_format::general, 6).ptr;
         *end = '\0';
         break;
     }

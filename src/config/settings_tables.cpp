@@ -8,8 +8,8 @@ namespace {
 
 using T = SettingType;
 
-constexpr const char* effectKeys[transitionCount] = {"1", "2", "3", "4", "5", "6", "7", "8",
-                                        "9", "10", "11", "12", "13", "14", "15"};
+constexpr const char* effectKeys[transitionCount] = {"1", "2",  "3",  "4",  "5",  "6",  "7", "8",
+                                                     "9", "10", "11", "12", "13", "14", "15"};
 constexpr const char* positionKeys[4] = {"left", "top", "right", "bottom"};
 constexpr const char* presetKeys[5][4] = {{"1left", "1top", "1right", "1bottom"},
                                           {"2left", "2top", "2right", "2bottom"},

@@ -7,8 +7,8 @@
 QImage decodeAvif(const QByteArray& file, bool upright, int64_t byteLimit, int& depth) {
     const std::unique_ptr<avifDecoder, decltype(&avifDecoderDestroy)> decoder(avifDecoderCreate(), &avifDecoderDestroy);
     if (!decoder ||
-        avifDecoderSetIOMemory(decoder.get(), reinterpret_cast<const uint8_t*>(file.constData()), size_t(file.size())) !=
-            AVIF_RESULT_OK ||
+        avifDecoderSetIOMemory(decoder.get(), reinterpret_cast<const uint8_t*>(file.constData()),
+                               size_t(file.size())) != AVIF_RESULT_OK ||
         avifDecoderParse(decoder.get()) != AVIF_RESULT_OK)
         return {};
     const avifImage* header = decoder->image;
@@ -16,7 +16,8 @@ QImage decodeAvif(const QByteArray& file, bool upright, int64_t byteLimit, int& 
     if (avifDecoderNextImage(decoder.get()) != AVIF_RESULT_OK) return {};
     const avifImage* image = decoder->image;
 
-    QImage picture(int(image->width), int(image->height), image->alphaPlane ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    QImage picture(int(image->width), int(image->height),
+                   image->alphaPlane ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (picture.isNull()) return {};
     avifRGBImage rgb;
     avifRGBImageSetDefaults(&rgb, image);

@@ -6,14 +6,15 @@
 QImage decodeHeif(const QByteArray& file, bool upright, int64_t byteLimit, int& depth) {
     const std::unique_ptr<heif_context, decltype(&heif_context_free)> context(heif_context_alloc(), &heif_context_free);
     if (!context ||
-        heif_context_read_from_memory_without_copy(context.get(), file.constData(), size_t(file.size()), nullptr).code !=
-            heif_error_Ok)
+        heif_context_read_from_memory_without_copy(context.get(), file.constData(), size_t(file.size()), nullptr)
+                .code != heif_error_Ok)
         return {};
     heif_image_handle* primary = nullptr;
     if (heif_context_get_primary_image_handle(context.get(), &primary).code != heif_error_Ok) return {};
     const std::unique_ptr<heif_image_handle, decltype(&heif_image_handle_release)> handle(primary,
-                                                                                       &heif_image_handle_release);
-    if (int64_t(heif_image_handle_get_width(primary)) * heif_image_handle_get_height(primary) * 4 > byteLimit) return {};
+                                                                                          &heif_image_handle_release);
+    if (int64_t(heif_image_handle_get_width(primary)) * heif_image_handle_get_height(primary) * 4 > byteLimit)
+        return {};
 
     const bool alpha = heif_image_handle_has_alpha_channel(primary);
     const std::unique_ptr<heif_decoding_options, decltype(&heif_decoding_options_free)> options(

@@ -9,8 +9,8 @@ namespace {
 // The brands of an ISO base media file's leading "ftyp" box: the major one and the compatible ones.
 bool hasBrand(const QByteArray& head, std::initializer_list<std::string_view> wanted) {
     if (head.size() < 16 || head.mid(4, 4) != "ftyp") return false;
-    const qsizetype boxSize = qsizetype(uint8_t(head[0])) << 24 | uint8_t(head[1]) << 16 | uint8_t(head[2]) << 8 |
-                              uint8_t(head[3]);
+    const qsizetype boxSize =
+        qsizetype(uint8_t(head[0])) << 24 | uint8_t(head[1]) << 16 | uint8_t(head[2]) << 8 | uint8_t(head[3]);
     const qsizetype end = std::min(boxSize, head.size());
     const auto brandAt = [&](qsizetype at) { return std::string_view(head.constData() + at, 4); };
     const auto matches = [&](qsizetype at) {

@@ -49,7 +49,8 @@ void AppState::onPaint() {
             pendingTransition = {viewCanvas.image().copy(), 0, 0, effect};
             if (!s.overlap) QPainter(&screen).fillRect(0, 0, view.width(), view.height(), background);
         } else if (!(scrolling && scrolled &&
-                     (s.layer != fullscreenLayer || (picture.width >= view.width() && picture.height >= view.height())))) {
+                     (s.layer != fullscreenLayer ||
+                      (picture.width >= view.width() && picture.height >= view.height())))) {
             copyImage(screen, 0, 0, viewCanvas.image());
         }
         lastPaintedIndex = catalog.index();

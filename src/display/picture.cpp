@@ -155,12 +155,14 @@ int webpOrientation(QIODevice& file) {
 
 // How Qt's readers name the turn of an Exif orientation.
 QImageIOHandler::Transformations transformationOf(int orientation) {
+    // clang-format off
     static const QImageIOHandler::Transformations byTag[] = {
         QImageIOHandler::TransformationNone,           QImageIOHandler::TransformationNone,
         QImageIOHandler::TransformationMirror,         QImageIOHandler::TransformationRotate180,
         QImageIOHandler::TransformationFlip,           QImageIOHandler::TransformationFlipAndRotate90,
         QImageIOHandler::TransformationRotate90,       QImageIOHandler::TransformationMirrorAndRotate90,
         QImageIOHandler::TransformationRotate270};
+    // clang-format on
     return byTag[orientation];
 }
 
@@ -262,8 +264,7 @@ QImage readImage(const std::string& path, const Picture::ShownSize& shownSize, b
     QImageReader reader(&buffer);
     reader.setAutoTransform(upright);
     // The reader scales before it turns: sizes asked of it are as stored.
-    const bool turned =
-        upright && ((reader.transformation() | ownTurn) & QImageIOHandler::TransformationRotate90);
+    const bool turned = upright && ((reader.transformation() | ownTurn) & QImageIOHandler::TransformationRotate90);
     depth = stored >= 0 ? stored : depthOf(reader.imageFormat());
     own = reader.size();
     if (turned) own.transpose();
@@ -282,8 +283,7 @@ QImage readImage(const std::string& path, const Picture::ShownSize& shownSize, b
         // scale a picture of a few palette colours by its indexes, into noise.
         if (size.width() > 0 && size.height() > 0 && (vector || reader.format() == "jpeg") && (vector || smaller))
             reader.setScaledSize(turned ? size.transposed() : size);
-        else if (size.width() > 0 && size.height() > 0 && smaller)
-            reduceTo = size;
+        else if (size.width() > 0 && size.height() > 0 && smaller) reduceTo = size;
     }
     QImage decoded = reader.read();
     if (ownTurn != QImageIOHandler::TransformationNone) {
@@ -293,10 +293,10 @@ QImage readImage(const std::string& path, const Picture::ShownSize& shownSize, b
         if (ownTurn & QImageIOHandler::TransformationRotate90) decoded = decoded.transformed(QTransform().rotate(90));
     }
     if (reduceTo.isValid() && !decoded.isNull())
-        decoded = decoded
-                      .convertToFormat(decoded.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                                 : QImage::Format_RGB32)
-                      .scaled(reduceTo, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        decoded =
+            decoded
+                .convertToFormat(decoded.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32)
+                .scaled(reduceTo, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (!own.isValid() || own.isEmpty()) own = decoded.size();
     // Where neither the header nor the reader tell (WebP), the decoded pixels do.
     if (stored < 0 && reader.imageFormat() == QImage::Format_Invalid) depth = depthOf(decoded.format());
@@ -421,15 +421,15 @@ void Picture::ensureDetail(int32_t w, int32_t h) {
     reduced_ = vector_;
 }
 
-void Picture::fitSize(int32_t& outWidth, int32_t& outHeight, const Rect& frame, int32_t zoom, bool squeeze,
-                      bool shrink, bool stretch) const {
+void Picture::fitSize(int32_t& outWidth, int32_t& outHeight, const Rect& frame, int32_t zoom, bool squeeze, bool shrink,
+                      bool stretch) const {
     if (image_.isNull()) return;
-    fitPictureSize(own_.width(), own_.height(), frame.width(), frame.height(), zoom, squeeze, shrink, stretch,
-                   outWidth, outHeight);
+    fitPictureSize(own_.width(), own_.height(), frame.width(), frame.height(), zoom, squeeze, shrink, stretch, outWidth,
+                   outHeight);
 }
 
-int32_t Picture::placeAndDraw(const Rect& frame, QImage& target, int32_t zoom, bool squeeze, bool shrink,
-                              bool stretch, int32_t layout) {
+int32_t Picture::placeAndDraw(const Rect& frame, QImage& target, int32_t zoom, bool squeeze, bool shrink, bool stretch,
+                              int32_t layout) {
     if (image_.isNull()) return 0;
     fitSize(width, height, frame, zoom, squeeze, shrink, stretch);
     const int32_t shown = zoom == 0 ? int32_t(uint32_t(width) * 100u / uint32_t(own_.width())) : zoom;
@@ -500,8 +500,8 @@ Picture::Status Picture::save(const std::string& path, Format format, int32_t w,
     if (image_.isNull()) return NoImage;
     if (w <= 0 || h <= 0) return SaveFailed;
     ensureDetail(w, h);
-    const QImage scaled = (image_.size() == QSize(w, h) ? image_ : resampleBicubic(image_, w, h))
-                              .convertToFormat(QImage::Format_RGB32);
+    const QImage scaled =
+        (image_.size() == QSize(w, h) ? image_ : resampleBicubic(image_, w, h)).convertToFormat(QImage::Format_RGB32);
     // The encoder's last bytes reach the file only on the flush, so that is checked too.
     const bool saved = writeWholeFile(path, existing, [&](int fd) {
         QFile file;

@@ -94,9 +94,9 @@ public:
     // The colour depth of the file's own pixels: 1, 4, 8, 16, 24, 32, 48, 64, or 0 when unknown.
     int bitsPerPixel() const { return bitsPerPixel_; }
 
-    int32_t width = 0;   // as last laid out
+    int32_t width = 0;  // as last laid out
     int32_t height = 0;
-    int32_t x = 0;       // in its frame, as last laid out
+    int32_t x = 0;  // in its frame, as last laid out
     int32_t y = 0;
     int32_t interpolation = 0;  // the zoomquality setting: 0 bilinear, 2 smooth, 7 best
     bool upright = true;        // the autorotate setting: pictures stand as their files say

@@ -174,6 +174,7 @@ TransitionPlan planTransition(int effect, int32_t w, int32_t h, const std::funct
     if (w <= 0 || h <= 0 || effect < 0 || effect > crossfadeEffect) return plan;
     Planner p(plan);
     const int r = random();
+    // clang-format off
     switch (effect) {
     case 0: case 1: case 2: case 3: shutters(p, effect, w, h, r); break;
     case 4: case 5: case 6: case 7: wipe(p, effect, w, h, r); break;
@@ -184,6 +185,7 @@ TransitionPlan planTransition(int effect, int32_t w, int32_t h, const std::funct
     case 13: dissolve(p, w, h, r, random); break;
     default: crossfade(plan, r); break;
     }
+    // clang-format on
     // The shutters and the wipes cover every line; the others end with the whole image.
     if (effect >= 8) {
         p.reveal(0, 0, w, h);

@@ -2,16 +2,16 @@
 
 #include "platform/system.h"
 
-#include <algorithm>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
 #include <QDBusInterface>
 #include <QDBusReply>
 #include <QFile>
 #include <QPainter>
 #include <QProcess>
 #include <QUrl>
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <xcb/xcb.h>
 
 namespace {
@@ -242,10 +242,8 @@ QImage background(const std::string& path, WallpaperPlacement placement, QSize s
     QPainter painter(&ground);
     if (placement == WallpaperPlacement::Stretch)
         painter.drawImage(ground.rect(), picture.scaled(screen, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    else if (placement == WallpaperPlacement::Tile)
-        painter.drawTiledPixmap(ground.rect(), QPixmap::fromImage(picture));
-    else
-        painter.drawImage((screen.width() - picture.width()) / 2, (screen.height() - picture.height()) / 2, picture);
+    else if (placement == WallpaperPlacement::Tile) painter.drawTiledPixmap(ground.rect(), QPixmap::fromImage(picture));
+    else painter.drawImage((screen.width() - picture.width()) / 2, (screen.height() - picture.height()) / 2, picture);
     return ground;
 }
 

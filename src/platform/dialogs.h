@@ -35,8 +35,7 @@ struct DialogTemplate;
 bool askNumber(WindowHost& owner, const DialogTemplate& dialog, uint32_t& value);
 
 // The About box: the program's name and version, and a button that opens webPage.
-void aboutBox(WindowHost& owner, const DialogTemplate& dialog, const std::string& version,
-              const std::string& webPage);
+void aboutBox(WindowHost& owner, const DialogTemplate& dialog, const std::string& version, const std::string& webPage);
 
 // The Find/Filter dialog: edits the text (at most maxText characters) and the two options, and
 // answers the button that closed it: 0 Find, 1 Filter (the default), 2 Exclude, or 3 when it

@@ -9,17 +9,17 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QTimer>
-#include <QHBoxLayout>
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <limits>
 
@@ -27,9 +27,9 @@ MessageAnswer messageBox(WindowHost*, const std::string& text, const std::string
                          MessageButtons buttons) {
     static const QMessageBox::Icon icons[] = {QMessageBox::NoIcon, QMessageBox::Warning, QMessageBox::Information,
                                               QMessageBox::Question};
-    static const QMessageBox::StandardButtons choices[] = {
-        QMessageBox::Ok, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Yes | QMessageBox::No,
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel};
+    static const QMessageBox::StandardButtons choices[] = {QMessageBox::Ok, QMessageBox::Ok | QMessageBox::Cancel,
+                                                           QMessageBox::Yes | QMessageBox::No,
+                                                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel};
     QMessageBox box(icons[int(icon)], QString::fromStdString(title), QString::fromStdString(text),
                     choices[int(buttons)], QApplication::activeWindow());
     switch (box.exec()) {
@@ -41,8 +41,8 @@ MessageAnswer messageBox(WindowHost*, const std::string& text, const std::string
 }
 
 std::string chooseFolder(const std::string& title, const std::string& startFolder) {
-    const QString chosen = QFileDialog::getExistingDirectory(QApplication::activeWindow(), QString::fromStdString(title),
-                                                             QFile::decodeName(startFolder.c_str()));
+    const QString chosen = QFileDialog::getExistingDirectory(
+        QApplication::activeWindow(), QString::fromStdString(title), QFile::decodeName(startFolder.c_str()));
     return chosen.isEmpty() ? std::string() : QFile::encodeName(chosen).toStdString();
 }
 
@@ -132,8 +132,8 @@ int findDialog(WindowHost& owner, const DialogTemplate& t, size_t maxText, std::
     layout->addLayout(buttons);
     static const char* const labels[] = {"&Find", "Filter", "E&xclude"};
     for (int action = 0; action < 3; ++action) {
-        auto* button = named(new QPushButton(QString::fromUtf8(labels[action]), &dialog),
-                             std::to_string(303 + action).c_str());
+        auto* button =
+            named(new QPushButton(QString::fromUtf8(labels[action]), &dialog), std::to_string(303 + action).c_str());
         button->setDefault(action == 1);  // Enter filters
         QObject::connect(button, &QPushButton::clicked, &dialog, [&dialog, action] { dialog.done(10 + action); });
         buttons->addWidget(button);
@@ -161,7 +161,8 @@ std::string chooseSaveFile(WindowHost& owner, const std::string& title, const st
 }
 
 std::string chooseProgram(WindowHost& owner, const std::string& startPath) {
-    const QString chosen = QFileDialog::getOpenFileName(owner.widget(), QString(), QFile::decodeName(startPath.c_str()));
+    const QString chosen =
+        QFileDialog::getOpenFileName(owner.widget(), QString(), QFile::decodeName(startPath.c_str()));
     return chosen.isEmpty() ? std::string() : QFile::encodeName(chosen).toStdString();
 }
 
@@ -210,6 +211,7 @@ class HotKeyDialog : public QDialog {
 public:
     using QDialog::QDialog;
     void reject() override {}
+
 protected:
     void closeEvent(QCloseEvent*) override { done(0); }
 };
@@ -233,8 +235,10 @@ void hotKeyDialog(WindowHost& owner, const DialogTemplate& t, uint32_t modifiers
         const char* id;
         uint32_t bit;
     };
-    static const Box boxTable[] = {{"Control", "411", HotKeyControl}, {"Shift", "412", HotKeyShift},
-                                   {"Alt", "413", HotKeyAlt}, {"Win", "414", HotKeyWin}};
+    static const Box boxTable[] = {{"Control", "411", HotKeyControl},
+                                   {"Shift", "412", HotKeyShift},
+                                   {"Alt", "413", HotKeyAlt},
+                                   {"Win", "414", HotKeyWin}};
     std::vector<QCheckBox*> checks;
     for (const Box& b : boxTable) {
         auto* check = named(new QCheckBox(QString::fromUtf8(b.text), &dialog), b.id);

@@ -24,7 +24,8 @@ void watchTree(int notify, const std::string& folder, bool subtree, std::map<int
     if (!dir) return;
     while (const dirent* item = readdir(dir)) {
         const std::string name = item->d_name;
-        if (name != "." && name != ".." && item->d_type == DT_DIR) watchTree(notify, folder + "/" + name, true, folders);
+        if (name != "." && name != ".." && item->d_type == DT_DIR)
+            watchTree(notify, folder + "/" + name, true, folders);
     }
     closedir(dir);
 }
@@ -96,12 +97,9 @@ bool FolderWatch::readEvents(bool subtree) {
             // A new folder in the subtree is watched from now on.
             if (subtree && (event->mask & IN_ISDIR) && (event->mask & (IN_CREATE | IN_MOVED_TO)) && !path.empty())
                 watchTree(notify_, path, true, folders_);
-            if (event->mask & IN_CLOSE_WRITE)
-                changed |= !path.empty() && rewriteMatters_(path);
-            else if (event->mask & IN_CREATE)
-                changed |= (event->mask & IN_ISDIR) || completeOnCreation(path);
-            else
-                changed |= !(event->mask & IN_IGNORED);
+            if (event->mask & IN_CLOSE_WRITE) changed |= !path.empty() && rewriteMatters_(path);
+            else if (event->mask & IN_CREATE) changed |= (event->mask & IN_ISDIR) || completeOnCreation(path);
+            else changed |= !(event->mask & IN_IGNORED);
         }
     }
     return changed;

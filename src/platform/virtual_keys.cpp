@@ -116,7 +116,8 @@ constexpr VirtualKey keys[] = {
 }  // namespace
 
 const VirtualKey* virtualKeyByCode(uint32_t code) {
-    const auto* found = std::find_if(std::begin(keys), std::end(keys), [code](const VirtualKey& k) { return k.code == code; });
+    const auto* found =
+        std::find_if(std::begin(keys), std::end(keys), [code](const VirtualKey& k) { return k.code == code; });
     return found == std::end(keys) ? nullptr : found;
 }
 

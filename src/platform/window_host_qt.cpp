@@ -85,10 +85,8 @@ public:
         QMetaObject::invokeMethod(
             window,
             [open] {
-                if (auto* dialog = qobject_cast<QDialog*>(open.data()))
-                    dialog->done(QDialog::Rejected);
-                else if (open && open->isVisible())
-                    open->close();
+                if (auto* dialog = qobject_cast<QDialog*>(open.data())) dialog->done(QDialog::Rejected);
+                else if (open && open->isVisible()) open->close();
             },
             Qt::QueuedConnection);
     }
@@ -118,7 +116,8 @@ protected:
         QPainter painter(this);
         screen.setDevicePixelRatio(ratio());
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(event->rect(), screen, QRectF(event->rect().topLeft() * ratio(), event->rect().size() * ratio()));
+        painter.drawImage(event->rect(), screen,
+                          QRectF(event->rect().topLeft() * ratio(), event->rect().size() * ratio()));
     }
 
     // The window manager forgets the state of a window that is unmapped (hidden): it is handed
@@ -343,7 +342,9 @@ void WindowHost::destroyWindow() {
 bool WindowHost::isDestroyed() const { return widget_->destroyed; }
 
 namespace {
-Rect grown(const Rect& r, const Margins& m) { return {r.left - m.left, r.top - m.top, r.right + m.right, r.bottom + m.bottom}; }
+Rect grown(const Rect& r, const Margins& m) {
+    return {r.left - m.left, r.top - m.top, r.right + m.right, r.bottom + m.bottom};
+}
 }  // namespace
 
 Rect WindowHost::frameRect() const { return grown(widget_->toDevice(widget_->geometry()), frameExtents()); }
@@ -469,8 +470,8 @@ QImage& WindowHost::screenImage() { return widget_->screen; }
 
 void WindowHost::flush(const Rect& area) {
     const qreal ratio = widget_->ratio();
-    widget_->repaint(QRectF(area.left / ratio, area.top / ratio, area.width() / ratio, area.height() / ratio)
-                         .toAlignedRect());
+    widget_->repaint(
+        QRectF(area.left / ratio, area.top / ratio, area.width() / ratio, area.height() / ratio).toAlignedRect());
 }
 
 void WindowHost::flushAll() { widget_->repaint(); }

@@ -5,11 +5,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <vector>
 #include <unistd.h>
+#include <vector>
 #include <xcb/screensaver.h>
-#include <xcb/xcb_keysyms.h>
 #include <xcb/xcb.h>
+#include <xcb/xcb_keysyms.h>
 
 namespace {
 
@@ -189,7 +189,8 @@ void ungrabHotKey(uint32_t keysym, uint32_t modifiers) {
     xcb_connection_t* c = connection();
     if (!c) return;
     for (xcb_keycode_t code : keycodesOf(keysym))
-        for (uint16_t lock : lockVariants) xcb_ungrab_key(c, code, rootWindow(c), uint16_t(xModifiers(modifiers) | lock));
+        for (uint16_t lock : lockVariants)
+            xcb_ungrab_key(c, code, rootWindow(c), uint16_t(xModifiers(modifiers) | lock));
     xcb_flush(c);
 }
 
@@ -275,8 +276,8 @@ bool predictFrameExtents(uint32_t window, int32_t extents[4]) {
     if (!check || xcb_get_property_value_length(check.get()) == 0) return false;  // no window manager
     const xcb_atom_t property = atom(c, "_NET_FRAME_EXTENTS");
     const auto read = [&] {
-        auto r = reply(xcb_get_property_reply(c, xcb_get_property(c, 0, window, property, XCB_ATOM_CARDINAL, 0, 4),
-                                              nullptr));
+        auto r = reply(
+            xcb_get_property_reply(c, xcb_get_property(c, 0, window, property, XCB_ATOM_CARDINAL, 0, 4), nullptr));
         if (!r || xcb_get_property_value_length(r.get()) != 16) return false;
         std::memcpy(extents, xcb_get_property_value(r.get()), 16);
         return true;

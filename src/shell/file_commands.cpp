@@ -200,12 +200,9 @@ void AppState::viewFile() {
 
 void AppState::exploreFolder() {
     std::string folder;
-    if (catalog.images().empty())
-        folder = settings.folder;
-    else if (!isPastedPicture())
-        folder = folderOf(catalog.currentPath());
-    else
-        return;
+    if (catalog.images().empty()) folder = settings.folder;
+    else if (!isPastedPicture()) folder = folderOf(catalog.currentPath());
+    else return;
     if (startProgram(settings.fileManager, {folder})) return;
     runModal([&] { appGlobals.showMessage(settings.fileManager + " can't open " + folder, MessageIcon::Information); });
 }

@@ -32,8 +32,7 @@ void AppState::sendShortcut(const std::string& folder) {
         shortcut, [this](const std::string& name) { return ShellLink().createShortcut(catalog.currentPath(), name); });
     if (placed == Placed::NoFreeName)
         appGlobals.showMessage("Shortcut not created... more than 100 duplicate names", MessageIcon::Exclamation);
-    else if (placed == Placed::Failed)
-        appGlobals.showMessage("Create shortcut failed", MessageIcon::Exclamation);
+    else if (placed == Placed::Failed) appGlobals.showMessage("Create shortcut failed", MessageIcon::Exclamation);
 }
 
 void AppState::sendCopy(const std::string& folder) {

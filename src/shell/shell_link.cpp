@@ -93,15 +93,16 @@ bool readSymbolicLink(const std::string& path, LinkTarget& target) {
     target = {name,
               (info.directory ? attributeDirectory : attributeNormal) |
                   (name.substr(name.rfind('/') + 1).starts_with(".") ? attributeHidden : 0u),
-              info.created, info.accessed, info.modified, uint32_t(info.size)};
+              info.created,
+              info.accessed,
+              info.modified,
+              uint32_t(info.size)};
     return true;
 }
 
 }  // namespace
 
-bool isShortcut(const std::string& path) {
-    return equalsIgnoringCase(extensionOf(path), ".lnk");
-}
+bool isShortcut(const std::string& path) { return equalsIgnoringCase(extensionOf(path), ".lnk"); }
 
 bool ShellLink::readShortcut(const std::string& shortcutPath, LinkTarget& target, bool resolve) const {
     struct stat st {};
@@ -116,8 +117,8 @@ bool ShellLink::readShortcut(const std::string& shortcutPath, LinkTarget& target
         std::memcmp(bytes.data() + 4, linkClsid, 16) != 0)
         return false;
     LinkTarget read;
-    if (!in.u32(20, flags) || !in.u32(24, read.attributes) || !in.u64(28, read.created) ||
-        !in.u64(36, read.accessed) || !in.u64(44, read.modified) || !in.u32(52, read.size))
+    if (!in.u32(20, flags) || !in.u32(24, read.attributes) || !in.u64(28, read.created) || !in.u64(36, read.accessed) ||
+        !in.u64(44, read.modified) || !in.u32(52, read.size))
         return false;
 
     size_t at = headerSize;
@@ -184,8 +185,8 @@ bool ShellLink::createShortcut(const std::string& targetPath, const std::string&
     put(out, info.accessed, 8);
     put(out, info.modified, 8);
     put(out, uint32_t(info.size), 4);
-    put(out, 0, 4);  // icon index
-    put(out, 1, 4);  // shown normally
+    put(out, 0, 4);                   // icon index
+    put(out, 1, 4);                   // shown normally
     out.append(2 + 2 + 4 + 4, '\0');  // hotkey, reserved
 
     // Link info: header, volume id, local base path as bytes and as UTF-16.
@@ -195,21 +196,22 @@ bool ShellLink::createShortcut(const std::string& targetPath, const std::string&
     const uint32_t suffixOffset = baseOffset + uint32_t(absolute.size()) + 1;
     const uint32_t wideOffset = suffixOffset + 1;
     const uint32_t infoSize = wideOffset + uint32_t(wide.size() + 1) * 2;
-    for (uint32_t field : {infoSize, infoHeader, volumeIdAndLocalBasePath, infoHeader, baseOffset, 0u, suffixOffset,
-                           wideOffset, 0u})
+    for (uint32_t field :
+         {infoSize, infoHeader, volumeIdAndLocalBasePath, infoHeader, baseOffset, 0u, suffixOffset, wideOffset, 0u})
         put(out, field, 4);
     put(out, volumeSize, 4);
-    put(out, 3, 4);  // a fixed drive
-    put(out, 0, 4);  // serial number
+    put(out, 3, 4);     // a fixed drive
+    put(out, 0, 4);     // serial number
     put(out, 0x10, 4);  // label offset: the empty label below
     out += '\0';
     out += absolute + '\0';
     out += '\0';  // common path suffix
     putWide(out, wide + u'\0');
 
-    const std::u16string relative = toUtf16(std::filesystem::path(absolute)
-                                                .lexically_relative(std::filesystem::absolute(folderOfShortcut(shortcutPath)))
-                                                .string());
+    const std::u16string relative =
+        toUtf16(std::filesystem::path(absolute)
+                    .lexically_relative(std::filesystem::absolute(folderOfShortcut(shortcutPath)))
+                    .string());
     put(out, relative.size(), 2);
     putWide(out, relative);
     put(out, 0, 4);  // no extra data blocks

@@ -9,12 +9,12 @@ bool isShortcut(const std::string& path);
 
 // What a shortcut records of its target.
 struct LinkTarget {
-    std::string path;          // the target's full path, as bytes
-    uint32_t attributes = 0;   // the target's file attributes as recorded (0x10 a folder, 0x02 hidden)
+    std::string path;         // the target's full path, as bytes
+    uint32_t attributes = 0;  // the target's file attributes as recorded (0x10 a folder, 0x02 hidden)
     FileTime created = 0;
     FileTime accessed = 0;
     FileTime modified = 0;
-    uint32_t size = 0;         // low 32 bits of the target's size in bytes
+    uint32_t size = 0;  // low 32 bits of the target's size in bytes
     bool isFolder() const { return attributes & 0x10; }
 };
 

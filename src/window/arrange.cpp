@@ -51,7 +51,8 @@ void AppState::fitWindowToPicture() {
     const Settings& s = settings;
     const Margins frame = mainWindow.frameExtents();
     const int32_t bar = statusBar ? statusBarHeight : 0;
-    const Rect bounds = pictureBounds(workArea(), s.crop ? nullptr : &frame, bar, blackboxShell ? s.bbCaptionAdjust : 0);
+    const Rect bounds =
+        pictureBounds(workArea(), s.crop ? nullptr : &frame, bar, blackboxShell ? s.bbCaptionAdjust : 0);
     int32_t pw = 0, ph = 0;
     picture.fitSize(pw, ph, bounds, currentZoom, s.squeeze, s.shrink, s.stretch);
     if (blackboxShell && !s.crop) ph += s.bbWindowAdjust;

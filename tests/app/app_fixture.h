@@ -6,13 +6,13 @@
 #include "resources/dialog_templates.h"
 #include "temp_dir.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QThread>
 #include <QImage>
-#include <QAbstractButton>
 #include <QMessageBox>
+#include <QThread>
 #include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -111,8 +111,8 @@ protected:
         QObject::connect(&messagePoll, &QTimer::timeout, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 if (messageText.empty()) messageText = box->text().toStdString();
-                QAbstractButton* yes = box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)
-                                                                     : box->button(QMessageBox::Yes);
+                QAbstractButton* yes =
+                    box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok) : box->button(QMessageBox::Yes);
                 if (yes) yes->click();
                 else box->accept();
             }

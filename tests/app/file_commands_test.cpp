@@ -46,10 +46,8 @@ public:
             if (!box || box == last_) return;
             last_ = box;
             texts.push_back(box->text().toStdString());
-            if (QAbstractButton* button = box->button(yes ? QMessageBox::Yes : QMessageBox::No))
-                button->click();
-            else
-                box->accept();
+            if (QAbstractButton* button = box->button(yes ? QMessageBox::Yes : QMessageBox::No)) button->click();
+            else box->accept();
         });
         poll_.start(5);
     }

@@ -23,13 +23,13 @@ TEST_F(Filing, ShortcutsAndCopiesGoToFavoritesAndTheDesktopUnderFreeNames) {
     EXPECT_EQ(readFile(home.file("desk/a-01.png")), readFile(home.file("a.png")));
     EXPECT_EQ(app.catalog.images().size(), 2u);  // copies elsewhere do not join the list
 
-    send(Msg::Command, Command::ViewFavorites);  // the favorites: shortcuts to pictures
+    send(Msg::Command, Command::ViewFavorites);                          // the favorites: shortcuts to pictures
     ASSERT_TRUE(waitUntil([&] { return !app.catalog.scanRunning(); }));  // View Target waits for no scan
     EXPECT_EQ(app.catalog.images().size(), 3u);
     EXPECT_EQ(app.settings.folder, home.path());  // the root stays
     app.catalog.setIndex(0);
-    app.settings.peek = false;  // the whole tree at once: the shortcut is in the target folder's list too
-    send(Msg::Command, Command::ViewTarget);   // View Target: the folder the shortcut points into, at the target
+    app.settings.peek = false;                // the whole tree at once: the shortcut is in the target folder's list too
+    send(Msg::Command, Command::ViewTarget);  // View Target: the folder the shortcut points into, at the target
     EXPECT_EQ(app.catalog.currentPath(), home.file("a.png"));
     EXPECT_TRUE(std::any_of(app.catalog.images().begin(), app.catalog.images().end(),
                             [this](const ImageEntry& e) { return e.path == home.file("start.png"); }));

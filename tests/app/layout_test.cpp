@@ -37,8 +37,8 @@ TEST_F(Layout, TheStatusBarAndTheDialogsGiveTheirTextsTheRoomTheyNeed) {
     });
     poll.start(5);
     send(Msg::Command, Command::ShowHideHotkey);  // the hot key: four check boxes in a row
-    send(Msg::Command, Command::FindOrFilter);  // find: a field, two check boxes, three buttons
-    send(Msg::Command, Command::Timer);  // a number
+    send(Msg::Command, Command::FindOrFilter);    // find: a field, two check boxes, three buttons
+    send(Msg::Command, Command::Timer);           // a number
     EXPECT_EQ(checked, (std::vector<std::string>{"Hide/Show HotKey", "Find/Filter", "Slideshow Timer"}));
     EXPECT_EQ(cut, std::vector<std::string>{});
 }

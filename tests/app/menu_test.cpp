@@ -33,7 +33,8 @@ public:
 private:
     static bool holds(QMenu* menu, Command id) {
         for (QAction* a : menu->actions())
-            if ((a->menu() && holds(a->menu(), id)) || (!a->menu() && !a->isSeparator() && a->data().toInt() == int(id)))
+            if ((a->menu() && holds(a->menu(), id)) ||
+                (!a->menu() && !a->isSeparator() && a->data().toInt() == int(id)))
                 return true;
         return false;
     }
@@ -62,7 +63,8 @@ private:
         }
         if (target_ == Command::None) return press(menu, Qt::Key_Escape);
         for (QAction* a : menu->actions()) {
-            if (a->menu() ? !holds(a->menu(), target_) : a->data().toInt() != int(target_) || a->isSeparator()) continue;
+            if (a->menu() ? !holds(a->menu(), target_) : a->data().toInt() != int(target_) || a->isSeparator())
+                continue;
             menu->setActiveAction(a);
             return press(menu, a->menu() ? Qt::Key_Right : Qt::Key_Return);
         }

@@ -38,11 +38,12 @@ void saveWithOrientation(const std::string& path, int orientation) {
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
     storedFor(orientation).save(&buffer, "jpeg", 100);
-    const char exif[] = "\xff\xe1\x00\x22"
-                        "Exif\0\0"
-                        "II*\0\x08\0\0\0"
-                        "\x01\0"
-                        "\x12\x01\x03\0\x01\0\0\0";
+    const char exif[] =
+        "\xff\xe1\x00\x22"
+        "Exif\0\0"
+        "II*\0\x08\0\0\0"
+        "\x01\0"
+        "\x12\x01\x03\0\x01\0\0\0";
     QByteArray segment(exif, sizeof exif - 1);
     segment += char(orientation);
     segment += QByteArray(7, '\0');  // the value's padding and the end of the directory
@@ -93,10 +94,12 @@ TEST_F(PictureKinds, AnAnimationPlaysInPlaceAndStopsWhenTurnedOff) {
     window->flushAll();
     EXPECT_EQ(app.picture.width, 640);  // at the zoom shown
     const QImage first = window->screenImage().copy();
-    EXPECT_TRUE(waitUntil([&] {
-        window->flushAll();
-        return window->screenImage() != first;
-    }, 3000));
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            window->flushAll();
+            return window->screenImage() != first;
+        },
+        3000));
     EXPECT_EQ(app.picture.width, 640);
 
     send(Msg::Command, Command::Animate);  // Animate off: the first frame stays

@@ -44,7 +44,8 @@ TEST_F(SettingsLifecycle, WithSaveOnExitOffOnlySaveNowWrites) {
     app.settings.timer = 1234;
     app.catalog.setIndex(4);
     send(Msg::Close);
-    EXPECT_EQ(textOfUtf16File(readFile(home.file("vimble.ini"))), "[Settings]\r\nsavesettings=FALSE\r\nmarkexit=TRUE\r\n");
+    EXPECT_EQ(textOfUtf16File(readFile(home.file("vimble.ini"))),
+              "[Settings]\r\nsavesettings=FALSE\r\nmarkexit=TRUE\r\n");
 
     AppState& again = startApp();
     again.settings.timer = 1234;

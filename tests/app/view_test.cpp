@@ -44,7 +44,7 @@ TEST_F(View, ATransitionBringsTheWholePictureOnScreen) {
     AppState& app = startApp();
     app.settings.transitions = true;
     saveHalves(home.file("a.png"), 60, 40);
-    app.settings.stretch = true;  // fills the 225-pixel window
+    app.settings.stretch = true;     // fills the 225-pixel window
     for (int effect : {6, 8, 14}) {  // lines in place, blocks from elsewhere, a blend
         app.settings.enabledTransitions = {effect};
         send(Msg::Command, Command::Refresh);

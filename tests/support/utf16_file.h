@@ -16,7 +16,6 @@ inline std::string utf16File(const std::string& text) {
 // The text of a settings file's bytes (after the byte-order mark).
 inline std::string textOfUtf16File(const std::string& bytes) {
     std::u16string units;
-    for (size_t i = 2; i + 1 < bytes.size(); i += 2)
-        units += char16_t(uint8_t(bytes[i]) | uint8_t(bytes[i + 1]) << 8);
+    for (size_t i = 2; i + 1 < bytes.size(); i += 2) units += char16_t(uint8_t(bytes[i]) | uint8_t(bytes[i + 1]) << 8);
     return fromUtf16(units);
 }

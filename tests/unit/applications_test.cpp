@@ -49,7 +49,8 @@ TEST(Applications, TheChooserListsWhatTheDesktopWouldWithItsDefaultFirst) {
     setenv("XDG_CONFIG_DIRS", dir.file("none").c_str(), 1);
     setenv("XDG_CURRENT_DESKTOP", "ubuntu:GNOME", 1);
     const std::vector<Application> found = applicationsFor("image/png");
-    for (const char* name : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_CURRENT_DESKTOP"})
+    for (const char* name :
+         {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_CURRENT_DESKTOP"})
         unsetenv(name);
     std::vector<std::string> names;
     for (const Application& application : found) names.push_back(application.name);

@@ -1,6 +1,6 @@
+#include "platform/file_ops.h"
 #include "display/picture.h"
 #include "file_system.h"
-#include "platform/file_ops.h"
 #include "temp_dir.h"
 
 #include <cerrno>

@@ -1,13 +1,13 @@
-#include "catalog/file_info.h"
 #include "catalog/folder_scan.h"
+#include "catalog/file_info.h"
 #include "catalog/formats.h"
 #include "shell/shell_link.h"
 #include "temp_dir.h"
 
 #include <algorithm>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -70,10 +70,10 @@ TEST(FolderScan, LinksCountAsTheirTargetsAndEveryFolderIsScannedOnce) {
     touch(root + "/sub/a.jpg");
     touch(other + "/o.png");
     writeFile(dir.file("target.jpg"), "picture");
-    fs::create_symlink(dir.file("target.jpg"), root + "/link-to-picture");   // judged by the target's name
+    fs::create_symlink(dir.file("target.jpg"), root + "/link-to-picture");  // judged by the target's name
     fs::create_symlink(other, root + "/link-to-other");
     fs::create_symlink(other, root + "/sub/second-link-to-other");
-    fs::create_symlink(root, root + "/sub/loop");                          // back to an ancestor
+    fs::create_symlink(root, root + "/sub/loop");  // back to an ancestor
     fs::create_symlink(dir.file("missing.jpg"), root + "/broken.jpg");
 
     std::vector<std::string> found = scan({root, root, other});
@@ -85,7 +85,8 @@ TEST(FolderScan, LinksCountAsTheirTargetsAndEveryFolderIsScannedOnce) {
     utimensat(AT_FDCWD, dir.file("target.jpg").c_str(), times, 0);
     ImageList list;
     scanFolders({root}, Settings(), list);
-    const auto link = std::find_if(list.begin(), list.end(), [&](auto& e) { return e.path == root + "/link-to-picture"; });
+    const auto link =
+        std::find_if(list.begin(), list.end(), [&](auto& e) { return e.path == root + "/link-to-picture"; });
     ASSERT_NE(link, list.end());
     EXPECT_EQ(link->modified, toFileTime(1000000000, 0));
 }

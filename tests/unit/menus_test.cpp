@@ -1,5 +1,5 @@
-#include "app/command_table.h"
 #include "app/menus.h"
+#include "app/command_table.h"
 #include "platform/message.h"
 #include "resources/menu_table.h"
 
@@ -22,9 +22,9 @@ void collectCommands(const MenuItem& menu, std::multiset<int>& ids) {
 // false for texts that name no key ("(Quality)", "(restart)").
 bool parseShortcut(std::string text, int& key, int& modifiers, char& typed) {
     static const std::map<std::string, int> named = {
-        {"Esc", Qt::Key_Escape}, {"Pause", Qt::Key_Pause}, {"Page Down", Qt::Key_PageDown},
-        {"Page Up", Qt::Key_PageUp}, {"Home", Qt::Key_Home}, {"End", Qt::Key_End},
-        {"Ins", Qt::Key_Insert}, {"Del", Qt::Key_Delete}, {"Left Arrow", Qt::Key_Left},
+        {"Esc", Qt::Key_Escape},        {"Pause", Qt::Key_Pause}, {"Page Down", Qt::Key_PageDown},
+        {"Page Up", Qt::Key_PageUp},    {"Home", Qt::Key_Home},   {"End", Qt::Key_End},
+        {"Ins", Qt::Key_Insert},        {"Del", Qt::Key_Delete},  {"Left Arrow", Qt::Key_Left},
         {"Right Arrow", Qt::Key_Right}, {"Up Arrow", Qt::Key_Up}, {"Down Arrow", Qt::Key_Down}};
     modifiers = 0;
     typed = 0;

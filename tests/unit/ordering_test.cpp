@@ -22,7 +22,8 @@ TEST(Ordering, NamesSortByCodeUnitOverTheWholePathCaseSensitively) {
     uint32_t current = 0;
     orderList(list, current, "", 0, 0);
     // "/" lies between the upper-case and the lower-case letters.
-    EXPECT_EQ(pathsOf(list), (std::vector<std::string>{"/x/B.jpg", "/x/C.jpg", "/x/Z.jpg", "/x/a.jpg", "/x/sub/1.jpg"}));
+    EXPECT_EQ(pathsOf(list),
+              (std::vector<std::string>{"/x/B.jpg", "/x/C.jpg", "/x/Z.jpg", "/x/a.jpg", "/x/sub/1.jpg"}));
 }
 
 TEST(Ordering, NonAsciiNamesSortAsUtf16CodeUnits) {

@@ -38,8 +38,8 @@ TEST(PictureFit, SqueezeShrinkAndStretchFitAsTheyAreMeant) {
     EXPECT_EQ(fit(1200, 500, 1000, 800, 0, false, true, false), (Size{1200, 500}));   // not over both ways
     EXPECT_EQ(fit(2000, 1000, 1000, 800, 0, false, true, false), (Size{1600, 800}));  // still covers
     EXPECT_EQ(fit(500, 400, 1000, 600, 0, false, false, true), (Size{1000, 800}));
-    EXPECT_EQ(fit(500, 400, 1000, 600, 0, true, false, true), (Size{750, 600}));      // exactly inside
-    EXPECT_EQ(fit(1, 5000, 1000, 800, 0, true, true, false), (Size{0, 800}));         // truncates to nothing
+    EXPECT_EQ(fit(500, 400, 1000, 600, 0, true, false, true), (Size{750, 600}));  // exactly inside
+    EXPECT_EQ(fit(1, 5000, 1000, 800, 0, true, true, false), (Size{0, 800}));     // truncates to nothing
 }
 
 TEST(PictureFit, TheLargestFittedSizeAllowsForATurnAndKeepsProportions) {

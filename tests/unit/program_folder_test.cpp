@@ -2,8 +2,8 @@
 #include "config/paths.h"
 #include "temp_dir.h"
 
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -11,7 +11,8 @@
 namespace {
 ProgramFolders folders(const char* vimbleHome, const char* executableFolder, bool writable, bool installed,
                        const char* xdgConfigHome = "/home/u/cfg", const char* xdgStateHome = "/home/u/st") {
-    return chooseProgramFolders({vimbleHome, executableFolder, writable, installed, xdgConfigHome, xdgStateHome, "/home/u"});
+    return chooseProgramFolders(
+        {vimbleHome, executableFolder, writable, installed, xdgConfigHome, xdgStateHome, "/home/u"});
 }
 }  // namespace
 
@@ -63,8 +64,8 @@ TEST(ProgramFolder, LocatesTheRunningProgramAndHonoursTheOverride) {
 TEST(ProgramFolder, OnlyStaleTemporariesOfInterruptedSavesAreRemoved) {
     TempDir dir;
     const timespec anHourAgo[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
-    for (const char* name : {"vimble.ini.Ab3xY9", "wallpaper.ini.q1W2e3", ".vimble-x7Kq2P", "vimble.ini", "vimble.ini.backup",
-                             "vimble.ini.Ab3-Y9", "photo.jpg.Ab3xY9"}) {
+    for (const char* name : {"vimble.ini.Ab3xY9", "wallpaper.ini.q1W2e3", ".vimble-x7Kq2P", "vimble.ini",
+                             "vimble.ini.backup", "vimble.ini.Ab3-Y9", "photo.jpg.Ab3xY9"}) {
         writeFile(dir.file(name), "x");
         utimensat(AT_FDCWD, dir.file(name).c_str(), anHourAgo, 0);
     }

@@ -1,5 +1,5 @@
-#include "catalog/folder_scan.h"
 #include "catalog/scan_job.h"
+#include "catalog/folder_scan.h"
 #include "temp_dir.h"
 
 #include <atomic>

@@ -2,9 +2,9 @@
 #include "temp_dir.h"
 #include "utf16_file.h"
 
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -25,12 +25,10 @@ struct Values {
 
     std::vector<SettingBinding> table() {
         using T = SettingType;
-        return {{"word", T::Word, &word},           {"flag", T::Bool, &flag},
-                {"short", T::Short, &shortIn32},    {"long", T::Long, &longValue},
-                {"octal", T::ShortOctal, &octal16}, {"octal32", T::LongOctal, &octal32},
-                {"hex", T::ShortHex, &hex16},       {"hex32", T::LongHex, &hex32},
-                {"float", T::Float, &single},       {"double", T::Double, &twice},
-                {"text", T::String, &text}};
+        return {{"word", T::Word, &word},      {"flag", T::Bool, &flag},           {"short", T::Short, &shortIn32},
+                {"long", T::Long, &longValue}, {"octal", T::ShortOctal, &octal16}, {"octal32", T::LongOctal, &octal32},
+                {"hex", T::ShortHex, &hex16},  {"hex32", T::LongHex, &hex32},      {"float", T::Float, &single},
+                {"double", T::Double, &twice}, {"text", T::String, &text}};
     }
 };
 
@@ -86,8 +84,9 @@ TEST(SettingsFile, EveryTypeKeepsItsFormAndRoundTripsItsEdgeValues) {
 
 TEST(SettingsFile, ReadsNumbersAsScanfDoesAndLeavesUnparsableValuesAlone) {
     TempDir dir;
-    const Values v = readText(dir, "[S]\r\nshort=40000\r\nlong=12abc\r\nhex=0x1F\r\noctal=9\r\nfloat=x\r\n"
-                                   "word=none\r\nflag=no\r\n");
+    const Values v = readText(dir,
+                              "[S]\r\nshort=40000\r\nlong=12abc\r\nhex=0x1F\r\noctal=9\r\nfloat=x\r\n"
+                              "word=none\r\nflag=no\r\n");
     EXPECT_EQ(v.shortIn32, -25536);  // its 16 bits, read as signed
     EXPECT_EQ(v.longValue, 12);
     EXPECT_EQ(v.hex16, 0x1f);

@@ -1,5 +1,5 @@
-#include "catalog/file_info.h"
 #include "shell/shell_link.h"
+#include "catalog/file_info.h"
 #include "temp_dir.h"
 
 #include <fcntl.h>

@@ -1,5 +1,5 @@
-#include "display/glide.h"
 #include "display/transitions.h"
+#include "display/glide.h"
 
 #include <gtest/gtest.h>
 #include <set>

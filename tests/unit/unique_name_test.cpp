@@ -1,5 +1,5 @@
-#include "platform/file_ops.h"
 #include "shell/unique_name.h"
+#include "platform/file_ops.h"
 #include "temp_dir.h"
 
 #include <filesystem>

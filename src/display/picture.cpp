@@ -353,7 +353,8 @@ void Picture::startAnimation() {
         return;
     }
     auto animation = std::make_unique<Animation>();
-    animation->bytes = file.read(memoryLimit);
+    // Reading "up to the limit" would reserve the whole limit first, whatever the file's size.
+    animation->bytes = file.read(std::min<qint64>(file.size(), memoryLimit));
     animation->reader.setDevice(&animation->buffer);
     // Only a picture of several frames plays; its first is the one already on show.
     if (!animation->reader.supportsAnimation() || animation->reader.imageCount() == 1 ||

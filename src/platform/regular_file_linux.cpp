@@ -31,3 +31,12 @@ bool readRegularFile(const std::string& path, std::string& bytes, size_t maxByte
     ::close(fd);
     return n == 0 && bytes.size() <= maxBytes;
 }
+
+bool openForWriting(const std::string& path) {
+    const int fd = openRegularFile(path);
+    if (fd < 0) return false;
+    // A read lease is refused while the file is open for writing anywhere; closing gives it up.
+    const bool writing = ::fcntl(fd, F_SETLEASE, F_RDLCK) != 0 && errno == EAGAIN;
+    ::close(fd);
+    return writing;
+}

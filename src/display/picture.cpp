@@ -265,8 +265,10 @@ QImage readImage(const std::string& path, const Picture::ShownSize& shownSize, b
     reader.setAutoTransform(upright);
     // The reader scales before it turns: sizes asked of it are as stored.
     const bool turned = upright && ((reader.transformation() | ownTurn) & QImageIOHandler::TransformationRotate90);
-    depth = stored >= 0 ? stored : depthOf(reader.imageFormat());
     own = reader.size();
+    // A reader that could not read the header answers its format from memory it never set.
+    const QImage::Format headerFormat = own.isValid() ? reader.imageFormat() : QImage::Format_Invalid;
+    depth = stored >= 0 ? stored : depthOf(headerFormat);
     if (turned) own.transpose();
     vector = reader.format().startsWith("svg");
     // A drawing is rendered at the size it is shown at, whatever size it claims.
@@ -299,7 +301,7 @@ QImage readImage(const std::string& path, const Picture::ShownSize& shownSize, b
                 .scaled(reduceTo, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (!own.isValid() || own.isEmpty()) own = decoded.size();
     // Where neither the header nor the reader tell (WebP), the decoded pixels do.
-    if (stored < 0 && reader.imageFormat() == QImage::Format_Invalid) depth = depthOf(decoded.format());
+    if (stored < 0 && headerFormat == QImage::Format_Invalid) depth = depthOf(decoded.format());
     return decoded;
 }
 

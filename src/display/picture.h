@@ -46,7 +46,11 @@ public:
     // The most memory one decoded picture may take, at 4 bytes a pixel: 1 GiB, 268 megapixels.
     // A picture whose header claims more is refused before it is decoded.
     static constexpr int64_t memoryLimit = int64_t(1) << 30;
-    static int64_t bytesFor(QSize size) { return int64_t(size.width()) * size.height() * 4; }
+    static int64_t bytesFor(QSize size) {
+        // Two sides claimed near 2^31 each: their product fits, at four bytes a pixel it would not.
+        const int64_t pixels = int64_t(size.width()) * size.height();
+        return pixels > INT64_MAX / 4 ? INT64_MAX : pixels * 4;
+    }
 
     // Decodes the regular file (a path of any bytes); a picture that fails or has a zero side
     // leaves no image. With upright set, a picture whose file records an orientation (a turned

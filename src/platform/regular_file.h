@@ -15,3 +15,7 @@ int openRegularFile(const std::string& path, int flags = O_RDONLY);
 // The whole content of the regular file at path; nothing when it cannot be read or holds more
 // than maxBytes. The one way the program reads a whole file.
 std::optional<std::string> readRegularFile(const std::string& path, size_t maxBytes = size_t(-1));
+
+// Whether some process holds the regular file at path open for writing: a picture still being
+// written, not a broken one. False when that cannot be told (a file of another user).
+bool openForWriting(const std::string& path);

@@ -32,3 +32,12 @@ std::optional<std::string> readRegularFile(const std::string& path, size_t maxBy
     if (n != 0 || bytes.size() > maxBytes) return std::nullopt;
     return bytes;
 }
+
+bool openForWriting(const std::string& path) {
+    const int fd = openRegularFile(path);
+    if (fd < 0) return false;
+    // A read lease is refused while the file is open for writing anywhere; closing gives it up.
+    const bool writing = ::fcntl(fd, F_SETLEASE, F_RDLCK) != 0 && errno == EAGAIN;
+    ::close(fd);
+    return writing;
+}

@@ -1,6 +1,7 @@
 // The one report for pictures that cannot be shown.
 #include "app/app_globals.h"
 #include "app/app_state.h"
+#include "platform/regular_file.h"
 #include "platform/window_host.h"
 #include "shell/log_file.h"
 
@@ -9,6 +10,8 @@ void AppState::reportLoadFailure(int code) {
         appGlobals.showMessage("No files", MessageIcon::Exclamation);
         mainWindow.invalidate();
     } else if (code == 102) {
+        // Caught by a scan while its writer was still at work: an unfinished picture, not a broken one.
+        if (openForWriting(catalog.currentPath())) return;
         if (settings.showErrors)
             messageBox(&mainWindow, catalog.currentPath(), "File Not Loaded - Vimble", MessageIcon::None,
                        MessageButtons::Ok);

@@ -143,7 +143,7 @@ void showPastBrokenPictures(benchmark::State& state) {
         app.catalog.setImages(std::move(entries));
         state.ResumeTiming();
         app.showCurrent(true);
-        while (!app.picture.isLoaded()) QCoreApplication::processEvents();  // between turns the window answers
+        while (!app.view.picture().isLoaded()) QCoreApplication::processEvents();  // between turns the window answers
         if (app.catalog.images().size() != 1) state.SkipWithError("the broken pictures stayed in the list");
     }
     state.SetComplexityN(state.range(0));

@@ -38,6 +38,10 @@ AppState::AppState(WindowHost& window)
               {[](const std::string& text) { appGlobals.showMessage(text, MessageIcon::Information); },
                [this] { showPeekCount(); }, [this] { showCurrent(true); }}),
       slideshow(settings, window, catalog, [this] { showCountdown(); }),
+      view(settings, window, catalog, slideshow, screenRect,
+           {[this] { arrangeWindow(); }, [this] { updateStatusBar(); }, [this] { updateCaption(); },
+            [this] { return statusBar ? statusBarHeight : 0; }, [this] { return inSizeMove; },
+            [this](int32_t direction) { onCommand(direction < 0 ? Command::Previous : Command::Next); }}),
       showHideKey(settings, window) {
     mainWindow.setIconFromResource(trayIcon.icon);
     trayIcon.setTip(appGlobals.title);
@@ -88,9 +92,9 @@ void AppState::start() {
     Settings& s = settings;
     applyBlend();
     if (s.crop) mainWindow.setFrameless(true);
-    picture.interpolation = s.zoomquality;
-    picture.upright = s.autorotate;
-    picture.animate = s.animate;
+    view.picture().interpolation = s.zoomquality;
+    view.picture().upright = s.autorotate;
+    view.picture().animate = s.animate;
     if (s.trayicon) {
         showTrayIcon(true);
         mainWindow.setTaskbarEntry(false);
@@ -208,6 +212,4 @@ AppState::~AppState() {
     }
     postQuitMessage(0);
     s.enabledTransitions.clear();
-    viewCanvas.release();
-    tileCanvas.release();
 }

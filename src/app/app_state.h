@@ -2,13 +2,11 @@
 #include "app/menus.h"
 #include "catalog/catalog.h"
 #include "config/settings.h"
-#include "display/canvas.h"
-#include "display/picture.h"
+#include "display/picture_view.h"
 #include "platform/rect.h"
 #include "slideshow/slideshow.h"
 #include "window/show_hide_key.h"
 
-#include <QFont>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -72,31 +70,7 @@ public:
     void showPeekCount();
     // Hides the main window or shows it again.
     void toggleVisible();
-    // Composes the view off-screen and brings it to the screen image; a transition or a glide
-    // it calls for is left to afterPaint, which draws it step by step on the screen.
-    void onPaint();
-    void afterPaint();
-    // Reveals the image on the screen at (x, y) by the effect, step by step.
-    void runTransition(const QImage& image, int32_t x, int32_t y, int effect);
-    // The file name in white with a black shadow at the top left (fullscreen).
-    void drawNameText();
-    // Starts a new, empty collage the size of the view (of the screen when fullscreen).
-    void resetCollage();
-    // Adds the picture on show to the collage as a tile at a random place.
-    void paintCollage();
-    // Shows the collage built so far again, with the name over it in fullscreen when asked.
-    void showCollage();
-    // The background colour (0xRRGGBB) for newly exposed window areas; false for a hollow
-    // brush that leaves the old content visible.
-    bool dialogBackgroundBrush(uint32_t& colour) const;
     void onSize(int32_t clientWidth, int32_t clientHeight);
-    void onMouseMove(int32_t x, int32_t y, int32_t flags);
-    void onLButtonDown(int32_t x, int32_t y, int32_t flags);
-    void onLButtonUp(int32_t x, int32_t y, int32_t flags);
-    // delta: signed, 120 per notch, positive away from the user (vertical) or to the right
-    // (sideways); a touchpad sends fractions of a notch.
-    void onMouseWheel(int32_t delta);
-    void onMouseHWheel(int32_t delta);
     void onDropFiles(const std::vector<std::string>& files);
 
     // Reads the settings file (save false) or writes it (save true); false when it could not.
@@ -112,9 +86,6 @@ public:
     // Loads the current entry (a shortcut's target); an entry that does not load is reported,
     // leaves no picture and answers false. The list is not empty.
     bool loadCurrent();
-    // Turns the freshly loaded picture by the rotation setting, unless the aspect filter says
-    // its orientation already suits the frame.
-    void applyRotationLock();
     // 101: the list is empty ("No files"); 102: the picture at currentPath did not load.
     void reportLoadFailure(int code);
     // Sizes, shapes and places the window for the picture in the current layer and has it
@@ -146,23 +117,6 @@ public:
     // Next (+1) or Previous (-1) by 1, by 5 with Shift held, by 10 with Control held, wrapping.
     void step(int32_t direction);
 
-    // Fit, zoom, turn and anchor the picture on show.
-    void resetZoom();
-    // Toggles squeeze, shrink or stretch and fits the picture again.
-    void toggleFit(bool Settings::*fit);
-    // direction +1 zooms in, -1 out, by zoomstep percent (1 with Alt held).
-    void zoomBy(int32_t direction);
-    void zoomToggle100();
-    // The percentage shown becomes the zoom for every picture (100 % returns to own size).
-    void zoomLock();
-    void setZoomQuality(int32_t quality);
-    // Animated pictures: the frames of the picture on show follow one another while animate is
-    // on and no collage is built; each new frame is painted in place at the shown size.
-    void playAnimation();
-    // True when the timer was the animation's (its next frame is then on show).
-    bool onAnimationTimer(int timerId);
-    // 1 turn right, 3 turn left, 4 mirror; a fitted picture is fitted again.
-    void turnPicture(int type);
     void setLayout(int32_t anchor);
     // 0 normal, 1 fullscreen (a second 1 leaves it), 2 wallpaper.
     void setLayer(int32_t newLayer);
@@ -177,17 +131,6 @@ public:
     // Creates the status bar unless one exists.
     void createStatusBar();
     void destroyStatusBar();
-    // Where pictures are shown: the client area above the status bar.
-    Rect viewRect() const;
-    // How far the displayed picture exceeds the view in each direction.
-    void computeScrollRange();
-    // Shows the part of the displayed picture at the scroll position, gliding there from the
-    // top left the first time for a new picture.
-    void scrollView();
-    // Pixels per scroll command: x2 with Shift, x5 with Control, 1 with Alt.
-    int32_t scrollStepSize() const;
-    // The scroll commands: steps of scrollStepSize in the given directions (-1, 0, 1).
-    void scrollBy(int32_t across, int32_t down);
     // The file commands. A pasted picture is no file: says "Not a file" and answers true.
     bool isPastedPicture() const;
     void changeFiles(bool dialog, const std::function<void()>& operation);
@@ -197,9 +140,6 @@ public:
     void recycleCurrent();
     // The visible part of the view to the clipboard.
     void copyView();
-    // What Copy Image and Save As take: the collage as built, or the picture as shown (turned, at
-    // its displayed size unless that has more pixels than both its own size and the screen).
-    QImage shownPicture();
     // A picture from the clipboard, at 100 %; the slideshow stops.
     void paste();
     // The picture in the image viewer (or its associated program); its folder in the file manager.
@@ -244,7 +184,6 @@ public:
     Rect screenRect;                       // 0, 0, primary screen width, height
     std::unique_ptr<StatusBar> statusBar;  // null when there is none
     int32_t statusBarHeight = 0;
-    QFont textFont;  // for text painted on the picture
     TrayRecord trayIcon;
 
     // --- Paths (bytes) ---
@@ -257,32 +196,10 @@ public:
     std::string desktopPath;
     static constexpr const char* clipboardName = "Clipboard_Image";  // the path of a pasted picture
 
-    // --- Display ---
-    int32_t currentZoom = 0;      // percent; 0 = not yet fitted
-    int32_t currentRotation = 0;  // degrees
-    bool zoomLocked = false;
-    int32_t fullscreenSavedLayout = 0;
+    // The picture on show and how it is seen.
+    PictureView view;
+    int32_t fullscreenSavedLayout = 0;  // the windowed anchor while the layer is fullscreen
     bool inSizeMove = false;
-    Picture picture;
-    Canvas viewCanvas;
-    Canvas tileCanvas;
-    uint32_t lastPaintedIndex = 99999;
-    // Left by the last paint for afterPaint: the image a transition reveals and where.
-    struct PendingTransition {
-        QImage image;
-        int32_t x = 0, y = 0;
-        int effect = -1;  // none
-    } pendingTransition;
-    bool pendingScroll = false;  // the view glides or scrolls once the frame is on screen
-
-    // --- Scrolling and dragging ---
-    int32_t scrollStep = 100;  // pixels
-    int32_t scrollX = 0, scrollY = 0, scrollRangeX = 0, scrollRangeY = 0;
-    bool dragging = false;    // the left button drags the picture, not the window
-    int32_t wheelTurned = 0;  // the part of a wheel notch turned so far, in wheel delta units
-    bool scrolled = false;
-    Point dragStart;  // screen point where the current drag step began
-    Rect dragWindowRect;
 
     // --- Shell ---
     uint32_t blackboxWindow = 0;  // the Blackbox shell's window, 0 when it does not run

@@ -55,7 +55,7 @@ void toggleFormat(AppState& a) {
 // How pictures are read: the picture keeps its own copy, and the one on show is read anew.
 template <bool Settings::*setting, bool Picture::*reading>
 void toggleReading(AppState& a) {
-    a.settings.*setting = a.picture.*reading = !(a.settings.*setting);
+    a.settings.*setting = a.view.picture().*reading = !(a.settings.*setting);
     if (!a.catalog.images().empty()) a.showCurrent(true);
 }
 
@@ -267,22 +267,22 @@ constexpr CommandRow rows[] = {
      }},
     {Command::ShowCurrent, "Current", "F5", {key(Qt::Key_F5)}, nullptr,
      [](AppState& a) {
-         if (a.settings.collage) a.resetCollage();
+         if (a.settings.collage) a.view.resetCollage();
          if (a.catalog.scanRunning()) a.arrangeWindow();
          else a.showCurrent(true);
      }},
     {Command::ScrollLeft, "Left", "Left Arrow", {key(Qt::Key_Left), key(Qt::Key_Left, KeyShift),
      key(Qt::Key_Left, KeyControl), key(Qt::Key_Left, KeyAlt)}, nullptr,
-     [](AppState& a) { a.scrollBy(-1, 0); }},
+     [](AppState& a) { a.view.scrollBy(-1, 0); }},
     {Command::ScrollRight, "Right", "Right Arrow", {key(Qt::Key_Right), key(Qt::Key_Right, KeyShift),
      key(Qt::Key_Right, KeyControl), key(Qt::Key_Right, KeyAlt)}, nullptr,
-     [](AppState& a) { a.scrollBy(1, 0); }},
+     [](AppState& a) { a.view.scrollBy(1, 0); }},
     {Command::ScrollUp, "Up", "Up Arrow", {key(Qt::Key_Up), key(Qt::Key_Up, KeyShift), key(Qt::Key_Up, KeyControl),
      key(Qt::Key_Up, KeyAlt)}, nullptr,
-     [](AppState& a) { a.scrollBy(0, -1); }},
+     [](AppState& a) { a.view.scrollBy(0, -1); }},
     {Command::ScrollDown, "Down", "Down Arrow", {key(Qt::Key_Down), key(Qt::Key_Down, KeyShift),
      key(Qt::Key_Down, KeyControl), key(Qt::Key_Down, KeyAlt)}, nullptr,
-     [](AppState& a) { a.scrollBy(0, 1); }},
+     [](AppState& a) { a.view.scrollBy(0, 1); }},
     {Command::Autoscroll, "Autoscroll", "", {}, checkedIf<&S::autoscroll>, toggle<&S::autoscroll>},
     {Command::Browse, "Browse...", "Ins", {key(Qt::Key_Insert)}, nullptr, browse},
     {Command::CurrentFolder, "Current", "Shift+F5", {key(Qt::Key_F5, KeyShift)}, nullptr, currentFolder},
@@ -364,28 +364,28 @@ constexpr CommandRow rows[] = {
     {Command::Wrap, "Wrap", "W", {key(Qt::Key_W)}, checkedIf<&S::wrap>, [](AppState& a) { a.toggleWrap(); }},
     {Command::Crop, "Crop", "C", {key(Qt::Key_C)}, checkedIf<&S::crop>, [](AppState& a) { a.toggleCrop(); }},
     {Command::Squeeze, "Squeeze", "S", {key(Qt::Key_S)}, checkedIf<&S::squeeze>,
-     [](AppState& a) { a.toggleFit(&S::squeeze); }},
+     [](AppState& a) { a.view.toggleFit(&S::squeeze); }},
     {Command::Shrink, "Shrink", "Alt+S", {key(Qt::Key_S, KeyAlt)}, checkedIf<&S::shrink>,
-     [](AppState& a) { a.toggleFit(&S::shrink); }},
+     [](AppState& a) { a.view.toggleFit(&S::shrink); }},
     {Command::Stretch, "Stretch", "Shift+S", {key(Qt::Key_S, KeyShift)}, checkedIf<&S::stretch>,
-     [](AppState& a) { a.toggleFit(&S::stretch); }},
-    {Command::ZoomIn, "Zoom In", "+", {typed('+'), typed('+', KeyAlt)}, nullptr, [](AppState& a) { a.zoomBy(+1); }},
-    {Command::ZoomOut, "Zoom Out", "-", {typed('-'), typed('-', KeyAlt)}, nullptr, [](AppState& a) { a.zoomBy(-1); }},
-    {Command::Zoom100, "Zoom 100%", "=", {typed('=')}, nullptr, [](AppState& a) { a.zoomToggle100(); }},
+     [](AppState& a) { a.view.toggleFit(&S::stretch); }},
+    {Command::ZoomIn, "Zoom In", "+", {typed('+'), typed('+', KeyAlt)}, nullptr, [](AppState& a) { a.view.zoomBy(+1); }},
+    {Command::ZoomOut, "Zoom Out", "-", {typed('-'), typed('-', KeyAlt)}, nullptr, [](AppState& a) { a.view.zoomBy(-1); }},
+    {Command::Zoom100, "Zoom 100%", "=", {typed('=')}, nullptr, [](AppState& a) { a.view.zoomToggle100(); }},
     {Command::ZoomStep, "Zoom Step...", "Ctrl+Z", {key(Qt::Key_Z, KeyControl)}, nullptr, askFor<106, &S::zoomstep>},
-    {Command::ZoomLock, "Zoom Lock", "Shift+Z", {key(Qt::Key_Z, KeyShift)}, nullptr, [](AppState& a) { a.zoomLock(); }},
+    {Command::ZoomLock, "Zoom Lock", "Shift+Z", {key(Qt::Key_Z, KeyShift)}, nullptr, [](AppState& a) { a.view.zoomLock(); }},
     {Command::QualityDefault, "Default", "(Quality)", {}, checkedAt<&S::zoomquality, 0>,
-     [](AppState& a) { a.setZoomQuality(0); }},
-    {Command::QualityHigh, "High", "", {}, checkedAt<&S::zoomquality, 2>, [](AppState& a) { a.setZoomQuality(2); }},
-    {Command::QualityBest, "Best", "", {}, checkedAt<&S::zoomquality, 7>, [](AppState& a) { a.setZoomQuality(7); }},
+     [](AppState& a) { a.view.setZoomQuality(0); }},
+    {Command::QualityHigh, "High", "", {}, checkedAt<&S::zoomquality, 2>, [](AppState& a) { a.view.setZoomQuality(2); }},
+    {Command::QualityBest, "Best", "", {}, checkedAt<&S::zoomquality, 7>, [](AppState& a) { a.view.setZoomQuality(7); }},
     {Command::Animate, "Animate", "", {}, checkedIf<&S::animate>, toggleReading<&S::animate, &Picture::animate>},
-    {Command::RotateRight, "Rotate", "R", {key(Qt::Key_R)}, nullptr, [](AppState& a) { a.turnPicture(1); }},
-    {Command::RotateLeft, "Rotate Left", "L", {key(Qt::Key_L)}, nullptr, [](AppState& a) { a.turnPicture(3); }},
+    {Command::RotateRight, "Rotate", "R", {key(Qt::Key_R)}, nullptr, [](AppState& a) { a.view.turnPicture(1); }},
+    {Command::RotateLeft, "Rotate Left", "L", {key(Qt::Key_L)}, nullptr, [](AppState& a) { a.view.turnPicture(3); }},
     {Command::RotateLock, "Rotate Lock", "Shift+R", {key(Qt::Key_R, KeyShift)}, nullptr,
-     [](AppState& a) { a.settings.rotation = a.currentRotation; }},
+     [](AppState& a) { a.settings.rotation = a.view.rotation(); }},
     {Command::AspectFilter, "Aspect Filter", "Ctrl+Shift+R", {key(Qt::Key_R, KeyControl | KeyShift)},
      checkedIf<&S::rotateaspect>, toggle<&S::rotateaspect>},
-    {Command::FlipHorizontal, "Flip Horizontal", "H", {key(Qt::Key_H)}, nullptr, [](AppState& a) { a.turnPicture(4); }},
+    {Command::FlipHorizontal, "Flip Horizontal", "H", {key(Qt::Key_H)}, nullptr, [](AppState& a) { a.view.turnPicture(4); }},
     {Command::AutoRotate, "Auto Rotate", "", {}, checkedIf<&S::autorotate>,
      toggleReading<&S::autorotate, &Picture::upright>},
     {Command::LayoutCentered, "Centered", "Ctrl+0", {key(Qt::Key_0, KeyControl)}, checkedAt<&S::layout, 0>,
@@ -406,7 +406,7 @@ constexpr CommandRow rows[] = {
          s.collage = !s.collage;
          if (s.collage) {
              if (s.crop) a.mainWindow.setMask(nullptr);
-             a.resetCollage();
+             a.view.resetCollage();
          }
          a.arrangeWindow();
      }},
@@ -470,7 +470,7 @@ constexpr CommandRow rows[] = {
     {Command::WhiteBackground, "White Background", "Alt+B", {key(Qt::Key_B, KeyAlt)}, checkedIf<&S::whitebg>,
      [](AppState& a) {
          a.settings.whitebg = !a.settings.whitebg;
-         if (a.settings.collage) a.resetCollage();
+         if (a.settings.collage) a.view.resetCollage();
          a.arrangeWindow();
      }},
     {Command::AutoCenter, "Auto Center", "", {}, checkedIf<&S::autocenter>,
@@ -519,10 +519,10 @@ constexpr CommandRow rows[] = {
          a.settings.fullscreenname = !a.settings.fullscreenname;
          if (a.settings.layer != 1) return;
          if (a.settings.collage) {  // a new paint would add a tile
-             a.showCollage();
+             a.view.showCollage();
              return;
          }
-         if (!a.zoomLocked) a.currentZoom = a.settings.zoom;
+         a.view.unlockedZoomToSetting();
          a.arrangeWindow();
      }},
     {Command::FullscreenCursor, "Cursor", "Shift+U", {key(Qt::Key_U, KeyShift)}, checkedIf<&S::fullscreencursor>,
@@ -556,7 +556,7 @@ constexpr CommandRow rows[] = {
     {Command::SaveAs, "Save As...", "Ctrl+S", {key(Qt::Key_S, KeyControl)}, nullptr,
      [](AppState& a) { a.saveViewAs(); }},
     {Command::CopyImage, "Copy Image", "Shift+Ctrl+C", {key(Qt::Key_C, KeyControl | KeyShift)}, nullptr,
-     [](AppState& a) { setClipboardImage(a.shownPicture()); }},
+     [](AppState& a) { setClipboardImage(a.view.shownPicture()); }},
     {Command::CopyView, "Copy View", "Ctrl+C", {key(Qt::Key_C, KeyControl)}, nullptr,
      [](AppState& a) { a.copyView(); }},
     {Command::Paste, "Paste", "Ctrl+V", {key(Qt::Key_V, KeyControl)}, nullptr, [](AppState& a) { a.paste(); }},

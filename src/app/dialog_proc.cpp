@@ -52,12 +52,12 @@ constexpr Route routes[] = {
     {Msg::Minimize, forward<[](AppState& a, Message&) { a.slideshow.stop(false); }>, false},
     {Msg::Restore, forward<[](AppState& a, Message&) { a.onRestore(); }>, false},
     {Msg::Timer, forward<[](AppState& a, Message& m) { a.onTimer(m.value); }>, true},
-    {Msg::CtlColorDlg, forward<[](AppState& a, Message& m) { m.hollowBrush = !a.dialogBackgroundBrush(m.brush); }>,
+    {Msg::CtlColorDlg, forward<[](AppState& a, Message& m) { m.hollowBrush = !a.view.dialogBackgroundBrush(m.brush); }>,
      true},
     {Msg::ContextMenu, forward<[](AppState& a, Message& m) { a.showContextMenu(m.x, m.y, 0); }>, true},
     {Msg::MenuKey, forward<[](AppState& a, Message&) { a.onCommand(Command::Menu); }>, true},
-    {Msg::Paint, forward<[](AppState& a, Message&) { a.onPaint(); }>, true},
-    {Msg::AfterPaint, forward<[](AppState& a, Message&) { a.afterPaint(); }>, true},
+    {Msg::Paint, forward<[](AppState& a, Message&) { a.view.onPaint(); }>, true},
+    {Msg::AfterPaint, forward<[](AppState& a, Message&) { a.view.afterPaint(); }>, true},
     {Msg::Size, forward<[](AppState& a, Message& m) { a.onSize(m.x, m.y); }>, true},
     {Msg::Close, closeWindow, true},
     {Msg::Destroy, destroyApp, true},
@@ -65,11 +65,11 @@ constexpr Route routes[] = {
          if (m.value) a.mainWindow.destroyWindow();
      }>,
      true},
-    {Msg::MouseMove, forward<[](AppState& a, Message& m) { a.onMouseMove(m.x, m.y, m.value); }>, true},
-    {Msg::LButtonDown, forward<[](AppState& a, Message& m) { a.onLButtonDown(m.x, m.y, m.value); }>, true},
-    {Msg::LButtonUp, forward<[](AppState& a, Message& m) { a.onLButtonUp(m.x, m.y, m.value); }>, true},
-    {Msg::MouseWheel, forward<[](AppState& a, Message& m) { a.onMouseWheel(m.value); }>, true},
-    {Msg::MouseHWheel, forward<[](AppState& a, Message& m) { a.onMouseHWheel(m.value); }>, true},
+    {Msg::MouseMove, forward<[](AppState& a, Message& m) { a.view.onMouseMove(m.x, m.y, m.value); }>, true},
+    {Msg::LButtonDown, forward<[](AppState& a, Message& m) { a.view.onLButtonDown(m.x, m.y, m.value); }>, true},
+    {Msg::LButtonUp, forward<[](AppState& a, Message& m) { a.view.onLButtonUp(m.x, m.y, m.value); }>, true},
+    {Msg::MouseWheel, forward<[](AppState& a, Message& m) { a.view.onMouseWheel(m.value); }>, true},
+    {Msg::MouseHWheel, forward<[](AppState& a, Message& m) { a.view.onMouseHWheel(m.value); }>, true},
     {Msg::EnterSizeMove, forward<[](AppState& a, Message&) {
          a.slideshow.stop(false);
          a.inSizeMove = true;

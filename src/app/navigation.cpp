@@ -4,7 +4,7 @@
 #include "platform/dialogs.h"
 
 void AppState::onTimer(int timerId) {
-    if (onAnimationTimer(timerId)) return;
+    if (view.onAnimationTimer(timerId)) return;
     if (!slideshow.onTimer(timerId)) return;
     const size_t count = catalog.images().size();
     if (count > 0 && catalog.index() + 1 == count) {

@@ -42,7 +42,7 @@ void AppState::destroyStatusBar() { statusBar.reset(); }
 
 void AppState::updateStatusBar() {
     if (!statusBar) return;
-    if (!picture.isLoaded()) {
+    if (!view.picture().isLoaded()) {
         destroyStatusBar();
         createStatusBar();
         return;
@@ -50,17 +50,17 @@ void AppState::updateStatusBar() {
     StatusFacts facts;
     facts.notAFile = catalog.currentPath() == clipboardName;
     if (!facts.notAFile) facts.fileSize = fileSize(catalog.currentPath());
-    facts.width = picture.imageWidth();
-    facts.height = picture.imageHeight();
-    facts.bitsPerPixel = picture.bitsPerPixel();
+    facts.width = view.picture().imageWidth();
+    facts.height = view.picture().imageHeight();
+    facts.bitsPerPixel = view.picture().bitsPerPixel();
     facts.collage = settings.collage;
     facts.collageSize = settings.collagesize;
-    facts.zoom = currentZoom;
-    facts.fitted = settings.squeeze && !zoomLocked;
-    if (!facts.fitted && !facts.collage) computeScrollRange();
-    facts.scrollRangeX = scrollRangeX;
-    facts.scrollRangeY = scrollRangeY;
-    facts.scrollStep = scrollStep;
+    facts.zoom = view.zoom();
+    facts.fitted = settings.squeeze && !view.zoomLocked();
+    if (!facts.fitted && !facts.collage) view.computeScrollRange();
+    facts.scrollRangeX = view.scrollRangeX();
+    facts.scrollRangeY = view.scrollRangeY();
+    facts.scrollStep = view.scrollStep();
     facts.positionUnknown = facts.notAFile || catalog.images().empty();
     facts.index = catalog.index();
     facts.count = uint32_t(catalog.images().size());
@@ -80,8 +80,8 @@ void AppState::showCountdown() {
 void AppState::updateCaption() {
     const std::string& path = catalog.currentPath();
     const std::string caption =
-        captionText(path, isShortcut(path), settings.title, settings.fullname, catalog.images().empty(), currentZoom,
-                    settings.collage, picture.width, picture.height, appGlobals.title);
+        captionText(path, isShortcut(path), settings.title, settings.fullname, catalog.images().empty(), view.zoom(),
+                    settings.collage, view.picture().width, view.picture().height, appGlobals.title);
     mainWindow.setCaption(caption);
     // Without a name in the caption the tip keeps the last one.
     if (!settings.title || catalog.images().empty() || !settings.trayicon) return;

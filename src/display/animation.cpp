@@ -1,25 +1,25 @@
 // Playing the frames of an animated picture in place.
-#include "app/app_state.h"
+#include "display/picture_view.h"
 #include "platform/window_host.h"
 
 namespace {
 constexpr int animationTimerId = 1035;
 }
 
-void AppState::playAnimation() {
-    mainWindow.killTimer(animationTimerId);
-    if (picture.isAnimated() && !settings.collage) mainWindow.setTimer(animationTimerId, picture.frameDelay());
+void PictureView::playAnimation() {
+    window_.killTimer(animationTimerId);
+    if (picture_.isAnimated() && !settings_.collage) window_.setTimer(animationTimerId, picture_.frameDelay());
 }
 
-bool AppState::onAnimationTimer(int timerId) {
+bool PictureView::onAnimationTimer(int timerId) {
     if (timerId != animationTimerId) return false;
     // A picture replaced by a still one (a paste) or a collage begun ends the play.
-    if (!picture.isAnimated() || settings.collage) {
-        mainWindow.killTimer(animationTimerId);
+    if (!picture_.isAnimated() || settings_.collage) {
+        window_.killTimer(animationTimerId);
         return true;
     }
     // Unseen, the frames wait where they are.
-    if (mainWindow.isVisible() && !mainWindow.isMinimized() && picture.nextFrame()) mainWindow.invalidate();
-    mainWindow.setTimer(animationTimerId, picture.frameDelay());
+    if (window_.isVisible() && !window_.isMinimized() && picture_.nextFrame()) window_.invalidate();
+    window_.setTimer(animationTimerId, picture_.frameDelay());
     return true;
 }

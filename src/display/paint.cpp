@@ -1,9 +1,11 @@
 // Painting the window: the single picture or the collage, the background and the texts on top.
 #include "app/app_globals.h"
-#include "app/app_state.h"
+#include "catalog/catalog.h"
+#include "display/picture_view.h"
 #include "display/transitions.h"
 #include "platform/window_host.h"
 #include "shell/shell_link.h"
+#include "slideshow/slideshow.h"
 
 #include <QFile>
 #include <QPainter>
@@ -21,55 +23,54 @@ void copyImage(QImage& target, int32_t x, int32_t y, const QImage& source) {
 }
 }  // namespace
 
-void AppState::onPaint() {
-    const Settings& s = settings;
-    if (s.ontop) mainWindow.setStayOnTop(true);  // a layer switch may have dropped it
-    QImage& screen = mainWindow.screenImage();
+void PictureView::onPaint() {
+    const Settings& s = settings_;
+    if (s.ontop) window_.setStayOnTop(true);  // a layer switch may have dropped it
+    QImage& screen = window_.screenImage();
     const Rect view = viewRect();
     const QColor background = QColor::fromRgb(s.whitebg ? white : black);
-    if (catalog.images().empty() || !picture.isLoaded()) {
-        mainWindow.setCaption(appGlobals.title);
+    if (catalog_.images().empty() || !picture_.isLoaded()) {
+        window_.setCaption(appGlobals.title);
         QPainter(&screen).fillRect(0, 0, view.width(), view.height(), background);
-        updateStatusBar();
+        hooks_.updateStatusBar();
     } else if (s.collage) {
         paintCollage();
     } else {
-        viewCanvas.resize(view.width(), view.height());
-        viewCanvas.image().fill(background);
-        currentZoom =
-            picture.placeAndDraw(view, viewCanvas.image(), currentZoom, s.squeeze, s.shrink, s.stretch, s.layout);
-        if (s.title) updateCaption();
-        updateStatusBar();
-        const bool scrolling = !s.squeeze || zoomLocked;
-        if (s.transitions && !s.enabledTransitions.empty() && catalog.index() != lastPaintedIndex) {
+        viewCanvas_.resize(view.width(), view.height());
+        viewCanvas_.image().fill(background);
+        zoom_ = picture_.placeAndDraw(view, viewCanvas_.image(), zoom_, s.squeeze, s.shrink, s.stretch, s.layout);
+        if (s.title) hooks_.updateCaption();
+        hooks_.updateStatusBar();
+        const bool scrolling = !s.squeeze || zoomLocked_;
+        if (s.transitions && !s.enabledTransitions.empty() && catalog_.index() != lastPaintedIndex_) {
             int effect = s.enabledTransitions[size_t(std::rand()) % s.enabledTransitions.size()];
             // A window that changes size with each picture would fade from a picture of another size.
             if (effect == crossfadeEffect && s.layer != fullscreenLayer && (s.wrap || s.crop))
                 effect = std::rand() % crossfadeEffect;
-            pendingTransition = {viewCanvas.image().copy(), 0, 0, effect};
+            pendingTransition_ = {viewCanvas_.image().copy(), 0, 0, effect};
             if (!s.overlap) QPainter(&screen).fillRect(0, 0, view.width(), view.height(), background);
-        } else if (!(scrolling && scrolled &&
+        } else if (!(scrolling && scrolled_ &&
                      (s.layer != fullscreenLayer ||
-                      (picture.width >= view.width() && picture.height >= view.height())))) {
-            copyImage(screen, 0, 0, viewCanvas.image());
+                      (picture_.width >= view.width() && picture_.height >= view.height())))) {
+            copyImage(screen, 0, 0, viewCanvas_.image());
         }
-        lastPaintedIndex = catalog.index();
-        if (scrolling && (scrolled || s.autoscroll)) {
-            if (!scrolled) {
+        lastPaintedIndex_ = catalog_.index();
+        if (scrolling && (scrolled_ || s.autoscroll)) {
+            if (!scrolled_) {
                 computeScrollRange();
-                scrollX = scrollRangeX / 2;
-                scrollY = scrollRangeY / 2;
+                scrollX_ = scrollRangeX_ / 2;
+                scrollY_ = scrollRangeY_ / 2;
             }
-            pendingScroll = true;
+            pendingScroll_ = true;
         }
     }
-    if (pendingTransition.effect >= 0 || pendingScroll) {
-        mainWindow.post(Message{Msg::AfterPaint});
+    if (pendingTransition_.effect >= 0 || pendingScroll_) {
+        window_.post(Message{Msg::AfterPaint});
         return;
     }
     if (s.layer == fullscreenLayer && s.fullscreenname) {
         drawNameText();
-    } else if (inSizeMove) {
+    } else if (hooks_.inSizeMove()) {
         QPainter painter(&screen);
         painter.setPen(Qt::black);
         painter.setBackground(Qt::white);
@@ -77,38 +78,38 @@ void AppState::onPaint() {
         painter.drawText(3, 3 + painter.fontMetrics().ascent(),
                          QString::asprintf("%ld x %ld", long(view.width()), long(view.height())));
     }
-    slideshow.onPictureComplete();
+    slideshow_.onPictureComplete();
 }
 
-void AppState::afterPaint() {
-    if (pendingTransition.effect >= 0) {
-        const PendingTransition pending = std::exchange(pendingTransition, {});
+void PictureView::afterPaint() {
+    if (pendingTransition_.effect >= 0) {
+        const PendingTransition pending = std::exchange(pendingTransition_, {});
         runTransition(pending.image, pending.x, pending.y, pending.effect);
     }
-    if (std::exchange(pendingScroll, false)) scrollView();
-    if (settings.layer == fullscreenLayer && settings.fullscreenname) {
+    if (std::exchange(pendingScroll_, false)) scrollView();
+    if (settings_.layer == fullscreenLayer && settings_.fullscreenname) {
         drawNameText();
-        mainWindow.flushAll();
+        window_.flushAll();
     }
-    slideshow.onPictureComplete();
+    slideshow_.onPictureComplete();
 }
 
-void AppState::runTransition(const QImage& image, int32_t x, int32_t y, int effect) {
+void PictureView::runTransition(const QImage& image, int32_t x, int32_t y, int effect) {
     QImage faded;
     for (const TransitionStep& step :
          planTransition(effect, image.width(), image.height(), [] { return std::rand(); })) {
-        const QRect changed = drawTransitionStep(mainWindow.screenImage(), faded, image, x, y, step);
+        const QRect changed = drawTransitionStep(window_.screenImage(), faded, image, x, y, step);
         if (!changed.isEmpty())
-            mainWindow.flush({changed.left(), changed.top(), changed.right() + 1, changed.bottom() + 1});
+            window_.flush({changed.left(), changed.top(), changed.right() + 1, changed.bottom() + 1});
         if (step.sleepMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(step.sleepMs));
     }
 }
 
-void AppState::drawNameText() {
-    const std::string& path = catalog.currentPath();
+void PictureView::drawNameText() {
+    const std::string& path = catalog_.currentPath();
     const QString name = QFile::decodeName(((isShortcut(path) ? "*" : "") + path).c_str());
-    QPainter painter(&mainWindow.screenImage());
-    painter.setFont(textFont);
+    QPainter painter(&window_.screenImage());
+    painter.setFont(textFont_);
     const int baseline = painter.fontMetrics().ascent();
     painter.setPen(Qt::black);
     painter.drawText(3, 3 + baseline, name);
@@ -116,43 +117,54 @@ void AppState::drawNameText() {
     painter.drawText(4, 4 + baseline, name);
 }
 
-void AppState::resetCollage() {
-    const Rect view = settings.layer == fullscreenLayer ? screenRect : viewRect();
-    viewCanvas.resize(view.width(), view.height());
-    viewCanvas.image().fill(QColor::fromRgb(settings.whitebg ? white : black));
+void PictureView::resetCollage() {
+    const Rect view = settings_.layer == fullscreenLayer ? screenRect_ : viewRect();
+    viewCanvas_.resize(view.width(), view.height());
+    viewCanvas_.image().fill(QColor::fromRgb(settings_.whitebg ? white : black));
 }
 
-void AppState::paintCollage() {
-    const Settings& s = settings;
-    if (s.title) updateCaption();
-    if (!picture.isLoaded()) return;
+void PictureView::paintCollage() {
+    const Settings& s = settings_;
+    if (s.title) hooks_.updateCaption();
+    if (!picture_.isLoaded()) return;
     int32_t w = 0, h = 0;
-    picture.fitSize(w, h, {0, 0, s.collagesize, s.collagesize}, 0, true, false, false);
-    tileCanvas.resize(w, h);
-    picture.drawScaled(tileCanvas.image(), w, h);
+    picture_.fitSize(w, h, {0, 0, s.collagesize, s.collagesize}, 0, true, false, false);
+    tileCanvas_.resize(w, h);
+    picture_.drawScaled(tileCanvas_.image(), w, h);
     const Rect view = viewRect();
     const int32_t x = view.width() > w ? std::rand() % (view.width() - w) : 0;
     const int32_t y = view.height() > h ? std::rand() % (view.height() - h) : 0;
-    QImage& screen = mainWindow.screenImage();
-    if (s.transitions && !s.enabledTransitions.empty() && catalog.index() != lastPaintedIndex) {
-        copyImage(screen, 0, 0, viewCanvas.image());
+    QImage& screen = window_.screenImage();
+    if (s.transitions && !s.enabledTransitions.empty() && catalog_.index() != lastPaintedIndex_) {
+        copyImage(screen, 0, 0, viewCanvas_.image());
         const int effect = s.enabledTransitions[size_t(std::rand()) % s.enabledTransitions.size()];
-        pendingTransition = {tileCanvas.image().copy(), x, y, effect};
-        copyImage(viewCanvas.image(), x, y, tileCanvas.image());
+        pendingTransition_ = {tileCanvas_.image().copy(), x, y, effect};
+        copyImage(viewCanvas_.image(), x, y, tileCanvas_.image());
     } else {
-        copyImage(viewCanvas.image(), x, y, tileCanvas.image());
-        copyImage(screen, 0, 0, viewCanvas.image());
+        copyImage(viewCanvas_.image(), x, y, tileCanvas_.image());
+        copyImage(screen, 0, 0, viewCanvas_.image());
     }
-    updateStatusBar();
+    hooks_.updateStatusBar();
 }
 
-void AppState::showCollage() {
-    copyImage(mainWindow.screenImage(), 0, 0, viewCanvas.image());
-    if (settings.layer == fullscreenLayer && settings.fullscreenname) drawNameText();
-    mainWindow.flushAll();
+void PictureView::showCollage() {
+    copyImage(window_.screenImage(), 0, 0, viewCanvas_.image());
+    if (settings_.layer == fullscreenLayer && settings_.fullscreenname) drawNameText();
+    window_.flushAll();
 }
 
-bool AppState::dialogBackgroundBrush(uint32_t& colour) const {
-    colour = settings.whitebg ? white : black;
-    return !settings.overlap && !settings.collage;
+bool PictureView::dialogBackgroundBrush(uint32_t& colour) const {
+    colour = settings_.whitebg ? white : black;
+    return !settings_.overlap && !settings_.collage;
+}
+
+QImage PictureView::shownPicture() {
+    if (settings_.collage || !picture_.isLoaded()) return viewCanvas_.image();
+    const QSize size =
+        boundedCopySize({picture_.width, picture_.height}, {picture_.imageWidth(), picture_.imageHeight()},
+                        {screenRect_.width(), screenRect_.height()});
+    QImage shown(size, QImage::Format_RGB32);
+    shown.fill(Qt::black);
+    picture_.drawScaled(shown, size.width(), size.height());
+    return shown;
 }

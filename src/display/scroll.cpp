@@ -1,9 +1,10 @@
 // The view onto a picture larger than the window: scrolling, the glide, dragging and the wheel.
-#include "app/app_state.h"
 #include "display/glide.h"
+#include "display/picture_view.h"
 #include "platform/dialogs.h"
 #include "platform/screen.h"
 #include "platform/window_host.h"
+#include "slideshow/slideshow.h"
 
 #include <QPainter>
 #include <thread>
@@ -12,140 +13,153 @@ namespace {
 constexpr int32_t fullscreenLayer = 1;
 }
 
-Rect AppState::viewRect() const {
+Rect PictureView::viewRect() const {
     // Fullscreen, the window covers the screen, also before the window manager has made it so.
-    if (settings.layer == fullscreenLayer) return {0, 0, screenRect.width(), screenRect.height()};
-    return {0, 0, mainWindow.clientWidth(), mainWindow.clientHeight() - (statusBar ? statusBarHeight : 0)};
+    if (settings_.layer == fullscreenLayer) return {0, 0, screenRect_.width(), screenRect_.height()};
+    return {0, 0, window_.clientWidth(), window_.clientHeight() - hooks_.statusBarHeight()};
 }
 
-void AppState::computeScrollRange() {
+void PictureView::computeScrollRange() {
     const Rect view = viewRect();
-    scrollRangeX = picture.width > view.width() ? picture.width - view.width() : 0;
-    scrollRangeY = picture.height > view.height() ? picture.height - view.height() : 0;
+    scrollRangeX_ = picture_.width > view.width() ? picture_.width - view.width() : 0;
+    scrollRangeY_ = picture_.height > view.height() ? picture_.height - view.height() : 0;
 }
 
-int32_t AppState::scrollStepSize() const {
-    if (shiftKeyHeld()) return scrollStep * 2;
-    if (controlKeyHeld()) return scrollStep * 5;
+int32_t PictureView::scrollStepSize() const {
+    if (shiftKeyHeld()) return scrollStep_ * 2;
+    if (controlKeyHeld()) return scrollStep_ * 5;
     if (altKeyHeld()) return 1;
-    return scrollStep;
+    return scrollStep_;
 }
 
-void AppState::scrollBy(int32_t across, int32_t down) {
-    if (settings.collage) return;
+void PictureView::scrollBy(int32_t across, int32_t down) {
+    if (settings_.collage) return;
     const int32_t step = scrollStepSize();
-    scrollX += across * step;
-    scrollY += down * step;
+    scrollTo(scrollX_ + across * step, scrollY_ + down * step);
+}
+
+void PictureView::scrollTo(int32_t x, int32_t y) {
+    scrollX_ = x;
+    scrollY_ = y;
     scrollView();
 }
 
-void AppState::scrollView() {
-    if (settings.squeeze && !zoomLocked) {
-        scrollX = scrollY = 0;
+void PictureView::scrollView() {
+    if (settings_.squeeze && !zoomLocked_) {
+        scrollX_ = scrollY_ = 0;
         return;
     }
     const Rect view = viewRect();
     const int32_t cw = view.width(), ch = view.height();
-    const int32_t pw = picture.width, ph = picture.height;
-    const int32_t offX = cw > pw ? cw - (pw + picture.x) : 0;
-    const int32_t offY = ch > ph ? ch - (ph + picture.y) : 0;
-    scrollX = std::max(scrollX, 0);
-    scrollY = std::max(scrollY, 0);
-    if (scrollX + cw > pw) scrollX = pw - cw;
-    if (scrollY + ch > ph) scrollY = ph - ch;
+    const int32_t pw = picture_.width, ph = picture_.height;
+    const int32_t offX = cw > pw ? cw - (pw + picture_.x) : 0;
+    const int32_t offY = ch > ph ? ch - (ph + picture_.y) : 0;
+    scrollX_ = std::max(scrollX_, 0);
+    scrollY_ = std::max(scrollY_, 0);
+    if (scrollX_ + cw > pw) scrollX_ = pw - cw;
+    if (scrollY_ + ch > ph) scrollY_ = ph - ch;
 
     // The view shows the displayed picture from (sx, sy); what lies outside it is background.
     // Only the visible part is scaled, into the view-sized canvas; glide frames scale quickly.
-    const QColor background = settings.whitebg ? Qt::white : Qt::black;
+    const QColor background = settings_.whitebg ? Qt::white : Qt::black;
     const auto show = [&](int32_t sx, int32_t sy, bool quick) {
-        viewCanvas.resize(cw, ch);
-        viewCanvas.image().fill(background);
-        picture.drawScaled(viewCanvas.image(), pw, ph, -sx, -sy, quick);
+        viewCanvas_.resize(cw, ch);
+        viewCanvas_.image().fill(background);
+        picture_.drawScaled(viewCanvas_.image(), pw, ph, -sx, -sy, quick);
         {
-            QPainter painter(&mainWindow.screenImage());
+            QPainter painter(&window_.screenImage());
             painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.drawImage(0, 0, viewCanvas.image());
+            painter.drawImage(0, 0, viewCanvas_.image());
         }
-        mainWindow.flush(view);
+        window_.flush(view);
     };
-    if (!scrolled && (scrollX > 0 || scrollY > 0)) {
+    if (!scrolled_ && (scrollX_ > 0 || scrollY_ > 0)) {
         // About scrollStep frames from the top left, whatever the picture's size.
-        for (const QPoint& at : glideFrames(scrollX, scrollY, scrollRangeX, scrollRangeY, scrollStep)) {
-            show(at.x() - picture.x, at.y() - picture.y, true);
+        for (const QPoint& at : glideFrames(scrollX_, scrollY_, scrollRangeX_, scrollRangeY_, scrollStep_)) {
+            show(at.x() - picture_.x, at.y() - picture_.y, true);
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
     }
-    show(scrollX + offX, scrollY + offY, false);
-    if (settings.layer == fullscreenLayer && settings.fullscreenname) {
+    show(scrollX_ + offX, scrollY_ + offY, false);
+    if (settings_.layer == fullscreenLayer && settings_.fullscreenname) {
         drawNameText();
-        mainWindow.flush(view);
+        window_.flush(view);
     }
-    scrolled = true;
+    scrolled_ = true;
 }
 
-void AppState::onLButtonDown(int32_t, int32_t, int32_t) {
+void PictureView::onLButtonDown(int32_t, int32_t, int32_t) {
     const Rect view = viewRect();
-    if (!settings.collage && picture.isLoaded() && (picture.width > view.width() || picture.height > view.height())) {
-        dragging = true;
-        mainWindow.setHandCursor(true);
+    if (!settings_.collage && picture_.isLoaded() &&
+        (picture_.width > view.width() || picture_.height > view.height())) {
+        dragging_ = true;
+        window_.setHandCursor(true);
     }
-    if (!dragging && settings.layer == fullscreenLayer) return;  // a fullscreen window stays put
-    if (!settings.draggable && !dragging) return;
-    slideshow.stop(false);
-    dragStart = cursorPosition();
-    dragWindowRect = mainWindow.frameRect();
-    mainWindow.captureMouse(true);
+    if (!dragging_ && settings_.layer == fullscreenLayer) return;  // a fullscreen window stays put
+    if (!settings_.draggable && !dragging_) return;
+    slideshow_.stop(false);
+    dragStart_ = cursorPosition();
+    dragWindowRect_ = window_.frameRect();
+    window_.captureMouse(true);
 }
 
-void AppState::onMouseMove(int32_t, int32_t, int32_t) {
-    if (!mainWindow.hasMouseCapture()) return;
+void PictureView::onMouseMove(int32_t, int32_t, int32_t) {
+    if (!window_.hasMouseCapture()) return;
     const Point at = cursorPosition();
-    if (at.x == dragStart.x && at.y == dragStart.y) return;
-    if (dragging) {
+    if (at.x == dragStart_.x && at.y == dragStart_.y) return;
+    if (dragging_) {
         // Held like a sheet: moving right shows more of the left.
         const int32_t factor = shiftKeyHeld() ? 2 : controlKeyHeld() ? 5 : 1;
-        scrollX += (dragStart.x - at.x) * factor;
-        scrollY += (dragStart.y - at.y) * factor;
-        scrollView();
-        dragStart = at;
-    } else if (settings.draggable) {
-        mainWindow.setFrameRect(dragWindowRect.moved(at.x - dragStart.x, at.y - dragStart.y));
+        scrollTo(scrollX_ + (dragStart_.x - at.x) * factor, scrollY_ + (dragStart_.y - at.y) * factor);
+        dragStart_ = at;
+    } else if (settings_.draggable) {
+        window_.setFrameRect(dragWindowRect_.moved(at.x - dragStart_.x, at.y - dragStart_.y));
     }
 }
 
-void AppState::onLButtonUp(int32_t, int32_t, int32_t) {
-    if (!mainWindow.hasMouseCapture()) return;
-    mainWindow.captureMouse(false);
-    mainWindow.setHandCursor(false);
-    settings.windowRect = mainWindow.frameRect();
-    dragging = false;
-    slideshow.resume();
+void PictureView::onLButtonUp(int32_t, int32_t, int32_t) {
+    if (!window_.hasMouseCapture()) return;
+    window_.captureMouse(false);
+    window_.setHandCursor(false);
+    settings_.windowRect = window_.frameRect();
+    dragging_ = false;
+    slideshow_.resume();
 }
 
 namespace {
 constexpr int32_t wheelNotch = 120;
 }
 
-void AppState::onMouseWheel(int32_t delta) {
-    if (dragging) {
-        scrollY -= delta / 10;
-        scrollView();
+void PictureView::onMouseWheel(int32_t delta) {
+    if (dragging_) {
+        scrollTo(scrollX_, scrollY_ - delta / 10);
         return;
     }
-    if (mainWindow.hasMouseCapture()) return;
+    if (window_.hasMouseCapture()) return;
     // A touchpad turns a picture once its small steps add up to a whole notch in one direction.
-    if ((wheelTurned < 0 && delta > 0) || (wheelTurned > 0 && delta < 0)) wheelTurned = 0;
-    wheelTurned += delta;
-    if (wheelTurned >= wheelNotch || wheelTurned <= -wheelNotch) {
-        const bool previous = wheelTurned > 0;
-        wheelTurned %= wheelNotch;
-        onCommand(previous ? Command::Previous : Command::Next);
+    if ((wheelTurned_ < 0 && delta > 0) || (wheelTurned_ > 0 && delta < 0)) wheelTurned_ = 0;
+    wheelTurned_ += delta;
+    if (wheelTurned_ >= wheelNotch || wheelTurned_ <= -wheelNotch) {
+        const bool previous = wheelTurned_ > 0;
+        wheelTurned_ %= wheelNotch;
+        hooks_.page(previous ? -1 : 1);
     }
 }
 
-void AppState::onMouseHWheel(int32_t delta) {
+void PictureView::onMouseHWheel(int32_t delta) {
     // Sideways only a picture wider than the view moves; nothing else happens.
-    if (settings.collage || !picture.isLoaded() || picture.width <= viewRect().width()) return;
-    scrollX += int32_t(int64_t(delta) * scrollStep / wheelNotch);
-    scrollView();
+    if (settings_.collage || !picture_.isLoaded() || picture_.width <= viewRect().width()) return;
+    scrollTo(scrollX_ + int32_t(int64_t(delta) * scrollStep_ / wheelNotch), scrollY_);
+}
+
+QImage PictureView::visiblePart() {
+    const Rect view = viewRect();
+    if (settings_.collage || !picture_.isLoaded()) return viewCanvas_.image().copy(0, 0, view.width(), view.height());
+    int32_t w = view.width(), h = view.height();
+    if (picture_.width < w) w = picture_.width, scrollX_ = 0;
+    if (picture_.height < h) h = picture_.height, scrollY_ = 0;
+    QImage part(std::max(w, 0), std::max(h, 0), QImage::Format_RGB32);
+    part.fill(settings_.whitebg ? Qt::white : Qt::black);
+    picture_.drawScaled(part, picture_.width, picture_.height, -scrollX_, -scrollY_);
+    return part;
 }

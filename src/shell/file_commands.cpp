@@ -72,7 +72,7 @@ void AppState::copyOrMoveFile(bool move) {
             if (extensionOf(destination).empty()) destination += extension;
         } while (!mayWrite(destination, replaceQuestion(destination), existing));
         if (move) {
-            picture.release();
+            view.picture().release();
             if (!moveFile(source, destination, existing)) {
                 appGlobals.showMessage("Move/Rename failed", MessageIcon::Exclamation);
                 return;
@@ -99,7 +99,7 @@ void AppState::saveViewAs() {
         Existing existing;
         // What is saved is the picture as shown: turned and at its displayed size. The name
         // asked about is the one written, with the extension added.
-        const QImage shownImage = shownPicture();
+        const QImage shownImage = view.shownPicture();
         const std::string shown = std::to_string(shownImage.width()) + " x " + std::to_string(shownImage.height());
         do {
             name = chooseSaveFile(mainWindow, "Save As", name, {"JPG/JPEG Files (*.jpg *.jpeg)", "BMP Files (*.bmp)"},
@@ -120,9 +120,10 @@ void AppState::saveViewAs() {
                                      shown + ").\nDo you want to replace it?"
                                : replaceQuestion(name),
                            existing));
-        picture.loadBitmap(shownImage);
+        view.picture().loadBitmap(shownImage);
         const auto format = filter == 1 ? Picture::Jpeg : Picture::Bmp;
-        if (picture.save(name, format, picture.imageWidth(), picture.imageHeight(), existing) != Picture::Ok) {
+        if (view.picture().save(name, format, view.picture().imageWidth(), view.picture().imageHeight(), existing) !=
+            Picture::Ok) {
             appGlobals.showMessage("Save failed", MessageIcon::Exclamation);
             return;
         }
@@ -138,7 +139,7 @@ void AppState::recycleCurrent() {
             appGlobals.showMessage("Recycle " + catalog.currentPath() + " ?", MessageIcon::Question,
                                    MessageButtons::OkCancel) != MessageAnswer::Ok)
             return;
-        picture.release();
+        view.picture().release();
         if (!moveToTrash(catalog.currentPath())) {
             appGlobals.showMessage("Recycle failed", MessageIcon::Exclamation);
             return;
@@ -148,42 +149,15 @@ void AppState::recycleCurrent() {
     });
 }
 
-void AppState::copyView() {
-    const Rect view = viewRect();
-    if (settings.collage || !picture.isLoaded()) {
-        setClipboardImage(viewCanvas.image().copy(0, 0, view.width(), view.height()));
-        return;
-    }
-    int32_t w = view.width(), h = view.height();
-    if (picture.width < w) w = picture.width, scrollX = 0;
-    if (picture.height < h) h = picture.height, scrollY = 0;
-    QImage part(std::max(w, 0), std::max(h, 0), QImage::Format_RGB32);
-    part.fill(settings.whitebg ? Qt::white : Qt::black);
-    picture.drawScaled(part, picture.width, picture.height, -scrollX, -scrollY);
-    setClipboardImage(part);
-}
-
-QImage AppState::shownPicture() {
-    if (settings.collage || !picture.isLoaded()) return viewCanvas.image();
-    const QSize size = boundedCopySize({picture.width, picture.height}, {picture.imageWidth(), picture.imageHeight()},
-                                       {screenRect.width(), screenRect.height()});
-    QImage shown(size, QImage::Format_RGB32);
-    shown.fill(Qt::black);
-    picture.drawScaled(shown, size.width(), size.height());
-    return shown;
-}
+void AppState::copyView() { setClipboardImage(view.visiblePart()); }
 
 void AppState::paste() {
     settings.slide = false;
     slideshow.restart();
-    if (const QImage pasted = clipboardImage(); !pasted.isNull()) picture.loadBitmap(pasted);
-    if (picture.isLoaded()) {
+    if (const QImage pasted = clipboardImage(); !pasted.isNull()) view.picture().loadBitmap(pasted);
+    if (view.picture().isLoaded()) {
         catalog.setCurrentPath(clipboardName);
-        scrolled = false;
-        scrollX = scrollY = 0;
-        currentZoom = 100;
-        zoomLocked = true;
-        currentRotation = 0;
+        view.startPastedPicture();
     }
     arrangeWindow();
 }

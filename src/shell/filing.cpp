@@ -48,7 +48,7 @@ void AppState::viewFolder(const std::string& folder) {
     // The folder is read in whole, here.
     if (catalog.startScan(folder, false, false)) {
         showCurrent(true);
-        if (picture.isLoaded()) return;
+        if (view.picture().isLoaded()) return;
     }
     onCommand(Command::Refresh);  // back to the root folder's list
 }
@@ -77,7 +77,7 @@ void AppState::archiveCurrent() {
             appGlobals.showMessage("Not archived... more than 100 duplicate names", MessageIcon::Exclamation);
             return;
         }
-        picture.release();
+        view.picture().release();
         if (placeUnderFreeName(destination, [this](const std::string& name) {
                 return moveFile(catalog.currentPath(), name, Existing::Keep);
             }) != Placed::Done) {

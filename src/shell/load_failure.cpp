@@ -18,7 +18,7 @@ void AppState::reportLoadFailure(int code) {
         if (!settings.logErrors) return;
         // The path, then after a tab (a tab in the path is escaped) why a picture was refused.
         std::string line = LogFile::escapeLogText(catalog.currentPath());
-        if (const QSize size = picture.refusedSize(); !size.isEmpty())
+        if (const QSize size = view.picture().refusedSize(); !size.isEmpty())
             line += "\t" + std::to_string(size.width()) + " x " + std::to_string(size.height()) + " pixels need " +
                     std::to_string(Picture::bytesFor(size) / (1024 * 1024)) + " MiB, more than the limit of " +
                     std::to_string(Picture::memoryLimit / (1024 * 1024)) + " MiB";

@@ -70,11 +70,11 @@ void AppState::updateWallpaper() {
     if (!ownFile) {
         const Rect frame = s.wrap || s.layer != 0 ? screenRect : s.windowRect;
         int32_t w = 0, h = 0;
-        picture.fitSize(w, h, frame, currentZoom, s.squeeze, s.shrink, s.stretch);
-        const QSize size = boundedCopySize({w, h}, {picture.imageWidth(), picture.imageHeight()},
+        view.picture().fitSize(w, h, frame, view.zoom(), s.squeeze, s.shrink, s.stretch);
+        const QSize size = boundedCopySize({w, h}, {view.picture().imageWidth(), view.picture().imageHeight()},
                                            {screenRect.width(), screenRect.height()});
         // A failed save shows what the file held.
-        picture.save(wallpaperPath, Picture::Bmp, size.width(), size.height());
+        view.picture().save(wallpaperPath, Picture::Bmp, size.width(), size.height());
     }
     if (!blackboxDrawsWallpaper()) {
         const WallpaperStore store = WallpaperStore::load(wallpaperStorePath);

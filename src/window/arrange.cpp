@@ -41,22 +41,22 @@ void AppState::shapeWindowToPicture() {
     const Settings& s = settings;
     const Rect window = mainWindow.frameRect();
     int32_t pw = 0, ph = 0;
-    picture.fitSize(pw, ph, window, currentZoom, s.squeeze, s.shrink, s.stretch);
+    view.picture().fitSize(pw, ph, window, view.zoom(), s.squeeze, s.shrink, s.stretch);
     const Rect region = anchoredRect(s.layout, window.width(), window.height(), pw, ph);
     mainWindow.setMask(&region);
 }
 
 void AppState::fitWindowToPicture() {
-    if (!picture.isLoaded()) return;
+    if (!view.picture().isLoaded()) return;
     const Settings& s = settings;
     const Margins frame = mainWindow.frameExtents();
     const int32_t bar = statusBar ? statusBarHeight : 0;
     const Rect bounds =
         pictureBounds(workArea(), s.crop ? nullptr : &frame, bar, blackboxShell ? s.bbCaptionAdjust : 0);
     int32_t pw = 0, ph = 0;
-    picture.fitSize(pw, ph, bounds, currentZoom, s.squeeze, s.shrink, s.stretch);
+    view.picture().fitSize(pw, ph, bounds, view.zoom(), s.squeeze, s.shrink, s.stretch);
     if (blackboxShell && !s.crop) ph += s.bbWindowAdjust;
-    if (!s.squeeze || zoomLocked) {
+    if (!s.squeeze || view.zoomLocked()) {
         pw = std::min(pw, bounds.width());
         ph = std::min(ph, bounds.height());
     }
@@ -86,10 +86,7 @@ void AppState::relayoutFullscreen() {
     const Settings& s = settings;
     if (!s.wrap && !s.collage) {
         // Laid out for the screen the window is about to cover, not for the window it leaves.
-        const Rect view = viewRect();
-        viewCanvas.resize(view.width(), view.height());
-        currentZoom =
-            picture.placeAndDraw(view, viewCanvas.image(), currentZoom, s.squeeze, s.shrink, s.stretch, s.layout);
+        view.layOut();
     }
     mainWindow.setFullScreen(true);
     mainWindow.invalidate();
@@ -127,10 +124,10 @@ void AppState::toggleWrap() {
     if (s.layer == wallpaperLayer) {
         updateWallpaper();
     } else if (s.layer == fullscreenLayer) {
-        currentZoom = s.zoom;
+        view.setZoom(s.zoom);
         relayoutFullscreen();
     } else if (s.wrap) {
-        if (!zoomLocked) currentZoom = s.zoom;
+        view.unlockedZoomToSetting();
         fitWindowToPicture();
         mainWindow.invalidate();
     } else {
@@ -142,7 +139,7 @@ void AppState::toggleWrap() {
 void AppState::toggleCrop() {
     Settings& s = settings;
     if (s.layer != normalLayer) return;
-    if (!zoomLocked) currentZoom = s.zoom;
+    view.unlockedZoomToSetting();
     s.crop = !s.crop;
     mainWindow.setFrameless(s.crop);
     if (s.crop) {
@@ -158,7 +155,7 @@ void AppState::toggleCrop() {
 
 // Sized by hand, the window stops following the pictures' sizes and keeps the user's.
 void AppState::onSize(int32_t, int32_t) {
-    if (settings.collage) resetCollage();
+    if (settings.collage) view.resetCollage();
     if (!inSizeMove) return;
     settings.wrap = false;
     settings.windowRect = mainWindow.frameRect();
@@ -187,7 +184,7 @@ void AppState::setLayer(int32_t newLayer) {
         destroyStatusBar();
         fullscreenSavedLayout = s.layout;
         s.layout = s.fullscreenlayout;
-        if (!zoomLocked) currentZoom = s.zoom;
+        view.unlockedZoomToSetting();
         relayoutFullscreen();
     } else if (newLayer == normalLayer) {
         s.layer = normalLayer;
@@ -209,12 +206,21 @@ void AppState::setLayer(int32_t newLayer) {
         if (s.statusbar && !s.crop) createStatusBar();
         if (!s.fullscreencursor) mainWindow.showCursor(true);
         if (!s.wrap || s.collage) mainWindow.setFrameRect(s.windowRect);
-        if (!zoomLocked) currentZoom = s.zoom;
+        view.unlockedZoomToSetting();
         arrangeWindow();
     }
     if (old == wallpaperLayer && s.layer != wallpaperLayer && !s.trayicon) showTrayIcon(false);
     if (!mainWindow.isVisible() && s.layer != wallpaperLayer) mainWindow.show();
     applyBlend();
+}
+
+void AppState::setLayout(int32_t anchor) {
+    if (settings.layer == fullscreenLayer) {
+        fullscreenSavedLayout = anchor;
+        return;
+    }
+    settings.layout = anchor;
+    arrangeWindow();
 }
 
 void AppState::savePreset(int n) {
@@ -227,7 +233,7 @@ void AppState::savePreset(int n) {
 void AppState::restorePreset(int n) {
     if (settings.layer == fullscreenLayer) setLayer(normalLayer);
     settings.wrap = false;
-    if (!zoomLocked) currentZoom = settings.zoom;
+    view.unlockedZoomToSetting();
     if (n >= 1 && n <= 5) settings.windowRect = usableRect(settings.presets[size_t(n - 1)]);
     mainWindow.setFrameRect(settings.windowRect);
     arrangeWindow();

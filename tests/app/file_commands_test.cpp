@@ -137,7 +137,7 @@ TEST_F(FileCommands, SaveAsAsksAboutTheNameItWritesAndNamesThePictureOnShow) {
     const std::string photo = readFile(home.file("photo.jpg"));
     writeFile(home.file("flow.jpg"), "flow");
     // The size named is the size written: the picture as laid out.
-    const int w = app.picture.width, h = app.picture.height;
+    const int w = app.view.picture().width, h = app.view.picture().height;
     const std::string shown = std::to_string(w) + " x " + std::to_string(h);
     {
         // "flow" becomes flow.jpg, which is taken; the offered name is the picture itself.
@@ -191,7 +191,7 @@ TEST_F(FileCommands, APastedPictureIsShownAtFullSizeAndIsNoFile) {
     send(Msg::Command, Command::Paste);
     EXPECT_EQ(app.catalog.currentPath(), AppState::clipboardName);
     EXPECT_FALSE(app.settings.slide);
-    EXPECT_EQ(app.currentZoom, 100);
+    EXPECT_EQ(app.view.zoom(), 100);
     answerMessages();
     send(Msg::Command, Command::ViewFile);
     EXPECT_EQ(messageText, "Not a file");

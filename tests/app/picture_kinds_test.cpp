@@ -68,11 +68,13 @@ TEST_F(PictureKinds, EveryOrientationOfAPhoneJpegIsShownUpright) {
         ASSERT_EQ(app.catalog.currentPath(), home.file("o" + std::to_string(orientation) + ".jpg"));
         window->flushAll();
         const QImage& screen = window->screenImage();
-        EXPECT_EQ(QSize(app.picture.imageWidth(), app.picture.imageHeight()), QSize(80, 40)) << orientation;
+        EXPECT_EQ(QSize(app.view.picture().imageWidth(), app.view.picture().imageHeight()), QSize(80, 40))
+            << orientation;
         for (int row = 0; row < 2; ++row)
             for (int column = 0; column < 2; ++column)
-                EXPECT_TRUE(near(screen.pixel(app.picture.x + 20 + 40 * column, app.picture.y + 10 + 20 * row),
-                                 quarters[row][column]))
+                EXPECT_TRUE(
+                    near(screen.pixel(app.view.picture().x + 20 + 40 * column, app.view.picture().y + 10 + 20 * row),
+                         quarters[row][column]))
                     << "orientation " << orientation << ", quarter " << row << column;
         send(Msg::Command, Command::Next);  // Next
     }
@@ -83,16 +85,16 @@ TEST_F(PictureKinds, EveryOrientationOfAPhoneJpegIsShownUpright) {
     EXPECT_EQ(app.catalog.currentPath(), home.file("o6.jpg"));
     send(Msg::Command, Command::AutoRotate);
     EXPECT_FALSE(app.settings.autorotate);
-    EXPECT_EQ(QSize(app.picture.imageWidth(), app.picture.imageHeight()), QSize(40, 80));
+    EXPECT_EQ(QSize(app.view.picture().imageWidth(), app.view.picture().imageHeight()), QSize(40, 80));
 }
 
 TEST_F(PictureKinds, AnAnimationPlaysInPlaceAndStopsWhenTurnedOff) {
     std::filesystem::copy_file(VIMBLE_SAMPLES "/formats/ball.gif", home.file("ball.gif"));
     appGlobals.arguments = {"vimble", "-nowrap", "-notransitions", "-noslide", "-z200", home.file("ball.gif")};
     AppState& app = startApp();
-    ASSERT_TRUE(app.picture.isAnimated());
+    ASSERT_TRUE(app.view.picture().isAnimated());
     window->flushAll();
-    EXPECT_EQ(app.picture.width, 640);  // at the zoom shown
+    EXPECT_EQ(app.view.picture().width, 640);  // at the zoom shown
     const QImage first = window->screenImage().copy();
     EXPECT_TRUE(waitUntil(
         [&] {
@@ -100,10 +102,10 @@ TEST_F(PictureKinds, AnAnimationPlaysInPlaceAndStopsWhenTurnedOff) {
             return window->screenImage() != first;
         },
         3000));
-    EXPECT_EQ(app.picture.width, 640);
+    EXPECT_EQ(app.view.picture().width, 640);
 
     send(Msg::Command, Command::Animate);  // Animate off: the first frame stays
-    EXPECT_FALSE(app.picture.isAnimated());
+    EXPECT_FALSE(app.view.picture().isAnimated());
     waitUntil([] { return false; }, 300);  // the picture shown again is painted
     window->flushAll();
     const QImage still = window->screenImage().copy();

@@ -38,7 +38,7 @@ TEST_F(Showing, UnloadableEntriesAreLoggedOnceDroppedAndTheNextPictureIsShown) {
     std::filesystem::remove(home.file("c-fifo.png"));
     ASSERT_EQ(mkfifo(home.file("c-fifo.png").c_str(), 0600), 0);
     app.showCurrent(true);
-    ASSERT_TRUE(app.picture.isLoaded());
+    ASSERT_TRUE(app.view.picture().isLoaded());
     EXPECT_EQ(app.catalog.currentPath(), home.file("d.png"));
     EXPECT_EQ(app.catalog.images().size(), 2u);  // d.png and start.png remain
     // One line each, whatever the name holds.
@@ -65,11 +65,11 @@ TEST_F(Showing, ThousandsOfUnloadableEntriesAreDroppedWhileTheWindowGoesOnAnswer
     app.catalog.setImages(std::move(entries));
     int turnsBetween = 0;
     QTimer answering;  // stands for the window's own events
-    QObject::connect(&answering, &QTimer::timeout, [&] { turnsBetween += !app.picture.isLoaded(); });
+    QObject::connect(&answering, &QTimer::timeout, [&] { turnsBetween += !app.view.picture().isLoaded(); });
     answering.start(0);
     app.showCurrent(true);
     EXPECT_EQ(app.catalog.images().size(), broken + 1 - AppState::failuresPerTurn);  // a turn's worth gone at once
-    ASSERT_TRUE(waitUntil([&app] { return app.picture.isLoaded(); }));
+    ASSERT_TRUE(waitUntil([&app] { return app.view.picture().isLoaded(); }));
     EXPECT_GE(turnsBetween, 1);
     EXPECT_EQ(app.catalog.images().size(), 1u);
     EXPECT_EQ(app.catalog.index(), 0u);
@@ -101,7 +101,7 @@ TEST_F(Showing, TheOrientationFilterWalksToAPictureOfTheWantedShape) {
     app.showCurrent(true);
     EXPECT_EQ(app.catalog.index(), 0u);
     EXPECT_EQ(app.catalog.currentPath(), home.file("b-wide.png"));
-    EXPECT_EQ(app.picture.imageWidth(), 30);
+    EXPECT_EQ(app.view.picture().imageWidth(), 30);
 }
 
 TEST_F(Showing, TheRotationLockTurnsOnlyPicturesThatDoNotSuitTheScreen) {
@@ -113,17 +113,17 @@ TEST_F(Showing, TheRotationLockTurnsOnlyPicturesThatDoNotSuitTheScreen) {
     app.screenRect = {0, 0, 800, 600};  // the frame the lock compares with while wrapping
     app.catalog.setIndex(0);
     app.showCurrent(true);
-    EXPECT_EQ(app.currentRotation, 90);
-    EXPECT_EQ(app.picture.imageWidth(), 30);
+    EXPECT_EQ(app.view.rotation(), 90);
+    EXPECT_EQ(app.view.picture().imageWidth(), 30);
     saveColoured(home.file("b-wide.png"), 30, 10, Qt::blue);
     app.catalog.startScan(home.path(), app.settings.peek);
     app.catalog.setIndex(1);  // a landscape picture on a landscape screen stays as it is
     app.showCurrent(true);
-    EXPECT_EQ(app.currentRotation, 0);
+    EXPECT_EQ(app.view.rotation(), 0);
     app.settings.rotateaspect = false;  // unless the aspect filter is off
     app.catalog.setIndex(1);
     app.showCurrent(true);
-    EXPECT_EQ(app.currentRotation, 90);
+    EXPECT_EQ(app.view.rotation(), 90);
 }
 
 TEST_F(Showing, ThePictureIsPaintedFittedIntoTheWindow) {
@@ -131,8 +131,8 @@ TEST_F(Showing, ThePictureIsPaintedFittedIntoTheWindow) {
     const QImage& screen = window->screenImage();
     EXPECT_EQ(screen.pixel(screen.width() / 2, screen.height() / 2) & 0xffffff, 0xff0000u);
     EXPECT_EQ(screen.pixel(screen.width() / 2, 2) & 0xffffff, 0x000000u);  // squeezed: bands above and below
-    EXPECT_EQ(app.currentZoom, 100 * app.picture.width / 2000);
-    EXPECT_EQ(app.viewCanvas.width(), app.picture.width);  // the canvas keeps the picture alone
+    EXPECT_EQ(app.view.zoom(), 100 * app.view.picture().width / 2000);
+    EXPECT_EQ(app.view.canvas().width(), app.view.picture().width);  // the canvas keeps the picture alone
 }
 
 TEST_F(Showing, AnEmptyListSaysNoFiles) {
@@ -145,35 +145,35 @@ TEST_F(Showing, AnEmptyListSaysNoFiles) {
 
 TEST_F(Showing, ZoomStartsFromWhatIsShownAndTurningCountsQuarterTurns) {
     AppState& app = showWidePicture();
-    const int32_t fitted = app.currentZoom;
+    const int32_t fitted = app.view.zoom();
     ASSERT_GT(fitted, 0);
     send(Msg::Command, Command::ZoomIn);  // from the percentage shown
-    EXPECT_EQ(app.currentZoom, fitted + 10);
-    EXPECT_TRUE(app.zoomLocked);
+    EXPECT_EQ(app.view.zoom(), fitted + 10);
+    EXPECT_TRUE(app.view.zoomLocked());
     send(Msg::Command, Command::Zoom100);  // Zoom 100 %, twice: back to fitting
-    EXPECT_EQ(app.currentZoom, 100);
+    EXPECT_EQ(app.view.zoom(), 100);
     send(Msg::Command, Command::Zoom100);
-    EXPECT_EQ(app.currentZoom, fitted);  // laid out at once: the percentage shown
-    EXPECT_FALSE(app.zoomLocked);
-    app.currentZoom = 10;
+    EXPECT_EQ(app.view.zoom(), fitted);  // laid out at once: the percentage shown
+    EXPECT_FALSE(app.view.zoomLocked());
+    app.view.setZoom(10);
     send(Msg::Command, Command::ZoomOut);  // Zoom Out at the step: nothing
-    EXPECT_EQ(app.currentZoom, 10);
+    EXPECT_EQ(app.view.zoom(), 10);
 
     for (int expected : {270, 180, 90}) {
         send(Msg::Command, Command::RotateLeft);
-        EXPECT_EQ(app.currentRotation, expected);
+        EXPECT_EQ(app.view.rotation(), expected);
     }
     send(Msg::Command, Command::RotateRight);
-    EXPECT_EQ(app.currentRotation, 180);
+    EXPECT_EQ(app.view.rotation(), 180);
     send(Msg::Command, Command::RotateLock);
     EXPECT_EQ(app.settings.rotation, 180);
 
     window->flushAll();
     send(Msg::Command, Command::ZoomLock);  // the shown percentage for every picture, fit flags off
-    EXPECT_EQ(app.settings.zoom, app.currentZoom);
+    EXPECT_EQ(app.settings.zoom, app.view.zoom());
     EXPECT_FALSE(app.settings.squeeze || app.settings.shrink || app.settings.stretch);
     send(Msg::Command, Command::Squeeze);  // a fit flag returns to fitting
     EXPECT_TRUE(app.settings.squeeze);
     EXPECT_EQ(app.settings.zoom, 0);
-    EXPECT_FALSE(app.zoomLocked);
+    EXPECT_FALSE(app.view.zoomLocked());
 }

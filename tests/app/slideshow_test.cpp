@@ -65,13 +65,13 @@ TEST_F(SlideshowRun, APictureStandsItsWholeIntervalAfterItsTransition) {
     savePicture(home.file("b.png"), 3, 3);
     send(Msg::Command, Command::Refresh);  // Refresh: b.png, start.png
     ASSERT_EQ(app.catalog.images().size(), 2u);
-    ASSERT_EQ(app.lastPaintedIndex, 1u);  // the refresh found start.png again
+    ASSERT_EQ(app.view.lastPaintedIndex(), 1u);  // the refresh found start.png again
     app.settings.transitions = true;
     app.settings.enabledTransitions = {10};  // the quadrant slide: several hundred milliseconds
     app.settings.timer = 1000;
     app.catalog.setIndex(0);
     app.showCurrent(true);
-    ASSERT_EQ(app.pendingTransition.effect, 10);
+    ASSERT_EQ(app.view.pendingEffect(), 10);
     QElapsedTimer clock;
     clock.start();
     send(Msg::AfterPaint);  // plays the transition

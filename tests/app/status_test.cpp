@@ -36,7 +36,7 @@ TEST_F(Status, TheBarReportsThePictureAndCountsDownTheShow) {
     send(Msg::Command, Command::Slideshow);
     EXPECT_EQ(part(app, 5), "\t!");
     // The picture sits above the bar.
-    EXPECT_EQ(app.viewRect().height(), window->clientHeight() - app.statusBarHeight);
+    EXPECT_EQ(app.view.viewRect().height(), window->clientHeight() - app.statusBarHeight);
     EXPECT_GT(app.statusBarHeight, 0);
 }
 
@@ -51,7 +51,7 @@ TEST_F(Status, CommandsTurnTheBarAndTheNameInTheCaptionOnAndOff) {
     ASSERT_TRUE(app.statusBar);
     send(Msg::Command, Command::StatusBar);
     EXPECT_FALSE(app.statusBar);
-    EXPECT_EQ(app.viewRect().height(), window->clientHeight());
+    EXPECT_EQ(app.view.viewRect().height(), window->clientHeight());
     send(Msg::Command, Command::StatusBar);
     EXPECT_TRUE(app.statusBar);
     EXPECT_FALSE(app.settings.title);

@@ -49,11 +49,11 @@ TEST_F(View, ATransitionBringsTheWholePictureOnScreen) {
         app.settings.enabledTransitions = {effect};
         send(Msg::Command, Command::Refresh);
         app.catalog.setIndex(0);
-        app.lastPaintedIndex = 99;  // a new picture
+        app.view.forgetPainted();  // a new picture
         app.showCurrent(true);
-        ASSERT_GE(app.pendingTransition.effect, 0) << effect;
+        ASSERT_GE(app.view.pendingEffect(), 0) << effect;
         send(Msg::AfterPaint);
-        const Rect view = app.viewRect();
+        const Rect view = app.view.viewRect();
         EXPECT_EQ(at(2, view.height() / 2), 0x0000ffu) << effect;
         EXPECT_EQ(at(view.width() - 3, view.height() / 2), 0xff0000u) << effect;
     }
@@ -62,50 +62,48 @@ TEST_F(View, ATransitionBringsTheWholePictureOnScreen) {
 TEST_F(View, ArrowsAndTheWheelScrollAZoomedPictureAndStopAtItsEdges) {
     AppState& app = show(2000, 1000);
     send(Msg::Command, Command::ScrollRight);  // squeezed: nothing to scroll
-    EXPECT_EQ(app.scrollX, 0);
+    EXPECT_EQ(app.view.scrollX(), 0);
     app.settings.autoscroll = false;
     send(Msg::Command, Command::Zoom100);  // 100 %: the top left shows
     send(Msg::AfterPaint);
-    EXPECT_EQ(app.currentZoom, 100);
+    EXPECT_EQ(app.view.zoom(), 100);
     EXPECT_EQ(at(5, 5), 0x0000ffu);
-    EXPECT_EQ(app.scrollX, 0);
+    EXPECT_EQ(app.view.scrollX(), 0);
     for (int i = 0; i < 30; ++i) send(Msg::Command, Command::ScrollRight);  // far past the right edge
-    const int32_t cw = app.viewRect().width();
-    EXPECT_EQ(app.scrollX, 2000 - cw);
+    const int32_t cw = app.view.viewRect().width();
+    EXPECT_EQ(app.view.scrollX(), 2000 - cw);
     EXPECT_EQ(at(cw - 5, 5), 0xff0000u);
     send(Msg::Command, Command::ScrollLeft);
-    EXPECT_EQ(app.scrollX, 2000 - cw - 100);
+    EXPECT_EQ(app.view.scrollX(), 2000 - cw - 100);
 
-    app.dragging = true;  // the wheel scrolls while a picture is dragged
+    send(Msg::LButtonDown);  // the wheel scrolls while a picture is dragged
     send(Msg::MouseWheel, -120);
-    EXPECT_EQ(app.scrollY, 12);
-    app.dragging = false;
+    EXPECT_EQ(app.view.scrollY(), 12);
+    send(Msg::LButtonUp);
     send(Msg::MouseWheel, -120);  // otherwise it steps to the next picture
     EXPECT_EQ(app.catalog.index(), 1u);
 }
 
 TEST_F(View, AHugeZoomScalesOnlyWhatTheViewShows) {
     AppState& app = show(2000, 1000);
-    app.picture.interpolation = 7;
+    app.view.picture().interpolation = 7;
     app.settings.zoomstep = 30000;
     send(Msg::Command, Command::Zoom100);
     send(Msg::Command, Command::ZoomIn);  // 30100 %: a picture 602,000 pixels wide
     send(Msg::Command, Command::ZoomIn);
-    EXPECT_EQ(app.currentZoom, largestZoom);
+    EXPECT_EQ(app.view.zoom(), largestZoom);
     send(Msg::AfterPaint);
-    const Rect view = app.viewRect();
-    EXPECT_LE(app.viewCanvas.width(), view.width());
-    EXPECT_LE(app.viewCanvas.height(), view.height());
-    EXPECT_EQ(app.scrollX, app.scrollRangeX / 2);
-    app.scrollX = 0;  // the left edge is blue, the right edge red
-    app.scrollView();
+    const Rect view = app.view.viewRect();
+    EXPECT_LE(app.view.canvas().width(), view.width());
+    EXPECT_LE(app.view.canvas().height(), view.height());
+    EXPECT_EQ(app.view.scrollX(), app.view.scrollRangeX() / 2);
+    app.view.scrollTo(0, app.view.scrollY());  // the left edge is blue, the right edge red
     EXPECT_EQ(at(view.width() - 1, 20), 0x0000ffu);
-    app.scrollX = app.scrollRangeX;
-    app.scrollView();
+    app.view.scrollTo(app.view.scrollRangeX(), app.view.scrollY());
     EXPECT_EQ(at(0, 20), 0xff0000u);
 
     // A copy of the picture as shown keeps no more pixels than the picture has.
-    const QImage copy = app.shownPicture();
+    const QImage copy = app.view.shownPicture();
     EXPECT_LE(int64_t(copy.width()) * copy.height(), int64_t(2000) * 1000);
     EXPECT_NEAR(copy.width(), 2 * copy.height(), 2);
 }
@@ -122,9 +120,9 @@ TEST_F(View, SidewaysWheelScrollsAWidePictureAndTouchpadStepsAddUpToANotch) {
     send(Msg::Command, Command::Zoom100);
     send(Msg::AfterPaint);
     send(Msg::MouseHWheel, 120);
-    EXPECT_EQ(app.scrollX, 100);
+    EXPECT_EQ(app.view.scrollX(), 100);
     send(Msg::MouseHWheel, -60);
-    EXPECT_EQ(app.scrollX, 50);
+    EXPECT_EQ(app.view.scrollX(), 50);
     EXPECT_EQ(app.catalog.index(), 0u);
 
     send(Msg::MouseWheel, -40);
@@ -140,10 +138,10 @@ TEST_F(View, AutoscrollGlidesToTheCentre) {
     AppState& app = show(2000, 1000);
     send(Msg::Command, Command::Zoom100);
     send(Msg::AfterPaint);
-    EXPECT_EQ(app.scrollX, app.scrollRangeX / 2);
-    EXPECT_EQ(app.scrollY, app.scrollRangeY / 2);
-    EXPECT_TRUE(app.scrolled);
-    const int32_t cw = app.viewRect().width();
+    EXPECT_EQ(app.view.scrollX(), app.view.scrollRangeX() / 2);
+    EXPECT_EQ(app.view.scrollY(), app.view.scrollRangeY() / 2);
+    EXPECT_TRUE(app.view.scrolled());
+    const int32_t cw = app.view.viewRect().width();
     EXPECT_EQ(at(cw / 2 - 3, 20), 0x0000ffu);  // the two halves meet in the middle
     EXPECT_EQ(at(cw / 2 + 3, 20), 0xff0000u);
 }
@@ -152,19 +150,19 @@ TEST_F(View, TheCollageAddsATilePerPaintAndStartsAfreshOnANewBackground) {
     AppState& app = show(1000, 500);
     app.settings.collagesize = 100;
     send(Msg::Command, Command::Collage);
-    EXPECT_EQ(app.tileCanvas.width(), 100);
-    EXPECT_EQ(app.tileCanvas.height(), 50);
-    const QImage& collage = app.viewCanvas.image();
+    EXPECT_EQ(app.view.tileCanvas().width(), 100);
+    EXPECT_EQ(app.view.tileCanvas().height(), 50);
+    const QImage& collage = app.view.canvas().image();
     const int afterOne = countWhere(collage, collage.rect(), 0xff0000u);
     EXPECT_EQ(afterOne, 50 * 50);
     window->invalidate();
     window->flushAll();
     EXPECT_GT(countWhere(collage, collage.rect(), 0xff0000u) + countWhere(collage, collage.rect(), 0x0000ffu), 5000);
     send(Msg::Command, Command::WhiteBackground);  // white: the collage restarts with one tile on white
-    EXPECT_EQ(countWhere(app.viewCanvas.image(), app.viewCanvas.image().rect(), 0xff0000u), 50 * 50);
-    EXPECT_EQ(app.viewCanvas.image().pixel(0, 0) & 0xffffff, 0xffffffu);
+    EXPECT_EQ(countWhere(app.view.canvas().image(), app.view.canvas().image().rect(), 0xff0000u), 50 * 50);
+    EXPECT_EQ(app.view.canvas().image().pixel(0, 0) & 0xffffff, 0xffffffu);
     uint32_t colour = 0;
-    EXPECT_FALSE(app.dialogBackgroundBrush(colour));  // the old tiles stay under the new
+    EXPECT_FALSE(app.view.dialogBackgroundBrush(colour));  // the old tiles stay under the new
 }
 
 TEST_F(View, TheNameOverAFullscreenCollageComesAndGoesWithoutANewTile) {
@@ -173,12 +171,12 @@ TEST_F(View, TheNameOverAFullscreenCollageComesAndGoesWithoutANewTile) {
     send(Msg::Command, Command::Collage);
     drainEvents();
     window->flushAll();
-    const QImage collage = app.viewCanvas.image().copy();
+    const QImage collage = app.view.canvas().image().copy();
     for (int press = 0; press < 2; ++press) {
         send(Msg::Command, Command::FullscreenCaption);
         window->flushAll();
         drainEvents();
-        EXPECT_EQ(app.viewCanvas.image(), collage) << press;
+        EXPECT_EQ(app.view.canvas().image(), collage) << press;
     }
     EXPECT_TRUE(app.settings.fullscreenname);
     EXPECT_GT(countBright(window->screenImage(), QRect(3, 3, 200, 16)), 20);

@@ -80,7 +80,7 @@ TEST_F(Watching, APictureStillBeingWrittenIsTakenOnceItIsClosed) {
     std::fwrite(png.data() + png.size() / 2, 1, size_t(png.size() - png.size() / 2), file);
     std::fclose(file);
     ASSERT_TRUE(waitUntil([&app, this] { return app.catalog.currentPath() == home.file("new.png"); }, 3000));
-    EXPECT_EQ(app.picture.imageWidth(), 30);
+    EXPECT_EQ(app.view.picture().imageWidth(), 30);
     EXPECT_EQ(readFile(app.errorLogPath), "");  // never taken half written
 }
 
@@ -107,5 +107,5 @@ TEST_F(Watching, AnEmptiedFolderSaysSoOnceAndTheNextChangeWaitsForTheMessageToCl
     ASSERT_TRUE(waitUntil([&app, this] { return app.catalog.currentPath() == home.file("back.png"); }, 5000));
     EXPECT_EQ(messages, std::vector<std::string>{"No images in " + home.path()});
     EXPECT_EQ(listedWhileOpen, 0u);
-    EXPECT_TRUE(app.picture.isLoaded());
+    EXPECT_TRUE(app.view.picture().isLoaded());
 }

@@ -20,11 +20,11 @@ bool AppState::loadCurrent() {
     if (isShortcut(catalog.currentPath())) {
         LinkTarget target;  // stays empty, and so fails to load, when the shortcut cannot be read
         ShellLink().readShortcut(catalog.currentPath(), target, true);
-        picture.load(target.path, shown);
+        view.picture().load(target.path, shown);
     } else {
-        picture.load(catalog.currentPath(), shown);
+        view.picture().load(catalog.currentPath(), shown);
     }
-    if (picture.isLoaded()) return true;
+    if (view.picture().isLoaded()) return true;
     reportLoadFailure(102);
     return false;
 }
@@ -63,10 +63,10 @@ void AppState::showCurrent(bool forward) {
     }
 
     const auto rejected = [this] {
-        const int32_t w = picture.imageWidth(), h = picture.imageHeight();
+        const int32_t w = view.picture().imageWidth(), h = view.picture().imageHeight();
         return settings.landscapeOnly ? w < h : settings.portraitOnly && h < w;
     };
-    if (picture.isLoaded() && rejected()) {
+    if (view.picture().isLoaded() && rejected()) {
         const uint32_t start = catalog.index();
         uint32_t loaded = start;
         for (;;) {
@@ -87,16 +87,12 @@ void AppState::showCurrent(bool forward) {
     }
     if (!failed.empty()) catalog.dropMarked(failed);
 
-    if (!picture.isLoaded()) {
+    if (!view.picture().isLoaded()) {
         appGlobals.showMessage("No images loaded", MessageIcon::Exclamation);
         mainWindow.invalidate();
         return;
     }
-    scrolled = false;
-    currentZoom = settings.zoom;
-    scrollX = scrollY = 0;
-    zoomLocked = false;
-    applyRotationLock();
+    view.startPicture();
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(now);
     const auto nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(now - seconds);
@@ -105,19 +101,5 @@ void AppState::showCurrent(bool forward) {
     // (hidden, minimised, the wallpaper layer) shows it at once.
     slideshow.pictureShown(!mainWindow.isVisible() || mainWindow.isMinimized() || settings.layer == 2);
     arrangeWindow();
-    playAnimation();
-}
-
-void AppState::applyRotationLock() {
-    currentRotation = 0;
-    const int32_t angle = settings.rotation;
-    if (angle == 0) return;
-    if (settings.rotateaspect) {
-        const Rect frame = settings.wrap || settings.layer == 1 ? screenRect : settings.windowRect;
-        const int32_t W = frame.width(), H = frame.height(), w = picture.imageWidth(), h = picture.imageHeight();
-        if ((W > H && w > h) || (W < H && w < h)) return;
-    }
-    if (angle != 90 && angle != 180 && angle != 270) return;
-    picture.rotateFlip(angle / 90);
-    currentRotation = angle;
+    view.playAnimation();
 }

@@ -38,7 +38,11 @@ AppState::AppState(WindowHost& window)
               {[](const std::string& text) { appGlobals.showMessage(text, MessageIcon::Information); },
                [this] { showPeekCount(); }, [this] { showCurrent(true); }}),
       slideshow(settings, window, catalog, [this] { showCountdown(); }),
-      showHideKey(settings, window) {
+      showHideKey(settings, window),
+      fileCommands(settings, window, catalog, slideshow, picture, wallpaperPath,
+                   {[this](const std::function<void()>& dialog) { runModal(dialog); },
+                    [this](bool forward) { showCurrent(forward); }, [this] { return shownPicture(); },
+                    [this] { onCommand(Command::Refresh); }}) {
     mainWindow.setIconFromResource(trayIcon.icon);
     trayIcon.setTip(appGlobals.title);
     mainWindow.setAcceptDrops(true);
@@ -64,10 +68,10 @@ void AppState::init() {
     errorLogPath = folders.dataFolder + "/errors.log";
     wallpaperPath = folders.stateFolder + "/vimpaper.bmp";
     wallpaperStorePath = folders.stateFolder + "/wallpaper.ini";
-    archiveLogPath = folders.dataFolder + "/archived.log";
+    fileCommands.setArchiveLog(folders.dataFolder + "/archived.log");
     s.favorites.clear();
     s.archive.clear();
-    desktopPath = desktopFolder();
+    fileCommands.setDesktopFolder(desktopFolder());
 
     s.windowRect = mainWindow.frameRect();
     s.presets = spreadPresets(s.windowRect);

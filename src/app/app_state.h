@@ -5,6 +5,7 @@
 #include "display/canvas.h"
 #include "display/picture.h"
 #include "platform/rect.h"
+#include "shell/file_commands.h"
 #include "slideshow/slideshow.h"
 #include "window/show_hide_key.h"
 
@@ -188,13 +189,6 @@ public:
     int32_t scrollStepSize() const;
     // The scroll commands: steps of scrollStepSize in the given directions (-1, 0, 1).
     void scrollBy(int32_t across, int32_t down);
-    // The file commands. A pasted picture is no file: says "Not a file" and answers true.
-    bool isPastedPicture() const;
-    void changeFiles(bool dialog, const std::function<void()>& operation);
-    void copyOrMoveFile(bool move);
-    // Saves the picture as shown (turned, at its displayed size) as JPEG or BMP.
-    void saveViewAs();
-    void recycleCurrent();
     // The visible part of the view to the clipboard.
     void copyView();
     // What Copy Image and Save As take: the collage as built, or the picture as shown (turned, at
@@ -202,25 +196,6 @@ public:
     QImage shownPicture();
     // A picture from the clipboard, at 100 %; the slideshow stops.
     void paste();
-    // The picture in the image viewer (or its associated program); its folder in the file manager.
-    void viewFile();
-    void exploreFolder();
-    // A chooser of the installed programs that open the picture's type.
-    void openWith();
-    // Filing: the folder chooser for the archive (true) or the favorites; false when cancelled.
-    bool chooseFilingFolder(bool archive);
-    const std::string& favoritesFolder();
-    // A shortcut to, or a copy of, the current file in the folder under a free name.
-    void sendShortcut(const std::string& folder);
-    void sendCopy(const std::string& folder);
-    // The pictures of another folder (the root stays); back to the root's when it has none.
-    void viewFolder(const std::string& folder);
-    // The pictures of the folder a shortcut entry points into.
-    void viewTarget();
-    // Moves the current file into the archive folder under a free name, and logs the move.
-    void archiveCurrent();
-    // Chooses the image viewer (true) or the file manager program.
-    void programPathDialog(bool viewer);
     void showTrayIcon(bool show);
     // Centres the window in the work area, keeping its size.
     void centerWindow();
@@ -253,9 +228,6 @@ public:
     std::string errorLogPath;
     std::string wallpaperPath;
     std::string wallpaperStorePath;  // the desktop wallpaper's values and their backup
-    std::string archiveLogPath;
-    std::string desktopPath;
-    static constexpr const char* clipboardName = "Clipboard_Image";  // the path of a pasted picture
 
     // --- Display ---
     int32_t currentZoom = 0;      // percent; 0 = not yet fitted
@@ -295,4 +267,7 @@ public:
 
     // The show/hide hot key and the other running copies.
     ShowHideKey showHideKey;
+
+    // The commands on the file of the picture on show, and filing.
+    FileCommands fileCommands;
 };

@@ -39,7 +39,10 @@ AppState::AppState(WindowHost& window)
                [this] { showPeekCount(); }, [this] { showCurrent(true); }}),
       slideshow(settings, window, catalog, [this] { showCountdown(); }),
       showHideKey(settings, window),
-      fileCommands(settings, window, catalog, slideshow, picture, wallpaperPath,
+      wallpaper(settings, catalog, picture,
+                {[this] { return blackboxShell; }, [this] { return blackboxWindow; }, [this] { return currentZoom; },
+                 [this] { return screenRect; }}),
+      fileCommands(settings, window, catalog, slideshow, picture, wallpaper.path(),
                    {[this](const std::function<void()>& dialog) { runModal(dialog); },
                     [this](bool forward) { showCurrent(forward); }, [this] { return shownPicture(); },
                     [this] { onCommand(Command::Refresh); }}) {
@@ -66,8 +69,7 @@ void AppState::init() {
     settingsPath = folders.dataFolder + "/vimble.ini";
     helpPath = folders.helpFile;
     errorLogPath = folders.dataFolder + "/errors.log";
-    wallpaperPath = folders.stateFolder + "/vimpaper.bmp";
-    wallpaperStorePath = folders.stateFolder + "/wallpaper.ini";
+    wallpaper.setPaths(folders.stateFolder + "/vimpaper.bmp", folders.stateFolder + "/wallpaper.ini");
     fileCommands.setArchiveLog(folders.dataFolder + "/archived.log");
     s.favorites.clear();
     s.archive.clear();
@@ -116,7 +118,7 @@ void AppState::start() {
         s.layer = 0;
         setLayer(saved);
     }
-    if (s.autorefresh) catalog.startWatcher(wallpaperPath);
+    if (s.autorefresh) catalog.startWatcher(wallpaper.path());
     showCurrent(true);
 }
 
@@ -150,14 +152,14 @@ void AppState::applyCommandLine(const std::vector<std::string>& arguments) {
             case SwitchAction::StretchWall: {
                 const int32_t style = int32_t(effect.action) - int32_t(SwitchAction::CenterWall) + 1;
                 if (blackboxShell) {
-                    blackboxWallpaperStyle = style;
+                    wallpaper.setBlackboxStyle(style);
                 } else {
-                    setWallpaperStyle(style);
-                    reapplyDesktopWallpaper();
+                    wallpaper.setStyle(style);
+                    wallpaper.reapplyDesktop();
                 }
                 break;
             }
-            case SwitchAction::ClearWall: clearWallpaper(); break;
+            case SwitchAction::ClearWall: wallpaper.clear(); break;
             }
         }
     }
@@ -181,7 +183,7 @@ void AppState::onDropFiles(const std::vector<std::string>& files) {
     catalog.dropFiles(files, shiftKeyHeld());
     showCurrent(true);
     slideshow.resume();
-    if (settings.autorefresh) catalog.startWatcher(wallpaperPath);
+    if (settings.autorefresh) catalog.startWatcher(wallpaper.path());
 }
 
 void AppState::goTo() {

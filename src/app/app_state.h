@@ -6,6 +6,7 @@
 #include "display/picture.h"
 #include "platform/rect.h"
 #include "shell/file_commands.h"
+#include "shell/wallpaper.h"
 #include "slideshow/slideshow.h"
 #include "window/show_hide_key.h"
 
@@ -137,8 +138,6 @@ public:
     void restorePreset(int n);
     // Lays the picture out again for the fullscreen layer and covers the screen.
     void relayoutFullscreen();
-    // Shows the picture on show as the desktop wallpaper (the wallpaper layer).
-    void updateWallpaper();
     // The work area, its top raised for the Blackbox shell's caption unless cropped.
     Rect blackboxWorkArea() const;
     // Blends the window by the opacity setting when blending is on and possible, else makes
@@ -199,12 +198,6 @@ public:
     void showTrayIcon(bool show);
     // Centres the window in the work area, keeping its size.
     void centerWindow();
-    void setWallpaperStyle(int32_t style);  // 1 centre, 2 tile, 3 stretch
-    void reapplyDesktopWallpaper();
-    void clearWallpaper();
-    void restoreWallpaper();
-    // The Blackbox shell draws the wallpaper itself ("Smart Wallpaper").
-    bool blackboxDrawsWallpaper() const;
 
     // Every stored setting and the command-line flags.
     Settings settings;
@@ -226,8 +219,6 @@ public:
     std::string settingsPath;
     std::string helpPath;
     std::string errorLogPath;
-    std::string wallpaperPath;
-    std::string wallpaperStorePath;  // the desktop wallpaper's values and their backup
 
     // --- Display ---
     int32_t currentZoom = 0;      // percent; 0 = not yet fitted
@@ -259,7 +250,6 @@ public:
     // --- Shell ---
     uint32_t blackboxWindow = 0;  // the Blackbox shell's window, 0 when it does not run
     bool blackboxShell = false;
-    int32_t blackboxWallpaperStyle = 1;  // 1 center, 2 tile, 3 stretch
     bool blackboxFirstPaint = true;
 
     // --- Menus ---
@@ -267,6 +257,9 @@ public:
 
     // The show/hide hot key and the other running copies.
     ShowHideKey showHideKey;
+
+    // The picture on show as the desktop wallpaper.
+    Wallpaper wallpaper;
 
     // The commands on the file of the picture on show, and filing.
     FileCommands fileCommands;

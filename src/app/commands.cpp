@@ -42,7 +42,7 @@ void toggleAndRescan(AppState& a) {
     if (a.catalog.scanRunning()) return;
     a.settings.*setting = !(a.settings.*setting);
     a.catalog.refresh();
-    if (a.settings.autorefresh) a.catalog.startWatcher(a.wallpaperPath);
+    if (a.settings.autorefresh) a.catalog.startWatcher(a.wallpaper.path());
 }
 
 // A format: toggled even while a scan runs; the rescan then does nothing.
@@ -69,7 +69,7 @@ void browse(AppState& a) {
     a.runModal([&a] {
         if (!a.catalog.browseFolder()) return;
         a.showCurrent(true);
-        if (a.settings.autorefresh) a.catalog.startWatcher(a.wallpaperPath);
+        if (a.settings.autorefresh) a.catalog.startWatcher(a.wallpaper.path());
     });
 }
 
@@ -78,7 +78,7 @@ void currentFolder(AppState& a) {
     if (a.catalog.images().empty() || a.catalog.scanRunning()) return;
     a.settings.folder = folderOf(a.catalog.images()[a.catalog.index()].path);
     a.catalog.refresh();
-    if (a.settings.autorefresh) a.catalog.startWatcher(a.wallpaperPath);
+    if (a.settings.autorefresh) a.catalog.startWatcher(a.wallpaper.path());
 }
 
 // A numeric-input dialog on a setting, nothing more.
@@ -122,9 +122,9 @@ void orientationFilter(AppState& a) {
 
 template <int32_t style>
 void wallpaperStyle(AppState& a) {
-    a.setWallpaperStyle(style);
-    a.blackboxWallpaperStyle = style;
-    a.updateWallpaper();
+    a.wallpaper.setStyle(style);
+    a.wallpaper.setBlackboxStyle(style);
+    a.wallpaper.update();
 }
 
 template <int n>
@@ -299,7 +299,7 @@ constexpr CommandRow rows[] = {
      [](AppState& a) {  // on, it refreshes at once
          a.settings.autorefresh = !a.settings.autorefresh;
          if (!a.settings.autorefresh) return a.catalog.stopWatcher();
-         a.catalog.startWatcher(a.wallpaperPath);
+         a.catalog.startWatcher(a.wallpaper.path());
          a.catalog.onFolderChanged();
      }},
     {Command::AutoRefreshToLastCreated, "...to last created", "", {}, checkedAt<&S::autofindlast, 1>, autofind<1>},
@@ -542,9 +542,9 @@ constexpr CommandRow rows[] = {
     {Command::WallpaperStretch, "Stretch", "Ctrl+Shift+W", {key(Qt::Key_W, KeyControl | KeyShift)}, nullptr,
      wallpaperStyle<3>},
     {Command::WallpaperClear, "Clear", "", {}, greyedWhileBlackboxDrawsWallpaper,
-     [](AppState& a) { a.clearWallpaper(); }},
+     [](AppState& a) { a.wallpaper.clear(); }},
     {Command::WallpaperRestore, "Restore", "", {}, greyedWhileBlackboxDrawsWallpaper,
-     [](AppState& a) { a.restoreWallpaper(); }},
+     [](AppState& a) { a.wallpaper.restore(); }},
     {Command::ViewFile, "View", "Shift+V", {key(Qt::Key_V, KeyShift)}, nullptr, [](AppState& a) { a.fileCommands.viewFile(); }},
     {Command::ExploreFolder, "Explore", "Shift+E", {key(Qt::Key_E, KeyShift)}, nullptr,
      [](AppState& a) { a.fileCommands.exploreFolder(); }},
@@ -583,12 +583,12 @@ constexpr CommandRow rows[] = {
     {Command::SmartWallpaper, "Smart Wallpaper", "", {}, checkedIf<&S::bbWallpaper>,
      [](AppState& a) {
          a.settings.bbWallpaper = !a.settings.bbWallpaper;
-         if (a.blackboxShell && a.settings.layer == 2) a.updateWallpaper();
+         if (a.blackboxShell && a.settings.layer == 2) a.wallpaper.update();
      }},
     {Command::ScaleWallpaper, "Scale Wallpaper", "", {}, checkedIf<&S::bbWallpaperScale>,
      [](AppState& a) {
          a.settings.bbWallpaperScale = !a.settings.bbWallpaperScale;
-         if (a.blackboxDrawsWallpaper() && a.settings.layer == 2) a.updateWallpaper();
+         if (a.wallpaper.blackboxDraws() && a.settings.layer == 2) a.wallpaper.update();
      }},
     {Command::AdjustDesktop, "Adjust Desktop...", "", {}, nullptr,
      [](AppState& a) {

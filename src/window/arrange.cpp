@@ -98,7 +98,7 @@ void AppState::relayoutFullscreen() {
 void AppState::arrangeWindow() {
     const Settings& s = settings;
     if (s.layer == wallpaperLayer) {
-        updateWallpaper();
+        wallpaper.update();
         return;
     }
     if (s.layer == fullscreenLayer) {
@@ -125,7 +125,7 @@ void AppState::toggleWrap() {
         s.wrap = !s.wrap;
     }
     if (s.layer == wallpaperLayer) {
-        updateWallpaper();
+        wallpaper.update();
     } else if (s.layer == fullscreenLayer) {
         currentZoom = s.zoom;
         relayoutFullscreen();
@@ -200,7 +200,7 @@ void AppState::setLayer(int32_t newLayer) {
         // the task list instead, and restoring it leaves the wallpaper layer.
         if (TrayIcon::available()) mainWindow.hide();
         else mainWindow.minimize();
-        setWallpaperStyle(0);
+        wallpaper.setStyle(0);
         showCurrent(true);
     }
     if (old == fullscreenLayer && s.layer != fullscreenLayer) {

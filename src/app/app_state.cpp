@@ -42,6 +42,7 @@ AppState::AppState(WindowHost& window)
       wallpaper(settings, catalog, picture,
                 {[this] { return blackboxShell; }, [this] { return blackboxWindow; }, [this] { return currentZoom; },
                  [this] { return screenRect; }}),
+      loadFailures(settings, window, catalog, picture),
       fileCommands(settings, window, catalog, slideshow, picture, wallpaper.path(),
                    {[this](const std::function<void()>& dialog) { runModal(dialog); },
                     [this](bool forward) { showCurrent(forward); }, [this] { return shownPicture(); },
@@ -68,7 +69,7 @@ void AppState::init() {
             MessageIcon::Information);
     settingsPath = folders.dataFolder + "/vimble.ini";
     helpPath = folders.helpFile;
-    errorLogPath = folders.dataFolder + "/errors.log";
+    loadFailures.setLogPath(folders.dataFolder + "/errors.log");
     wallpaper.setPaths(folders.stateFolder + "/vimpaper.bmp", folders.stateFolder + "/wallpaper.ini");
     fileCommands.setArchiveLog(folders.dataFolder + "/archived.log");
     s.favorites.clear();

@@ -6,6 +6,7 @@
 #include "display/picture.h"
 #include "platform/rect.h"
 #include "shell/file_commands.h"
+#include "shell/load_failure_report.h"
 #include "shell/wallpaper.h"
 #include "slideshow/slideshow.h"
 #include "window/show_hide_key.h"
@@ -117,8 +118,6 @@ public:
     // Turns the freshly loaded picture by the rotation setting, unless the aspect filter says
     // its orientation already suits the frame.
     void applyRotationLock();
-    // 101: the list is empty ("No files"); 102: the picture at currentPath did not load.
-    void reportLoadFailure(int code);
     // Sizes, shapes and places the window for the picture in the current layer and has it
     // painted at once.
     void arrangeWindow();
@@ -218,7 +217,6 @@ public:
     // --- Paths (bytes) ---
     std::string settingsPath;
     std::string helpPath;
-    std::string errorLogPath;
 
     // --- Display ---
     int32_t currentZoom = 0;      // percent; 0 = not yet fitted
@@ -260,6 +258,9 @@ public:
 
     // The picture on show as the desktop wallpaper.
     Wallpaper wallpaper;
+
+    // Says which pictures could not be shown, and logs them.
+    LoadFailureReport loadFailures;
 
     // The commands on the file of the picture on show, and filing.
     FileCommands fileCommands;

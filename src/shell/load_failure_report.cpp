@@ -1,0 +1,31 @@
+// The one report for pictures that cannot be shown.
+#include "shell/load_failure_report.h"
+
+#include "app/app_globals.h"
+#include "catalog/catalog.h"
+#include "display/picture.h"
+#include "platform/window_host.h"
+#include "shell/log_file.h"
+
+LoadFailureReport::LoadFailureReport(const Settings& settings, WindowHost& window, const Catalog& catalog,
+                                     const Picture& picture)
+    : settings_(settings), window_(window), catalog_(catalog), picture_(picture) {}
+
+void LoadFailureReport::report(int code) {
+    if (code == 101) {
+        appGlobals.showMessage("No files", MessageIcon::Exclamation);
+        window_.invalidate();
+    } else if (code == 102) {
+        if (settings_.showErrors)
+            messageBox(&window_, catalog_.currentPath(), "File Not Loaded - Vimble", MessageIcon::None,
+                       MessageButtons::Ok);
+        if (!settings_.logErrors) return;
+        // The path, then after a tab (a tab in the path is escaped) why a picture was refused.
+        std::string line = LogFile::escapeLogText(catalog_.currentPath());
+        if (const QSize size = picture_.refusedSize(); !size.isEmpty())
+            line += "\t" + std::to_string(size.width()) + " x " + std::to_string(size.height()) + " pixels need " +
+                    std::to_string(Picture::bytesFor(size) / (1024 * 1024)) + " MiB, more than the limit of " +
+                    std::to_string(Picture::memoryLimit / (1024 * 1024)) + " MiB";
+        LogFile(logPath_, "a").write(line + "\n");
+    }
+}

@@ -42,7 +42,15 @@ AppState::AppState(WindowHost& window)
            {[this] { arrangeWindow(); }, [this] { updateStatusBar(); }, [this] { updateCaption(); },
             [this] { return statusBar ? statusBarHeight : 0; }, [this] { return inSizeMove; },
             [this](int32_t direction) { onCommand(direction < 0 ? Command::Previous : Command::Next); }}),
-      showHideKey(settings, window) {
+      showHideKey(settings, window),
+      wallpaper(settings, catalog, view.picture(),
+                {[this] { return blackboxShell; }, [this] { return blackboxWindow; }, [this] { return view.zoom(); },
+                 [this] { return screenRect; }}),
+      loadFailures(settings, window, catalog, view.picture()),
+      fileCommands(settings, window, catalog, slideshow, view.picture(), wallpaper.path(),
+                   {[this](const std::function<void()>& dialog) { runModal(dialog); },
+                    [this](bool forward) { showCurrent(forward); }, [this] { return view.shownPicture(); },
+                    [this] { onCommand(Command::Refresh); }}) {
     mainWindow.setIconFromResource(trayIcon.icon);
     trayIcon.setTip(appGlobals.title);
     mainWindow.setAcceptDrops(true);
@@ -65,13 +73,12 @@ void AppState::init() {
             MessageIcon::Information);
     settingsPath = folders.dataFolder + "/vimble.ini";
     helpPath = folders.helpFile;
-    errorLogPath = folders.dataFolder + "/errors.log";
-    wallpaperPath = folders.stateFolder + "/vimpaper.bmp";
-    wallpaperStorePath = folders.stateFolder + "/wallpaper.ini";
-    archiveLogPath = folders.dataFolder + "/archived.log";
+    loadFailures.setLogPath(folders.dataFolder + "/errors.log");
+    wallpaper.setPaths(folders.stateFolder + "/vimpaper.bmp", folders.stateFolder + "/wallpaper.ini");
+    fileCommands.setArchiveLog(folders.dataFolder + "/archived.log");
     s.favorites.clear();
     s.archive.clear();
-    desktopPath = desktopFolder();
+    fileCommands.setDesktopFolder(desktopFolder());
 
     s.windowRect = mainWindow.frameRect();
     s.presets = spreadPresets(s.windowRect);
@@ -116,7 +123,7 @@ void AppState::start() {
         s.layer = 0;
         setLayer(saved);
     }
-    if (s.autorefresh) catalog.startWatcher(wallpaperPath);
+    if (s.autorefresh) catalog.startWatcher(wallpaper.path());
     showCurrent(true);
 }
 
@@ -150,14 +157,14 @@ void AppState::applyCommandLine(const std::vector<std::string>& arguments) {
             case SwitchAction::StretchWall: {
                 const int32_t style = int32_t(effect.action) - int32_t(SwitchAction::CenterWall) + 1;
                 if (blackboxShell) {
-                    blackboxWallpaperStyle = style;
+                    wallpaper.setBlackboxStyle(style);
                 } else {
-                    setWallpaperStyle(style);
-                    reapplyDesktopWallpaper();
+                    wallpaper.setStyle(style);
+                    wallpaper.reapplyDesktop();
                 }
                 break;
             }
-            case SwitchAction::ClearWall: clearWallpaper(); break;
+            case SwitchAction::ClearWall: wallpaper.clear(); break;
             }
         }
     }
@@ -181,7 +188,7 @@ void AppState::onDropFiles(const std::vector<std::string>& files) {
     catalog.dropFiles(files, shiftKeyHeld());
     showCurrent(true);
     slideshow.resume();
-    if (settings.autorefresh) catalog.startWatcher(wallpaperPath);
+    if (settings.autorefresh) catalog.startWatcher(wallpaper.path());
 }
 
 void AppState::goTo() {

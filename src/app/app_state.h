@@ -4,6 +4,9 @@
 #include "config/settings.h"
 #include "display/picture_view.h"
 #include "platform/rect.h"
+#include "shell/file_commands.h"
+#include "shell/load_failure_report.h"
+#include "shell/wallpaper.h"
 #include "slideshow/slideshow.h"
 #include "window/show_hide_key.h"
 
@@ -86,8 +89,6 @@ public:
     // Loads the current entry (a shortcut's target); an entry that does not load is reported,
     // leaves no picture and answers false. The list is not empty.
     bool loadCurrent();
-    // 101: the list is empty ("No files"); 102: the picture at currentPath did not load.
-    void reportLoadFailure(int code);
     // Sizes, shapes and places the window for the picture in the current layer and has it
     // painted at once.
     void arrangeWindow();
@@ -107,8 +108,6 @@ public:
     void restorePreset(int n);
     // Lays the picture out again for the fullscreen layer and covers the screen.
     void relayoutFullscreen();
-    // Shows the picture on show as the desktop wallpaper (the wallpaper layer).
-    void updateWallpaper();
     // The work area, its top raised for the Blackbox shell's caption unless cropped.
     Rect blackboxWorkArea() const;
     // Blends the window by the opacity setting when blending is on and possible, else makes
@@ -131,45 +130,13 @@ public:
     // Creates the status bar unless one exists.
     void createStatusBar();
     void destroyStatusBar();
-    // The file commands. A pasted picture is no file: says "Not a file" and answers true.
-    bool isPastedPicture() const;
-    void changeFiles(bool dialog, const std::function<void()>& operation);
-    void copyOrMoveFile(bool move);
-    // Saves the picture as shown (turned, at its displayed size) as JPEG or BMP.
-    void saveViewAs();
-    void recycleCurrent();
     // The visible part of the view to the clipboard.
     void copyView();
     // A picture from the clipboard, at 100 %; the slideshow stops.
     void paste();
-    // The picture in the image viewer (or its associated program); its folder in the file manager.
-    void viewFile();
-    void exploreFolder();
-    // A chooser of the installed programs that open the picture's type.
-    void openWith();
-    // Filing: the folder chooser for the archive (true) or the favorites; false when cancelled.
-    bool chooseFilingFolder(bool archive);
-    const std::string& favoritesFolder();
-    // A shortcut to, or a copy of, the current file in the folder under a free name.
-    void sendShortcut(const std::string& folder);
-    void sendCopy(const std::string& folder);
-    // The pictures of another folder (the root stays); back to the root's when it has none.
-    void viewFolder(const std::string& folder);
-    // The pictures of the folder a shortcut entry points into.
-    void viewTarget();
-    // Moves the current file into the archive folder under a free name, and logs the move.
-    void archiveCurrent();
-    // Chooses the image viewer (true) or the file manager program.
-    void programPathDialog(bool viewer);
     void showTrayIcon(bool show);
     // Centres the window in the work area, keeping its size.
     void centerWindow();
-    void setWallpaperStyle(int32_t style);  // 1 centre, 2 tile, 3 stretch
-    void reapplyDesktopWallpaper();
-    void clearWallpaper();
-    void restoreWallpaper();
-    // The Blackbox shell draws the wallpaper itself ("Smart Wallpaper").
-    bool blackboxDrawsWallpaper() const;
 
     // Every stored setting and the command-line flags.
     Settings settings;
@@ -189,12 +156,6 @@ public:
     // --- Paths (bytes) ---
     std::string settingsPath;
     std::string helpPath;
-    std::string errorLogPath;
-    std::string wallpaperPath;
-    std::string wallpaperStorePath;  // the desktop wallpaper's values and their backup
-    std::string archiveLogPath;
-    std::string desktopPath;
-    static constexpr const char* clipboardName = "Clipboard_Image";  // the path of a pasted picture
 
     // The picture on show and how it is seen.
     PictureView view;
@@ -204,7 +165,6 @@ public:
     // --- Shell ---
     uint32_t blackboxWindow = 0;  // the Blackbox shell's window, 0 when it does not run
     bool blackboxShell = false;
-    int32_t blackboxWallpaperStyle = 1;  // 1 center, 2 tile, 3 stretch
     bool blackboxFirstPaint = true;
 
     // --- Menus ---
@@ -212,4 +172,13 @@ public:
 
     // The show/hide hot key and the other running copies.
     ShowHideKey showHideKey;
+
+    // The picture on show as the desktop wallpaper.
+    Wallpaper wallpaper;
+
+    // Says which pictures could not be shown, and logs them.
+    LoadFailureReport loadFailures;
+
+    // The commands on the file of the picture on show, and filing.
+    FileCommands fileCommands;
 };

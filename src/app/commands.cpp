@@ -42,7 +42,7 @@ void toggleAndRescan(AppState& a) {
     if (a.catalog.scanRunning()) return;
     a.settings.*setting = !(a.settings.*setting);
     a.catalog.refresh();
-    if (a.settings.autorefresh) a.catalog.startWatcher(a.wallpaperPath);
+    if (a.settings.autorefresh) a.catalog.startWatcher(a.wallpaper.path());
 }
 
 // A format: toggled even while a scan runs; the rescan then does nothing.
@@ -69,7 +69,7 @@ void browse(AppState& a) {
     a.runModal([&a] {
         if (!a.catalog.browseFolder()) return;
         a.showCurrent(true);
-        if (a.settings.autorefresh) a.catalog.startWatcher(a.wallpaperPath);
+        if (a.settings.autorefresh) a.catalog.startWatcher(a.wallpaper.path());
     });
 }
 
@@ -78,7 +78,7 @@ void currentFolder(AppState& a) {
     if (a.catalog.images().empty() || a.catalog.scanRunning()) return;
     a.settings.folder = folderOf(a.catalog.images()[a.catalog.index()].path);
     a.catalog.refresh();
-    if (a.settings.autorefresh) a.catalog.startWatcher(a.wallpaperPath);
+    if (a.settings.autorefresh) a.catalog.startWatcher(a.wallpaper.path());
 }
 
 // A numeric-input dialog on a setting, nothing more.
@@ -104,10 +104,11 @@ void autofind(AppState& a) {
 }
 
 // A shortcut or a copy of the current file to the favorites folder or to the desktop.
-template <void (AppState::*send)(const std::string&), bool desktop>
+template <void (FileCommands::*send)(const std::string&), bool desktop>
 void fileAway(AppState& a) {
-    if (a.catalog.images().empty() || a.isPastedPicture()) return;
-    a.runModal([&a] { (a.*send)(desktop ? a.desktopPath : a.favoritesFolder()); });
+    if (a.catalog.images().empty() || a.fileCommands.isPastedPicture()) return;
+    a.runModal(
+        [&a] { (a.fileCommands.*send)(desktop ? a.fileCommands.desktopFolder() : a.fileCommands.favoritesFolder()); });
 }
 
 // Landscape or portrait only: turning one on turns the other off and walks to a picture that fits.
@@ -121,9 +122,9 @@ void orientationFilter(AppState& a) {
 
 template <int32_t style>
 void wallpaperStyle(AppState& a) {
-    a.setWallpaperStyle(style);
-    a.blackboxWallpaperStyle = style;
-    a.updateWallpaper();
+    a.wallpaper.setStyle(style);
+    a.wallpaper.setBlackboxStyle(style);
+    a.wallpaper.update();
 }
 
 template <int n>
@@ -298,7 +299,7 @@ constexpr CommandRow rows[] = {
      [](AppState& a) {  // on, it refreshes at once
          a.settings.autorefresh = !a.settings.autorefresh;
          if (!a.settings.autorefresh) return a.catalog.stopWatcher();
-         a.catalog.startWatcher(a.wallpaperPath);
+         a.catalog.startWatcher(a.wallpaper.path());
          a.catalog.onFolderChanged();
      }},
     {Command::AutoRefreshToLastCreated, "...to last created", "", {}, checkedAt<&S::autofindlast, 1>, autofind<1>},
@@ -346,21 +347,21 @@ constexpr CommandRow rows[] = {
     {Command::FormatJxl, "JPEG XL", "", {}, checkedIf<&S::jxl>, toggleFormat<&S::jxl>},
     {Command::FormatSvg, "SVG", "", {}, checkedIf<&S::svg>, toggleFormat<&S::svg>},
     {Command::SendShortcut, "Send Shortcut", "F8", {key(Qt::Key_F8)}, nullptr,
-     fileAway<&AppState::sendShortcut, false>},
+     fileAway<&FileCommands::sendShortcut, false>},
     {Command::SendShortcutToDesktop, "Send To Desktop", "D", {key(Qt::Key_D)}, nullptr,
-     fileAway<&AppState::sendShortcut, true>},
+     fileAway<&FileCommands::sendShortcut, true>},
     {Command::SendCopy, "Send Copy", "Alt+F8", {key(Qt::Key_F8, KeyAlt)}, nullptr,
-     fileAway<&AppState::sendCopy, false>},
+     fileAway<&FileCommands::sendCopy, false>},
     {Command::SendCopyToDesktop, "Copy To Desktop", "Alt+D", {key(Qt::Key_D, KeyAlt)}, nullptr,
-     fileAway<&AppState::sendCopy, true>},
+     fileAway<&FileCommands::sendCopy, true>},
     {Command::ViewFavorites, "View Favorites", "Shift+F8", {key(Qt::Key_F, KeyShift), key(Qt::Key_F8, KeyShift)},
-     nullptr, [](AppState& a) { a.viewFolder(a.settings.favorites); }},
+     nullptr, [](AppState& a) { a.fileCommands.viewFolder(a.settings.favorites); }},
     {Command::ViewDesktop, "View Desktop", "Shift+D", {key(Qt::Key_D, KeyShift)}, nullptr,
-     [](AppState& a) { a.viewFolder(a.desktopPath); }},
+     [](AppState& a) { a.fileCommands.viewFolder(a.fileCommands.desktopFolder()); }},
     {Command::ViewTarget, "View Target", "Shift+L", {key(Qt::Key_L, KeyShift)}, nullptr,
-     [](AppState& a) { a.viewTarget(); }},
+     [](AppState& a) { a.fileCommands.viewTarget(); }},
     {Command::FavoritesFolder, "Folder...", "Ctrl+F8", {key(Qt::Key_F8, KeyControl)}, nullptr,
-     [](AppState& a) { a.runModal([&a] { a.chooseFilingFolder(false); }); }},
+     [](AppState& a) { a.runModal([&a] { a.fileCommands.chooseFilingFolder(false); }); }},
     {Command::Wrap, "Wrap", "W", {key(Qt::Key_W)}, checkedIf<&S::wrap>, [](AppState& a) { a.toggleWrap(); }},
     {Command::Crop, "Crop", "C", {key(Qt::Key_C)}, checkedIf<&S::crop>, [](AppState& a) { a.toggleCrop(); }},
     {Command::Squeeze, "Squeeze", "S", {key(Qt::Key_S)}, checkedIf<&S::squeeze>,
@@ -541,38 +542,38 @@ constexpr CommandRow rows[] = {
     {Command::WallpaperStretch, "Stretch", "Ctrl+Shift+W", {key(Qt::Key_W, KeyControl | KeyShift)}, nullptr,
      wallpaperStyle<3>},
     {Command::WallpaperClear, "Clear", "", {}, greyedWhileBlackboxDrawsWallpaper,
-     [](AppState& a) { a.clearWallpaper(); }},
+     [](AppState& a) { a.wallpaper.clear(); }},
     {Command::WallpaperRestore, "Restore", "", {}, greyedWhileBlackboxDrawsWallpaper,
-     [](AppState& a) { a.restoreWallpaper(); }},
-    {Command::ViewFile, "View", "Shift+V", {key(Qt::Key_V, KeyShift)}, nullptr, [](AppState& a) { a.viewFile(); }},
+     [](AppState& a) { a.wallpaper.restore(); }},
+    {Command::ViewFile, "View", "Shift+V", {key(Qt::Key_V, KeyShift)}, nullptr, [](AppState& a) { a.fileCommands.viewFile(); }},
     {Command::ExploreFolder, "Explore", "Shift+E", {key(Qt::Key_E, KeyShift)}, nullptr,
-     [](AppState& a) { a.exploreFolder(); }},
+     [](AppState& a) { a.fileCommands.exploreFolder(); }},
     {Command::OpenWith, "Open Wit&h...", "Shift+H", {key(Qt::Key_H, KeyShift)}, nullptr,
-     [](AppState& a) { a.openWith(); }},
+     [](AppState& a) { a.fileCommands.openWith(); }},
     {Command::CopyFile, "Copy File...", "Shift+C", {key(Qt::Key_C, KeyShift)}, nullptr,
-     [](AppState& a) { a.copyOrMoveFile(false); }},
+     [](AppState& a) { a.fileCommands.copyOrMoveFile(false); }},
     {Command::MoveFile, "Move/Rename...", "F2", {key(Qt::Key_F2)}, nullptr,
-     [](AppState& a) { a.copyOrMoveFile(true); }},
+     [](AppState& a) { a.fileCommands.copyOrMoveFile(true); }},
     {Command::SaveAs, "Save As...", "Ctrl+S", {key(Qt::Key_S, KeyControl)}, nullptr,
-     [](AppState& a) { a.saveViewAs(); }},
+     [](AppState& a) { a.fileCommands.saveViewAs(); }},
     {Command::CopyImage, "Copy Image", "Shift+Ctrl+C", {key(Qt::Key_C, KeyControl | KeyShift)}, nullptr,
      [](AppState& a) { setClipboardImage(a.view.shownPicture()); }},
     {Command::CopyView, "Copy View", "Ctrl+C", {key(Qt::Key_C, KeyControl)}, nullptr,
      [](AppState& a) { a.copyView(); }},
     {Command::Paste, "Paste", "Ctrl+V", {key(Qt::Key_V, KeyControl)}, nullptr, [](AppState& a) { a.paste(); }},
-    {Command::Recycle, "Recycle", "Del", {key(Qt::Key_Delete)}, nullptr, [](AppState& a) { a.recycleCurrent(); }},
+    {Command::Recycle, "Recycle", "Del", {key(Qt::Key_Delete)}, nullptr, [](AppState& a) { a.fileCommands.recycleCurrent(); }},
     {Command::ConfirmRecycle, "Confirm", "", {}, checkedIf<&S::confirmdelete>, toggle<&S::confirmdelete>},
     {Command::Archive, "Archive", "F9", {key(Qt::Key_F9)},
      [](const S& s, const MenuFacts&) { return Marks{false, !s.archiving}; },
-     [](AppState& a) { a.archiveCurrent(); }},
+     [](AppState& a) { a.fileCommands.archiveCurrent(); }},
     {Command::ViewArchive, "View Archive", "Shift+F9", {key(Qt::Key_F9, KeyShift)}, nullptr,
-     [](AppState& a) { a.viewFolder(a.settings.archive); }},
+     [](AppState& a) { a.fileCommands.viewFolder(a.settings.archive); }},
     {Command::ArchiveFolder, "Archive Folder...", "Ctrl+F9", {key(Qt::Key_F9, KeyControl)}, nullptr,
-     [](AppState& a) { a.runModal([&a] { a.chooseFilingFolder(true); }); }},
+     [](AppState& a) { a.runModal([&a] { a.fileCommands.chooseFilingFolder(true); }); }},
     {Command::ArchiveLog, "Archive Log", "", {}, checkedIf<&S::archivelog>, toggle<&S::archivelog>},
     {Command::ArchiveEnable, "Enable", "", {}, checkedIf<&S::archiving>, toggle<&S::archiving>},
-    {Command::ViewWith, "View With...", "", {}, nullptr, [](AppState& a) { a.programPathDialog(true); }},
-    {Command::ExploreWith, "Explore With...", "", {}, nullptr, [](AppState& a) { a.programPathDialog(false); }},
+    {Command::ViewWith, "View With...", "", {}, nullptr, [](AppState& a) { a.fileCommands.programPathDialog(true); }},
+    {Command::ExploreWith, "Explore With...", "", {}, nullptr, [](AppState& a) { a.fileCommands.programPathDialog(false); }},
     {Command::BlackboxShell, "Blackbox Shell", "", {},
      [](const S&, const MenuFacts& f) { return Marks{f.blackboxShell}; },
      [](AppState& a) {
@@ -582,12 +583,12 @@ constexpr CommandRow rows[] = {
     {Command::SmartWallpaper, "Smart Wallpaper", "", {}, checkedIf<&S::bbWallpaper>,
      [](AppState& a) {
          a.settings.bbWallpaper = !a.settings.bbWallpaper;
-         if (a.blackboxShell && a.settings.layer == 2) a.updateWallpaper();
+         if (a.blackboxShell && a.settings.layer == 2) a.wallpaper.update();
      }},
     {Command::ScaleWallpaper, "Scale Wallpaper", "", {}, checkedIf<&S::bbWallpaperScale>,
      [](AppState& a) {
          a.settings.bbWallpaperScale = !a.settings.bbWallpaperScale;
-         if (a.blackboxDrawsWallpaper() && a.settings.layer == 2) a.updateWallpaper();
+         if (a.wallpaper.blackboxDraws() && a.settings.layer == 2) a.wallpaper.update();
      }},
     {Command::AdjustDesktop, "Adjust Desktop...", "", {}, nullptr,
      [](AppState& a) {

@@ -25,13 +25,13 @@ bool AppState::loadCurrent() {
         view.picture().load(catalog.currentPath(), shown);
     }
     if (view.picture().isLoaded()) return true;
-    reportLoadFailure(102);
+    loadFailures.report(102);
     return false;
 }
 
 void AppState::showCurrent(bool forward) {
     if (catalog.images().empty()) {
-        reportLoadFailure(101);
+        loadFailures.report(101);
         return;
     }
     // Entries that do not load are reported at once and dropped together at the end: dropped

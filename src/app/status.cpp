@@ -48,7 +48,7 @@ void AppState::updateStatusBar() {
         return;
     }
     StatusFacts facts;
-    facts.notAFile = catalog.currentPath() == clipboardName;
+    facts.notAFile = catalog.currentPath() == FileCommands::clipboardName;
     if (!facts.notAFile) facts.fileSize = fileSize(catalog.currentPath());
     facts.width = view.picture().imageWidth();
     facts.height = view.picture().imageHeight();

@@ -1,20 +1,21 @@
-// The commands that act on the file of the picture on show, and the clipboard.
+// The commands that act on the file of the picture on show.
+#include "shell/file_commands.h"
+
 #include "app/app_globals.h"
-#include "app/app_state.h"
+#include "catalog/catalog.h"
 #include "catalog/file_info.h"
 #include "catalog/formats.h"
 #include "config/paths.h"
 #include "config/text.h"
 #include "display/picture.h"
 #include "platform/applications.h"
-#include "platform/clipboard.h"
 #include "platform/dialogs.h"
 #include "platform/file_ops.h"
 #include "platform/launch.h"
 #include "platform/window_host.h"
 #include "resources/dialog_templates.h"
+#include "slideshow/slideshow.h"
 
-#include <algorithm>
 #include <sys/stat.h>
 
 namespace {
@@ -38,71 +39,81 @@ bool mayWrite(const std::string& path, const std::string& question, Existing& ex
 }
 }  // namespace
 
-bool AppState::isPastedPicture() const {
-    if (catalog.currentPath() != clipboardName) return false;
+FileCommands::FileCommands(Settings& settings, WindowHost& window, Catalog& catalog, Slideshow& slideshow,
+                           Picture& picture, const std::string& watcherOwnFile, Hooks hooks)
+    : settings_(settings),
+      window_(window),
+      catalog_(catalog),
+      slideshow_(slideshow),
+      picture_(picture),
+      watcherOwnFile_(watcherOwnFile),
+      hooks_(std::move(hooks)) {}
+
+bool FileCommands::isPastedPicture() const {
+    if (catalog_.currentPath() != clipboardName) return false;
     appGlobals.showMessage("Not a file", MessageIcon::Information);
     return true;
 }
 
 // The frame of every command that changes files: the show and the folder watcher wait, so the
 // program's own change does not come back to it as a change in the folder.
-void AppState::changeFiles(bool dialog, const std::function<void()>& operation) {
-    slideshow.stop(true);
-    catalog.stopWatcher();
-    if (dialog) mainWindow.showCursor(true);
+void FileCommands::changeFiles(bool dialog, const std::function<void()>& operation) {
+    slideshow_.stop(true);
+    catalog_.stopWatcher();
+    if (dialog) window_.showCursor(true);
     operation();
-    if (settings.autorefresh) catalog.startWatcher(wallpaperPath);
-    if (dialog) mainWindow.showCursor(false);
-    slideshow.resume();
+    if (settings_.autorefresh) catalog_.startWatcher(watcherOwnFile_);
+    if (dialog) window_.showCursor(false);
+    slideshow_.resume();
 }
 
-void AppState::copyOrMoveFile(bool move) {
-    if (catalog.scanRunning() || catalog.images().empty() || isPastedPicture()) return;
+void FileCommands::copyOrMoveFile(bool move) {
+    if (catalog_.scanRunning() || catalog_.images().empty() || isPastedPicture()) return;
     changeFiles(true, [this, move] {
-        const std::string source = catalog.currentPath();
+        const std::string source = catalog_.currentPath();
         // A name typed without an extension gets the source's, so the next scan still finds it.
         const std::string extension(extensionOf(source));
         int filter = 0;
         std::string destination = source;
         Existing existing;
         do {
-            destination = chooseSaveFile(mainWindow, move ? "Move/Rename File" : "Copy FIle", destination,
+            destination = chooseSaveFile(window_, move ? "Move/Rename File" : "Copy FIle", destination,
                                          {"Source format (*" + extension + ")"}, filter);
             if (destination.empty()) return;
             if (extensionOf(destination).empty()) destination += extension;
         } while (!mayWrite(destination, replaceQuestion(destination), existing));
         if (move) {
-            view.picture().release();
+            picture_.release();
             if (!moveFile(source, destination, existing)) {
                 appGlobals.showMessage("Move/Rename failed", MessageIcon::Exclamation);
                 return;
             }
-            catalog.renameCurrent(destination);
+            catalog_.renameCurrent(destination);
         } else {
             if (!copyFile(source, destination, existing)) {
                 appGlobals.showMessage("Copy failed", MessageIcon::Exclamation);
                 return;
             }
-            catalog.insertAtCurrent(destination);
+            catalog_.insertAtCurrent(destination);
         }
-        showCurrent(true);
+        hooks_.showCurrent(true);
     });
 }
 
-void AppState::saveViewAs() {
-    if (catalog.scanRunning()) return;
+void FileCommands::saveViewAs() {
+    if (catalog_.scanRunning()) return;
     changeFiles(true, [this] {
-        const bool pasted = catalog.currentPath() == clipboardName;
-        std::string name = pasted ? settings.folder + "/" + clipboardName : catalog.currentPath();
+        const bool pasted = catalog_.currentPath() == clipboardName;
+        std::string name = pasted ? settings_.folder + "/" + clipboardName : catalog_.currentPath();
         int filter = 0;
         const char* extension = nullptr;
         Existing existing;
         // What is saved is the picture as shown: turned and at its displayed size. The name
         // asked about is the one written, with the extension added.
-        const QImage shownImage = view.shownPicture();
+        const QImage shownImage = hooks_.shownPicture();
         const std::string shown = std::to_string(shownImage.width()) + " x " + std::to_string(shownImage.height());
         do {
-            name = chooseSaveFile(mainWindow, "Save As", name, {"JPG/JPEG Files (*.jpg *.jpeg)", "BMP Files (*.bmp)"},
+            name = chooseSaveFile(window_, "Save As", name, {"JPG/JPEG Files (*.jpg *.jpeg)", "BMP Files (*.bmp)"},
                                   filter);
             if (name.empty()) return;
             extension = filter == 1 ? ".jpg" : filter == 2 ? ".bmp" : nullptr;
@@ -113,88 +124,75 @@ void AppState::saveViewAs() {
             const size_t dot = name.rfind('.');
             if (dot == std::string::npos || !equalsIgnoringCase(name.substr(dot), extension)) name += extension;
         } while (!mayWrite(name,
-                           sameFile(name, catalog.currentPath())
+                           sameFile(name, catalog_.currentPath())
                                ? nameOf(name) +
                                      " is the picture on show: it will be replaced by the picture as shown, "
                                      "at its shown size (" +
                                      shown + ").\nDo you want to replace it?"
                                : replaceQuestion(name),
                            existing));
-        view.picture().loadBitmap(shownImage);
+        picture_.loadBitmap(shownImage);
         const auto format = filter == 1 ? Picture::Jpeg : Picture::Bmp;
-        if (view.picture().save(name, format, view.picture().imageWidth(), view.picture().imageHeight(), existing) !=
-            Picture::Ok) {
+        if (picture_.save(name, format, picture_.imageWidth(), picture_.imageHeight(), existing) != Picture::Ok) {
             appGlobals.showMessage("Save failed", MessageIcon::Exclamation);
             return;
         }
-        catalog.insertAtCurrent(name);
-        showCurrent(true);
+        catalog_.insertAtCurrent(name);
+        hooks_.showCurrent(true);
     });
 }
 
-void AppState::recycleCurrent() {
-    if (catalog.scanRunning() || catalog.images().empty() || isPastedPicture()) return;
+void FileCommands::recycleCurrent() {
+    if (catalog_.scanRunning() || catalog_.images().empty() || isPastedPicture()) return;
     changeFiles(false, [this] {
-        if (settings.confirmdelete &&
-            appGlobals.showMessage("Recycle " + catalog.currentPath() + " ?", MessageIcon::Question,
+        if (settings_.confirmdelete &&
+            appGlobals.showMessage("Recycle " + catalog_.currentPath() + " ?", MessageIcon::Question,
                                    MessageButtons::OkCancel) != MessageAnswer::Ok)
             return;
-        view.picture().release();
-        if (!moveToTrash(catalog.currentPath())) {
+        picture_.release();
+        if (!moveToTrash(catalog_.currentPath())) {
             appGlobals.showMessage("Recycle failed", MessageIcon::Exclamation);
             return;
         }
-        catalog.removeCurrent();
-        showCurrent(true);
+        catalog_.removeCurrent();
+        hooks_.showCurrent(true);
     });
 }
 
-void AppState::copyView() { setClipboardImage(view.visiblePart()); }
-
-void AppState::paste() {
-    settings.slide = false;
-    slideshow.restart();
-    if (const QImage pasted = clipboardImage(); !pasted.isNull()) view.picture().loadBitmap(pasted);
-    if (view.picture().isLoaded()) {
-        catalog.setCurrentPath(clipboardName);
-        view.startPastedPicture();
-    }
-    arrangeWindow();
-}
-
-void AppState::viewFile() {
-    if (catalog.images().empty() || isPastedPicture()) return;
-    const std::string& viewer = settings.imageViewer;
-    if (viewer.empty() ? openWithShell(catalog.currentPath()) : startProgram(viewer, {catalog.currentPath()})) return;
-    runModal([&] {
-        appGlobals.showMessage(viewer.empty() ? "Can't open file!" : viewer + " can't open " + catalog.currentPath(),
+void FileCommands::viewFile() {
+    if (catalog_.images().empty() || isPastedPicture()) return;
+    const std::string& viewer = settings_.imageViewer;
+    if (viewer.empty() ? openWithShell(catalog_.currentPath()) : startProgram(viewer, {catalog_.currentPath()})) return;
+    hooks_.runModal([&] {
+        appGlobals.showMessage(viewer.empty() ? "Can't open file!" : viewer + " can't open " + catalog_.currentPath(),
                                MessageIcon::Information);
     });
 }
 
-void AppState::exploreFolder() {
+void FileCommands::exploreFolder() {
     std::string folder;
-    if (catalog.images().empty()) folder = settings.folder;
-    else if (!isPastedPicture()) folder = folderOf(catalog.currentPath());
+    if (catalog_.images().empty()) folder = settings_.folder;
+    else if (!isPastedPicture()) folder = folderOf(catalog_.currentPath());
     else return;
-    if (startProgram(settings.fileManager, {folder})) return;
-    runModal([&] { appGlobals.showMessage(settings.fileManager + " can't open " + folder, MessageIcon::Information); });
+    if (startProgram(settings_.fileManager, {folder})) return;
+    hooks_.runModal(
+        [&] { appGlobals.showMessage(settings_.fileManager + " can't open " + folder, MessageIcon::Information); });
 }
 
-void AppState::openWith() {
-    if (catalog.images().empty() || isPastedPicture()) return;
-    runModal([this] {
-        const std::vector<Application> programs = applicationsFor(mimeTypeOf(catalog.currentPath()));
+void FileCommands::openWith() {
+    if (catalog_.images().empty() || isPastedPicture()) return;
+    hooks_.runModal([this] {
+        const std::vector<Application> programs = applicationsFor(mimeTypeOf(catalog_.currentPath()));
         std::vector<std::string> names;
         for (const Application& p : programs) names.push_back(p.name);
         if (names.empty()) {
-            appGlobals.showMessage("No program here opens " + mimeTypeOf(catalog.currentPath()),
+            appGlobals.showMessage("No program here opens " + mimeTypeOf(catalog_.currentPath()),
                                    MessageIcon::Information);
             return;
         }
-        const int chosen = chooseFromList(mainWindow, "Open With", names);
+        const int chosen = chooseFromList(window_, "Open With", names);
         if (chosen < 0) return;
-        std::vector<std::string> command = commandFor(programs[size_t(chosen)].exec, catalog.currentPath());
+        std::vector<std::string> command = commandFor(programs[size_t(chosen)].exec, catalog_.currentPath());
         if (command.empty()) return;
         const std::string program = command.front();
         command.erase(command.begin());
@@ -202,9 +200,9 @@ void AppState::openWith() {
     });
 }
 
-void AppState::programPathDialog(bool viewer) {
-    runModal([this, viewer] {
-        programDialog(mainWindow, dialogTemplate(viewer ? 108 : 109),
-                      viewer ? settings.imageViewer : settings.fileManager);
+void FileCommands::programPathDialog(bool viewer) {
+    hooks_.runModal([this, viewer] {
+        programDialog(window_, dialogTemplate(viewer ? 108 : 109),
+                      viewer ? settings_.imageViewer : settings_.fileManager);
     });
 }

@@ -1,6 +1,9 @@
 // The picture on show as the desktop wallpaper, and the wallpaper the program replaced.
-#include "app/app_state.h"
+#include "shell/wallpaper.h"
+
+#include "catalog/catalog.h"
 #include "config/paths.h"
+#include "display/picture.h"
 #include "platform/desktop_wallpaper.h"
 #include "platform/x11.h"
 #include "shell/blackbox.h"
@@ -36,59 +39,69 @@ WallpaperStore storeWithDesktop(const std::string& storePath, const std::string&
 }
 }  // namespace
 
-bool AppState::blackboxDrawsWallpaper() const { return blackboxShell && settings.bbWallpaper; }
+Wallpaper::Wallpaper(const Settings& settings, const Catalog& catalog, Picture& picture, Hooks hooks)
+    : settings_(settings), catalog_(catalog), picture_(picture), hooks_(std::move(hooks)) {}
 
-void AppState::setWallpaperStyle(int32_t style) {
-    if (blackboxDrawsWallpaper()) return;
-    WallpaperStore store = storeWithDesktop(wallpaperStorePath, wallpaperPath);
-    store.setStyle(wallpaperPath, style);
-    store.save(wallpaperStorePath);
+void Wallpaper::setPaths(std::string path, std::string storePath) {
+    path_ = std::move(path);
+    storePath_ = std::move(storePath);
 }
 
-void AppState::reapplyDesktopWallpaper() {
-    const WallpaperStore store = WallpaperStore::load(wallpaperStorePath);
+bool Wallpaper::blackboxDraws() const { return hooks_.blackboxShell() && settings_.bbWallpaper; }
+
+void Wallpaper::setStyle(int32_t style) {
+    if (blackboxDraws()) return;
+    WallpaperStore store = storeWithDesktop(storePath_, path_);
+    store.setStyle(path_, style);
+    store.save(storePath_);
+}
+
+void Wallpaper::reapplyDesktop() {
+    const WallpaperStore store = WallpaperStore::load(storePath_);
     setDesktopWallpaper(store.wallpaper, placementOf(store));
 }
 
-void AppState::clearWallpaper() {
-    WallpaperStore store = storeWithDesktop(wallpaperStorePath, wallpaperPath);
+void Wallpaper::clear() {
+    WallpaperStore store = storeWithDesktop(storePath_, path_);
     if (!store.clear()) return;
-    store.save(wallpaperStorePath);
+    store.save(storePath_);
     setDesktopWallpaper("", placementOf(store));
 }
 
-void AppState::restoreWallpaper() {
-    WallpaperStore store = WallpaperStore::load(wallpaperStorePath);
+void Wallpaper::restore() {
+    WallpaperStore store = WallpaperStore::load(storePath_);
     if (!store.restore()) return;
-    store.save(wallpaperStorePath);
+    store.save(storePath_);
     setDesktopWallpaper(store.wallpaper, placementOf(store));
 }
 
-void AppState::updateWallpaper() {
-    const Settings& s = settings;
-    const bool ownFile = blackboxDrawsWallpaper() && !s.bbWallpaperScale;
+void Wallpaper::update() {
+    const Settings& s = settings_;
+    const bool ownFile = blackboxDraws() && !s.bbWallpaperScale;
     if (!ownFile) {
-        const Rect frame = s.wrap || s.layer != 0 ? screenRect : s.windowRect;
+        const Rect screen = hooks_.screen();
+        const Rect frame = s.wrap || s.layer != 0 ? screen : s.windowRect;
         int32_t w = 0, h = 0;
-        view.picture().fitSize(w, h, frame, view.zoom(), s.squeeze, s.shrink, s.stretch);
-        const QSize size = boundedCopySize({w, h}, {view.picture().imageWidth(), view.picture().imageHeight()},
-                                           {screenRect.width(), screenRect.height()});
+        picture_.fitSize(w, h, frame, hooks_.zoom(), s.squeeze, s.shrink, s.stretch);
+        const QSize size =
+            boundedCopySize({w, h}, {picture_.imageWidth(), picture_.imageHeight()}, {screen.width(), screen.height()});
         // A failed save shows what the file held.
-        view.picture().save(wallpaperPath, Picture::Bmp, size.width(), size.height());
+        picture_.save(path_, Picture::Bmp, size.width(), size.height());
     }
-    if (!blackboxDrawsWallpaper()) {
-        const WallpaperStore store = WallpaperStore::load(wallpaperStorePath);
-        setDesktopWallpaper(wallpaperPath, placementOf(store));
+    if (!blackboxDraws()) {
+        const WallpaperStore store = WallpaperStore::load(storePath_);
+        setDesktopWallpaper(path_, placementOf(store));
         return;
     }
+    const uint32_t blackboxWindow = hooks_.blackboxWindow();
     if (!blackboxWindow) return;
-    std::string path = wallpaperPath;
+    std::string path = path_;
     if (ownFile) {
-        path = catalog.currentPath();
+        path = catalog_.currentPath();
         LinkTarget target;
         if (isShortcut(path) && ShellLink().readShortcut(path, target, false)) path = target.path;
     }
-    for (const std::string& command : blackboxWallpaperCommands(blackboxWallpaperStyle, path, s.bbWallpaperScale)) {
+    for (const std::string& command : blackboxWallpaperCommands(blackboxStyle_, path, s.bbWallpaperScale)) {
         const BlackboxBlock block = blackboxBlock(command);
         sendCopyData(blackboxWindow, blackboxCopyDataNumber, block.data(), block.size());
     }

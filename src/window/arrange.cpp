@@ -95,7 +95,7 @@ void AppState::relayoutFullscreen() {
 void AppState::arrangeWindow() {
     const Settings& s = settings;
     if (s.layer == wallpaperLayer) {
-        updateWallpaper();
+        wallpaper.update();
         return;
     }
     if (s.layer == fullscreenLayer) {
@@ -122,7 +122,7 @@ void AppState::toggleWrap() {
         s.wrap = !s.wrap;
     }
     if (s.layer == wallpaperLayer) {
-        updateWallpaper();
+        wallpaper.update();
     } else if (s.layer == fullscreenLayer) {
         view.setZoom(s.zoom);
         relayoutFullscreen();
@@ -197,7 +197,7 @@ void AppState::setLayer(int32_t newLayer) {
         // the task list instead, and restoring it leaves the wallpaper layer.
         if (TrayIcon::available()) mainWindow.hide();
         else mainWindow.minimize();
-        setWallpaperStyle(0);
+        wallpaper.setStyle(0);
         showCurrent(true);
     }
     if (old == fullscreenLayer && s.layer != fullscreenLayer) {

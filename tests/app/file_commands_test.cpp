@@ -59,7 +59,7 @@ private:
 };
 }  // namespace
 
-class FileCommands : public AppFixture {
+class FileCommandsRun : public AppFixture {
 protected:
     void SetUp() override {
         AppFixture::SetUp();
@@ -71,7 +71,7 @@ protected:
     }
 };
 
-TEST_F(FileCommands, CopyMoveAndRecycleChangeTheFilesAndTheList) {
+TEST_F(FileCommandsRun, CopyMoveAndRecycleChangeTheFilesAndTheList) {
     AppState& app = startWithPictures({"a.png", "b.png"});
     app.catalog.setIndex(0);  // a.png
     app.showCurrent(true);
@@ -115,7 +115,7 @@ TEST_F(FileCommands, CopyMoveAndRecycleChangeTheFilesAndTheList) {
     EXPECT_EQ(app.catalog.images().size(), 2u);
 }
 
-TEST_F(FileCommands, SaveAsWritesThePictureAsShownInTheChosenFormat) {
+TEST_F(FileCommandsRun, SaveAsWritesThePictureAsShownInTheChosenFormat) {
     AppState& app = startWithPictures({"a.png"});
     app.catalog.setIndex(0);
     app.showCurrent(true);
@@ -128,7 +128,7 @@ TEST_F(FileCommands, SaveAsWritesThePictureAsShownInTheChosenFormat) {
     EXPECT_EQ(app.catalog.currentPath(), home.file("shot.jpg.bmp"));
 }
 
-TEST_F(FileCommands, SaveAsAsksAboutTheNameItWritesAndNamesThePictureOnShow) {
+TEST_F(FileCommandsRun, SaveAsAsksAboutTheNameItWritesAndNamesThePictureOnShow) {
     AppState& app = startWithPictures({"photo.jpg"});
     app.catalog.setIndex(app.catalog.images()[0].path == home.file("photo.jpg") ? 0 : 1);
     app.showCurrent(true);
@@ -165,7 +165,7 @@ TEST_F(FileCommands, SaveAsAsksAboutTheNameItWritesAndNamesThePictureOnShow) {
     EXPECT_EQ(app.catalog.currentPath(), home.file("flow.jpg"));
 }
 
-TEST_F(FileCommands, ASaveThatDoesNotFitLeavesTheOldFileAndSaysSo) {
+TEST_F(FileCommandsRun, ASaveThatDoesNotFitLeavesTheOldFileAndSaysSo) {
     SmallDisk disk(64 * 1024);
     if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small file system here";
     AppState& app = startApp();
@@ -183,13 +183,13 @@ TEST_F(FileCommands, ASaveThatDoesNotFitLeavesTheOldFileAndSaysSo) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(disk.path()), {}), 1);
 }
 
-TEST_F(FileCommands, APastedPictureIsShownAtFullSizeAndIsNoFile) {
+TEST_F(FileCommandsRun, APastedPictureIsShownAtFullSizeAndIsNoFile) {
     AppState& app = startApp();
     QImage pasted(40, 30, QImage::Format_RGB32);
     pasted.fill(Qt::yellow);
     setClipboardImage(pasted);
     send(Msg::Command, Command::Paste);
-    EXPECT_EQ(app.catalog.currentPath(), AppState::clipboardName);
+    EXPECT_EQ(app.catalog.currentPath(), FileCommands::clipboardName);
     EXPECT_FALSE(app.settings.slide);
     EXPECT_EQ(app.view.zoom(), 100);
     answerMessages();

@@ -11,7 +11,7 @@ TEST_F(Filing, ShortcutsAndCopiesGoToFavoritesAndTheDesktopUnderFreeNames) {
     std::filesystem::create_directories(home.file("fav"));
     std::filesystem::create_directories(home.file("desk"));
     app.settings.favorites = home.file("fav");
-    app.desktopPath = home.file("desk");
+    app.fileCommands.setDesktopFolder(home.file("desk"));
     for (int i = 0; i < 3; ++i) send(Msg::Command, Command::SendShortcut);
     for (const char* name : {"a.png.lnk", "a.png-01.lnk", "a.png-02.lnk"}) {
         LinkTarget target;
@@ -48,7 +48,7 @@ TEST_F(Filing, ArchivingMovesTheFileUnderAFreeNameAndLogsIt) {
     send(Msg::Command, Command::Archive);
     EXPECT_FALSE(std::filesystem::exists(home.file("a.png")));
     EXPECT_TRUE(std::filesystem::exists(home.file("archive/a-01.png")));
-    EXPECT_EQ(readFile(app.archiveLogPath), home.file("a.png") + " -> " + home.file("archive") + "\n");
+    EXPECT_EQ(readFile(app.fileCommands.archiveLog()), home.file("a.png") + " -> " + home.file("archive") + "\n");
     EXPECT_EQ(app.catalog.images().size(), 1u);
 
     std::filesystem::create_directories(home.file("empty"));

@@ -42,8 +42,9 @@ TEST_F(Showing, UnloadableEntriesAreLoggedOnceDroppedAndTheNextPictureIsShown) {
     EXPECT_EQ(app.catalog.currentPath(), home.file("d.png"));
     EXPECT_EQ(app.catalog.images().size(), 2u);  // d.png and start.png remain
     // One line each, whatever the name holds.
-    EXPECT_EQ(readFile(app.errorLogPath), home.file("a-empty.jpg") + "\n" + home.file("b-te\\nxt.png") + "\n" +
-                                              home.file("c-fifo.png") + "\n" + home.file("c-gone.png") + "\n");
+    EXPECT_EQ(readFile(app.loadFailures.logPath()), home.file("a-empty.jpg") + "\n" + home.file("b-te\\nxt.png") +
+                                                        "\n" + home.file("c-fifo.png") + "\n" +
+                                                        home.file("c-gone.png") + "\n");
 
     app.settings.showErrors = true;
     std::filesystem::remove(home.file("a-empty.jpg"));
@@ -74,7 +75,7 @@ TEST_F(Showing, ThousandsOfUnloadableEntriesAreDroppedWhileTheWindowGoesOnAnswer
     EXPECT_EQ(app.catalog.images().size(), 1u);
     EXPECT_EQ(app.catalog.index(), 0u);
     EXPECT_EQ(app.catalog.currentPath(), home.file("start.png"));
-    const std::string log = readFile(app.errorLogPath);
+    const std::string log = readFile(app.loadFailures.logPath());
     EXPECT_EQ(size_t(std::count(log.begin(), log.end(), '\n')), broken);
 }
 

@@ -31,7 +31,7 @@ std::string xfconf(const char* property, const char* type = nullptr, const char*
 }
 }  // namespace
 
-class Wallpaper : public AppFixture {
+class WallpaperRun : public AppFixture {
 protected:
     // Shows a 3 x 3 picture in a window larger than it, so the background has black around it.
     AppState& showPicture() {
@@ -56,9 +56,9 @@ protected:
     void centreThenRestore(const Settings& desktop) {
         AppState& app = showPicture();
         send(Msg::Command, Command::WallpaperCenter);
-        EXPECT_EQ(desktop.read(desktop.imageKey), desktop.shown(app.wallpaperPath));
+        EXPECT_EQ(desktop.read(desktop.imageKey), desktop.shown(app.wallpaper.path()));
         EXPECT_EQ(desktop.read(desktop.styleKey), desktop.centred);
-        const WallpaperStore store = WallpaperStore::load(app.wallpaperStorePath);
+        const WallpaperStore store = WallpaperStore::load(app.wallpaper.storePath());
         EXPECT_EQ(store.previousWallpaper, "/home/u/beach.jpg");
         EXPECT_EQ(store.previousTile, "1");
         send(Msg::Command, Command::WallpaperRestore);
@@ -67,22 +67,22 @@ protected:
     }
 };
 
-TEST_F(Wallpaper, RestoreBringsBackTheRootWindowsOwnBackground) {
+TEST_F(WallpaperRun, RestoreBringsBackTheRootWindowsOwnBackground) {
     if (!setRootBackground(0x3366cc)) GTEST_SKIP() << "no X server in DISPLAY to hold a root background";
     AppState& app = showPicture();
     send(Msg::Command, Command::WallpaperCenter);
     EXPECT_EQ(rootBackgroundPixel(0, 0), 0x000000u);
-    const WallpaperStore store = WallpaperStore::load(app.wallpaperStorePath);
-    EXPECT_EQ(store.wallpaper, app.wallpaperPath);
+    const WallpaperStore store = WallpaperStore::load(app.wallpaper.storePath());
+    EXPECT_EQ(store.wallpaper, app.wallpaper.path());
     ASSERT_EQ(store.previousWallpaper, home.file("desktop.bmp"));
     EXPECT_EQ(QImage(QString::fromStdString(home.file("desktop.bmp"))).pixel(5, 5) & 0xffffff, 0x3366cCu);
     send(Msg::Command, Command::WallpaperTile);  // the background is the program's own, so the backup stays
-    EXPECT_EQ(WallpaperStore::load(app.wallpaperStorePath).previousWallpaper, home.file("desktop.bmp"));
+    EXPECT_EQ(WallpaperStore::load(app.wallpaper.storePath()).previousWallpaper, home.file("desktop.bmp"));
     send(Msg::Command, Command::WallpaperRestore);
     EXPECT_EQ(rootBackgroundPixel(0, 0), 0x3366ccu);
 }
 
-TEST_F(Wallpaper, RestoreBringsBackTheGnomeBackground) {
+TEST_F(WallpaperRun, RestoreBringsBackTheGnomeBackground) {
     if (QProcess::execute("gsettings", {"--version"}) != 0) GTEST_SKIP() << "gsettings is not installed";
     setenv("XDG_CURRENT_DESKTOP", "GNOME", 1);
     setenv("GSETTINGS_BACKEND", "keyfile", 1);  // no desktop session needed
@@ -94,7 +94,7 @@ TEST_F(Wallpaper, RestoreBringsBackTheGnomeBackground) {
     for (const char* name : {"XDG_CURRENT_DESKTOP", "GSETTINGS_BACKEND", "XDG_CONFIG_HOME"}) unsetenv(name);
 }
 
-TEST_F(Wallpaper, RestoreBringsBackTheXfceBackground) {
+TEST_F(WallpaperRun, RestoreBringsBackTheXfceBackground) {
     // Xfce's settings live in a daemon on the session bus: a bus of the test's own.
     QProcess bus;
     bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});

@@ -81,7 +81,7 @@ TEST_F(Watching, APictureStillBeingWrittenIsTakenOnceItIsClosed) {
     std::fclose(file);
     ASSERT_TRUE(waitUntil([&app, this] { return app.catalog.currentPath() == home.file("new.png"); }, 3000));
     EXPECT_EQ(app.view.picture().imageWidth(), 30);
-    EXPECT_EQ(readFile(app.errorLogPath), "");  // never taken half written
+    EXPECT_EQ(readFile(app.loadFailures.logPath()), "");  // never taken half written
 }
 
 TEST_F(Watching, AnEmptiedFolderSaysSoOnceAndTheNextChangeWaitsForTheMessageToClose) {

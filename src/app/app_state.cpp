@@ -6,9 +6,7 @@
 #include "config/settings_tables.h"
 #include "platform/dialogs.h"
 #include "platform/screen.h"
-#include "platform/status_bar.h"
 #include "platform/system.h"
-#include "platform/tray_icon.h"
 #include "platform/window_host.h"
 #include "platform/x11.h"
 #include "window/placement.h"
@@ -17,36 +15,20 @@
 #include <cstdlib>
 #include <cstring>
 
-void TrayRecord::setTip(const std::string& text) {
-    // Count characters as UTF-16 units, as the tip's limit is given; stop before a character
-    // that would not fit whole.
-    size_t units = 0, end = 0;
-    while (end < text.size()) {
-        const unsigned char lead = static_cast<unsigned char>(text[end]);
-        const size_t length = lead < 0x80 ? 1 : lead >= 0xf0 ? 4 : lead >= 0xe0 ? 3 : lead >= 0xc0 ? 2 : 1;
-        const size_t width = length == 4 ? 2 : 1;
-        if (units + width > maxTip || end + length > text.size()) break;
-        units += width;
-        end += length;
-    }
-    tip = text.substr(0, end);
-}
-
 AppState::AppState(WindowHost& window)
     : mainWindow(window),
       catalog(settings, window,
               {[](const std::string& text) { appGlobals.showMessage(text, MessageIcon::Information); },
                [this] { showPeekCount(); }, [this] { showCurrent(true); }}),
       slideshow(settings, window, catalog, [this] { showCountdown(); }),
+      arranger(settings, window, screenRect),
       showHideKey(settings, window) {
-    mainWindow.setIconFromResource(trayIcon.icon);
-    trayIcon.setTip(appGlobals.title);
+    arranger.setTrayTip(appGlobals.title);
     mainWindow.setAcceptDrops(true);
     std::srand(tickCount());
-    blendAvailable = compositorRunning();
     blackboxWindow = findTopLevelWindow("BlackboxClass", "Blackbox");
-    blackboxShell = blackboxWindow != 0;
-    if (!blackboxShell) blackboxFirstPaint = false;
+    arranger.setBlackboxShell(blackboxWindow != 0);
+    if (!blackboxWindow) blackboxFirstPaint = false;
 }
 
 void AppState::init() {
@@ -86,13 +68,13 @@ void AppState::init() {
 
 void AppState::start() {
     Settings& s = settings;
-    applyBlend();
+    arranger.applyBlend();
     if (s.crop) mainWindow.setFrameless(true);
     picture.interpolation = s.zoomquality;
     picture.upright = s.autorotate;
     picture.animate = s.animate;
     if (s.trayicon) {
-        showTrayIcon(true);
+        arranger.showTrayIcon(true);
         mainWindow.setTaskbarEntry(false);
     }
     if (s.decorate) mainWindow.setWindowButtons(true);
@@ -102,7 +84,7 @@ void AppState::start() {
         mainWindow.setFrameRect(s.windowRect);
         if (s.corral) s.windowRect = mainWindow.frameRect();
     }
-    if (s.statusbar && !s.crop && s.layer != 1) createStatusBar();
+    if (s.statusbar && !s.crop && s.layer != 1) arranger.createStatusBar();
     showHideKey.grab();
     if (s.singleinstance) showHideKey.closeOtherInstances();
     catalog.startScan(s.folder, s.peek);
@@ -136,7 +118,7 @@ void AppState::applyCommandLine(const std::vector<std::string>& arguments) {
             const SwitchEffect effect = applySwitch(settings, argument);
             switch (effect.action) {
             case SwitchAction::None: break;
-            case SwitchAction::Center: centerWindow(); break;
+            case SwitchAction::Center: arranger.centerWindow(); break;
             case SwitchAction::Preset:
                 onCommand(restorePresetCommand(effect.preset));
                 settings.wrap = false;
@@ -145,7 +127,7 @@ void AppState::applyCommandLine(const std::vector<std::string>& arguments) {
             case SwitchAction::TileWall:
             case SwitchAction::StretchWall: {
                 const int32_t style = int32_t(effect.action) - int32_t(SwitchAction::CenterWall) + 1;
-                if (blackboxShell) {
+                if (arranger.blackboxShell()) {
                     blackboxWallpaperStyle = style;
                 } else {
                     setWallpaperStyle(style);
@@ -199,7 +181,7 @@ void AppState::hotKeyCommand() {
 
 AppState::~AppState() {
     Settings& s = settings;
-    if (s.trayicon || s.layer == 2) showTrayIcon(false);
+    if (s.trayicon || s.layer == 2) arranger.showTrayIcon(false);
     if (s.savesettings) {
         if (s.layer == 1) s.layout = fullscreenSavedLayout;
         if (s.markexit) s.bookmark = int32_t(catalog.index());

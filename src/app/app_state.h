@@ -7,6 +7,7 @@
 #include "platform/rect.h"
 #include "slideshow/slideshow.h"
 #include "window/show_hide_key.h"
+#include "window/window_arranger.h"
 
 #include <QFont>
 #include <cstdint>
@@ -15,21 +16,7 @@
 #include <string>
 #include <vector>
 
-class StatusBar;
-class TrayIcon;
 class WindowHost;
-
-// The notification-area icon: shown exactly when trayicon is on or the layer is the wallpaper.
-struct TrayRecord {
-    static constexpr size_t maxTip = 127;  // characters
-    const char* icon = ":/vimble.png";
-    std::string tip;
-    std::unique_ptr<TrayIcon> shell;  // null while the icon is not in the notification area
-    TrayRecord();
-    ~TrayRecord();
-    // Keeps at most maxTip characters of the text, never cutting a character in two.
-    void setTip(const std::string& text);
-};
 
 // The one application object: the settings, the image list and the position in it, the
 // display state and the paths the program uses.
@@ -128,21 +115,12 @@ public:
     void fitWindowToPicture();
     // Clips the frameless window to the picture (crop).
     void shapeWindowToPicture();
-    void roamWindow();
-    // Pulls the window back onto the screen; it may overhang an edge by 10 pixels.
-    void corralWindow();
-    // Presets 1 to 5: the window's rectangle kept, or the window put back there.
-    void savePreset(int n);
+    // Preset 1 to 5: the window put back at its rectangle.
     void restorePreset(int n);
     // Lays the picture out again for the fullscreen layer and covers the screen.
     void relayoutFullscreen();
     // Shows the picture on show as the desktop wallpaper (the wallpaper layer).
     void updateWallpaper();
-    // The work area, its top raised for the Blackbox shell's caption unless cropped.
-    Rect blackboxWorkArea() const;
-    // Blends the window by the opacity setting when blending is on and possible, else makes
-    // it opaque.
-    void applyBlend();
     // Next (+1) or Previous (-1) by 1, by 5 with Shift held, by 10 with Control held, wrapping.
     void step(int32_t direction);
 
@@ -174,9 +152,6 @@ public:
     static constexpr uint32_t failuresPerTurn = 1000;
     // Show/Hide Hotkey: the dialog that picks the hot key.
     void hotKeyCommand();
-    // Creates the status bar unless one exists.
-    void createStatusBar();
-    void destroyStatusBar();
     // Where pictures are shown: the client area above the status bar.
     Rect viewRect() const;
     // How far the displayed picture exceeds the view in each direction.
@@ -221,9 +196,6 @@ public:
     void archiveCurrent();
     // Chooses the image viewer (true) or the file manager program.
     void programPathDialog(bool viewer);
-    void showTrayIcon(bool show);
-    // Centres the window in the work area, keeping its size.
-    void centerWindow();
     void setWallpaperStyle(int32_t style);  // 1 centre, 2 tile, 3 stretch
     void reapplyDesktopWallpaper();
     void clearWallpaper();
@@ -240,12 +212,10 @@ public:
     Catalog catalog;
     // The slideshow's countdown.
     Slideshow slideshow;
-    bool blendAvailable = false;           // a compositing manager runs, so the window can be blended
-    Rect screenRect;                       // 0, 0, primary screen width, height
-    std::unique_ptr<StatusBar> statusBar;  // null when there is none
-    int32_t statusBarHeight = 0;
+    Rect screenRect;  // 0, 0, primary screen width, height
+    // The window's place, status bar, tray icon and blending.
+    WindowArranger arranger;
     QFont textFont;  // for text painted on the picture
-    TrayRecord trayIcon;
 
     // --- Paths (bytes) ---
     std::string settingsPath;
@@ -285,8 +255,7 @@ public:
     Rect dragWindowRect;
 
     // --- Shell ---
-    uint32_t blackboxWindow = 0;  // the Blackbox shell's window, 0 when it does not run
-    bool blackboxShell = false;
+    uint32_t blackboxWindow = 0;         // the Blackbox shell's window, 0 when it does not run
     int32_t blackboxWallpaperStyle = 1;  // 1 center, 2 tile, 3 stretch
     bool blackboxFirstPaint = true;
 

@@ -15,7 +15,7 @@ constexpr int32_t fullscreenLayer = 1;
 Rect AppState::viewRect() const {
     // Fullscreen, the window covers the screen, also before the window manager has made it so.
     if (settings.layer == fullscreenLayer) return {0, 0, screenRect.width(), screenRect.height()};
-    return {0, 0, mainWindow.clientWidth(), mainWindow.clientHeight() - (statusBar ? statusBarHeight : 0)};
+    return {0, 0, mainWindow.clientWidth(), mainWindow.clientHeight() - arranger.statusBarHeight()};
 }
 
 void AppState::computeScrollRange() {

@@ -36,7 +36,7 @@ WallpaperStore storeWithDesktop(const std::string& storePath, const std::string&
 }
 }  // namespace
 
-bool AppState::blackboxDrawsWallpaper() const { return blackboxShell && settings.bbWallpaper; }
+bool AppState::blackboxDrawsWallpaper() const { return arranger.blackboxShell() && settings.bbWallpaper; }
 
 void AppState::setWallpaperStyle(int32_t style) {
     if (blackboxDrawsWallpaper()) return;

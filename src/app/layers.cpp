@@ -1,39 +1,12 @@
-// The window in its three layers, and where it goes in the normal one.
+// The window in its three layers, wrapping or cropped around the picture.
 #include "app/app_state.h"
 #include "platform/screen.h"
 #include "platform/tray_icon.h"
 #include "platform/window_host.h"
 #include "window/placement.h"
 
-#include <cstdlib>
-
 namespace {
 constexpr int32_t normalLayer = 0, fullscreenLayer = 1, wallpaperLayer = 2;
-}
-
-Rect AppState::blackboxWorkArea() const {
-    Rect area = workArea();
-    if (blackboxShell && !settings.crop) area.top -= settings.bbCaptionAdjust;
-    return area;
-}
-
-// Every placement ends by reading back where the window really went.
-void AppState::centerWindow() {
-    const Rect& r = settings.windowRect;
-    mainWindow.setFrameRect(centeredRect(blackboxWorkArea(), r.width(), r.height()));
-    settings.windowRect = mainWindow.frameRect();
-}
-
-void AppState::roamWindow() {
-    const Rect& r = settings.windowRect;
-    const int across = std::rand(), down = std::rand();
-    mainWindow.setFrameRect(roamedRect(blackboxWorkArea(), r.width(), r.height(), across, down));
-    settings.windowRect = mainWindow.frameRect();
-}
-
-void AppState::corralWindow() {
-    mainWindow.setFrameRect(corralRect(settings.windowRect, screenRect.right, screenRect.bottom));
-    settings.windowRect = mainWindow.frameRect();
 }
 
 void AppState::shapeWindowToPicture() {
@@ -50,12 +23,12 @@ void AppState::fitWindowToPicture() {
     if (!picture.isLoaded()) return;
     const Settings& s = settings;
     const Margins frame = mainWindow.frameExtents();
-    const int32_t bar = statusBar ? statusBarHeight : 0;
+    const int32_t bar = arranger.statusBarHeight();
     const Rect bounds =
-        pictureBounds(workArea(), s.crop ? nullptr : &frame, bar, blackboxShell ? s.bbCaptionAdjust : 0);
+        pictureBounds(workArea(), s.crop ? nullptr : &frame, bar, arranger.blackboxShell() ? s.bbCaptionAdjust : 0);
     int32_t pw = 0, ph = 0;
     picture.fitSize(pw, ph, bounds, currentZoom, s.squeeze, s.shrink, s.stretch);
-    if (blackboxShell && !s.crop) ph += s.bbWindowAdjust;
+    if (arranger.blackboxShell() && !s.crop) ph += s.bbWindowAdjust;
     if (!s.squeeze || zoomLocked) {
         pw = std::min(pw, bounds.width());
         ph = std::min(ph, bounds.height());
@@ -70,10 +43,10 @@ void AppState::fitWindowToPicture() {
     }
     const Rect& at = settings.windowRect;
     if (s.autocenter) {
-        mainWindow.setFrameRect(centeredRect(blackboxWorkArea(), w, h));
+        mainWindow.setFrameRect(centeredRect(arranger.workArea(), w, h));
     } else if (s.roamwindow) {
         settings.windowRect = {at.left, at.top, at.left + w, at.top + h};
-        roamWindow();
+        arranger.roamWindow();
     } else {
         mainWindow.setFrameRect({at.left, at.top, at.left + w, at.top + h});
     }
@@ -109,10 +82,10 @@ void AppState::arrangeWindow() {
         if (s.wrap) fitWindowToPicture();
         else if (s.crop) shapeWindowToPicture();
     }
-    if (s.corral && !(s.wrap && s.autocenter)) corralWindow();
+    if (s.corral && !(s.wrap && s.autocenter)) arranger.corralWindow();
     mainWindow.invalidate();
     mainWindow.flushAll();
-    if (s.autocenter && s.wrap) centerWindow();
+    if (s.autocenter && s.wrap) arranger.centerWindow();
 }
 
 void AppState::toggleWrap() {
@@ -146,11 +119,11 @@ void AppState::toggleCrop() {
     s.crop = !s.crop;
     mainWindow.setFrameless(s.crop);
     if (s.crop) {
-        destroyStatusBar();
+        arranger.destroyStatusBar();
         shapeWindowToPicture();
     } else {
         mainWindow.setMask(nullptr);
-        if (s.statusbar) createStatusBar();
+        if (s.statusbar) arranger.createStatusBar();
     }
     if (s.wrap && !s.collage) fitWindowToPicture();
     mainWindow.invalidate();
@@ -170,11 +143,6 @@ void AppState::onRestore() {
     slideshow.resume();
 }
 
-void AppState::applyBlend() {
-    const Settings& s = settings;
-    mainWindow.setOpacity(s.layer != wallpaperLayer && s.blend && blendAvailable ? (s.opacity & 0xff) : 255);
-}
-
 void AppState::setLayer(int32_t newLayer) {
     Settings& s = settings;
     const int32_t old = s.layer;
@@ -184,7 +152,7 @@ void AppState::setLayer(int32_t newLayer) {
         s.layer = fullscreenLayer;
         mainWindow.setMask(nullptr);
         if (!s.fullscreencursor) mainWindow.showCursor(false);
-        destroyStatusBar();
+        arranger.destroyStatusBar();
         fullscreenSavedLayout = s.layout;
         s.layout = s.fullscreenlayout;
         if (!zoomLocked) currentZoom = s.zoom;
@@ -195,7 +163,7 @@ void AppState::setLayer(int32_t newLayer) {
     } else if (newLayer == wallpaperLayer) {
         s.layer = wallpaperLayer;
         s.collage = false;
-        if (!s.trayicon) showTrayIcon(true);
+        if (!s.trayicon) arranger.showTrayIcon(true);
         // Without a notification area the icon cannot be seen: the window waits minimised in
         // the task list instead, and restoring it leaves the wallpaper layer.
         if (TrayIcon::available()) mainWindow.hide();
@@ -206,29 +174,20 @@ void AppState::setLayer(int32_t newLayer) {
     if (old == fullscreenLayer && s.layer != fullscreenLayer) {
         s.layout = fullscreenSavedLayout;
         mainWindow.setFullScreen(false);
-        if (s.statusbar && !s.crop) createStatusBar();
+        if (s.statusbar && !s.crop) arranger.createStatusBar();
         if (!s.fullscreencursor) mainWindow.showCursor(true);
         if (!s.wrap || s.collage) mainWindow.setFrameRect(s.windowRect);
         if (!zoomLocked) currentZoom = s.zoom;
         arrangeWindow();
     }
-    if (old == wallpaperLayer && s.layer != wallpaperLayer && !s.trayicon) showTrayIcon(false);
+    if (old == wallpaperLayer && s.layer != wallpaperLayer && !s.trayicon) arranger.showTrayIcon(false);
     if (!mainWindow.isVisible() && s.layer != wallpaperLayer) mainWindow.show();
-    applyBlend();
-}
-
-void AppState::savePreset(int n) {
-    if (settings.layer == fullscreenLayer) return;
-    settings.windowRect = mainWindow.frameRect();
-    if (n >= 1 && n <= 5) settings.presets[size_t(n - 1)] = settings.windowRect;
-    settings.wrap = false;
+    arranger.applyBlend();
 }
 
 void AppState::restorePreset(int n) {
     if (settings.layer == fullscreenLayer) setLayer(normalLayer);
-    settings.wrap = false;
     if (!zoomLocked) currentZoom = settings.zoom;
-    if (n >= 1 && n <= 5) settings.windowRect = usableRect(settings.presets[size_t(n - 1)]);
-    mainWindow.setFrameRect(settings.windowRect);
+    arranger.placeAtPreset(n);
     arrangeWindow();
 }

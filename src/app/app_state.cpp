@@ -21,7 +21,13 @@ AppState::AppState(WindowHost& window)
               {[](const std::string& text) { appGlobals.showMessage(text, MessageIcon::Information); },
                [this] { showPeekCount(); }, [this] { showCurrent(true); }}),
       slideshow(settings, window, catalog, [this] { showCountdown(); }),
-      arranger(settings, window, screenRect),
+      arranger(settings, window, screenRect,
+               {[this] { return picture.isLoaded(); },
+                [this](const Rect& bounds, int32_t& width, int32_t& height) {
+                    const Settings& s = settings;
+                    picture.fitSize(width, height, bounds, currentZoom, s.squeeze, s.shrink, s.stretch);
+                },
+                [this] { return zoomLocked; }}),
       showHideKey(settings, window) {
     arranger.setTrayTip(appGlobals.title);
     mainWindow.setAcceptDrops(true);

@@ -111,10 +111,6 @@ public:
     // status bar and is cut to the picture.
     void toggleWrap();
     void toggleCrop();
-    // Sizes the normal window around the picture (wrap), within the work area.
-    void fitWindowToPicture();
-    // Clips the frameless window to the picture (crop).
-    void shapeWindowToPicture();
     // Preset 1 to 5: the window put back at its rectangle.
     void restorePreset(int n);
     // Lays the picture out again for the fullscreen layer and covers the screen.

@@ -1,58 +1,10 @@
 // The window in its three layers, wrapping or cropped around the picture.
 #include "app/app_state.h"
-#include "platform/screen.h"
 #include "platform/tray_icon.h"
 #include "platform/window_host.h"
-#include "window/placement.h"
 
 namespace {
 constexpr int32_t normalLayer = 0, fullscreenLayer = 1, wallpaperLayer = 2;
-}
-
-void AppState::shapeWindowToPicture() {
-    if (settings.layer == fullscreenLayer || settings.collage) return;
-    const Settings& s = settings;
-    const Rect window = mainWindow.frameRect();
-    int32_t pw = 0, ph = 0;
-    picture.fitSize(pw, ph, window, currentZoom, s.squeeze, s.shrink, s.stretch);
-    const Rect region = anchoredRect(s.layout, window.width(), window.height(), pw, ph);
-    mainWindow.setMask(&region);
-}
-
-void AppState::fitWindowToPicture() {
-    if (!picture.isLoaded()) return;
-    const Settings& s = settings;
-    const Margins frame = mainWindow.frameExtents();
-    const int32_t bar = arranger.statusBarHeight();
-    const Rect bounds =
-        pictureBounds(workArea(), s.crop ? nullptr : &frame, bar, arranger.blackboxShell() ? s.bbCaptionAdjust : 0);
-    int32_t pw = 0, ph = 0;
-    picture.fitSize(pw, ph, bounds, currentZoom, s.squeeze, s.shrink, s.stretch);
-    if (arranger.blackboxShell() && !s.crop) ph += s.bbWindowAdjust;
-    if (!s.squeeze || zoomLocked) {
-        pw = std::min(pw, bounds.width());
-        ph = std::min(ph, bounds.height());
-    }
-    // The frame grows around the client area the picture (and the bar) needs; a tiny picture
-    // gets the smallest window, except cropped, where the window is the picture.
-    int32_t w = pw + (s.crop ? 0 : frame.left + frame.right);
-    int32_t h = ph + bar + (s.crop ? 0 : frame.top + frame.bottom);
-    if (!s.crop) {
-        w = std::max(w, minimumWindowWidth);
-        h = std::max(h, minimumWindowHeight);
-    }
-    const Rect& at = settings.windowRect;
-    if (s.autocenter) {
-        mainWindow.setFrameRect(centeredRect(arranger.workArea(), w, h));
-    } else if (s.roamwindow) {
-        settings.windowRect = {at.left, at.top, at.left + w, at.top + h};
-        arranger.roamWindow();
-    } else {
-        mainWindow.setFrameRect({at.left, at.top, at.left + w, at.top + h});
-    }
-    settings.windowRect = mainWindow.frameRect();
-    // Shaped once the window has its new size, so the region matches what is painted.
-    if (s.crop) shapeWindowToPicture();
 }
 
 void AppState::relayoutFullscreen() {
@@ -79,8 +31,8 @@ void AppState::arrangeWindow() {
         return;
     }
     if (!s.collage) {
-        if (s.wrap) fitWindowToPicture();
-        else if (s.crop) shapeWindowToPicture();
+        if (s.wrap) arranger.fitWindowToPicture();
+        else if (s.crop) arranger.shapeWindowToPicture();
     }
     if (s.corral && !(s.wrap && s.autocenter)) arranger.corralWindow();
     mainWindow.invalidate();
@@ -104,7 +56,7 @@ void AppState::toggleWrap() {
         relayoutFullscreen();
     } else if (s.wrap) {
         if (!zoomLocked) currentZoom = s.zoom;
-        fitWindowToPicture();
+        arranger.fitWindowToPicture();
         mainWindow.invalidate();
     } else {
         s.windowRect = mainWindow.frameRect();
@@ -120,12 +72,12 @@ void AppState::toggleCrop() {
     mainWindow.setFrameless(s.crop);
     if (s.crop) {
         arranger.destroyStatusBar();
-        shapeWindowToPicture();
+        arranger.shapeWindowToPicture();
     } else {
         mainWindow.setMask(nullptr);
         if (s.statusbar) arranger.createStatusBar();
     }
-    if (s.wrap && !s.collage) fitWindowToPicture();
+    if (s.wrap && !s.collage) arranger.fitWindowToPicture();
     mainWindow.invalidate();
 }
 

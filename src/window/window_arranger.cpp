@@ -9,11 +9,13 @@
 #include "platform/x11.h"
 #include "window/placement.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 constexpr int statusParts[] = {70, 160, 200, 260, 360, 410, 440};
-constexpr int32_t wallpaperLayer = 2, fullscreenLayer = 1;
+constexpr int32_t fullscreenLayer = 1, wallpaperLayer = 2;
 }  // namespace
 
 TrayRecord::TrayRecord() = default;
@@ -34,8 +36,12 @@ void TrayRecord::setTip(const std::string& text) {
     tip = text.substr(0, end);
 }
 
-WindowArranger::WindowArranger(Settings& settings, WindowHost& window, const Rect& screen)
-    : settings_(settings), window_(window), screen_(screen), blendAvailable_(compositorRunning()) {
+WindowArranger::WindowArranger(Settings& settings, WindowHost& window, const Rect& screen, ShownPicture picture)
+    : settings_(settings),
+      window_(window),
+      screen_(screen),
+      picture_(std::move(picture)),
+      blendAvailable_(compositorRunning()) {
     window_.setIconFromResource(tray_.icon);
 }
 
@@ -76,6 +82,52 @@ void WindowArranger::placeAtPreset(int n) {
     settings_.wrap = false;
     if (n >= 1 && n <= 5) settings_.windowRect = usableRect(settings_.presets[size_t(n - 1)]);
     window_.setFrameRect(settings_.windowRect);
+}
+
+void WindowArranger::shapeWindowToPicture() {
+    if (settings_.layer == fullscreenLayer || settings_.collage) return;
+    const Settings& s = settings_;
+    const Rect window = window_.frameRect();
+    int32_t pw = 0, ph = 0;
+    picture_.fit(window, pw, ph);
+    const Rect region = anchoredRect(s.layout, window.width(), window.height(), pw, ph);
+    window_.setMask(&region);
+}
+
+void WindowArranger::fitWindowToPicture() {
+    if (!picture_.loaded()) return;
+    const Settings& s = settings_;
+    const Margins frame = window_.frameExtents();
+    const int32_t bar = statusBarHeight();
+    const Rect bounds =
+        pictureBounds(::workArea(), s.crop ? nullptr : &frame, bar, blackboxShell_ ? s.bbCaptionAdjust : 0);
+    int32_t pw = 0, ph = 0;
+    picture_.fit(bounds, pw, ph);
+    if (blackboxShell_ && !s.crop) ph += s.bbWindowAdjust;
+    if (!s.squeeze || picture_.zoomLocked()) {
+        pw = std::min(pw, bounds.width());
+        ph = std::min(ph, bounds.height());
+    }
+    // The frame grows around the client area the picture (and the bar) needs; a tiny picture
+    // gets the smallest window, except cropped, where the window is the picture.
+    int32_t w = pw + (s.crop ? 0 : frame.left + frame.right);
+    int32_t h = ph + bar + (s.crop ? 0 : frame.top + frame.bottom);
+    if (!s.crop) {
+        w = std::max(w, minimumWindowWidth);
+        h = std::max(h, minimumWindowHeight);
+    }
+    const Rect& at = settings_.windowRect;
+    if (s.autocenter) {
+        window_.setFrameRect(centeredRect(workArea(), w, h));
+    } else if (s.roamwindow) {
+        settings_.windowRect = {at.left, at.top, at.left + w, at.top + h};
+        roamWindow();
+    } else {
+        window_.setFrameRect({at.left, at.top, at.left + w, at.top + h});
+    }
+    settings_.windowRect = window_.frameRect();
+    // Shaped once the window has its new size, so the region matches what is painted.
+    if (s.crop) shapeWindowToPicture();
 }
 
 void WindowArranger::createStatusBar() {

@@ -3,6 +3,7 @@
 #include "platform/rect.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,14 +23,24 @@ struct TrayRecord {
     void setTip(const std::string& text);
 };
 
+// What the window learns of the picture on show.
+struct ShownPicture {
+    std::function<bool()> loaded;
+    // The picture's width and height fitted into the bounds at the zoom on show.
+    std::function<void(const Rect& bounds, int32_t& width, int32_t& height)> fit;
+    // The zoom is kept for every picture, so the picture is not fitted to the window.
+    std::function<bool()> zoomLocked;
+};
+
 // The window's place in the normal layer (centred, roaming, kept on the screen, the presets),
-// its status bar, its notification-area icon and its blending.
+// its status bar, its notification-area icon and its blending; wrapped, its size follows the
+// picture's, and cropped, it is cut to the picture.
 class WindowArranger {
 public:
     static constexpr int countdownPart = 5, positionPart = 4;  // status bar parts
 
     // screen: the primary screen's rectangle, kept by the application.
-    WindowArranger(Settings& settings, WindowHost& window, const Rect& screen);
+    WindowArranger(Settings& settings, WindowHost& window, const Rect& screen, ShownPicture picture);
     ~WindowArranger();
     WindowArranger(const WindowArranger&) = delete;
     WindowArranger& operator=(const WindowArranger&) = delete;
@@ -50,6 +61,10 @@ public:
     // window stops following the pictures' sizes.
     void savePreset(int n);
     void placeAtPreset(int n);
+    // Sizes the normal window around the picture (wrap), within the work area.
+    void fitWindowToPicture();
+    // Clips the frameless window to the picture (crop).
+    void shapeWindowToPicture();
 
     // Creates the status bar unless one exists.
     void createStatusBar();
@@ -73,6 +88,7 @@ private:
     Settings& settings_;
     WindowHost& window_;
     const Rect& screen_;
+    ShownPicture picture_;
     bool blackboxShell_ = false;
     bool blendAvailable_ = false;
     std::unique_ptr<StatusBar> statusBar_;  // null when there is none

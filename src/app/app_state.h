@@ -12,7 +12,6 @@
 #include <QFont>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 

@@ -6,9 +6,7 @@
 #include "config/settings_tables.h"
 #include "platform/dialogs.h"
 #include "platform/screen.h"
-#include "platform/status_bar.h"
 #include "platform/system.h"
-#include "platform/tray_icon.h"
 #include "platform/window_host.h"
 #include "platform/x11.h"
 #include "window/placement.h"
@@ -17,48 +15,38 @@
 #include <cstdlib>
 #include <cstring>
 
-void TrayRecord::setTip(const std::string& text) {
-    // Count characters as UTF-16 units, as the tip's limit is given; stop before a character
-    // that would not fit whole.
-    size_t units = 0, end = 0;
-    while (end < text.size()) {
-        const unsigned char lead = static_cast<unsigned char>(text[end]);
-        const size_t length = lead < 0x80 ? 1 : lead >= 0xf0 ? 4 : lead >= 0xe0 ? 3 : lead >= 0xc0 ? 2 : 1;
-        const size_t width = length == 4 ? 2 : 1;
-        if (units + width > maxTip || end + length > text.size()) break;
-        units += width;
-        end += length;
-    }
-    tip = text.substr(0, end);
-}
-
 AppState::AppState(WindowHost& window)
     : mainWindow(window),
       catalog(settings, window,
               {[](const std::string& text) { appGlobals.showMessage(text, MessageIcon::Information); },
                [this] { showPeekCount(); }, [this] { showCurrent(true); }}),
       slideshow(settings, window, catalog, [this] { showCountdown(); }),
+      arranger(settings, window, screenRect,
+               {[this] { return view.picture().isLoaded(); },
+                [this](const Rect& bounds, int32_t& width, int32_t& height) {
+                    const Settings& s = settings;
+                    view.picture().fitSize(width, height, bounds, view.zoom(), s.squeeze, s.shrink, s.stretch);
+                },
+                [this] { return view.zoomLocked(); }}),
       view(settings, window, catalog, slideshow, screenRect,
            {[this] { arrangeWindow(); }, [this] { updateStatusBar(); }, [this] { updateCaption(); },
-            [this] { return statusBar ? statusBarHeight : 0; }, [this] { return inSizeMove; },
+            [this] { return arranger.statusBarHeight(); }, [this] { return inSizeMove; },
             [this](int32_t direction) { onCommand(direction < 0 ? Command::Previous : Command::Next); }}),
       showHideKey(settings, window),
       wallpaper(settings, catalog, view.picture(),
-                {[this] { return blackboxShell; }, [this] { return blackboxWindow; }, [this] { return view.zoom(); },
-                 [this] { return screenRect; }}),
+                {[this] { return arranger.blackboxShell(); }, [this] { return blackboxWindow; },
+                 [this] { return view.zoom(); }, [this] { return screenRect; }}),
       loadFailures(settings, window, catalog, view.picture()),
       fileCommands(settings, window, catalog, slideshow, view.picture(), wallpaper.path(),
                    {[this](const std::function<void()>& dialog) { runModal(dialog); },
                     [this](bool forward) { showCurrent(forward); }, [this] { return view.shownPicture(); },
                     [this] { onCommand(Command::Refresh); }}) {
-    mainWindow.setIconFromResource(trayIcon.icon);
-    trayIcon.setTip(appGlobals.title);
+    arranger.setTrayTip(appGlobals.title);
     mainWindow.setAcceptDrops(true);
     std::srand(tickCount());
-    blendAvailable = compositorRunning();
     blackboxWindow = findTopLevelWindow("BlackboxClass", "Blackbox");
-    blackboxShell = blackboxWindow != 0;
-    if (!blackboxShell) blackboxFirstPaint = false;
+    arranger.setBlackboxShell(blackboxWindow != 0);
+    if (!blackboxWindow) blackboxFirstPaint = false;
 }
 
 void AppState::init() {
@@ -97,13 +85,13 @@ void AppState::init() {
 
 void AppState::start() {
     Settings& s = settings;
-    applyBlend();
+    arranger.applyBlend();
     if (s.crop) mainWindow.setFrameless(true);
     view.picture().interpolation = s.zoomquality;
     view.picture().upright = s.autorotate;
     view.picture().animate = s.animate;
     if (s.trayicon) {
-        showTrayIcon(true);
+        arranger.showTrayIcon(true);
         mainWindow.setTaskbarEntry(false);
     }
     if (s.decorate) mainWindow.setWindowButtons(true);
@@ -113,7 +101,7 @@ void AppState::start() {
         mainWindow.setFrameRect(s.windowRect);
         if (s.corral) s.windowRect = mainWindow.frameRect();
     }
-    if (s.statusbar && !s.crop && s.layer != 1) createStatusBar();
+    if (s.statusbar && !s.crop && s.layer != 1) arranger.createStatusBar();
     showHideKey.grab();
     if (s.singleinstance) showHideKey.closeOtherInstances();
     catalog.startScan(s.folder, s.peek);
@@ -147,7 +135,7 @@ void AppState::applyCommandLine(const std::vector<std::string>& arguments) {
             const SwitchEffect effect = applySwitch(settings, argument);
             switch (effect.action) {
             case SwitchAction::None: break;
-            case SwitchAction::Center: centerWindow(); break;
+            case SwitchAction::Center: arranger.centerWindow(); break;
             case SwitchAction::Preset:
                 onCommand(restorePresetCommand(effect.preset));
                 settings.wrap = false;
@@ -156,7 +144,7 @@ void AppState::applyCommandLine(const std::vector<std::string>& arguments) {
             case SwitchAction::TileWall:
             case SwitchAction::StretchWall: {
                 const int32_t style = int32_t(effect.action) - int32_t(SwitchAction::CenterWall) + 1;
-                if (blackboxShell) {
+                if (arranger.blackboxShell()) {
                     wallpaper.setBlackboxStyle(style);
                 } else {
                     wallpaper.setStyle(style);
@@ -210,7 +198,7 @@ void AppState::hotKeyCommand() {
 
 AppState::~AppState() {
     Settings& s = settings;
-    if (s.trayicon || s.layer == 2) showTrayIcon(false);
+    if (s.trayicon || s.layer == 2) arranger.showTrayIcon(false);
     if (s.savesettings) {
         if (s.layer == 1) s.layout = fullscreenSavedLayout;
         if (s.markexit) s.bookmark = int32_t(catalog.index());

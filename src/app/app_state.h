@@ -9,28 +9,14 @@
 #include "shell/wallpaper.h"
 #include "slideshow/slideshow.h"
 #include "window/show_hide_key.h"
+#include "window/window_arranger.h"
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
-class StatusBar;
-class TrayIcon;
 class WindowHost;
-
-// The notification-area icon: shown exactly when trayicon is on or the layer is the wallpaper.
-struct TrayRecord {
-    static constexpr size_t maxTip = 127;  // characters
-    const char* icon = ":/vimble.png";
-    std::string tip;
-    std::unique_ptr<TrayIcon> shell;  // null while the icon is not in the notification area
-    TrayRecord();
-    ~TrayRecord();
-    // Keeps at most maxTip characters of the text, never cutting a character in two.
-    void setTip(const std::string& text);
-};
 
 // The one application object: the settings, the image list and the position in it, the
 // display state and the paths the program uses.
@@ -96,23 +82,10 @@ public:
     // status bar and is cut to the picture.
     void toggleWrap();
     void toggleCrop();
-    // Sizes the normal window around the picture (wrap), within the work area.
-    void fitWindowToPicture();
-    // Clips the frameless window to the picture (crop).
-    void shapeWindowToPicture();
-    void roamWindow();
-    // Pulls the window back onto the screen; it may overhang an edge by 10 pixels.
-    void corralWindow();
-    // Presets 1 to 5: the window's rectangle kept, or the window put back there.
-    void savePreset(int n);
+    // Preset 1 to 5: the window put back at its rectangle.
     void restorePreset(int n);
     // Lays the picture out again for the fullscreen layer and covers the screen.
     void relayoutFullscreen();
-    // The work area, its top raised for the Blackbox shell's caption unless cropped.
-    Rect blackboxWorkArea() const;
-    // Blends the window by the opacity setting when blending is on and possible, else makes
-    // it opaque.
-    void applyBlend();
     // Next (+1) or Previous (-1) by 1, by 5 with Shift held, by 10 with Control held, wrapping.
     void step(int32_t direction);
 
@@ -127,16 +100,10 @@ public:
     static constexpr uint32_t failuresPerTurn = 1000;
     // Show/Hide Hotkey: the dialog that picks the hot key.
     void hotKeyCommand();
-    // Creates the status bar unless one exists.
-    void createStatusBar();
-    void destroyStatusBar();
     // The visible part of the view to the clipboard.
     void copyView();
     // A picture from the clipboard, at 100 %; the slideshow stops.
     void paste();
-    void showTrayIcon(bool show);
-    // Centres the window in the work area, keeping its size.
-    void centerWindow();
 
     // Every stored setting and the command-line flags.
     Settings settings;
@@ -147,11 +114,9 @@ public:
     Catalog catalog;
     // The slideshow's countdown.
     Slideshow slideshow;
-    bool blendAvailable = false;           // a compositing manager runs, so the window can be blended
-    Rect screenRect;                       // 0, 0, primary screen width, height
-    std::unique_ptr<StatusBar> statusBar;  // null when there is none
-    int32_t statusBarHeight = 0;
-    TrayRecord trayIcon;
+    Rect screenRect;  // 0, 0, primary screen width, height
+    // The window's place, status bar, tray icon and blending.
+    WindowArranger arranger;
 
     // --- Paths (bytes) ---
     std::string settingsPath;
@@ -164,7 +129,6 @@ public:
 
     // --- Shell ---
     uint32_t blackboxWindow = 0;  // the Blackbox shell's window, 0 when it does not run
-    bool blackboxShell = false;
     bool blackboxFirstPaint = true;
 
     // --- Menus ---

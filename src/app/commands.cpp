@@ -129,7 +129,7 @@ void wallpaperStyle(AppState& a) {
 
 template <int n>
 void savePreset(AppState& a) {
-    a.savePreset(n);
+    a.arranger.savePreset(n);
 }
 
 template <int n>
@@ -233,14 +233,14 @@ constexpr CommandRow rows[] = {
      [](const S& s, const MenuFacts& f) { return Marks{s.blend, !f.blendAvailable}; },
      [](AppState& a) {
          a.settings.blend = !a.settings.blend;
-         a.applyBlend();
+         a.arranger.applyBlend();
      }},
     {Command::Opacity, "Opacity...", "Ctrl+B", {key(Qt::Key_B, KeyControl)},
      [](const S&, const MenuFacts& f) { return Marks{false, !f.blendAvailable}; },
      [](AppState& a) {
          askFor<107, &S::opacity>(a);
          a.settings.opacity = std::min<uint32_t>(uint32_t(a.settings.opacity), 255);
-         a.applyBlend();  // seen only while blending
+         a.arranger.applyBlend();  // seen only while blending
      }},
     {Command::LoopRestart, "Loop", "", {}, checkedAt<&S::loop, 0>, [](AppState& a) { a.settings.loop = 0; }},
     {Command::LoopPause, "Pause", "", {}, checkedAt<&S::loop, 1>, [](AppState& a) { a.settings.loop = 1; }},
@@ -446,8 +446,8 @@ constexpr CommandRow rows[] = {
      [](AppState& a) {
          Settings& s = a.settings;
          s.statusbar = !s.statusbar;
-         if (s.statusbar && !s.crop && s.layer != 1) a.createStatusBar();
-         else a.destroyStatusBar();
+         if (s.statusbar && !s.crop && s.layer != 1) a.arranger.createStatusBar();
+         else a.arranger.destroyStatusBar();
          if (s.layer != 1 && s.layer != 2) a.arrangeWindow();
      }},
     {Command::TrayIcon, "Tray Icon", "Alt+I", {key(Qt::Key_I, KeyAlt)}, checkedIf<&S::trayicon>,
@@ -456,7 +456,7 @@ constexpr CommandRow rows[] = {
          if (s.layer == 2) return;
          s.trayicon = !s.trayicon;
          a.mainWindow.hide();
-         a.showTrayIcon(s.trayicon);
+         a.arranger.showTrayIcon(s.trayicon);
          a.mainWindow.setTaskbarEntry(!s.trayicon);
          a.mainWindow.show();
      }},
@@ -479,14 +479,14 @@ constexpr CommandRow rows[] = {
          Settings& s = a.settings;
          s.autocenter = !s.autocenter;
          if (s.autocenter) s.roamwindow = false;
-         if (s.wrap && s.autocenter) a.centerWindow();
+         if (s.wrap && s.autocenter) a.arranger.centerWindow();
      }},
     {Command::Roam, "Roam", "", {}, checkedIf<&S::roamwindow>,
      [](AppState& a) {
          Settings& s = a.settings;
          s.roamwindow = !s.roamwindow;
          if (s.roamwindow) s.autocenter = false;
-         if (s.wrap && s.roamwindow) a.roamWindow();
+         if (s.wrap && s.roamwindow) a.arranger.roamWindow();
      }},
     {Command::Corral, "Corral", "", {}, checkedIf<&S::corral>,
      [](AppState& a) {
@@ -497,7 +497,7 @@ constexpr CommandRow rows[] = {
     {Command::CenterWindow, "Center", "0", {key(Qt::Key_0)}, nullptr,
      [](AppState& a) {
          if (a.settings.layer == 1) a.setLayer(0);
-         else a.centerWindow();
+         else a.arranger.centerWindow();
      }},
     {Command::SavePreset1, "1", "Alt+1", {key(Qt::Key_1, KeyAlt)}, nullptr, savePreset<1>},
     {Command::SavePreset2, "2", "Alt+2", {key(Qt::Key_2, KeyAlt)}, nullptr, savePreset<2>},
@@ -577,13 +577,13 @@ constexpr CommandRow rows[] = {
     {Command::BlackboxShell, "Blackbox Shell", "", {},
      [](const S&, const MenuFacts& f) { return Marks{f.blackboxShell}; },
      [](AppState& a) {
-         a.blackboxShell = !a.blackboxShell;
+         a.arranger.setBlackboxShell(!a.arranger.blackboxShell());
          a.arrangeWindow();
      }},
     {Command::SmartWallpaper, "Smart Wallpaper", "", {}, checkedIf<&S::bbWallpaper>,
      [](AppState& a) {
          a.settings.bbWallpaper = !a.settings.bbWallpaper;
-         if (a.blackboxShell && a.settings.layer == 2) a.wallpaper.update();
+         if (a.arranger.blackboxShell() && a.settings.layer == 2) a.wallpaper.update();
      }},
     {Command::ScaleWallpaper, "Scale Wallpaper", "", {}, checkedIf<&S::bbWallpaperScale>,
      [](AppState& a) {

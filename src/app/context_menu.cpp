@@ -20,8 +20,8 @@ void AppState::showContextMenu(int32_t x, int32_t y, int subMenu) {
     }
     int chosen = 0;
     if (shown) {
-        MenuFacts facts{blendAvailable,           view.zoomLocked(), view.rotation(),
-                        showHideKey.registered(), blackboxShell,     pins};
+        MenuFacts facts{arranger.blendAvailable(), view.zoomLocked(),        view.rotation(),
+                        showHideKey.registered(),  arranger.blackboxShell(), pins};
         setMenuState(*shown, shown == &main, settings, facts);
         mainWindow.activate();
         chosen = trackPopupMenu(mainWindow, *shown, x, y);

@@ -11,9 +11,6 @@
 #include <sys/stat.h>
 
 namespace {
-constexpr int statusParts[] = {70, 160, 200, 260, 360, 410, 440};
-constexpr int countdownPart = 5, positionPart = 4;
-
 // The size of the file, or for a shortcut the size its target had when the shortcut was made.
 std::optional<uint64_t> fileSize(const std::string& path) {
     if (isShortcut(path)) {
@@ -27,24 +24,12 @@ std::optional<uint64_t> fileSize(const std::string& path) {
 }
 }  // namespace
 
-TrayRecord::TrayRecord() = default;
-TrayRecord::~TrayRecord() = default;
-
-void AppState::createStatusBar() {
-    if (statusBar) return;
-    statusBar = std::make_unique<StatusBar>(mainWindow, statusParts);
-    statusBarHeight = statusBar->height();
-    statusBar->setText(6, "\tF1", true);
-    if (!settings.slide) statusBar->setText(countdownPart, countdownText(false, 0));
-}
-
-void AppState::destroyStatusBar() { statusBar.reset(); }
-
 void AppState::updateStatusBar() {
-    if (!statusBar) return;
+    StatusBar* bar = arranger.statusBar();
+    if (!bar) return;
     if (!view.picture().isLoaded()) {
-        destroyStatusBar();
-        createStatusBar();
+        arranger.destroyStatusBar();
+        arranger.createStatusBar();
         return;
     }
     StatusFacts facts;
@@ -65,16 +50,17 @@ void AppState::updateStatusBar() {
     facts.index = catalog.index();
     facts.count = uint32_t(catalog.images().size());
     const std::array<std::string, 5> texts = statusTexts(facts);
-    for (int part = 0; part < int(texts.size()); ++part) statusBar->setText(part, texts[size_t(part)]);
+    for (int part = 0; part < int(texts.size()); ++part) bar->setText(part, texts[size_t(part)]);
 }
 
 void AppState::showPeekCount() {
-    if (statusBar && settings.peekcount)
-        statusBar->setText(positionPart, "\t" + std::to_string(catalog.images().size()));
+    if (arranger.statusBar() && settings.peekcount)
+        arranger.statusBar()->setText(WindowArranger::positionPart, "\t" + std::to_string(catalog.images().size()));
 }
 
 void AppState::showCountdown() {
-    if (statusBar) statusBar->setText(countdownPart, countdownText(settings.slide, slideshow.remaining()));
+    if (StatusBar* bar = arranger.statusBar())
+        bar->setText(WindowArranger::countdownPart, countdownText(settings.slide, slideshow.remaining()));
 }
 
 void AppState::updateCaption() {
@@ -85,13 +71,7 @@ void AppState::updateCaption() {
     mainWindow.setCaption(caption);
     // Without a name in the caption the tip keeps the last one.
     if (!settings.title || catalog.images().empty() || !settings.trayicon) return;
-    trayIcon.setTip(caption);
-    if (trayIcon.shell) trayIcon.shell->setTip(trayIcon.tip);
-}
-
-void AppState::showTrayIcon(bool show) {
-    if (!show) trayIcon.shell.reset();
-    else if (!trayIcon.shell) trayIcon.shell = std::make_unique<TrayIcon>(mainWindow, trayIcon.icon, trayIcon.tip);
+    arranger.setTrayTip(caption);
 }
 
 void AppState::onTrayNotify(int click) {

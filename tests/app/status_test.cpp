@@ -6,7 +6,9 @@
 
 class Status : public AppFixture {
 protected:
-    static std::string part(AppState& app, int index) { return app.statusBar ? app.statusBar->text(index) : "-"; }
+    static std::string part(AppState& app, int index) {
+        return app.arranger.statusBar() ? app.arranger.statusBar()->text(index) : "-";
+    }
 };
 
 TEST_F(Status, TheBarReportsThePictureAndCountsDownTheShow) {
@@ -36,8 +38,8 @@ TEST_F(Status, TheBarReportsThePictureAndCountsDownTheShow) {
     send(Msg::Command, Command::Slideshow);
     EXPECT_EQ(part(app, 5), "\t!");
     // The picture sits above the bar.
-    EXPECT_EQ(app.view.viewRect().height(), window->clientHeight() - app.statusBarHeight);
-    EXPECT_GT(app.statusBarHeight, 0);
+    EXPECT_EQ(app.view.viewRect().height(), window->clientHeight() - app.arranger.statusBarHeight());
+    EXPECT_GT(app.arranger.statusBarHeight(), 0);
 }
 
 TEST_F(Status, CommandsTurnTheBarAndTheNameInTheCaptionOnAndOff) {
@@ -48,24 +50,24 @@ TEST_F(Status, CommandsTurnTheBarAndTheNameInTheCaptionOnAndOff) {
     EXPECT_EQ(window->caption(), "start - Tarnex Vimble");
     send(Msg::Command, Command::NameInCaption);
     EXPECT_EQ(window->caption(), "Tarnex Vimble");
-    ASSERT_TRUE(app.statusBar);
+    ASSERT_TRUE(app.arranger.statusBar());
     send(Msg::Command, Command::StatusBar);
-    EXPECT_FALSE(app.statusBar);
+    EXPECT_FALSE(app.arranger.statusBar());
     EXPECT_EQ(app.view.viewRect().height(), window->clientHeight());
     send(Msg::Command, Command::StatusBar);
-    EXPECT_TRUE(app.statusBar);
+    EXPECT_TRUE(app.arranger.statusBar());
     EXPECT_FALSE(app.settings.title);
 }
 
 TEST_F(Status, ATrayClickHidesAndShowsTheWindow) {
     AppState& app = startApp();
     send(Msg::Command, Command::TrayIcon);
-    EXPECT_TRUE(app.trayIcon.shell);
+    EXPECT_TRUE(app.arranger.trayIconShown());
     EXPECT_TRUE(window->isVisible());
     send(Msg::TrayNotify, TrayLeftClick);
     EXPECT_FALSE(window->isVisible());
     send(Msg::TrayNotify, TrayLeftClick);
     EXPECT_TRUE(window->isVisible());
     send(Msg::Command, Command::TrayIcon);
-    EXPECT_FALSE(app.trayIcon.shell);
+    EXPECT_FALSE(app.arranger.trayIconShown());
 }

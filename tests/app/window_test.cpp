@@ -23,9 +23,9 @@ protected:
 
 TEST_F(Window, WrappingSizesTheWindowToThePictureAndCentresIt) {
     AppState& app = showPicture(300, 200);
-    ASSERT_TRUE(app.statusBar);
+    ASSERT_TRUE(app.arranger.statusBar());
     EXPECT_EQ(window->clientWidth(), 300);
-    EXPECT_EQ(window->clientHeight(), 200 + app.statusBarHeight);
+    EXPECT_EQ(window->clientHeight(), 200 + app.arranger.statusBarHeight());
     const Rect area = workArea(), frame = window->frameRect();
     EXPECT_LE(std::abs((frame.left + frame.right) - (area.left + area.right)), 1);
     EXPECT_EQ(app.settings.windowRect, frame);
@@ -39,12 +39,12 @@ TEST_F(Window, WrappingSizesTheWindowToThePictureAndCentresIt) {
     savePicture(home.file("a.png"), 300, 200);
     app.showCurrent(true);
     send(Msg::Command, Command::Crop);
-    EXPECT_FALSE(app.statusBar);
+    EXPECT_FALSE(app.arranger.statusBar());
     EXPECT_TRUE(window->widget()->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(window->clientHeight(), 200);
     EXPECT_EQ(window->widget()->mask().boundingRect(), QRect(0, 0, 300, 200));
     send(Msg::Command, Command::Crop);
-    EXPECT_TRUE(app.statusBar);
+    EXPECT_TRUE(app.arranger.statusBar());
     EXPECT_TRUE(window->widget()->mask().isEmpty());
 }
 
@@ -93,7 +93,7 @@ TEST_F(Window, FullscreenAndBackRestoresBarAnchorAndCursor) {
     app.settings.layout = 3;
     send(Msg::Command, Command::LayerFullscreen);
     EXPECT_EQ(app.settings.layer, 1);
-    EXPECT_FALSE(app.statusBar);
+    EXPECT_FALSE(app.arranger.statusBar());
     EXPECT_EQ(app.settings.layout, 5);
     EXPECT_TRUE(cursorBlank());
     EXPECT_TRUE(waitUntil([this] { return window->frameRect() == primaryScreenRect(); }, 2000));
@@ -104,7 +104,7 @@ TEST_F(Window, FullscreenAndBackRestoresBarAnchorAndCursor) {
 
     send(Msg::Command, Command::LayerFullscreen);  // the same command leaves
     EXPECT_EQ(app.settings.layer, 0);
-    EXPECT_TRUE(app.statusBar);
+    EXPECT_TRUE(app.arranger.statusBar());
     EXPECT_EQ(app.settings.layout, 3);
     EXPECT_FALSE(cursorBlank());
     EXPECT_EQ(window->clientWidth(), 300);  // wrapped again
@@ -114,20 +114,20 @@ TEST_F(Window, TheWallpaperLayerLeavesTheWindowReachable) {
     AppState& app = showPicture(300, 200);
     send(Msg::Command, Command::LayerWallpaper);
     EXPECT_EQ(app.settings.layer, 2);
-    EXPECT_TRUE(app.trayIcon.shell);
+    EXPECT_TRUE(app.arranger.trayIconShown());
     // Behind the tray icon where the desktop shows one, else minimised in the task list.
     const bool tray = TrayIcon::available();
     EXPECT_EQ(window->isVisible(), !tray);
     EXPECT_EQ(window->isMinimized(), !tray);
     send(Msg::Command, Command::LayerWallpaper);  // again: still reachable
-    EXPECT_TRUE(app.trayIcon.shell);
+    EXPECT_TRUE(app.arranger.trayIconShown());
     send(Msg::TrayNotify, TrayLeftClick);  // no show and hide in this layer
     EXPECT_EQ(window->isVisible(), !tray);
     if (tray) send(Msg::Command, Command::LayerNormal);
     else send(Msg::Restore);
     EXPECT_EQ(app.settings.layer, 0);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(app.trayIcon.shell);
+    EXPECT_FALSE(app.arranger.trayIconShown());
 
     app.catalog.setImages({});
     send(Msg::Command, Command::LayerFullscreen);  // nothing to show fullscreen

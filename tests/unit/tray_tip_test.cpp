@@ -1,4 +1,4 @@
-#include "app/app_state.h"
+#include "window/window_arranger.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // list of pictures that all fail to load (the tree's files are empty).
 #include "app/app_globals.h"
 #include "app/app_state.h"
-#include "app/dialog_proc.h"
+#include "app/message_routes.h"
 #include "catalog/file_info.h"
 #include "catalog/folder_scan.h"
 #include "catalog/ordering.h"
@@ -119,10 +119,10 @@ AppState& runningProgram() {
     QImage(8, 8, QImage::Format_RGB32).save(QString::fromStdString(home + "/good.png"));
     setenv("VIMBLE_HOME", home.c_str(), 1);
     std::filesystem::current_path(home);
-    static WindowHost window(dialogProc, "Tarnex Vimble", 300, 300);
+    static WindowHost window(routeMessage, "Tarnex Vimble", 300, 300);
     appGlobals.mainWindow = &window;
     appGlobals.arguments = {"vimble", "-nopeek", "-notransitions", "-noslide"};
-    Message init{Msg::InitDialog};
+    Message init{Msg::Created};
     window.send(init);
     app = appGlobals.app;
     return *app;

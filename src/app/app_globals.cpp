@@ -7,7 +7,7 @@
 AppGlobals appGlobals;
 
 MessageAnswer AppGlobals::showMessage(const std::string& text, MessageIcon icon, MessageButtons buttons) const {
-    return messageBox(mainWindow, text, title, icon, buttons);
+    return ::showMessage(mainWindow, text, icon, buttons);
 }
 
 void outOfMemory() {

@@ -12,7 +12,7 @@ class WindowHost;
 // application object while it exists.
 struct AppGlobals {
     WindowHost* mainWindow = nullptr;
-    const char* title = "Tarnex Vimble";
+    const char* title = programTitle;
     const char* version = programVersion;
     const char* release = "1.97g";                           // the build, as the About box and --version name it
     const char* webPage = "https://tarnex.example/vimble/";  // opened from the About box

@@ -1,7 +1,7 @@
 #pragma once
-#include "app/command.h"
 #include "app/menus.h"
 #include "config/settings.h"
+#include "resources/command.h"
 
 #include <span>
 

@@ -1,7 +1,7 @@
-// The entry point: builds the window, lets its InitDialog build the application, runs the
+// The entry point: builds the window, lets its Created message build the application, runs the
 // event loop and returns the exit code the application posted.
 #include "app/app_globals.h"
-#include "app/dialog_proc.h"
+#include "app/message_routes.h"
 #include "config/command_line.h"
 #include "platform/session_end.h"
 #include "platform/window_host.h"
@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
     application.setQuitOnLastWindowClosed(false);
 
     const DialogTemplate& main = dialogTemplate(1000);
-    WindowHost window(dialogProc, main.caption, main.width, main.height);
+    WindowHost window(routeMessage, main.caption, main.width, main.height);
     appGlobals.mainWindow = &window;
     // Ending the session, or the program, from outside saves the settings as an exit does, also
     // while the start is still asking something.
@@ -46,8 +46,8 @@ int main(int argc, char* argv[]) {
         Message endSession{Msg::EndSession, 0, 0, 1};
         window.send(endSession);
     });
-    Message initDialog{Msg::InitDialog};
-    window.send(initDialog);
+    Message createApp{Msg::Created};
+    window.send(createApp);
 
     const int exitCode = application.exec();
     appGlobals.mainWindow = nullptr;

@@ -1,8 +1,8 @@
 #pragma once
-#include "app/command.h"
 #include "config/settings.h"
 #include "platform/menu.h"
 #include "platform/rect.h"
+#include "resources/command.h"
 
 #include <cstdint>
 

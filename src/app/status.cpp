@@ -1,12 +1,12 @@
 // The status bar, the caption and the notification-area icon.
 #include "app/app_globals.h"
 #include "app/app_state.h"
-#include "app/status_texts.h"
 #include "platform/screen.h"
 #include "platform/status_bar.h"
 #include "platform/tray_icon.h"
 #include "platform/window_host.h"
 #include "shell/shell_link.h"
+#include "window/status_texts.h"
 
 #include <sys/stat.h>
 

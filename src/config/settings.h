@@ -8,6 +8,7 @@
 
 // The program's version, shown by --version and written into every saved settings file.
 inline constexpr const char* programVersion = "1.97";
+inline constexpr const char* programTitle = "Tarnex Vimble";  // captions and message boxes
 
 // The largest zoom in percent, as a 16-bit setting holds it.
 inline constexpr int32_t largestZoom = 32767;

@@ -1,5 +1,4 @@
 // Painting the window: the single picture or the collage, the background and the texts on top.
-#include "app/app_globals.h"
 #include "catalog/catalog.h"
 #include "display/picture_view.h"
 #include "display/transitions.h"
@@ -30,7 +29,7 @@ void PictureView::onPaint() {
     const Rect view = viewRect();
     const QColor background = QColor::fromRgb(s.whitebg ? white : black);
     if (catalog_.images().empty() || !picture_.isLoaded()) {
-        window_.setCaption(appGlobals.title);
+        window_.setCaption(programTitle);
         QPainter(&screen).fillRect(0, 0, view.width(), view.height(), background);
         hooks_.updateStatusBar();
     } else if (s.collage) {

@@ -15,6 +15,10 @@ enum class MessageAnswer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 MessageAnswer messageBox(WindowHost* owner, const std::string& text, const std::string& title, MessageIcon icon,
                          MessageButtons buttons);
 
+// A message box over the owner (or the screen when owner is null), titled with the program's name.
+MessageAnswer showMessage(WindowHost* owner, const std::string& text, MessageIcon icon = MessageIcon::Exclamation,
+                          MessageButtons buttons = MessageButtons::Ok);
+
 // A folder chooser starting at startFolder; the chosen folder's path, empty when cancelled.
 std::string chooseFolder(const std::string& title, const std::string& startFolder);
 

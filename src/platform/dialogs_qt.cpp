@@ -1,5 +1,6 @@
 #include "platform/dialogs.h"
 
+#include "config/settings.h"
 #include "platform/launch.h"
 #include "platform/virtual_keys.h"
 #include "platform/window_host.h"
@@ -38,6 +39,10 @@ MessageAnswer messageBox(WindowHost*, const std::string& text, const std::string
     case QMessageBox::No: return MessageAnswer::No;
     default: return MessageAnswer::Cancel;
     }
+}
+
+MessageAnswer showMessage(WindowHost* owner, const std::string& text, MessageIcon icon, MessageButtons buttons) {
+    return messageBox(owner, text, programTitle, icon, buttons);
 }
 
 std::string chooseFolder(const std::string& title, const std::string& startFolder) {

@@ -5,23 +5,23 @@
 
 // What the main window tells the program: one message kind for each row of the routing table.
 enum class Msg {
-    InitDialog,   // the window exists: build the application
-    Command,      // value: command id (menu item, accelerator)
-    KeyDown,      // value: the key; x: KeyShift | KeyControl | KeyAlt; text: the typed character
-    ScreenSave,   // the screen saver wants to start while the window is active
-    Minimize,     // the window is being minimised
-    Restore,      // the window is restored from minimised
-    Timer,        // value: timer id
-    CtlColorDlg,  // asks for the background brush; answered in brush/hollowBrush
-    ContextMenu,  // x, y: screen position of the menu request
-    MenuKey,      // the Menu (Apps) key was pressed
-    Paint,        // the window's content must be composed anew
-    AfterPaint,   // what the last paint left to be drawn step by step (a transition, a glide)
-    Size,         // x, y: new client width and height
-    Close,        // the user or the window manager asks to close the window
-    Destroy,      // the window is going away
-    EndSession,   // value: 1 when the session really ends
-    MouseMove,    // x, y: client position; value: button and modifier flags
+    Created,          // the window exists: build the application
+    Command,          // value: command id (menu item, accelerator)
+    KeyDown,          // value: the key; x: KeyShift | KeyControl | KeyAlt; text: the typed character
+    ScreenSave,       // the screen saver wants to start while the window is active
+    Minimize,         // the window is being minimised
+    Restore,          // the window is restored from minimised
+    Timer,            // value: timer id
+    BackgroundQuery,  // asks for the background brush; answered in brush/hollowBrush
+    ContextMenu,      // x, y: screen position of the menu request
+    MenuKey,          // the Menu (Apps) key was pressed
+    Paint,            // the window's content must be composed anew
+    AfterPaint,       // what the last paint left to be drawn step by step (a transition, a glide)
+    Size,             // x, y: new client width and height
+    Close,            // the user or the window manager asks to close the window
+    Destroy,          // the window is going away
+    EndSession,       // value: 1 when the session really ends
+    MouseMove,        // x, y: client position; value: button and modifier flags
     LButtonDown,
     LButtonUp,
     MouseWheel,     // value: signed wheel delta, 120 per notch, positive away from the user
@@ -57,7 +57,7 @@ struct Message {
     int32_t value = 0;
     std::vector<std::string> files;
     std::string text;
-    // Answer to CtlColorDlg: the brush colour (0xRRGGBB), or a hollow brush that leaves the
+    // Answer to BackgroundQuery: the brush colour (0xRRGGBB), or a hollow brush that leaves the
     // window's old content where it is.
     uint32_t brush = 0;
     bool hollowBrush = false;

@@ -131,7 +131,7 @@ protected:
     void resizeEvent(QResizeEvent*) override {
         const QSize device(toDevice(width()), toDevice(height()));
         if (device != screen.size()) {
-            Message ask{Msg::CtlColorDlg};
+            Message ask{Msg::BackgroundQuery};
             host_.send(ask);
             QImage grown(device, QImage::Format_RGB32);
             grown.fill(ask.hollowBrush ? 0u : (0xff000000u | ask.brush));

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/command.h"
+#include "resources/command.h"
 
 // The shape of the popup menu, "Main Menu": its rows in the order they are shown; each command
 // brings its own text and shortcut. A sub-menu runs from its SubMenu row to the matching End

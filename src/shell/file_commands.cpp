@@ -1,7 +1,6 @@
 // The commands that act on the file of the picture on show.
 #include "shell/file_commands.h"
 
-#include "app/app_globals.h"
 #include "catalog/catalog.h"
 #include "catalog/file_info.h"
 #include "catalog/formats.h"
@@ -31,11 +30,11 @@ std::string replaceQuestion(const std::string& path) {
 
 // Whether the chosen name may be written, and how: Keep when it is free, so that a file put
 // there meanwhile is never replaced; Replace when the user agrees to replace what is there.
-bool mayWrite(const std::string& path, const std::string& question, Existing& existing) {
+bool mayWrite(WindowHost& window, const std::string& path, const std::string& question, Existing& existing) {
     struct stat st {};
     existing = ::lstat(path.c_str(), &st) == 0 ? Existing::Replace : Existing::Keep;
     return existing == Existing::Keep ||
-           appGlobals.showMessage(question, MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
+           showMessage(&window, question, MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 }  // namespace
 
@@ -51,7 +50,7 @@ FileCommands::FileCommands(Settings& settings, WindowHost& window, Catalog& cata
 
 bool FileCommands::isPastedPicture() const {
     if (catalog_.currentPath() != clipboardName) return false;
-    appGlobals.showMessage("Not a file", MessageIcon::Information);
+    showMessage(&window_, "Not a file", MessageIcon::Information);
     return true;
 }
 
@@ -81,17 +80,17 @@ void FileCommands::copyOrMoveFile(bool move) {
                                          {"Source format (*" + extension + ")"}, filter);
             if (destination.empty()) return;
             if (extensionOf(destination).empty()) destination += extension;
-        } while (!mayWrite(destination, replaceQuestion(destination), existing));
+        } while (!mayWrite(window_, destination, replaceQuestion(destination), existing));
         if (move) {
             picture_.release();
             if (!moveFile(source, destination, existing)) {
-                appGlobals.showMessage("Move/Rename failed", MessageIcon::Exclamation);
+                showMessage(&window_, "Move/Rename failed", MessageIcon::Exclamation);
                 return;
             }
             catalog_.renameCurrent(destination);
         } else {
             if (!copyFile(source, destination, existing)) {
-                appGlobals.showMessage("Copy failed", MessageIcon::Exclamation);
+                showMessage(&window_, "Copy failed", MessageIcon::Exclamation);
                 return;
             }
             catalog_.insertAtCurrent(destination);
@@ -118,12 +117,12 @@ void FileCommands::saveViewAs() {
             if (name.empty()) return;
             extension = filter == 1 ? ".jpg" : filter == 2 ? ".bmp" : nullptr;
             if (!extension) {
-                appGlobals.showMessage("Save failed", MessageIcon::Exclamation);
+                showMessage(&window_, "Save failed", MessageIcon::Exclamation);
                 return;
             }
             const size_t dot = name.rfind('.');
             if (dot == std::string::npos || !equalsIgnoringCase(name.substr(dot), extension)) name += extension;
-        } while (!mayWrite(name,
+        } while (!mayWrite(window_, name,
                            sameFile(name, catalog_.currentPath())
                                ? nameOf(name) +
                                      " is the picture on show: it will be replaced by the picture as shown, "
@@ -134,7 +133,7 @@ void FileCommands::saveViewAs() {
         picture_.loadBitmap(shownImage);
         const auto format = filter == 1 ? Picture::Jpeg : Picture::Bmp;
         if (picture_.save(name, format, picture_.imageWidth(), picture_.imageHeight(), existing) != Picture::Ok) {
-            appGlobals.showMessage("Save failed", MessageIcon::Exclamation);
+            showMessage(&window_, "Save failed", MessageIcon::Exclamation);
             return;
         }
         catalog_.insertAtCurrent(name);
@@ -146,12 +145,12 @@ void FileCommands::recycleCurrent() {
     if (catalog_.scanRunning() || catalog_.images().empty() || isPastedPicture()) return;
     changeFiles(false, [this] {
         if (settings_.confirmdelete &&
-            appGlobals.showMessage("Recycle " + catalog_.currentPath() + " ?", MessageIcon::Question,
-                                   MessageButtons::OkCancel) != MessageAnswer::Ok)
+            showMessage(&window_, "Recycle " + catalog_.currentPath() + " ?", MessageIcon::Question,
+                        MessageButtons::OkCancel) != MessageAnswer::Ok)
             return;
         picture_.release();
         if (!moveToTrash(catalog_.currentPath())) {
-            appGlobals.showMessage("Recycle failed", MessageIcon::Exclamation);
+            showMessage(&window_, "Recycle failed", MessageIcon::Exclamation);
             return;
         }
         catalog_.removeCurrent();
@@ -164,8 +163,8 @@ void FileCommands::viewFile() {
     const std::string& viewer = settings_.imageViewer;
     if (viewer.empty() ? openWithShell(catalog_.currentPath()) : startProgram(viewer, {catalog_.currentPath()})) return;
     hooks_.runModal([&] {
-        appGlobals.showMessage(viewer.empty() ? "Can't open file!" : viewer + " can't open " + catalog_.currentPath(),
-                               MessageIcon::Information);
+        showMessage(&window_, viewer.empty() ? "Can't open file!" : viewer + " can't open " + catalog_.currentPath(),
+                    MessageIcon::Information);
     });
 }
 
@@ -176,7 +175,7 @@ void FileCommands::exploreFolder() {
     else return;
     if (startProgram(settings_.fileManager, {folder})) return;
     hooks_.runModal(
-        [&] { appGlobals.showMessage(settings_.fileManager + " can't open " + folder, MessageIcon::Information); });
+        [&] { showMessage(&window_, settings_.fileManager + " can't open " + folder, MessageIcon::Information); });
 }
 
 void FileCommands::openWith() {
@@ -186,8 +185,8 @@ void FileCommands::openWith() {
         std::vector<std::string> names;
         for (const Application& p : programs) names.push_back(p.name);
         if (names.empty()) {
-            appGlobals.showMessage("No program here opens " + mimeTypeOf(catalog_.currentPath()),
-                                   MessageIcon::Information);
+            showMessage(&window_, "No program here opens " + mimeTypeOf(catalog_.currentPath()),
+                        MessageIcon::Information);
             return;
         }
         const int chosen = chooseFromList(window_, "Open With", names);

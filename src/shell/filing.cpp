@@ -1,7 +1,6 @@
 // Filing pictures away: favorites, the desktop and the archive.
 #include "shell/file_commands.h"
 
-#include "app/app_globals.h"
 #include "catalog/catalog.h"
 #include "config/paths.h"
 #include "display/picture.h"
@@ -33,8 +32,8 @@ void FileCommands::sendShortcut(const std::string& folder) {
     const Placed placed = placeUnderFreeName(
         shortcut, [this](const std::string& name) { return ShellLink().createShortcut(catalog_.currentPath(), name); });
     if (placed == Placed::NoFreeName)
-        appGlobals.showMessage("Shortcut not created... more than 100 duplicate names", MessageIcon::Exclamation);
-    else if (placed == Placed::Failed) appGlobals.showMessage("Create shortcut failed", MessageIcon::Exclamation);
+        showMessage(&window_, "Shortcut not created... more than 100 duplicate names", MessageIcon::Exclamation);
+    else if (placed == Placed::Failed) showMessage(&window_, "Create shortcut failed", MessageIcon::Exclamation);
 }
 
 void FileCommands::sendCopy(const std::string& folder) {
@@ -43,7 +42,7 @@ void FileCommands::sendCopy(const std::string& folder) {
     const Placed placed = placeUnderFreeName(destination, [this](const std::string& name) {
         return copyFile(catalog_.currentPath(), name, Existing::Keep);
     });
-    if (placed == Placed::Failed) appGlobals.showMessage("Copy failed", MessageIcon::Exclamation);
+    if (placed == Placed::Failed) showMessage(&window_, "Copy failed", MessageIcon::Exclamation);
 }
 
 void FileCommands::viewFolder(const std::string& folder) {
@@ -71,20 +70,20 @@ void FileCommands::archiveCurrent() {
     if (!settings_.archiving || catalog_.scanRunning() || catalog_.images().empty() || isPastedPicture()) return;
     changeFiles(false, [this] {
         if (isShortcut(catalog_.currentPath())) {
-            appGlobals.showMessage("Shortcut... not archived", MessageIcon::Information);
+            showMessage(&window_, "Shortcut... not archived", MessageIcon::Information);
             return;
         }
         if (settings_.archive.empty() && !chooseFilingFolder(true)) return;
         std::string destination = settings_.archive + "/" + nameOf(catalog_.currentPath());
         if (!makeUniqueName(destination)) {
-            appGlobals.showMessage("Not archived... more than 100 duplicate names", MessageIcon::Exclamation);
+            showMessage(&window_, "Not archived... more than 100 duplicate names", MessageIcon::Exclamation);
             return;
         }
         picture_.release();
         if (placeUnderFreeName(destination, [this](const std::string& name) {
                 return moveFile(catalog_.currentPath(), name, Existing::Keep);
             }) != Placed::Done) {
-            appGlobals.showMessage("Archive operation failed", MessageIcon::Exclamation);
+            showMessage(&window_, "Archive operation failed", MessageIcon::Exclamation);
             return;
         }
         if (settings_.archivelog)

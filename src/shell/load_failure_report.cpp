@@ -1,9 +1,9 @@
 // The one report for pictures that cannot be shown.
 #include "shell/load_failure_report.h"
 
-#include "app/app_globals.h"
 #include "catalog/catalog.h"
 #include "display/picture.h"
+#include "platform/dialogs.h"
 #include "platform/regular_file.h"
 #include "platform/window_host.h"
 #include "shell/log_file.h"
@@ -14,7 +14,7 @@ LoadFailureReport::LoadFailureReport(const Settings& settings, WindowHost& windo
 
 void LoadFailureReport::report(int code) {
     if (code == 101) {
-        appGlobals.showMessage("No files", MessageIcon::Exclamation);
+        showMessage(&window_, "No files", MessageIcon::Exclamation);
         window_.invalidate();
     } else if (code == 102) {
         // Caught by a scan while its writer was still at work: an unfinished picture, not a broken one.

@@ -1,13 +1,13 @@
 // Where the window goes in the normal layer, and what it carries: status bar, tray icon, blend.
 #include "window/window_arranger.h"
 
-#include "app/status_texts.h"
 #include "platform/screen.h"
 #include "platform/status_bar.h"
 #include "platform/tray_icon.h"
 #include "platform/window_host.h"
 #include "platform/x11.h"
 #include "window/placement.h"
+#include "window/status_texts.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #pragma once
 #include "app/app_globals.h"
 #include "app/app_state.h"
-#include "app/dialog_proc.h"
+#include "app/message_routes.h"
 #include "platform/window_host.h"
 #include "resources/dialog_templates.h"
 #include "temp_dir.h"
@@ -28,7 +28,7 @@ protected:
         previousDirectory = std::filesystem::current_path();
         std::filesystem::current_path(home.path());
         const DialogTemplate& main = dialogTemplate(1000);
-        window = std::make_unique<WindowHost>(dialogProc, main.caption, main.width, main.height);
+        window = std::make_unique<WindowHost>(routeMessage, main.caption, main.width, main.height);
         appGlobals.mainWindow = window.get();
         // The window keeps its start size unless a test turns wrapping on, and pictures come
         // in at once unless a test asks for a transition.
@@ -58,7 +58,7 @@ protected:
     // Builds the application, lets the window system map and expose its window and lets the
     // start-up scan finish.
     AppState& startApp() {
-        send(Msg::InitDialog);
+        send(Msg::Created);
         drainEvents();
         EXPECT_TRUE(waitUntil([] { return !appGlobals.app || !appGlobals.app->catalog.scanRunning(); }));
         return *appGlobals.app;

@@ -1,4 +1,4 @@
-#include "app/status_texts.h"
+#include "window/status_texts.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "app/dialog_proc.h"
+#include "app/message_routes.h"
 
 #include "app/app_globals.h"
 #include "app/app_state.h"
@@ -15,7 +15,7 @@ void forward(Message& m) {
     if (AppState* app = appGlobals.app) handler(*app, m);
 }
 
-void initDialog(Message&) {
+void createApp(Message&) {
     appGlobals.app = new AppState(*appGlobals.mainWindow);
     appGlobals.app->init();
 }
@@ -45,15 +45,15 @@ struct Route {
 
 // One row for each message the window receives.
 constexpr Route routes[] = {
-    {Msg::InitDialog, initDialog, true},
+    {Msg::Created, createApp, true},
     {Msg::Command, forward<[](AppState& a, Message& m) { a.onCommand(Command(m.value)); }>, true},
     {Msg::KeyDown, translateAccelerator, true},
     {Msg::ScreenSave, nothing, true},  // swallowed: no screen saver while the window is active
     {Msg::Minimize, forward<[](AppState& a, Message&) { a.slideshow.stop(false); }>, false},
     {Msg::Restore, forward<[](AppState& a, Message&) { a.onRestore(); }>, false},
     {Msg::Timer, forward<[](AppState& a, Message& m) { a.onTimer(m.value); }>, true},
-    {Msg::CtlColorDlg, forward<[](AppState& a, Message& m) { m.hollowBrush = !a.view.dialogBackgroundBrush(m.brush); }>,
-     true},
+    {Msg::BackgroundQuery,
+     forward<[](AppState& a, Message& m) { m.hollowBrush = !a.view.dialogBackgroundBrush(m.brush); }>, true},
     {Msg::ContextMenu, forward<[](AppState& a, Message& m) { a.showContextMenu(m.x, m.y, 0); }>, true},
     {Msg::MenuKey, forward<[](AppState& a, Message&) { a.onCommand(Command::Menu); }>, true},
     {Msg::Paint, forward<[](AppState& a, Message&) { a.view.onPaint(); }>, true},
@@ -93,7 +93,7 @@ constexpr Route routes[] = {
 
 }  // namespace
 
-bool dialogProc(Message& message) {
+bool routeMessage(Message& message) {
     for (const Route& route : routes) {
         if (route.id != message.id) continue;
         route.action(message);

@@ -58,7 +58,7 @@ TEST(ProgramFolder, LocatesTheRunningProgramAndHonoursTheOverride) {
     const ProgramFolders folders = locateProgramFolders();
     unsetenv("VIMBLE_HOME");
     EXPECT_EQ(folders.dataFolder, "/tmp");
-    EXPECT_TRUE(std::filesystem::exists(folders.executableFolder + "/vimble_unit_tests"));
+    EXPECT_TRUE(std::filesystem::exists(folders.executableFolder + "/vimble_app_tests"));
 }
 
 TEST(ProgramFolder, OnlyStaleTemporariesOfInterruptedSavesAreRemoved) {

@@ -99,7 +99,8 @@ void AppState::showCurrent(bool forward) {
     catalog.setAccessed(toFileTime(seconds.count(), uint32_t(nanoseconds.count())));
     // Its countdown starts once the picture is complete on screen; a window that does not paint
     // (hidden, minimised, the wallpaper layer) shows it at once.
-    slideshow.pictureShown(!mainWindow.isVisible() || mainWindow.isMinimized() || settings.layer == 2);
+    slideshow.pictureShown(!mainWindow.isVisible() || mainWindow.isMinimized() ||
+                           holds(settings.layer, Layer::Wallpaper));
     arrangeWindow();
     view.playAnimation();
 }

@@ -39,7 +39,8 @@ void PictureView::applyRotationLock() {
     const int32_t angle = settings_.rotation;
     if (angle == 0) return;
     if (settings_.rotateaspect) {
-        const Rect frame = settings_.wrap || settings_.layer == 1 ? screenRect_ : settings_.windowRect;
+        const Rect frame =
+            settings_.wrap || holds(settings_.layer, Layer::Fullscreen) ? screenRect_ : settings_.windowRect;
         const int32_t W = frame.width(), H = frame.height(), w = picture_.imageWidth(), h = picture_.imageHeight();
         if ((W > H && w > h) || (W < H && w < h)) return;
     }

@@ -25,13 +25,13 @@ bool AppState::loadCurrent() {
         view.picture().load(catalog.currentPath(), shown);
     }
     if (view.picture().isLoaded()) return true;
-    loadFailures.report(102);
+    loadFailures.report(LoadFailure::NotLoaded);
     return false;
 }
 
 void AppState::showCurrent(bool forward) {
     if (catalog.images().empty()) {
-        loadFailures.report(101);
+        loadFailures.report(LoadFailure::NoFiles);
         return;
     }
     // Entries that do not load are reported at once and dropped together at the end: dropped

@@ -45,7 +45,7 @@ void PictureView::applyRotationLock() {
         if ((W > H && w > h) || (W < H && w < h)) return;
     }
     if (angle != 90 && angle != 180 && angle != 270) return;
-    picture_.rotateFlip(angle / 90);
+    picture_.rotateFlip(Turn(angle / 90));
     rotation_ = angle;
 }
 
@@ -110,10 +110,10 @@ void PictureView::setZoomQuality(int32_t quality) {
     picture_.interpolation = quality;
 }
 
-void PictureView::turnPicture(int type) {
+void PictureView::turnPicture(Turn turn) {
     if (!picture_.isLoaded()) return;
-    picture_.rotateFlip(type);
-    if (type == 1 || type == 3) rotation_ = (rotation_ + 90 * type) % 360;
+    picture_.rotateFlip(turn);
+    if (turn == Turn::Right || turn == Turn::Left) rotation_ = (rotation_ + 90 * int(turn)) % 360;
     if ((settings_.squeeze || settings_.shrink || settings_.stretch) && !zoomLocked_) resetZoom();
     hooks_.arrangeWindow();
 }

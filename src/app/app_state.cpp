@@ -80,7 +80,7 @@ void AppState::init() {
     loadOrSaveSettings(false);
     if (appGlobals.arguments.size() > 1) applyCommandLine(appGlobals.arguments);
     start();
-    if (s.layer != 2) mainWindow.show();
+    if (!holds(s.layer, Layer::Wallpaper)) mainWindow.show();
 }
 
 void AppState::start() {
@@ -101,14 +101,14 @@ void AppState::start() {
         mainWindow.setFrameRect(s.windowRect);
         if (s.corral) s.windowRect = mainWindow.frameRect();
     }
-    if (s.statusbar && !s.crop && s.layer != 1) arranger.createStatusBar();
+    if (s.statusbar && !s.crop && !holds(s.layer, Layer::Fullscreen)) arranger.createStatusBar();
     showHideKey.grab();
     if (s.singleinstance) showHideKey.closeOtherInstances();
     catalog.startScan(s.folder, s.peek);
     if (catalog.images().empty()) catalog.browseFolder();
-    if (s.layer == 1 || s.layer == 2) {
-        const int32_t saved = s.layer;
-        s.layer = 0;
+    if (!holds(s.layer, Layer::Normal)) {
+        const Layer saved = Layer(s.layer);
+        s.layer = int32_t(Layer::Normal);
         setLayer(saved);
     }
     if (s.autorefresh) catalog.startWatcher(wallpaper.path());
@@ -198,9 +198,9 @@ void AppState::hotKeyCommand() {
 
 AppState::~AppState() {
     Settings& s = settings;
-    if (s.trayicon || s.layer == 2) arranger.showTrayIcon(false);
+    if (s.trayicon || holds(s.layer, Layer::Wallpaper)) arranger.showTrayIcon(false);
     if (s.savesettings) {
-        if (s.layer == 1) s.layout = fullscreenSavedLayout;
+        if (holds(s.layer, Layer::Fullscreen)) s.layout = fullscreenSavedLayout;
         if (s.markexit) s.bookmark = int32_t(catalog.index());
         if (mainWindow.isMinimized() || mainWindow.isMaximized()) s.windowRect = mainWindow.normalFrameRect();
         saveSettings();

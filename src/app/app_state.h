@@ -91,7 +91,7 @@ public:
 
     void setLayout(int32_t anchor);
     // 0 normal, 1 fullscreen (a second 1 leaves it), 2 wallpaper.
-    void setLayer(int32_t newLayer);
+    void setLayer(Layer newLayer);
     // Shows the current entry, dropping entries that do not load and, with the landscape or
     // portrait filter, walking forward or back to one of the wanted orientation. After
     // failuresPerTurn failures it drops them, lets the window answer, and goes on from a

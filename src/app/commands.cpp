@@ -138,7 +138,7 @@ void restorePreset(AppState& a) {
 }
 
 // Fullscreen and wallpaper need a picture to show.
-template <int32_t layer>
+template <Layer layer>
 void layerWithPictures(AppState& a) {
     if (!a.catalog.images().empty()) a.setLayer(layer);
 }
@@ -146,7 +146,7 @@ void layerWithPictures(AppState& a) {
 template <int32_t anchor>
 void fullscreenAnchor(AppState& a) {
     a.settings.fullscreenlayout = anchor;
-    if (a.settings.layer != 1) return;
+    if (!holds(a.settings.layer, Layer::Fullscreen)) return;
     a.settings.layout = anchor;
     a.arrangeWindow();
 }
@@ -168,9 +168,9 @@ Marks checkedIf(const S& s, const MenuFacts&) {
     return {s.*setting};
 }
 
-template <int32_t Settings::*setting, int32_t value>
+template <int32_t Settings::*setting, auto value>
 Marks checkedAt(const S& s, const MenuFacts&) {
-    return {s.*setting == value};
+    return {holds(s.*setting, value)};
 }
 
 template <int32_t effect>
@@ -217,13 +217,13 @@ constexpr CommandRow rows[] = {
     {Command::SortByCreated, "Created", "Ctrl+J", {key(Qt::Key_J, KeyControl)}, checkedAt<&S::sortby, 1>, sortKey<1>},
     {Command::SortByModified, "Modified", "Shift+J", {key(Qt::Key_J, KeyShift)}, checkedAt<&S::sortby, 2>, sortKey<2>},
     {Command::SortByAccessed, "Accessed", "Alt+J", {key(Qt::Key_J, KeyAlt)}, checkedAt<&S::sortby, 3>, sortKey<3>},
-    {Command::LayerNormal, "Normal", "Alt+N", {key(Qt::Key_N, KeyAlt)}, checkedAt<&S::layer, 0>,
-     [](AppState& a) { a.setLayer(0); }},
-    {Command::LayerFullscreen, "Fullscreen", "F11", {key(Qt::Key_F11)}, checkedAt<&S::layer, 1>, layerWithPictures<1>},
-    {Command::FullscreenLayer, "Layer Fullscreen", "F11", {}, checkedAt<&S::layer, 1>, layerWithPictures<1>},
-    {Command::LayerWallpaper, "Wallpaper", "Alt+W", {key(Qt::Key_W, KeyAlt)}, checkedAt<&S::layer, 2>,
-     layerWithPictures<2>},
-    {Command::WallpaperLayer, "Layer Wallpaper", "Alt+W", {}, checkedAt<&S::layer, 2>, layerWithPictures<2>},
+    {Command::LayerNormal, "Normal", "Alt+N", {key(Qt::Key_N, KeyAlt)}, checkedAt<&S::layer, Layer::Normal>,
+     [](AppState& a) { a.setLayer(Layer::Normal); }},
+    {Command::LayerFullscreen, "Fullscreen", "F11", {key(Qt::Key_F11)}, checkedAt<&S::layer, Layer::Fullscreen>, layerWithPictures<Layer::Fullscreen>},
+    {Command::FullscreenLayer, "Layer Fullscreen", "F11", {}, checkedAt<&S::layer, Layer::Fullscreen>, layerWithPictures<Layer::Fullscreen>},
+    {Command::LayerWallpaper, "Wallpaper", "Alt+W", {key(Qt::Key_W, KeyAlt)}, checkedAt<&S::layer, Layer::Wallpaper>,
+     layerWithPictures<Layer::Wallpaper>},
+    {Command::WallpaperLayer, "Layer Wallpaper", "Alt+W", {}, checkedAt<&S::layer, Layer::Wallpaper>, layerWithPictures<Layer::Wallpaper>},
     {Command::StayOnTop, "Stay On &Top", "Alt+T", {key(Qt::Key_T, KeyAlt)}, checkedIf<&S::ontop>,
      [](AppState& a) {
          a.settings.ontop = !a.settings.ontop;
@@ -380,13 +380,13 @@ constexpr CommandRow rows[] = {
     {Command::QualityHigh, "High", "", {}, checkedAt<&S::zoomquality, 2>, [](AppState& a) { a.view.setZoomQuality(2); }},
     {Command::QualityBest, "Best", "", {}, checkedAt<&S::zoomquality, 7>, [](AppState& a) { a.view.setZoomQuality(7); }},
     {Command::Animate, "Animate", "", {}, checkedIf<&S::animate>, toggleReading<&S::animate, &Picture::animate>},
-    {Command::RotateRight, "Rotate", "R", {key(Qt::Key_R)}, nullptr, [](AppState& a) { a.view.turnPicture(1); }},
-    {Command::RotateLeft, "Rotate Left", "L", {key(Qt::Key_L)}, nullptr, [](AppState& a) { a.view.turnPicture(3); }},
+    {Command::RotateRight, "Rotate", "R", {key(Qt::Key_R)}, nullptr, [](AppState& a) { a.view.turnPicture(Turn::Right); }},
+    {Command::RotateLeft, "Rotate Left", "L", {key(Qt::Key_L)}, nullptr, [](AppState& a) { a.view.turnPicture(Turn::Left); }},
     {Command::RotateLock, "Rotate Lock", "Shift+R", {key(Qt::Key_R, KeyShift)}, nullptr,
      [](AppState& a) { a.settings.rotation = a.view.rotation(); }},
     {Command::AspectFilter, "Aspect Filter", "Ctrl+Shift+R", {key(Qt::Key_R, KeyControl | KeyShift)},
      checkedIf<&S::rotateaspect>, toggle<&S::rotateaspect>},
-    {Command::FlipHorizontal, "Flip Horizontal", "H", {key(Qt::Key_H)}, nullptr, [](AppState& a) { a.view.turnPicture(4); }},
+    {Command::FlipHorizontal, "Flip Horizontal", "H", {key(Qt::Key_H)}, nullptr, [](AppState& a) { a.view.turnPicture(Turn::Flip); }},
     {Command::AutoRotate, "Auto Rotate", "", {}, checkedIf<&S::autorotate>,
      toggleReading<&S::autorotate, &Picture::upright>},
     {Command::LayoutCentered, "Centered", "Ctrl+0", {key(Qt::Key_0, KeyControl)}, checkedAt<&S::layout, 0>,
@@ -446,14 +446,14 @@ constexpr CommandRow rows[] = {
      [](AppState& a) {
          Settings& s = a.settings;
          s.statusbar = !s.statusbar;
-         if (s.statusbar && !s.crop && s.layer != 1) a.arranger.createStatusBar();
+         if (s.statusbar && !s.crop && !holds(s.layer, Layer::Fullscreen)) a.arranger.createStatusBar();
          else a.arranger.destroyStatusBar();
-         if (s.layer != 1 && s.layer != 2) a.arrangeWindow();
+         if (holds(s.layer, Layer::Normal)) a.arrangeWindow();
      }},
     {Command::TrayIcon, "Tray Icon", "Alt+I", {key(Qt::Key_I, KeyAlt)}, checkedIf<&S::trayicon>,
      [](AppState& a) {
          Settings& s = a.settings;
-         if (s.layer == 2) return;
+         if (holds(s.layer, Layer::Wallpaper)) return;
          s.trayicon = !s.trayicon;
          a.mainWindow.hide();
          a.arranger.showTrayIcon(s.trayicon);
@@ -462,7 +462,7 @@ constexpr CommandRow rows[] = {
      }},
     {Command::Decorate, "Decorate", "", {}, checkedIf<&S::decorate>,
      [](AppState& a) {
-         if (a.settings.layer == 2) return;
+         if (holds(a.settings.layer, Layer::Wallpaper)) return;
          a.settings.decorate = !a.settings.decorate;
          a.mainWindow.hide();
          a.mainWindow.setWindowButtons(a.settings.decorate);
@@ -496,7 +496,7 @@ constexpr CommandRow rows[] = {
     {Command::Draggable, "Draggable", "", {}, checkedIf<&S::draggable>, toggle<&S::draggable>},
     {Command::CenterWindow, "Center", "0", {key(Qt::Key_0)}, nullptr,
      [](AppState& a) {
-         if (a.settings.layer == 1) a.setLayer(0);
+         if (holds(a.settings.layer, Layer::Fullscreen)) a.setLayer(Layer::Normal);
          else a.arranger.centerWindow();
      }},
     {Command::SavePreset1, "1", "Alt+1", {key(Qt::Key_1, KeyAlt)}, nullptr, savePreset<1>},
@@ -518,7 +518,7 @@ constexpr CommandRow rows[] = {
     {Command::FullscreenCaption, "Caption", "Shift+F11", {key(Qt::Key_F11, KeyShift)}, checkedIf<&S::fullscreenname>,
      [](AppState& a) {
          a.settings.fullscreenname = !a.settings.fullscreenname;
-         if (a.settings.layer != 1) return;
+         if (!holds(a.settings.layer, Layer::Fullscreen)) return;
          if (a.settings.collage) {  // a new paint would add a tile
              a.view.showCollage();
              return;
@@ -529,7 +529,7 @@ constexpr CommandRow rows[] = {
     {Command::FullscreenCursor, "Cursor", "Shift+U", {key(Qt::Key_U, KeyShift)}, checkedIf<&S::fullscreencursor>,
      [](AppState& a) {  // the display count follows the setting
          a.settings.fullscreencursor = !a.settings.fullscreencursor;
-         if (a.settings.layer == 1) a.mainWindow.showCursor(a.settings.fullscreencursor);
+         if (holds(a.settings.layer, Layer::Fullscreen)) a.mainWindow.showCursor(a.settings.fullscreencursor);
      }},
     {Command::FullscreenCentered, "Centered Image", "Shift+0", {key(Qt::Key_0, KeyShift)},
      checkedAt<&S::fullscreenlayout, 0>,
@@ -583,12 +583,12 @@ constexpr CommandRow rows[] = {
     {Command::SmartWallpaper, "Smart Wallpaper", "", {}, checkedIf<&S::bbWallpaper>,
      [](AppState& a) {
          a.settings.bbWallpaper = !a.settings.bbWallpaper;
-         if (a.arranger.blackboxShell() && a.settings.layer == 2) a.wallpaper.update();
+         if (a.arranger.blackboxShell() && holds(a.settings.layer, Layer::Wallpaper)) a.wallpaper.update();
      }},
     {Command::ScaleWallpaper, "Scale Wallpaper", "", {}, checkedIf<&S::bbWallpaperScale>,
      [](AppState& a) {
          a.settings.bbWallpaperScale = !a.settings.bbWallpaperScale;
-         if (a.wallpaper.blackboxDraws() && a.settings.layer == 2) a.wallpaper.update();
+         if (a.wallpaper.blackboxDraws() && holds(a.settings.layer, Layer::Wallpaper)) a.wallpaper.update();
      }},
     {Command::AdjustDesktop, "Adjust Desktop...", "", {}, nullptr,
      [](AppState& a) {

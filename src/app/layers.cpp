@@ -3,10 +3,6 @@
 #include "platform/tray_icon.h"
 #include "platform/window_host.h"
 
-namespace {
-constexpr int32_t normalLayer = 0, fullscreenLayer = 1, wallpaperLayer = 2;
-}
-
 void AppState::relayoutFullscreen() {
     const Settings& s = settings;
     if (!s.wrap && !s.collage) {
@@ -19,11 +15,11 @@ void AppState::relayoutFullscreen() {
 
 void AppState::arrangeWindow() {
     const Settings& s = settings;
-    if (s.layer == wallpaperLayer) {
+    if (holds(s.layer, Layer::Wallpaper)) {
         wallpaper.update();
         return;
     }
-    if (s.layer == fullscreenLayer) {
+    if (holds(s.layer, Layer::Fullscreen)) {
         relayoutFullscreen();
         return;
     }
@@ -46,9 +42,9 @@ void AppState::toggleWrap() {
     } else {
         s.wrap = !s.wrap;
     }
-    if (s.layer == wallpaperLayer) {
+    if (holds(s.layer, Layer::Wallpaper)) {
         wallpaper.update();
-    } else if (s.layer == fullscreenLayer) {
+    } else if (holds(s.layer, Layer::Fullscreen)) {
         view.setZoom(s.zoom);
         relayoutFullscreen();
     } else if (s.wrap) {
@@ -63,7 +59,7 @@ void AppState::toggleWrap() {
 // Cropped, the window loses its frame and status bar and is cut to the picture.
 void AppState::toggleCrop() {
     Settings& s = settings;
-    if (s.layer != normalLayer) return;
+    if (!holds(s.layer, Layer::Normal)) return;
     view.unlockedZoomToSetting();
     s.crop = !s.crop;
     mainWindow.setFrameless(s.crop);
@@ -88,17 +84,17 @@ void AppState::onSize(int32_t, int32_t) {
 }
 
 void AppState::onRestore() {
-    if (settings.layer == wallpaperLayer) setLayer(normalLayer);
+    if (holds(settings.layer, Layer::Wallpaper)) setLayer(Layer::Normal);
     slideshow.resume();
 }
 
-void AppState::setLayer(int32_t newLayer) {
+void AppState::setLayer(Layer newLayer) {
     Settings& s = settings;
-    const int32_t old = s.layer;
-    if (newLayer == fullscreenLayer && old == fullscreenLayer) {
-        s.layer = normalLayer;
-    } else if (newLayer == fullscreenLayer) {
-        s.layer = fullscreenLayer;
+    const Layer old = Layer(s.layer);
+    if (newLayer == Layer::Fullscreen && old == Layer::Fullscreen) {
+        s.layer = int32_t(Layer::Normal);
+    } else if (newLayer == Layer::Fullscreen) {
+        s.layer = int32_t(Layer::Fullscreen);
         mainWindow.setMask(nullptr);
         if (!s.fullscreencursor) mainWindow.showCursor(false);
         arranger.destroyStatusBar();
@@ -106,11 +102,11 @@ void AppState::setLayer(int32_t newLayer) {
         s.layout = s.fullscreenlayout;
         view.unlockedZoomToSetting();
         relayoutFullscreen();
-    } else if (newLayer == normalLayer) {
-        s.layer = normalLayer;
+    } else if (newLayer == Layer::Normal) {
+        s.layer = int32_t(Layer::Normal);
         mainWindow.setStayOnTop(false);
-    } else if (newLayer == wallpaperLayer) {
-        s.layer = wallpaperLayer;
+    } else if (newLayer == Layer::Wallpaper) {
+        s.layer = int32_t(Layer::Wallpaper);
         s.collage = false;
         if (!s.trayicon) arranger.showTrayIcon(true);
         // Without a notification area the icon cannot be seen: the window waits minimised in
@@ -120,7 +116,7 @@ void AppState::setLayer(int32_t newLayer) {
         wallpaper.setStyle(0);
         showCurrent(true);
     }
-    if (old == fullscreenLayer && s.layer != fullscreenLayer) {
+    if (old == Layer::Fullscreen && !holds(s.layer, Layer::Fullscreen)) {
         s.layout = fullscreenSavedLayout;
         mainWindow.setFullScreen(false);
         if (s.statusbar && !s.crop) arranger.createStatusBar();
@@ -129,13 +125,13 @@ void AppState::setLayer(int32_t newLayer) {
         view.unlockedZoomToSetting();
         arrangeWindow();
     }
-    if (old == wallpaperLayer && s.layer != wallpaperLayer && !s.trayicon) arranger.showTrayIcon(false);
-    if (!mainWindow.isVisible() && s.layer != wallpaperLayer) mainWindow.show();
+    if (old == Layer::Wallpaper && !holds(s.layer, Layer::Wallpaper) && !s.trayicon) arranger.showTrayIcon(false);
+    if (!mainWindow.isVisible() && !holds(s.layer, Layer::Wallpaper)) mainWindow.show();
     arranger.applyBlend();
 }
 
 void AppState::setLayout(int32_t anchor) {
-    if (settings.layer == fullscreenLayer) {
+    if (holds(settings.layer, Layer::Fullscreen)) {
         fullscreenSavedLayout = anchor;
         return;
     }
@@ -144,7 +140,7 @@ void AppState::setLayout(int32_t anchor) {
 }
 
 void AppState::restorePreset(int n) {
-    if (settings.layer == fullscreenLayer) setLayer(normalLayer);
+    if (holds(settings.layer, Layer::Fullscreen)) setLayer(Layer::Normal);
     view.unlockedZoomToSetting();
     arranger.placeAtPreset(n);
     arrangeWindow();

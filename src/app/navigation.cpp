@@ -23,7 +23,7 @@ void AppState::onTimer(int timerId) {
 void AppState::step(int32_t direction) {
     const int64_t count = int64_t(catalog.images().size());
     if (count == 0) {
-        if (direction > 0) loadFailures.report(101);
+        if (direction > 0) loadFailures.report(LoadFailure::NoFiles);
         return;
     }
     const int64_t distance = shiftKeyHeld() ? 5 : controlKeyHeld() ? 10 : 1;

@@ -25,13 +25,13 @@ bool AppState::loadCurrent() {
         view.picture().load(catalog.currentPath(), shown);
     }
     if (view.picture().isLoaded()) return true;
-    loadFailures.report(102);
+    loadFailures.report(LoadFailure::NotLoaded);
     return false;
 }
 
 void AppState::showCurrent(bool forward) {
     if (catalog.images().empty()) {
-        loadFailures.report(101);
+        loadFailures.report(LoadFailure::NoFiles);
         return;
     }
     // Entries that do not load are reported at once and dropped together at the end: dropped
@@ -99,7 +99,8 @@ void AppState::showCurrent(bool forward) {
     catalog.setAccessed(toFileTime(seconds.count(), uint32_t(nanoseconds.count())));
     // Its countdown starts once the picture is complete on screen; a window that does not paint
     // (hidden, minimised, the wallpaper layer) shows it at once.
-    slideshow.pictureShown(!mainWindow.isVisible() || mainWindow.isMinimized() || settings.layer == 2);
+    slideshow.pictureShown(!mainWindow.isVisible() || mainWindow.isMinimized() ||
+                           holds(settings.layer, Layer::Wallpaper));
     arrangeWindow();
     view.playAnimation();
 }

@@ -84,7 +84,7 @@ void AppState::onTrayNotify(int click) {
 }
 
 void AppState::toggleVisible() {
-    if (settings.layer == 2) return;
+    if (holds(settings.layer, Layer::Wallpaper)) return;
     if (mainWindow.isVisible()) {
         slideshow.stop(false);
         mainWindow.hide();

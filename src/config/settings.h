@@ -19,6 +19,15 @@ inline constexpr int32_t transitionCount = 15;
 // Every effect, ascending: the enabled set of a first run and of the command "All".
 std::vector<int32_t> allTransitions();
 
+// The window's layer, as the setting "layer" stores it.
+enum class Layer : int32_t { Normal = 0, Fullscreen = 1, Wallpaper = 2 };
+
+// Whether a setting stored as a number holds the named value.
+template <class Named>
+constexpr bool holds(int32_t setting, Named value) {
+    return setting == int32_t(value);
+}
+
 // Every setting the program keeps in vimble.ini, named by its key, with its default, plus the
 // flags that only the command line sets. Values that the file holds as 16-bit numbers are kept
 // as 32-bit integers, of which the file carries the low 16 bits.
@@ -31,7 +40,7 @@ struct Settings {
     int32_t timer = 5000;  // milliseconds per picture
     int32_t sort = 0;      // 0 forward, 1 reverse, 2 random
     int32_t sortby = 0;    // 0 name, 1 created, 2 modified, 3 accessed
-    int32_t layer = 0;     // 0 normal, 1 fullscreen, 2 wallpaper
+    int32_t layer = int32_t(Layer::Normal);
     bool ontop = false;
     bool blend = false;
     int32_t opacity = 127;  // 0..255, 255 opaque

@@ -13,7 +13,6 @@
 
 namespace {
 constexpr uint32_t black = 0x000000, white = 0xffffff;
-constexpr int32_t fullscreenLayer = 1;
 
 void copyImage(QImage& target, int32_t x, int32_t y, const QImage& source) {
     QPainter painter(&target);
@@ -44,12 +43,12 @@ void PictureView::onPaint() {
         if (s.transitions && !s.enabledTransitions.empty() && catalog_.index() != lastPaintedIndex_) {
             int effect = s.enabledTransitions[size_t(std::rand()) % s.enabledTransitions.size()];
             // A window that changes size with each picture would fade from a picture of another size.
-            if (effect == crossfadeEffect && s.layer != fullscreenLayer && (s.wrap || s.crop))
+            if (effect == crossfadeEffect && !holds(s.layer, Layer::Fullscreen) && (s.wrap || s.crop))
                 effect = std::rand() % crossfadeEffect;
             pendingTransition_ = {viewCanvas_.image().copy(), 0, 0, effect};
             if (!s.overlap) QPainter(&screen).fillRect(0, 0, view.width(), view.height(), background);
         } else if (!(scrolling && scrolled_ &&
-                     (s.layer != fullscreenLayer ||
+                     (!holds(s.layer, Layer::Fullscreen) ||
                       (picture_.width >= view.width() && picture_.height >= view.height())))) {
             copyImage(screen, 0, 0, viewCanvas_.image());
         }
@@ -67,7 +66,7 @@ void PictureView::onPaint() {
         window_.post(Message{Msg::AfterPaint});
         return;
     }
-    if (s.layer == fullscreenLayer && s.fullscreenname) {
+    if (holds(s.layer, Layer::Fullscreen) && s.fullscreenname) {
         drawNameText();
     } else if (hooks_.inSizeMove()) {
         QPainter painter(&screen);
@@ -86,7 +85,7 @@ void PictureView::afterPaint() {
         runTransition(pending.image, pending.x, pending.y, pending.effect);
     }
     if (std::exchange(pendingScroll_, false)) scrollView();
-    if (settings_.layer == fullscreenLayer && settings_.fullscreenname) {
+    if (holds(settings_.layer, Layer::Fullscreen) && settings_.fullscreenname) {
         drawNameText();
         window_.flushAll();
     }
@@ -117,7 +116,7 @@ void PictureView::drawNameText() {
 }
 
 void PictureView::resetCollage() {
-    const Rect view = settings_.layer == fullscreenLayer ? screenRect_ : viewRect();
+    const Rect view = holds(settings_.layer, Layer::Fullscreen) ? screenRect_ : viewRect();
     viewCanvas_.resize(view.width(), view.height());
     viewCanvas_.image().fill(QColor::fromRgb(settings_.whitebg ? white : black));
 }
@@ -148,7 +147,7 @@ void PictureView::paintCollage() {
 
 void PictureView::showCollage() {
     copyImage(window_.screenImage(), 0, 0, viewCanvas_.image());
-    if (settings_.layer == fullscreenLayer && settings_.fullscreenname) drawNameText();
+    if (holds(settings_.layer, Layer::Fullscreen) && settings_.fullscreenname) drawNameText();
     window_.flushAll();
 }
 

@@ -305,10 +305,9 @@ QImage readImage(const std::string& path, const Picture::ShownSize& shownSize, b
     return decoded;
 }
 
-QImage turned(const QImage& image, int type) {
-    if (type >= 1 && type <= 3) return image.transformed(QTransform().rotate(90.0 * type));
-    if (type == 4) return image.mirrored(true, false);
-    return image;
+QImage turned(const QImage& image, Turn turn) {
+    if (turn == Turn::Flip) return image.mirrored(true, false);
+    return image.transformed(QTransform().rotate(90.0 * int(turn)));
 }
 
 }  // namespace
@@ -373,7 +372,7 @@ bool Picture::nextFrame() {
     QImage frame = reader.read();
     if (frame.isNull()) return false;
     animation_->delay = reader.nextImageDelay();
-    for (int type : turns_) frame = turned(frame, type);
+    for (Turn turn : turns_) frame = turned(frame, turn);
     if (frame.size() != image_.size()) return false;  // a frame of another size is not this picture's
     image_ = std::move(frame);
     return true;
@@ -399,18 +398,20 @@ void Picture::release() {
     refusedSize_ = QSize();
 }
 
-void Picture::rotateFlip(int type) {
-    if (image_.isNull() || type < 1 || type > 4) return;
-    image_ = turned(image_, type);
-    if (type != 2 && type != 4) own_.transpose();
-    turns_.push_back(type);
+void Picture::rotateFlip(Turn turn) {
+    if (image_.isNull() || turn < Turn::Right || turn > Turn::Flip) return;
+    image_ = turned(image_, turn);
+    if (turn == Turn::Right || turn == Turn::Left) own_.transpose();
+    turns_.push_back(turn);
 }
 
 void Picture::ensureDetail(int32_t w, int32_t h) {
     if (!reduced_ || (w <= image_.width() && h <= image_.height())) return;
     // A drawing is rendered again at the size asked for (as it stood before the turns), a
     // photo decoded again in full.
-    const bool quarter = std::count_if(turns_.begin(), turns_.end(), [](int type) { return type % 2; }) % 2;
+    const bool quarter = std::count_if(turns_.begin(), turns_.end(),
+                                       [](Turn turn) { return turn == Turn::Right || turn == Turn::Left; }) %
+                         2;
     const QSize asked = quarter ? QSize(h, w) : QSize(w, h);
     const ShownSize atAskedSize = [asked](int32_t, int32_t) { return asked; };
     int depth = 0;
@@ -418,7 +419,7 @@ void Picture::ensureDetail(int32_t w, int32_t h) {
     bool vector = false;
     QImage full = readImage(path_, vector_ ? atAskedSize : ShownSize(), upright, depth, own, vector);
     if (full.isNull()) return;  // the file has gone: the smaller picture will do
-    for (int type : turns_) full = turned(full, type);
+    for (Turn turn : turns_) full = turned(full, turn);
     image_ = std::move(full);
     reduced_ = vector_;
 }

@@ -32,6 +32,9 @@ QSize boundedCopySize(QSize shown, QSize own, QSize screen);
 void placeInFrame(int32_t layout, int32_t frameWidth, int32_t frameHeight, int32_t w, int32_t h, int32_t& x,
                   int32_t& y);
 
+// How a picture is turned: 90, 180 or 270 degrees clockwise, or mirrored left to right.
+enum class Turn { Right = 1, Half = 2, Left = 3, Flip = 4 };
+
 // The decoded picture on show, with the size and position it was last laid out at.
 class Picture {
 public:
@@ -72,8 +75,8 @@ public:
     // an empty size.
     QSize refusedSize() const { return refusedSize_; }
 
-    // 1, 2, 3: turn 90, 180, 270 degrees clockwise; 4: mirror left to right.
-    void rotateFlip(int type);
+    // Turns or mirrors the picture; a value outside the named ones does nothing.
+    void rotateFlip(Turn turn);
     void fitSize(int32_t& outWidth, int32_t& outHeight, const Rect& frame, int32_t zoom, bool squeeze, bool shrink,
                  bool stretch) const;
     // Fits, places and draws the picture into target; answers the zoom in percent it is shown
@@ -115,10 +118,10 @@ private:
     QImage image_;
     QSize own_;
     int bitsPerPixel_ = 0;
-    std::string path_;        // where a picture decoded smaller can be decoded again
-    bool vector_ = false;     // a drawing: rendered at the size it is drawn at
-    bool reduced_ = false;    // decoded at another size than its own: smaller, or a drawing at any
-    std::vector<int> turns_;  // the rotateFlip types applied since loading, in order
+    std::string path_;         // where a picture decoded smaller can be decoded again
+    bool vector_ = false;      // a drawing: rendered at the size it is drawn at
+    bool reduced_ = false;     // decoded at another size than its own: smaller, or a drawing at any
+    std::vector<Turn> turns_;  // the turns applied since loading, in order
     struct Animation;
     std::unique_ptr<Animation> animation_;  // the reader of the later frames
     QSize refusedSize_;

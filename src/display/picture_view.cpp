@@ -39,12 +39,13 @@ void PictureView::applyRotationLock() {
     const int32_t angle = settings_.rotation;
     if (angle == 0) return;
     if (settings_.rotateaspect) {
-        const Rect frame = settings_.wrap || settings_.layer == 1 ? screenRect_ : settings_.windowRect;
+        const Rect frame =
+            settings_.wrap || holds(settings_.layer, Layer::Fullscreen) ? screenRect_ : settings_.windowRect;
         const int32_t W = frame.width(), H = frame.height(), w = picture_.imageWidth(), h = picture_.imageHeight();
         if ((W > H && w > h) || (W < H && w < h)) return;
     }
     if (angle != 90 && angle != 180 && angle != 270) return;
-    picture_.rotateFlip(angle / 90);
+    picture_.rotateFlip(Turn(angle / 90));
     rotation_ = angle;
 }
 
@@ -109,10 +110,10 @@ void PictureView::setZoomQuality(int32_t quality) {
     picture_.interpolation = quality;
 }
 
-void PictureView::turnPicture(int type) {
+void PictureView::turnPicture(Turn turn) {
     if (!picture_.isLoaded()) return;
-    picture_.rotateFlip(type);
-    if (type == 1 || type == 3) rotation_ = (rotation_ + 90 * type) % 360;
+    picture_.rotateFlip(turn);
+    if (turn == Turn::Right || turn == Turn::Left) rotation_ = (rotation_ + 90 * int(turn)) % 360;
     if ((settings_.squeeze || settings_.shrink || settings_.stretch) && !zoomLocked_) resetZoom();
     hooks_.arrangeWindow();
 }

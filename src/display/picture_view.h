@@ -65,8 +65,8 @@ public:
     // The percentage shown becomes the zoom for every picture (100 % returns to own size).
     void zoomLock();
     void setZoomQuality(int32_t quality);
-    // 1 turn right, 3 turn left, 4 mirror; a fitted picture is fitted again.
-    void turnPicture(int type);
+    // Right, Left or Flip; a fitted picture is fitted again.
+    void turnPicture(Turn turn);
     // Lays the picture out on the canvas for the view, fitting it by the zoom shown.
     void layOut();
 

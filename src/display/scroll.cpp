@@ -9,13 +9,9 @@
 #include <QPainter>
 #include <thread>
 
-namespace {
-constexpr int32_t fullscreenLayer = 1;
-}
-
 Rect PictureView::viewRect() const {
     // Fullscreen, the window covers the screen, also before the window manager has made it so.
-    if (settings_.layer == fullscreenLayer) return {0, 0, screenRect_.width(), screenRect_.height()};
+    if (holds(settings_.layer, Layer::Fullscreen)) return {0, 0, screenRect_.width(), screenRect_.height()};
     return {0, 0, window_.clientWidth(), window_.clientHeight() - hooks_.statusBarHeight()};
 }
 
@@ -81,7 +77,7 @@ void PictureView::scrollView() {
         }
     }
     show(scrollX_ + offX, scrollY_ + offY, false);
-    if (settings_.layer == fullscreenLayer && settings_.fullscreenname) {
+    if (holds(settings_.layer, Layer::Fullscreen) && settings_.fullscreenname) {
         drawNameText();
         window_.flush(view);
     }
@@ -95,7 +91,7 @@ void PictureView::onLButtonDown(int32_t, int32_t, int32_t) {
         dragging_ = true;
         window_.setHandCursor(true);
     }
-    if (!dragging_ && settings_.layer == fullscreenLayer) return;  // a fullscreen window stays put
+    if (!dragging_ && holds(settings_.layer, Layer::Fullscreen)) return;  // a fullscreen window stays put
     if (!settings_.draggable && !dragging_) return;
     slideshow_.stop(false);
     dragStart_ = cursorPosition();

@@ -12,11 +12,11 @@ LoadFailureReport::LoadFailureReport(const Settings& settings, WindowHost& windo
                                      const Picture& picture)
     : settings_(settings), window_(window), catalog_(catalog), picture_(picture) {}
 
-void LoadFailureReport::report(int code) {
-    if (code == 101) {
+void LoadFailureReport::report(LoadFailure failure) {
+    if (failure == LoadFailure::NoFiles) {
         showMessage(&window_, "No files", MessageIcon::Exclamation);
         window_.invalidate();
-    } else if (code == 102) {
+    } else {
         // Caught by a scan while its writer was still at work: an unfinished picture, not a broken one.
         if (openForWriting(catalog_.currentPath())) return;
         if (settings_.showErrors)

@@ -7,6 +7,9 @@ class Catalog;
 class Picture;
 class WindowHost;
 
+// Why nothing can be shown: the list is empty, or the picture at the current path did not load.
+enum class LoadFailure { NoFiles, NotLoaded };
+
 // The one report for pictures that cannot be shown: a message, and a line in the error log.
 class LoadFailureReport {
 public:
@@ -17,8 +20,8 @@ public:
     // The error log.
     const std::string& logPath() const { return logPath_; }
     void setLogPath(std::string path) { logPath_ = std::move(path); }
-    // 101: the list is empty ("No files"); 102: the picture at the current path did not load.
-    void report(int code);
+    // NoFiles says "No files"; NotLoaded tells of the current path, as the settings ask.
+    void report(LoadFailure failure);
 
 private:
     const Settings& settings_;

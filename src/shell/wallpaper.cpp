@@ -80,7 +80,7 @@ void Wallpaper::update() {
     const bool ownFile = blackboxDraws() && !s.bbWallpaperScale;
     if (!ownFile) {
         const Rect screen = hooks_.screen();
-        const Rect frame = s.wrap || s.layer != 0 ? screen : s.windowRect;
+        const Rect frame = s.wrap || !holds(s.layer, Layer::Normal) ? screen : s.windowRect;
         int32_t w = 0, h = 0;
         picture_.fitSize(w, h, frame, hooks_.zoom(), s.squeeze, s.shrink, s.stretch);
         const QSize size =

@@ -15,7 +15,6 @@
 
 namespace {
 constexpr int statusParts[] = {70, 160, 200, 260, 360, 410, 440};
-constexpr int32_t fullscreenLayer = 1, wallpaperLayer = 2;
 }  // namespace
 
 TrayRecord::TrayRecord() = default;
@@ -72,7 +71,7 @@ void WindowArranger::corralWindow() {
 }
 
 void WindowArranger::savePreset(int n) {
-    if (settings_.layer == fullscreenLayer) return;
+    if (holds(settings_.layer, Layer::Fullscreen)) return;
     settings_.windowRect = window_.frameRect();
     if (n >= 1 && n <= 5) settings_.presets[size_t(n - 1)] = settings_.windowRect;
     settings_.wrap = false;
@@ -85,7 +84,7 @@ void WindowArranger::placeAtPreset(int n) {
 }
 
 void WindowArranger::shapeWindowToPicture() {
-    if (settings_.layer == fullscreenLayer || settings_.collage) return;
+    if (holds(settings_.layer, Layer::Fullscreen) || settings_.collage) return;
     const Settings& s = settings_;
     const Rect window = window_.frameRect();
     int32_t pw = 0, ph = 0;
@@ -154,5 +153,5 @@ void WindowArranger::setTrayTip(const std::string& text) {
 
 void WindowArranger::applyBlend() {
     const Settings& s = settings_;
-    window_.setOpacity(s.layer != wallpaperLayer && s.blend && blendAvailable_ ? (s.opacity & 0xff) : 255);
+    window_.setOpacity(!holds(s.layer, Layer::Wallpaper) && s.blend && blendAvailable_ ? (s.opacity & 0xff) : 255);
 }

@@ -31,7 +31,7 @@ bool tryPicture(std::string_view bytes) {
     if (!picture.isLoaded()) return true;
     const auto withinLimit = [&picture] { return Picture::bytesFor(picture.decodedSize()) <= Picture::memoryLimit; };
     if (!withinLimit() || picture.imageWidth() <= 0 || picture.imageHeight() <= 0) return false;
-    picture.rotateFlip(turn);
+    picture.rotateFlip(Turn(turn));
     QImage canvas(96, 72, QImage::Format_RGB32);
     picture.drawScaled(canvas, 96, 72);
     // Larger than decoded (up to 512 pixels a side): decodes the file again in full.

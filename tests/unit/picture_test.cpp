@@ -83,10 +83,10 @@ TEST(Picture, LoadsAnyFileNameAndReportsTheFilesOwnDepth) {
     EXPECT_EQ(picture.bitsPerPixel(), 8);
     picture.load(savedPicture(dir, "photo.jpg", QImage::Format_RGB32, 8, 8));
     EXPECT_EQ(picture.bitsPerPixel(), 24);
-    picture.rotateFlip(1);
+    picture.rotateFlip(Turn::Right);
     EXPECT_EQ(picture.imageWidth(), 8);
     picture.load(savedPicture(dir, "wide.png", QImage::Format_RGB32, 40, 10));
-    picture.rotateFlip(3);
+    picture.rotateFlip(Turn::Left);
     EXPECT_EQ(picture.imageWidth(), 10);
     EXPECT_EQ(picture.imageHeight(), 40);
 }
@@ -196,7 +196,7 @@ TEST(Picture, AJpegShownSmallIsDecodedSmallAndInFullWhenDrawnLarger) {
     EXPECT_EQ(picture.bitsPerPixel(), 24);
 
     // Turned, then drawn larger than decoded: decoded again in full, and still turned.
-    picture.rotateFlip(1);
+    picture.rotateFlip(Turn::Right);
     EXPECT_EQ(picture.imageWidth(), 1200);
     QImage canvas(600, 800, QImage::Format_RGB32);
     picture.drawScaled(canvas, 600, 800);
@@ -244,7 +244,7 @@ TEST(PictureFormats, ADrawingIsRenderedAtTheSizeItIsShownAtNeverScaledUp) {
     ASSERT_TRUE(picture.isLoaded());
     EXPECT_EQ(QSize(picture.imageWidth(), picture.imageHeight()), QSize(300, 300));  // its own size
     EXPECT_EQ(picture.decodedSize(), QSize(900, 900));
-    picture.rotateFlip(1);
+    picture.rotateFlip(Turn::Right);
     QImage drawn(1500, 1200, QImage::Format_RGB32);
     picture.drawScaled(drawn, 1500, 1200);  // larger still: rendered again
     EXPECT_EQ(picture.decodedSize(), QSize(1500, 1200));

@@ -6,16 +6,12 @@
 
 AppGlobals appGlobals;
 
-MessageAnswer AppGlobals::showMessage(const std::string& text, MessageIcon icon, MessageButtons buttons) const {
-    return ::showMessage(mainWindow, text, icon, buttons);
-}
-
 void outOfMemory() {
     // The box itself needs memory: give up the handler first so a second failure cannot loop.
     std::set_new_handler(nullptr);
     std::fputs("Out Of Memory\n", stderr);
     try {
-        appGlobals.showMessage("Out Of Memory", MessageIcon::Information);
+        showMessage(appGlobals.mainWindow, "Out Of Memory", MessageIcon::Information);
     } catch (...) {
     }
     std::_Exit(1);

@@ -12,7 +12,6 @@ class WindowHost;
 // application object while it exists.
 struct AppGlobals {
     WindowHost* mainWindow = nullptr;
-    const char* title = programTitle;
     const char* version = programVersion;
     const char* release = "1.97g";                           // the build, as the About box and --version name it
     const char* webPage = "https://tarnex.example/vimble/";  // opened from the About box
@@ -20,10 +19,6 @@ struct AppGlobals {
     // The command line as the program was started, program name first, before the toolkit
     // took its own options out.
     std::vector<std::string> arguments;
-
-    // A message box over the main window, titled with the program title.
-    MessageAnswer showMessage(const std::string& text, MessageIcon icon = MessageIcon::Exclamation,
-                              MessageButtons buttons = MessageButtons::Ok) const;
 };
 
 extern AppGlobals appGlobals;

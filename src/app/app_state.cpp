@@ -18,7 +18,7 @@
 AppState::AppState(WindowHost& window)
     : mainWindow(window),
       catalog(settings, window,
-              {[](const std::string& text) { appGlobals.showMessage(text, MessageIcon::Information); },
+              {[this](const std::string& text) { showMessage(&mainWindow, text, MessageIcon::Information); },
                [this] { showPeekCount(); }, [this] { showCurrent(true); }}),
       slideshow(settings, window, catalog, [this] { showCountdown(); }),
       arranger(settings, window, screenRect,
@@ -41,7 +41,7 @@ AppState::AppState(WindowHost& window)
                    {[this](const std::function<void()>& dialog) { runModal(dialog); },
                     [this](bool forward) { showCurrent(forward); }, [this] { return view.shownPicture(); },
                     [this] { onCommand(Command::Refresh); }}) {
-    arranger.setTrayTip(appGlobals.title);
+    arranger.setTrayTip(programTitle);
     mainWindow.setAcceptDrops(true);
     std::srand(tickCount());
     blackboxWindow = findTopLevelWindow("BlackboxClass", "Blackbox");
@@ -56,9 +56,9 @@ void AppState::init() {
     removeStaleTemporaries(folders.dataFolder);
     if (folders.stateFolder != folders.dataFolder) removeStaleTemporaries(folders.stateFolder);
     if (!isWritableFolder(folders.dataFolder))
-        appGlobals.showMessage(
-            readOnlyNotice(folders.dataFolder, environmentValue("XDG_CONFIG_HOME"), environmentValue("HOME")),
-            MessageIcon::Information);
+        showMessage(&mainWindow,
+                    readOnlyNotice(folders.dataFolder, environmentValue("XDG_CONFIG_HOME"), environmentValue("HOME")),
+                    MessageIcon::Information);
     settingsPath = folders.dataFolder + "/vimble.ini";
     helpPath = folders.helpFile;
     loadFailures.setLogPath(folders.dataFolder + "/errors.log");
@@ -158,7 +158,7 @@ void AppState::applyCommandLine(const std::vector<std::string>& arguments) {
     }
     if (browse) {
         catalog.browseFolder();
-        appGlobals.showMessage(settings.folder, MessageIcon::Information);
+        showMessage(&mainWindow, settings.folder, MessageIcon::Information);
         return;
     }
     if (!path) return;

@@ -602,7 +602,7 @@ constexpr CommandRow rows[] = {
      }},
     {Command::SaveSettingsNow, "Save Now", "", {}, nullptr,
      [](AppState& a) {
-         if (!a.saveSettings()) appGlobals.showMessage("Settings not saved to " + a.settingsPath, MessageIcon::Exclamation);
+         if (!a.saveSettings()) showMessage(&a.mainWindow, "Settings not saved to " + a.settingsPath, MessageIcon::Exclamation);
      }},
     {Command::SaveSettingsOnExit, "Save on Exit", "", {}, checkedIf<&S::savesettings>, toggle<&S::savesettings>},
     {Command::MarkOnExit, "Mark on Exit", "", {}, checkedIf<&S::markexit>, toggle<&S::markexit>},
@@ -613,7 +613,7 @@ constexpr CommandRow rows[] = {
     {Command::Help, "Help", "?", {typed('?'), key(Qt::Key_Help)}, nullptr,
      [](AppState& a) {  // what the viewer makes of it is its own affair
          if (openWithShell(a.helpPath)) return;
-         a.runModal([&a] { appGlobals.showMessage("No program to open " + a.helpPath, MessageIcon::Information); });
+         a.runModal([&a] { showMessage(&a.mainWindow, "No program to open " + a.helpPath, MessageIcon::Information); });
      }},
     {Command::About, "About...", "", {}, nullptr,
      [](AppState& a) {

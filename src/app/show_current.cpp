@@ -2,6 +2,7 @@
 #include "app/app_globals.h"
 #include "app/app_state.h"
 #include "catalog/file_info.h"
+#include "platform/regular_file.h"
 #include "platform/window_host.h"
 #include "shell/shell_link.h"
 
@@ -17,15 +18,21 @@ bool AppState::loadCurrent() {
         return largestFittedSize(w, h, screenRect.width(), screenRect.height(), s.zoom, s.squeeze, s.shrink, s.stretch,
                                  s.rotation % 180 != 0);
     };
-    if (isShortcut(catalog.currentPath())) {
+    std::string path = catalog.currentPath();
+    if (isShortcut(path)) {
         LinkTarget target;  // stays empty, and so fails to load, when the shortcut cannot be read
-        ShellLink().readShortcut(catalog.currentPath(), target, true);
-        view.picture().load(target.path, shown);
-    } else {
-        view.picture().load(catalog.currentPath(), shown);
+        ShellLink().readShortcut(path, target, true);
+        path = target.path;
     }
+    FileInfo before, after;
+    const bool examined = readFileInfo(path, before);
+    view.picture().load(path, shown);
     if (view.picture().isLoaded()) return true;
-    loadFailures.report(LoadFailure::NotLoaded);
+    // A picture caught while its writer is still at work (it is open for writing, or it changed
+    // while it was read) is unfinished, not broken: the watcher brings it back once it is done.
+    const bool unfinished = examined && (openForWriting(path) || !readFileInfo(path, after) ||
+                                         after.size != before.size || after.modified != before.modified);
+    if (!unfinished) loadFailures.report(LoadFailure::NotLoaded);
     return false;
 }
 
@@ -88,7 +95,7 @@ void AppState::showCurrent(bool forward) {
     if (!failed.empty()) catalog.dropMarked(failed);
 
     if (!view.picture().isLoaded()) {
-        appGlobals.showMessage("No images loaded", MessageIcon::Exclamation);
+        showMessage(&mainWindow, "No images loaded", MessageIcon::Exclamation);
         mainWindow.invalidate();
         return;
     }

@@ -67,7 +67,7 @@ void AppState::updateCaption() {
     const std::string& path = catalog.currentPath();
     const std::string caption =
         captionText(path, isShortcut(path), settings.title, settings.fullname, catalog.images().empty(), view.zoom(),
-                    settings.collage, view.picture().width, view.picture().height, appGlobals.title);
+                    settings.collage, view.picture().width, view.picture().height, programTitle);
     mainWindow.setCaption(caption);
     // Without a name in the caption the tip keeps the last one.
     if (!settings.title || catalog.images().empty() || !settings.trayicon) return;

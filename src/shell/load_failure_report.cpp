@@ -4,7 +4,6 @@
 #include "catalog/catalog.h"
 #include "display/picture.h"
 #include "platform/dialogs.h"
-#include "platform/regular_file.h"
 #include "platform/window_host.h"
 #include "shell/log_file.h"
 
@@ -17,8 +16,6 @@ void LoadFailureReport::report(LoadFailure failure) {
         showMessage(&window_, "No files", MessageIcon::Exclamation);
         window_.invalidate();
     } else {
-        // Caught by a scan while its writer was still at work: an unfinished picture, not a broken one.
-        if (openForWriting(catalog_.currentPath())) return;
         if (settings_.showErrors)
             messageBox(&window_, catalog_.currentPath(), "File Not Loaded - Vimble", MessageIcon::None,
                        MessageButtons::Ok);

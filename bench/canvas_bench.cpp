@@ -26,14 +26,14 @@ static void composeAlternatingSizes(benchmark::State& state) {
 BENCHMARK(composeAlternatingSizes);
 
 // One scrolled frame of a 5120 x 2880 picture shown at 800 % (40,960 x 23,040) in a Full HD
-// view, by interpolation (0 bilinear, 2 smooth, 7 best): only the view's part is scaled.
+// view, by interpolation (the argument is the quality's number): only the view's part is scaled.
 static void zoomedViewFrame(benchmark::State& state) {
     QImage source(5120, 2880, QImage::Format_RGB32);
     for (int y = 0; y < source.height(); ++y)
         for (int x = 0; x < source.width(); ++x) source.setPixel(x, y, qRgb(x & 255, y & 255, (x ^ y) & 255));
     Picture picture;
     picture.loadBitmap(source);
-    picture.interpolation = int32_t(state.range(0));
+    picture.interpolation = ZoomQuality(state.range(0));
     Canvas canvas;
     canvas.resize(1920, 1080);
     int32_t step = 0;
@@ -42,4 +42,9 @@ static void zoomedViewFrame(benchmark::State& state) {
         benchmark::DoNotOptimize(canvas.image().constBits());
     }
 }
-BENCHMARK(zoomedViewFrame)->Arg(0)->Arg(2)->Arg(7)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(zoomedViewFrame)
+    ->Arg(int64_t(ZoomQuality::Bilinear))
+    ->Arg(int64_t(ZoomQuality::Smooth))
+    ->Arg(int64_t(ZoomQuality::Best))
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();

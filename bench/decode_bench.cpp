@@ -59,10 +59,10 @@ void showFitted(benchmark::State& state, const std::string& path, bool scaledDec
         Picture picture;
         if (scaledDecoding)
             picture.load(path, [](int32_t w, int32_t h) {
-                return largestFittedSize(w, h, screenWidth, screenHeight, 0, true, true, false, false);
+                return largestFittedSize(w, h, screenWidth, screenHeight, 0, {true, true, false}, false);
             });
         else picture.load(path);
-        picture.placeAndDraw(frame, canvas, 0, true, true, false, 0);
+        picture.placeAndDraw(frame, canvas, 0, {true, true, false}, Anchor::Centered);
         benchmark::DoNotOptimize(canvas.bits());
     }
     state.counters["peakMiB"] = peakMiB();

@@ -97,7 +97,7 @@ void orderHundredThousandByName(benchmark::State& state) {
     for (auto _ : state) {
         ImageList list = scanned;
         uint32_t current = 0;
-        orderList(list, current, "", 0, 0);
+        orderList(list, current, "", SortOrder::Forward, SortKey::Name);
         benchmark::DoNotOptimize(list.data());
     }
 }

@@ -23,10 +23,7 @@ AppState::AppState(WindowHost& window)
       slideshow(settings, window, catalog, [this] { showCountdown(); }),
       arranger(settings, window, screenRect,
                {[this] { return view.picture().isLoaded(); },
-                [this](const Rect& bounds, int32_t& width, int32_t& height) {
-                    const Settings& s = settings;
-                    view.picture().fitSize(width, height, bounds, view.zoom(), s.squeeze, s.shrink, s.stretch);
-                },
+                [this](const Rect& bounds) { return view.picture().fitSize(bounds, view.zoom(), settings.fit()); },
                 [this] { return view.zoomLocked(); }}),
       view(settings, window, catalog, slideshow, screenRect,
            {[this] { arrangeWindow(); }, [this] { updateStatusBar(); }, [this] { updateCaption(); },
@@ -80,7 +77,7 @@ void AppState::init() {
     loadOrSaveSettings(false);
     if (appGlobals.arguments.size() > 1) applyCommandLine(appGlobals.arguments);
     start();
-    if (!holds(s.layer, Layer::Wallpaper)) mainWindow.show();
+    if (s.layer != Layer::Wallpaper) mainWindow.show();
 }
 
 void AppState::start() {
@@ -101,14 +98,14 @@ void AppState::start() {
         mainWindow.setFrameRect(s.windowRect);
         if (s.corral) s.windowRect = mainWindow.frameRect();
     }
-    if (s.statusbar && !s.crop && !holds(s.layer, Layer::Fullscreen)) arranger.createStatusBar();
+    if (s.statusbar && !s.crop && s.layer != Layer::Fullscreen) arranger.createStatusBar();
     showHideKey.grab();
     if (s.singleinstance) showHideKey.closeOtherInstances();
     catalog.startScan(s.folder, s.peek);
     if (catalog.images().empty()) catalog.browseFolder();
-    if (!holds(s.layer, Layer::Normal)) {
-        const Layer saved = Layer(s.layer);
-        s.layer = int32_t(Layer::Normal);
+    if (s.layer != Layer::Normal) {
+        const Layer saved = s.layer;
+        s.layer = Layer::Normal;
         setLayer(saved);
     }
     if (s.autorefresh) catalog.startWatcher(wallpaper.path());
@@ -198,9 +195,9 @@ void AppState::hotKeyCommand() {
 
 AppState::~AppState() {
     Settings& s = settings;
-    if (s.trayicon || holds(s.layer, Layer::Wallpaper)) arranger.showTrayIcon(false);
+    if (s.trayicon || s.layer == Layer::Wallpaper) arranger.showTrayIcon(false);
     if (s.savesettings) {
-        if (holds(s.layer, Layer::Fullscreen)) s.layout = fullscreenSavedLayout;
+        if (s.layer == Layer::Fullscreen) s.layout = fullscreenSavedLayout;
         if (s.markexit) s.bookmark = int32_t(catalog.index());
         if (mainWindow.isMinimized() || mainWindow.isMaximized()) s.windowRect = mainWindow.normalFrameRect();
         saveSettings();

@@ -89,7 +89,7 @@ public:
     // Next (+1) or Previous (-1) by 1, by 5 with Shift held, by 10 with Control held, wrapping.
     void step(int32_t direction);
 
-    void setLayout(int32_t anchor);
+    void setLayout(Anchor anchor);
     // 0 normal, 1 fullscreen (a second 1 leaves it), 2 wallpaper.
     void setLayer(Layer newLayer);
     // Shows the current entry, dropping entries that do not load and, with the landscape or
@@ -124,7 +124,7 @@ public:
 
     // The picture on show and how it is seen.
     PictureView view;
-    int32_t fullscreenSavedLayout = 0;  // the windowed anchor while the layer is fullscreen
+    Anchor fullscreenSavedLayout = Anchor::Centered;  // the windowed anchor while the layer is fullscreen
     bool inSizeMove = false;
 
     // --- Shell ---

@@ -20,7 +20,7 @@ constexpr CommandKey typed(char character, int modifiers = 0) { return {0, chara
 
 // Sort: the setting changes at once; the list is re-ordered unless a scan runs (which orders
 // with the new setting itself).
-template <int32_t direction>
+template <SortOrder direction>
 void sortDirection(AppState& a) {
     a.settings.sort = direction;
     if (a.catalog.scanRunning()) return;
@@ -28,10 +28,11 @@ void sortDirection(AppState& a) {
     a.updateStatusBar();
 }
 
-template <int32_t key>
+template <SortKey key>
 void sortKey(AppState& a) {
     a.settings.sortby = key;
-    if (a.catalog.scanRunning() || uint32_t(a.settings.sort) > 1) return;
+    const SortOrder sort = a.settings.sort;
+    if (a.catalog.scanRunning() || (sort != SortOrder::Forward && sort != SortOrder::Reverse)) return;
     a.catalog.order();
     a.updateStatusBar();
 }
@@ -92,11 +93,11 @@ void openMenu(AppState& a) {
     a.showContextMenu(at.x, at.y, 0);
 }
 
-// After a change in the folder: go to the newest file by creation (1) or modification (2) time.
-template <int32_t which>
+// After a change in the folder: go to the newest file by creation or modification time.
+template <FindLast which>
 void autofind(AppState& a) {
     if (a.settings.autofindlast == which) {
-        a.settings.autofindlast = 0;
+        a.settings.autofindlast = FindLast::Nothing;
         return;
     }
     a.settings.autofindlast = which;
@@ -143,10 +144,10 @@ void layerWithPictures(AppState& a) {
     if (!a.catalog.images().empty()) a.setLayer(layer);
 }
 
-template <int32_t anchor>
+template <Anchor anchor>
 void fullscreenAnchor(AppState& a) {
     a.settings.fullscreenlayout = anchor;
-    if (!holds(a.settings.layer, Layer::Fullscreen)) return;
+    if (a.settings.layer != Layer::Fullscreen) return;
     a.settings.layout = anchor;
     a.arrangeWindow();
 }
@@ -168,9 +169,9 @@ Marks checkedIf(const S& s, const MenuFacts&) {
     return {s.*setting};
 }
 
-template <int32_t Settings::*setting, auto value>
+template <auto setting, auto value>
 Marks checkedAt(const S& s, const MenuFacts&) {
-    return {holds(s.*setting, value)};
+    return {s.*setting == value};
 }
 
 template <int32_t effect>
@@ -209,21 +210,29 @@ constexpr CommandRow rows[] = {
              a.slideshow.restart();
          });
      }},
-    {Command::SortForward, "Forward", "Alt+F", {key(Qt::Key_F, KeyAlt)}, checkedAt<&S::sort, 0>, sortDirection<0>},
-    {Command::SortReverse, "Re&verse", "Alt+V", {key(Qt::Key_V, KeyAlt)}, checkedAt<&S::sort, 1>, sortDirection<1>},
-    {Command::SortRandom, "Random (Shuffle)", "Alt+R", {key(Qt::Key_R, KeyAlt)}, checkedAt<&S::sort, 2>,
-     sortDirection<2>},
-    {Command::SortByName, "Name", "J", {key(Qt::Key_J)}, checkedAt<&S::sortby, 0>, sortKey<0>},
-    {Command::SortByCreated, "Created", "Ctrl+J", {key(Qt::Key_J, KeyControl)}, checkedAt<&S::sortby, 1>, sortKey<1>},
-    {Command::SortByModified, "Modified", "Shift+J", {key(Qt::Key_J, KeyShift)}, checkedAt<&S::sortby, 2>, sortKey<2>},
-    {Command::SortByAccessed, "Accessed", "Alt+J", {key(Qt::Key_J, KeyAlt)}, checkedAt<&S::sortby, 3>, sortKey<3>},
+    {Command::SortForward, "Forward", "Alt+F", {key(Qt::Key_F, KeyAlt)}, checkedAt<&S::sort, SortOrder::Forward>,
+     sortDirection<SortOrder::Forward>},
+    {Command::SortReverse, "Re&verse", "Alt+V", {key(Qt::Key_V, KeyAlt)}, checkedAt<&S::sort, SortOrder::Reverse>,
+     sortDirection<SortOrder::Reverse>},
+    {Command::SortRandom, "Random (Shuffle)", "Alt+R", {key(Qt::Key_R, KeyAlt)}, checkedAt<&S::sort, SortOrder::Random>,
+     sortDirection<SortOrder::Random>},
+    {Command::SortByName, "Name", "J", {key(Qt::Key_J)}, checkedAt<&S::sortby, SortKey::Name>, sortKey<SortKey::Name>},
+    {Command::SortByCreated, "Created", "Ctrl+J", {key(Qt::Key_J, KeyControl)}, checkedAt<&S::sortby, SortKey::Created>,
+     sortKey<SortKey::Created>},
+    {Command::SortByModified, "Modified", "Shift+J", {key(Qt::Key_J, KeyShift)}, checkedAt<&S::sortby, SortKey::Modified>,
+     sortKey<SortKey::Modified>},
+    {Command::SortByAccessed, "Accessed", "Alt+J", {key(Qt::Key_J, KeyAlt)}, checkedAt<&S::sortby, SortKey::Accessed>,
+     sortKey<SortKey::Accessed>},
     {Command::LayerNormal, "Normal", "Alt+N", {key(Qt::Key_N, KeyAlt)}, checkedAt<&S::layer, Layer::Normal>,
      [](AppState& a) { a.setLayer(Layer::Normal); }},
-    {Command::LayerFullscreen, "Fullscreen", "F11", {key(Qt::Key_F11)}, checkedAt<&S::layer, Layer::Fullscreen>, layerWithPictures<Layer::Fullscreen>},
-    {Command::FullscreenLayer, "Layer Fullscreen", "F11", {}, checkedAt<&S::layer, Layer::Fullscreen>, layerWithPictures<Layer::Fullscreen>},
+    {Command::LayerFullscreen, "Fullscreen", "F11", {key(Qt::Key_F11)}, checkedAt<&S::layer, Layer::Fullscreen>,
+     layerWithPictures<Layer::Fullscreen>},
+    {Command::FullscreenLayer, "Layer Fullscreen", "F11", {}, checkedAt<&S::layer, Layer::Fullscreen>,
+     layerWithPictures<Layer::Fullscreen>},
     {Command::LayerWallpaper, "Wallpaper", "Alt+W", {key(Qt::Key_W, KeyAlt)}, checkedAt<&S::layer, Layer::Wallpaper>,
      layerWithPictures<Layer::Wallpaper>},
-    {Command::WallpaperLayer, "Layer Wallpaper", "Alt+W", {}, checkedAt<&S::layer, Layer::Wallpaper>, layerWithPictures<Layer::Wallpaper>},
+    {Command::WallpaperLayer, "Layer Wallpaper", "Alt+W", {}, checkedAt<&S::layer, Layer::Wallpaper>,
+     layerWithPictures<Layer::Wallpaper>},
     {Command::StayOnTop, "Stay On &Top", "Alt+T", {key(Qt::Key_T, KeyAlt)}, checkedIf<&S::ontop>,
      [](AppState& a) {
          a.settings.ontop = !a.settings.ontop;
@@ -242,9 +251,12 @@ constexpr CommandRow rows[] = {
          a.settings.opacity = std::min<uint32_t>(uint32_t(a.settings.opacity), 255);
          a.arranger.applyBlend();  // seen only while blending
      }},
-    {Command::LoopRestart, "Loop", "", {}, checkedAt<&S::loop, 0>, [](AppState& a) { a.settings.loop = 0; }},
-    {Command::LoopPause, "Pause", "", {}, checkedAt<&S::loop, 1>, [](AppState& a) { a.settings.loop = 1; }},
-    {Command::LoopExit, "Exit", "", {}, checkedAt<&S::loop, 2>, [](AppState& a) { a.settings.loop = 2; }},
+    {Command::LoopRestart, "Loop", "", {}, checkedAt<&S::loop, LoopEnd::Loop>,
+     [](AppState& a) { a.settings.loop = LoopEnd::Loop; }},
+    {Command::LoopPause, "Pause", "", {}, checkedAt<&S::loop, LoopEnd::Pause>,
+     [](AppState& a) { a.settings.loop = LoopEnd::Pause; }},
+    {Command::LoopExit, "Exit", "", {}, checkedAt<&S::loop, LoopEnd::Exit>,
+     [](AppState& a) { a.settings.loop = LoopEnd::Exit; }},
     {Command::LoopReshuffle, "Reshuffle", "", {}, checkedIf<&S::loopshuffle>, toggle<&S::loopshuffle>},
     {Command::Next, "Next", "Page Down", {key(Qt::Key_PageDown), key(Qt::Key_PageDown, KeyShift),
      key(Qt::Key_PageDown, KeyControl), key(Qt::Key_Space), key(Qt::Key_Space, KeyShift),
@@ -302,8 +314,10 @@ constexpr CommandRow rows[] = {
          a.catalog.startWatcher(a.wallpaper.path());
          a.catalog.onFolderChanged();
      }},
-    {Command::AutoRefreshToLastCreated, "...to last created", "", {}, checkedAt<&S::autofindlast, 1>, autofind<1>},
-    {Command::AutoRefreshToLastModified, "...to last modified", "", {}, checkedAt<&S::autofindlast, 2>, autofind<2>},
+    {Command::AutoRefreshToLastCreated, "...to last created", "", {}, checkedAt<&S::autofindlast, FindLast::NewestCreated>,
+     autofind<FindLast::NewestCreated>},
+    {Command::AutoRefreshToLastModified, "...to last modified", "", {}, checkedAt<&S::autofindlast, FindLast::NewestModified>,
+     autofind<FindLast::NewestModified>},
     {Command::FindOrFilter, "Find/Filter...", "Ctrl+F", {key(Qt::Key_F, KeyControl)}, nullptr,
      [](AppState& a) {
          if (a.catalog.scanRunning()) return;
@@ -375,10 +389,12 @@ constexpr CommandRow rows[] = {
     {Command::Zoom100, "Zoom 100%", "=", {typed('=')}, nullptr, [](AppState& a) { a.view.zoomToggle100(); }},
     {Command::ZoomStep, "Zoom Step...", "Ctrl+Z", {key(Qt::Key_Z, KeyControl)}, nullptr, askFor<106, &S::zoomstep>},
     {Command::ZoomLock, "Zoom Lock", "Shift+Z", {key(Qt::Key_Z, KeyShift)}, nullptr, [](AppState& a) { a.view.zoomLock(); }},
-    {Command::QualityDefault, "Default", "(Quality)", {}, checkedAt<&S::zoomquality, 0>,
-     [](AppState& a) { a.view.setZoomQuality(0); }},
-    {Command::QualityHigh, "High", "", {}, checkedAt<&S::zoomquality, 2>, [](AppState& a) { a.view.setZoomQuality(2); }},
-    {Command::QualityBest, "Best", "", {}, checkedAt<&S::zoomquality, 7>, [](AppState& a) { a.view.setZoomQuality(7); }},
+    {Command::QualityDefault, "Default", "(Quality)", {}, checkedAt<&S::zoomquality, ZoomQuality::Bilinear>,
+     [](AppState& a) { a.view.setZoomQuality(ZoomQuality::Bilinear); }},
+    {Command::QualityHigh, "High", "", {}, checkedAt<&S::zoomquality, ZoomQuality::Smooth>,
+     [](AppState& a) { a.view.setZoomQuality(ZoomQuality::Smooth); }},
+    {Command::QualityBest, "Best", "", {}, checkedAt<&S::zoomquality, ZoomQuality::Best>,
+     [](AppState& a) { a.view.setZoomQuality(ZoomQuality::Best); }},
     {Command::Animate, "Animate", "", {}, checkedIf<&S::animate>, toggleReading<&S::animate, &Picture::animate>},
     {Command::RotateRight, "Rotate", "R", {key(Qt::Key_R)}, nullptr, [](AppState& a) { a.view.turnPicture(Turn::Right); }},
     {Command::RotateLeft, "Rotate Left", "L", {key(Qt::Key_L)}, nullptr, [](AppState& a) { a.view.turnPicture(Turn::Left); }},
@@ -389,18 +405,18 @@ constexpr CommandRow rows[] = {
     {Command::FlipHorizontal, "Flip Horizontal", "H", {key(Qt::Key_H)}, nullptr, [](AppState& a) { a.view.turnPicture(Turn::Flip); }},
     {Command::AutoRotate, "Auto Rotate", "", {}, checkedIf<&S::autorotate>,
      toggleReading<&S::autorotate, &Picture::upright>},
-    {Command::LayoutCentered, "Centered", "Ctrl+0", {key(Qt::Key_0, KeyControl)}, checkedAt<&S::layout, 0>,
-     [](AppState& a) { a.setLayout(0); }},
-    {Command::LayoutTopLeft, "Top Left", "Ctrl+1", {key(Qt::Key_1, KeyControl)}, checkedAt<&S::layout, 1>,
-     [](AppState& a) { a.setLayout(1); }},
-    {Command::LayoutTopRight, "Top Right", "Ctrl+2", {key(Qt::Key_2, KeyControl)}, checkedAt<&S::layout, 2>,
-     [](AppState& a) { a.setLayout(2); }},
-    {Command::LayoutBottomLeft, "Bottom Left", "Ctrl+3", {key(Qt::Key_3, KeyControl)}, checkedAt<&S::layout, 3>,
-     [](AppState& a) { a.setLayout(3); }},
-    {Command::LayoutBottomRight, "Bottom Right", "Ctrl+4", {key(Qt::Key_4, KeyControl)}, checkedAt<&S::layout, 4>,
-     [](AppState& a) { a.setLayout(4); }},
-    {Command::LayoutRoaming, "Roaming", "Ctrl+5", {key(Qt::Key_5, KeyControl)}, checkedAt<&S::layout, 5>,
-     [](AppState& a) { a.setLayout(5); }},
+    {Command::LayoutCentered, "Centered", "Ctrl+0", {key(Qt::Key_0, KeyControl)}, checkedAt<&S::layout, Anchor::Centered>,
+     [](AppState& a) { a.setLayout(Anchor::Centered); }},
+    {Command::LayoutTopLeft, "Top Left", "Ctrl+1", {key(Qt::Key_1, KeyControl)}, checkedAt<&S::layout, Anchor::TopLeft>,
+     [](AppState& a) { a.setLayout(Anchor::TopLeft); }},
+    {Command::LayoutTopRight, "Top Right", "Ctrl+2", {key(Qt::Key_2, KeyControl)}, checkedAt<&S::layout, Anchor::TopRight>,
+     [](AppState& a) { a.setLayout(Anchor::TopRight); }},
+    {Command::LayoutBottomLeft, "Bottom Left", "Ctrl+3", {key(Qt::Key_3, KeyControl)}, checkedAt<&S::layout, Anchor::BottomLeft>,
+     [](AppState& a) { a.setLayout(Anchor::BottomLeft); }},
+    {Command::LayoutBottomRight, "Bottom Right", "Ctrl+4", {key(Qt::Key_4, KeyControl)}, checkedAt<&S::layout, Anchor::BottomRight>,
+     [](AppState& a) { a.setLayout(Anchor::BottomRight); }},
+    {Command::LayoutRoaming, "Roaming", "Ctrl+5", {key(Qt::Key_5, KeyControl)}, checkedAt<&S::layout, Anchor::Roaming>,
+     [](AppState& a) { a.setLayout(Anchor::Roaming); }},
     {Command::Collage, "Colla&ge", "G", {key(Qt::Key_G)}, checkedIf<&S::collage>,
      [](AppState& a) {
          Settings& s = a.settings;
@@ -446,14 +462,14 @@ constexpr CommandRow rows[] = {
      [](AppState& a) {
          Settings& s = a.settings;
          s.statusbar = !s.statusbar;
-         if (s.statusbar && !s.crop && !holds(s.layer, Layer::Fullscreen)) a.arranger.createStatusBar();
+         if (s.statusbar && !s.crop && s.layer != Layer::Fullscreen) a.arranger.createStatusBar();
          else a.arranger.destroyStatusBar();
-         if (holds(s.layer, Layer::Normal)) a.arrangeWindow();
+         if (s.layer == Layer::Normal) a.arrangeWindow();
      }},
     {Command::TrayIcon, "Tray Icon", "Alt+I", {key(Qt::Key_I, KeyAlt)}, checkedIf<&S::trayicon>,
      [](AppState& a) {
          Settings& s = a.settings;
-         if (holds(s.layer, Layer::Wallpaper)) return;
+         if (s.layer == Layer::Wallpaper) return;
          s.trayicon = !s.trayicon;
          a.mainWindow.hide();
          a.arranger.showTrayIcon(s.trayicon);
@@ -462,7 +478,7 @@ constexpr CommandRow rows[] = {
      }},
     {Command::Decorate, "Decorate", "", {}, checkedIf<&S::decorate>,
      [](AppState& a) {
-         if (holds(a.settings.layer, Layer::Wallpaper)) return;
+         if (a.settings.layer == Layer::Wallpaper) return;
          a.settings.decorate = !a.settings.decorate;
          a.mainWindow.hide();
          a.mainWindow.setWindowButtons(a.settings.decorate);
@@ -496,7 +512,7 @@ constexpr CommandRow rows[] = {
     {Command::Draggable, "Draggable", "", {}, checkedIf<&S::draggable>, toggle<&S::draggable>},
     {Command::CenterWindow, "Center", "0", {key(Qt::Key_0)}, nullptr,
      [](AppState& a) {
-         if (holds(a.settings.layer, Layer::Fullscreen)) a.setLayer(Layer::Normal);
+         if (a.settings.layer == Layer::Fullscreen) a.setLayer(Layer::Normal);
          else a.arranger.centerWindow();
      }},
     {Command::SavePreset1, "1", "Alt+1", {key(Qt::Key_1, KeyAlt)}, nullptr, savePreset<1>},
@@ -518,7 +534,7 @@ constexpr CommandRow rows[] = {
     {Command::FullscreenCaption, "Caption", "Shift+F11", {key(Qt::Key_F11, KeyShift)}, checkedIf<&S::fullscreenname>,
      [](AppState& a) {
          a.settings.fullscreenname = !a.settings.fullscreenname;
-         if (!holds(a.settings.layer, Layer::Fullscreen)) return;
+         if (a.settings.layer != Layer::Fullscreen) return;
          if (a.settings.collage) {  // a new paint would add a tile
              a.view.showCollage();
              return;
@@ -529,14 +545,14 @@ constexpr CommandRow rows[] = {
     {Command::FullscreenCursor, "Cursor", "Shift+U", {key(Qt::Key_U, KeyShift)}, checkedIf<&S::fullscreencursor>,
      [](AppState& a) {  // the display count follows the setting
          a.settings.fullscreencursor = !a.settings.fullscreencursor;
-         if (holds(a.settings.layer, Layer::Fullscreen)) a.mainWindow.showCursor(a.settings.fullscreencursor);
+         if (a.settings.layer == Layer::Fullscreen) a.mainWindow.showCursor(a.settings.fullscreencursor);
      }},
     {Command::FullscreenCentered, "Centered Image", "Shift+0", {key(Qt::Key_0, KeyShift)},
-     checkedAt<&S::fullscreenlayout, 0>,
-     fullscreenAnchor<0>},
+     checkedAt<&S::fullscreenlayout, Anchor::Centered>,
+     fullscreenAnchor<Anchor::Centered>},
     {Command::FullscreenRoaming, "Roaming Image", "Shift+5", {key(Qt::Key_5, KeyShift)},
-     checkedAt<&S::fullscreenlayout, 5>,
-     fullscreenAnchor<5>},
+     checkedAt<&S::fullscreenlayout, Anchor::Roaming>,
+     fullscreenAnchor<Anchor::Roaming>},
     {Command::WallpaperCenter, "Center", "Ctrl+W", {key(Qt::Key_W, KeyControl)}, nullptr, wallpaperStyle<1>},
     {Command::WallpaperTile, "Tile", "Shift+W", {key(Qt::Key_W, KeyShift)}, nullptr, wallpaperStyle<2>},
     {Command::WallpaperStretch, "Stretch", "Ctrl+Shift+W", {key(Qt::Key_W, KeyControl | KeyShift)}, nullptr,
@@ -583,12 +599,12 @@ constexpr CommandRow rows[] = {
     {Command::SmartWallpaper, "Smart Wallpaper", "", {}, checkedIf<&S::bbWallpaper>,
      [](AppState& a) {
          a.settings.bbWallpaper = !a.settings.bbWallpaper;
-         if (a.arranger.blackboxShell() && holds(a.settings.layer, Layer::Wallpaper)) a.wallpaper.update();
+         if (a.arranger.blackboxShell() && a.settings.layer == Layer::Wallpaper) a.wallpaper.update();
      }},
     {Command::ScaleWallpaper, "Scale Wallpaper", "", {}, checkedIf<&S::bbWallpaperScale>,
      [](AppState& a) {
          a.settings.bbWallpaperScale = !a.settings.bbWallpaperScale;
-         if (a.wallpaper.blackboxDraws() && holds(a.settings.layer, Layer::Wallpaper)) a.wallpaper.update();
+         if (a.wallpaper.blackboxDraws() && a.settings.layer == Layer::Wallpaper) a.wallpaper.update();
      }},
     {Command::AdjustDesktop, "Adjust Desktop...", "", {}, nullptr,
      [](AppState& a) {

@@ -15,11 +15,11 @@ void AppState::relayoutFullscreen() {
 
 void AppState::arrangeWindow() {
     const Settings& s = settings;
-    if (holds(s.layer, Layer::Wallpaper)) {
+    if (s.layer == Layer::Wallpaper) {
         wallpaper.update();
         return;
     }
-    if (holds(s.layer, Layer::Fullscreen)) {
+    if (s.layer == Layer::Fullscreen) {
         relayoutFullscreen();
         return;
     }
@@ -42,9 +42,9 @@ void AppState::toggleWrap() {
     } else {
         s.wrap = !s.wrap;
     }
-    if (holds(s.layer, Layer::Wallpaper)) {
+    if (s.layer == Layer::Wallpaper) {
         wallpaper.update();
-    } else if (holds(s.layer, Layer::Fullscreen)) {
+    } else if (s.layer == Layer::Fullscreen) {
         view.setZoom(s.zoom);
         relayoutFullscreen();
     } else if (s.wrap) {
@@ -59,7 +59,7 @@ void AppState::toggleWrap() {
 // Cropped, the window loses its frame and status bar and is cut to the picture.
 void AppState::toggleCrop() {
     Settings& s = settings;
-    if (!holds(s.layer, Layer::Normal)) return;
+    if (s.layer != Layer::Normal) return;
     view.unlockedZoomToSetting();
     s.crop = !s.crop;
     mainWindow.setFrameless(s.crop);
@@ -84,17 +84,17 @@ void AppState::onSize(int32_t, int32_t) {
 }
 
 void AppState::onRestore() {
-    if (holds(settings.layer, Layer::Wallpaper)) setLayer(Layer::Normal);
+    if (settings.layer == Layer::Wallpaper) setLayer(Layer::Normal);
     slideshow.resume();
 }
 
 void AppState::setLayer(Layer newLayer) {
     Settings& s = settings;
-    const Layer old = Layer(s.layer);
+    const Layer old = s.layer;
     if (newLayer == Layer::Fullscreen && old == Layer::Fullscreen) {
-        s.layer = int32_t(Layer::Normal);
+        s.layer = Layer::Normal;
     } else if (newLayer == Layer::Fullscreen) {
-        s.layer = int32_t(Layer::Fullscreen);
+        s.layer = Layer::Fullscreen;
         mainWindow.setMask(nullptr);
         if (!s.fullscreencursor) mainWindow.showCursor(false);
         arranger.destroyStatusBar();
@@ -103,10 +103,10 @@ void AppState::setLayer(Layer newLayer) {
         view.unlockedZoomToSetting();
         relayoutFullscreen();
     } else if (newLayer == Layer::Normal) {
-        s.layer = int32_t(Layer::Normal);
+        s.layer = Layer::Normal;
         mainWindow.setStayOnTop(false);
     } else if (newLayer == Layer::Wallpaper) {
-        s.layer = int32_t(Layer::Wallpaper);
+        s.layer = Layer::Wallpaper;
         s.collage = false;
         if (!s.trayicon) arranger.showTrayIcon(true);
         // Without a notification area the icon cannot be seen: the window waits minimised in
@@ -116,7 +116,7 @@ void AppState::setLayer(Layer newLayer) {
         wallpaper.setStyle(0);
         showCurrent(true);
     }
-    if (old == Layer::Fullscreen && !holds(s.layer, Layer::Fullscreen)) {
+    if (old == Layer::Fullscreen && s.layer != Layer::Fullscreen) {
         s.layout = fullscreenSavedLayout;
         mainWindow.setFullScreen(false);
         if (s.statusbar && !s.crop) arranger.createStatusBar();
@@ -125,13 +125,13 @@ void AppState::setLayer(Layer newLayer) {
         view.unlockedZoomToSetting();
         arrangeWindow();
     }
-    if (old == Layer::Wallpaper && !holds(s.layer, Layer::Wallpaper) && !s.trayicon) arranger.showTrayIcon(false);
-    if (!mainWindow.isVisible() && !holds(s.layer, Layer::Wallpaper)) mainWindow.show();
+    if (old == Layer::Wallpaper && s.layer != Layer::Wallpaper && !s.trayicon) arranger.showTrayIcon(false);
+    if (!mainWindow.isVisible() && s.layer != Layer::Wallpaper) mainWindow.show();
     arranger.applyBlend();
 }
 
-void AppState::setLayout(int32_t anchor) {
-    if (holds(settings.layer, Layer::Fullscreen)) {
+void AppState::setLayout(Anchor anchor) {
+    if (settings.layer == Layer::Fullscreen) {
         fullscreenSavedLayout = anchor;
         return;
     }
@@ -140,7 +140,7 @@ void AppState::setLayout(int32_t anchor) {
 }
 
 void AppState::restorePreset(int n) {
-    if (holds(settings.layer, Layer::Fullscreen)) setLayer(Layer::Normal);
+    if (settings.layer == Layer::Fullscreen) setLayer(Layer::Normal);
     view.unlockedZoomToSetting();
     arranger.placeAtPreset(n);
     arrangeWindow();

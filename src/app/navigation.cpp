@@ -8,9 +8,9 @@ void AppState::onTimer(int timerId) {
     if (!slideshow.onTimer(timerId)) return;
     const size_t count = catalog.images().size();
     if (count > 0 && catalog.index() + 1 == count) {
-        if (settings.loopshuffle && uint32_t(settings.sort) == 2 && count > 1) catalog.shuffle();
-        if (settings.loop == 1) return;
-        if (settings.loop == 2) {
+        if (settings.loopshuffle && settings.sort == SortOrder::Random && count > 1) catalog.shuffle();
+        if (settings.loop == LoopEnd::Pause) return;
+        if (settings.loop == LoopEnd::Exit) {
             onCommand(Command::Exit);
             return;
         }

@@ -15,8 +15,7 @@ bool AppState::loadCurrent() {
     // the rotation lock may turn it.
     const auto shown = [this](int32_t w, int32_t h) {
         const Settings& s = settings;
-        return largestFittedSize(w, h, screenRect.width(), screenRect.height(), s.zoom, s.squeeze, s.shrink, s.stretch,
-                                 s.rotation % 180 != 0);
+        return largestFittedSize(w, h, screenRect.width(), screenRect.height(), s.zoom, s.fit(), s.rotation % 180 != 0);
     };
     std::string path = catalog.currentPath();
     if (isShortcut(path)) {
@@ -106,8 +105,7 @@ void AppState::showCurrent(bool forward) {
     catalog.setAccessed(toFileTime(seconds.count(), uint32_t(nanoseconds.count())));
     // Its countdown starts once the picture is complete on screen; a window that does not paint
     // (hidden, minimised, the wallpaper layer) shows it at once.
-    slideshow.pictureShown(!mainWindow.isVisible() || mainWindow.isMinimized() ||
-                           holds(settings.layer, Layer::Wallpaper));
+    slideshow.pictureShown(!mainWindow.isVisible() || mainWindow.isMinimized() || settings.layer == Layer::Wallpaper);
     arrangeWindow();
     view.playAnimation();
 }

@@ -84,7 +84,7 @@ void AppState::onTrayNotify(int click) {
 }
 
 void AppState::toggleVisible() {
-    if (holds(settings.layer, Layer::Wallpaper)) return;
+    if (settings.layer == Layer::Wallpaper) return;
     if (mainWindow.isVisible()) {
         slideshow.stop(false);
         mainWindow.hide();

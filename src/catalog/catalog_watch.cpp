@@ -44,10 +44,11 @@ void Catalog::onFolderChanged() {
     // An emptied folder says so once ("No images in"); there is nothing to show or go to. The
     // rescan is the Refresh command, which a locked menu (-nomenu) refuses.
     if (settings_.noMenu ? !images_.empty() : rescanRoot()) {
-        if (settings_.autofindlast == 1 || settings_.autofindlast == 2) {
+        const FindLast find = settings_.autofindlast;
+        if (find == FindLast::NewestCreated || find == FindLast::NewestModified) {
             const auto newest =
-                std::max_element(images_.begin(), images_.end(), [this](const ImageEntry& a, const ImageEntry& b) {
-                    return settings_.autofindlast == 1 ? a.created < b.created : a.modified < b.modified;
+                std::max_element(images_.begin(), images_.end(), [find](const ImageEntry& a, const ImageEntry& b) {
+                    return find == FindLast::NewestCreated ? a.created < b.created : a.modified < b.modified;
                 });
             index_ = uint32_t(newest - images_.begin());
         }

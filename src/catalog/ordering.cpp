@@ -31,20 +31,29 @@ namespace {
 bool comesBeforeByAccessed(const ImageEntry& a, const ImageEntry& b) { return a.accessed < b.accessed; }
 
 using Comparator = bool (*)(const ImageEntry&, const ImageEntry&);
-constexpr Comparator comparators[] = {comesBeforeByName, comesBeforeByCreated, comesBeforeByModified,
-                                      comesBeforeByAccessed};
+
+Comparator comparatorFor(SortKey key) {
+    switch (key) {
+    case SortKey::Name: return comesBeforeByName;
+    case SortKey::Created: return comesBeforeByCreated;
+    case SortKey::Modified: return comesBeforeByModified;
+    case SortKey::Accessed: return comesBeforeByAccessed;
+    }
+    return nullptr;
+}
 }  // namespace
 
 void shuffleList(ImageList& list) {
     for (size_t i = 1; i < list.size(); ++i) std::swap(list[i], list[size_t(std::rand()) % (i + 1)]);
 }
 
-void orderList(ImageList& list, uint32_t& currentIndex, const std::string& currentPath, int32_t sort, int32_t sortby) {
-    if (uint32_t(sort) > 1) {
+void orderList(ImageList& list, uint32_t& currentIndex, const std::string& currentPath, SortOrder sort,
+               SortKey sortby) {
+    if (sort != SortOrder::Forward && sort != SortOrder::Reverse) {
         shuffleList(list);
     } else {
-        if (sortby >= 0 && sortby < 4) std::sort(list.begin(), list.end(), comparators[sortby]);
-        if (sort == 1) std::reverse(list.begin(), list.end());
+        if (const Comparator comesBefore = comparatorFor(sortby)) std::sort(list.begin(), list.end(), comesBefore);
+        if (sort == SortOrder::Reverse) std::reverse(list.begin(), list.end());
     }
     findCurrent(list, currentIndex, currentPath);
 }

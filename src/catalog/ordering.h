@@ -1,5 +1,6 @@
 #pragma once
 #include "catalog/image_entry.h"
+#include "config/setting_values.h"
 
 #include <cstdint>
 #include <string>
@@ -13,10 +14,9 @@ bool comesBeforeByModified(const ImageEntry& a, const ImageEntry& b);
 // Swaps each position i = 1 .. count-1 with position rand() mod (i + 1).
 void shuffleList(ImageList& list);
 
-// Orders the list by sort (0 forward, 1 reverse, above 1 shuffled) and sortby (0 name,
-// 1 created, 2 modified, 3 accessed; others keep the order), then finds the current picture.
-
-void orderList(ImageList& list, uint32_t& currentIndex, const std::string& currentPath, int32_t sort, int32_t sortby);
+// Orders the list by sort (any number but forward and reverse shuffles) and sortby (a number
+// outside the keys keeps the order), then finds the current picture.
+void orderList(ImageList& list, uint32_t& currentIndex, const std::string& currentPath, SortOrder sort, SortKey sortby);
 
 // Points currentIndex at the picture last shown: the entry with its path; else, when it was
 // a shortcut, the entry with the shortcut's target; else a shortcut entry whose target it is.

@@ -13,33 +13,55 @@
 
 namespace {
 
-using Field = std::variant<std::monostate, bool Settings::*, int32_t Settings::*>;
+// What a named switch may set: a flag, to 1 or 0, or a setting with named values, to one of
+// them. A switch that sets nothing carries a number for its action (the preset's).
+template <class... Named>
+struct Settable {
+    using Field = std::variant<std::monostate, bool Settings::*, Named Settings::*...>;
+    using Value = std::variant<int32_t, Named...>;
+};
+using Kinds = Settable<SortOrder, SortKey, Layer, LoopEnd, FindLast, ZoomQuality, Anchor>;
+using Field = Kinds::Field;
+using Value = Kinds::Value;
 
 struct Switch {
     const char* name;
     Field field;
-    int32_t value;
+    Value value;
     SwitchAction action = SwitchAction::None;
     Field also = {};  // a second setting the switch changes
-    int32_t alsoValue = 0;
+    Value alsoValue = 0;
 };
+
+// A flag takes a number and a named setting a value of its own type: the field's alternative
+// follows the value's by one place.
+constexpr bool fits(const Field& field, const Value& value) {
+    return field.index() == 0 || field.index() == value.index() + 1;
+}
 
 using S = Settings;
 using A = SwitchAction;
 
 // Every named switch and what it sets; the first exact match wins.
 // clang-format off
-const Switch switches[] = {
+constexpr Switch switches[] = {
     {"-slide", &S::slide, 1},                {"-noslide", &S::slide, 0},
-    {"-sortforward", &S::sort, 0},           {"-sortreverse", &S::sort, 1},
-    {"-sortrandom", &S::sort, 2},            {"-sortname", &S::sortby, 0},
-    {"-sortcreated", &S::sortby, 1},         {"-sortmodified", &S::sortby, 2},
-    {"-sortaccessed", &S::sortby, 3},        {"-normal", &S::layer, int32_t(Layer::Normal)},
-    {"-fullscreen", &S::layer, int32_t(Layer::Fullscreen)}, {"-wallpaper", &S::layer, int32_t(Layer::Wallpaper)},
+    {"-sortforward", &S::sort, SortOrder::Forward},
+    {"-sortreverse", &S::sort, SortOrder::Reverse},
+    {"-sortrandom", &S::sort, SortOrder::Random},
+    {"-sortname", &S::sortby, SortKey::Name},
+    {"-sortcreated", &S::sortby, SortKey::Created},
+    {"-sortmodified", &S::sortby, SortKey::Modified},
+    {"-sortaccessed", &S::sortby, SortKey::Accessed},
+    {"-normal", &S::layer, Layer::Normal},
+    {"-fullscreen", &S::layer, Layer::Fullscreen},
+    {"-wallpaper", &S::layer, Layer::Wallpaper},
     {"-ontop", &S::ontop, 1},                {"-notop", &S::ontop, 0},
     {"-blend", &S::blend, 1},                {"-noblend", &S::blend, 0},
-    {"-loop", &S::loop, 0},                  {"-loopause", &S::loop, 1},
-    {"-loopexit", &S::loop, 2},              {"-loopshuffle", &S::loopshuffle, 1},
+    {"-loop", &S::loop, LoopEnd::Loop},
+    {"-loopause", &S::loop, LoopEnd::Pause},
+    {"-loopexit", &S::loop, LoopEnd::Exit},
+    {"-loopshuffle", &S::loopshuffle, 1},
     {"-noloopshuffle", &S::loopshuffle, 0},  {"-autoscroll", &S::autoscroll, 1},
     {"-noautoscroll", &S::autoscroll, 0},    {"-subfolders", &S::subfolders, 1},
     {"-nosubfolders", &S::subfolders, 0},    {"-hidden", &S::hidden, 1},
@@ -47,8 +69,10 @@ const Switch switches[] = {
     {"-nopeek", &S::peek, 0},                {"-peeksort", &S::peeksort, 1},
     {"-nopeeksort", &S::peeksort, 0},        {"-peekcount", &S::peekcount, 1},
     {"-nopeekcount", &S::peekcount, 0},      {"-autorefresh", &S::autorefresh, 1},
-    {"-noautorefresh", &S::autorefresh, 0},  {"-autofindcreate", &S::autofindlast, 1},
-    {"-autofindmodify", &S::autofindlast, 2}, {"-noautofind", &S::autofindlast, 0},
+    {"-noautorefresh", &S::autorefresh, 0},
+    {"-autofindcreate", &S::autofindlast, FindLast::NewestCreated},
+    {"-autofindmodify", &S::autofindlast, FindLast::NewestModified},
+    {"-noautofind", &S::autofindlast, FindLast::Nothing},
     {"-landscape", &S::landscapeOnly, 1},    {"-portrait", &S::portraitOnly, 1},
     {"-markexit", &S::markexit, 1},          {"-nomarkexit", &S::markexit, 0},
     {"-bmp", &S::bmp, 1},                    {"-nobmp", &S::bmp, 0},
@@ -68,11 +92,15 @@ const Switch switches[] = {
     {"-squeeze", &S::squeeze, 1},            {"-nosqueeze", &S::squeeze, 0},
     {"-shrink", &S::shrink, 1},              {"-noshrink", &S::shrink, 0},
     {"-stretch", &S::stretch, 1},            {"-nostretch", &S::stretch, 0},
-    {"-zoomdef", &S::zoomquality, 0},        {"-zoomhigh", &S::zoomquality, 2},
-    {"-zoombest", &S::zoomquality, 7},       {"-aspect", &S::rotateaspect, 1},
-    {"-noaspect", &S::rotateaspect, 0},      {"-centered", &S::layout, 0},
-    {"-topleft", &S::layout, 1},             {"-topright", &S::layout, 2},
-    {"-bottomleft", &S::layout, 3},          {"-bottomright", &S::layout, 4},
+    {"-zoomdef", &S::zoomquality, ZoomQuality::Bilinear},
+    {"-zoomhigh", &S::zoomquality, ZoomQuality::Smooth},
+    {"-zoombest", &S::zoomquality, ZoomQuality::Best},
+    {"-aspect", &S::rotateaspect, 1},        {"-noaspect", &S::rotateaspect, 0},
+    {"-centered", &S::layout, Anchor::Centered},
+    {"-topleft", &S::layout, Anchor::TopLeft},
+    {"-topright", &S::layout, Anchor::TopRight},
+    {"-bottomleft", &S::layout, Anchor::BottomLeft},
+    {"-bottomright", &S::layout, Anchor::BottomRight},
     {"-collage", &S::collage, 1},            {"-nocollage", &S::collage, 0},
     {"-autorotate", &S::autorotate, 1},      {"-noautorotate", &S::autorotate, 0},
     {"-animate", &S::animate, 1},            {"-noanimate", &S::animate, 0},
@@ -93,7 +121,8 @@ const Switch switches[] = {
     {"-single", &S::singleinstance, 1},      {"-nosingle", &S::singleinstance, 0},
     {"-screenname", &S::fullscreenname, 1},  {"-noscreenname", &S::fullscreenname, 0},
     {"-screencursor", &S::fullscreencursor, 1}, {"-noscreencursor", &S::fullscreencursor, 0},
-    {"-screencenter", &S::fullscreenlayout, 0}, {"-screenroam", &S::fullscreenlayout, 5},
+    {"-screencenter", &S::fullscreenlayout, Anchor::Centered},
+    {"-screenroam", &S::fullscreenlayout, Anchor::Roaming},
     {"-archive", &S::archiving, 1},          {"-noarchive", &S::archiving, 0},
     {"-arclog", &S::archivelog, 1},          {"-noarclog", &S::archivelog, 0},
     {"-save", &S::savesettings, 1},          {"-nosave", &S::savesettings, 0},
@@ -121,9 +150,19 @@ const NumericSwitch numericSwitches[] = {
     {'r', &S::rotation, "locked rotation in degrees"},
 };
 
-void set(Settings& settings, const Field& field, int32_t value) {
-    if (auto* flag = std::get_if<bool Settings::*>(&field)) settings.** flag = value != 0;
-    if (auto* number = std::get_if<int32_t Settings::*>(&field)) settings.** number = value;
+static_assert(std::ranges::all_of(switches, [](const Switch& row) {
+    return fits(row.field, row.value) && fits(row.also, row.alsoValue);
+}));
+
+void set(Settings& settings, const Field& field, const Value& value) {
+    std::visit(
+        [&](auto member) {
+            using Member = decltype(member);
+            if constexpr (std::is_same_v<Member, bool Settings::*>) settings.*member = std::get<int32_t>(value) != 0;
+            else if constexpr (!std::is_same_v<Member, std::monostate>)
+                settings.*member = std::get<std::remove_reference_t<decltype(settings.*member)>>(value);
+        },
+        field);
 }
 
 // Leading blanks, a sign and decimal digits, as the C library's whole-number conversion
@@ -149,7 +188,7 @@ SwitchEffect applySwitch(Settings& settings, std::string_view text) {
         if (text != row.name) continue;
         set(settings, row.field, row.value);
         set(settings, row.also, row.alsoValue);
-        effect = {row.action, row.action == A::Preset ? row.value : 0};
+        effect = {row.action, row.action == A::Preset ? std::get<int32_t>(row.value) : 0};
         matched = true;
         break;
     }
@@ -161,7 +200,7 @@ SwitchEffect applySwitch(Settings& settings, std::string_view text) {
             break;
         }
     }
-    if (settings.squeeze || settings.shrink || settings.stretch) settings.zoom = 0;
+    if (settings.fit().any()) settings.zoom = 0;
     clampSettings(settings);
     return effect;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "config/setting_values.h"
 #include "platform/rect.h"
 
 #include <array>
@@ -19,15 +20,6 @@ inline constexpr int32_t transitionCount = 15;
 // Every effect, ascending: the enabled set of a first run and of the command "All".
 std::vector<int32_t> allTransitions();
 
-// The window's layer, as the setting "layer" stores it.
-enum class Layer : int32_t { Normal = 0, Fullscreen = 1, Wallpaper = 2 };
-
-// Whether a setting stored as a number holds the named value.
-template <class Named>
-constexpr bool holds(int32_t setting, Named value) {
-    return setting == int32_t(value);
-}
-
 // Every setting the program keeps in vimble.ini, named by its key, with its default, plus the
 // flags that only the command line sets. Values that the file holds as 16-bit numbers are kept
 // as 32-bit integers, of which the file carries the low 16 bits.
@@ -38,13 +30,13 @@ struct Settings {
     // [Slideshow]
     bool slide = true;
     int32_t timer = 5000;  // milliseconds per picture
-    int32_t sort = 0;      // 0 forward, 1 reverse, 2 random
-    int32_t sortby = 0;    // 0 name, 1 created, 2 modified, 3 accessed
-    int32_t layer = int32_t(Layer::Normal);
+    SortOrder sort = SortOrder::Forward;
+    SortKey sortby = SortKey::Name;
+    Layer layer = Layer::Normal;
     bool ontop = false;
     bool blend = false;
     int32_t opacity = 127;  // 0..255, 255 opaque
-    int32_t loop = 0;       // at the end of the list: 0 loop, 1 pause, 2 exit
+    LoopEnd loop = LoopEnd::Loop;
     bool loopshuffle = false;
     bool autoscroll = true;
 
@@ -56,7 +48,7 @@ struct Settings {
     bool peeksort = false;
     bool peekcount = false;
     bool autorefresh = false;
-    int32_t autofindlast = 1;  // after an automatic refresh: 0 nothing, 1 newest created, 2 newest modified
+    FindLast autofindlast = FindLast::NewestCreated;  // after an automatic refresh
 
     // [Formats]
     bool bmp = true, emf = false, gif = true, ico = false, jpg = true, png = true, tif = false;
@@ -71,12 +63,13 @@ struct Settings {
     bool squeeze = true;
     bool shrink = true;
     bool stretch = false;
-    int32_t zoom = 0;         // locked zoom in percent; 0 = none
-    int32_t zoomstep = 10;    // percent
-    int32_t zoomquality = 0;  // 0 bilinear, 2 smooth, 7 best
-    int32_t rotation = 0;     // locked rotation in degrees
+    Fit fit() const { return {squeeze, shrink, stretch}; }
+    int32_t zoom = 0;       // locked zoom in percent; 0 = none
+    int32_t zoomstep = 10;  // percent
+    ZoomQuality zoomquality = ZoomQuality::Bilinear;
+    int32_t rotation = 0;  // locked rotation in degrees
     bool rotateaspect = true;
-    int32_t layout = 0;  // 0 centred, 1 top left, 2 top right, 3 bottom left, 4 bottom right, 5 roaming
+    Anchor layout = Anchor::Centered;
     bool collage = false;
     int32_t collagesize = 250;  // pixels
     bool autorotate = true;     // pictures stand as their files' orientation says
@@ -101,7 +94,7 @@ struct Settings {
     bool singleinstance = false;
     bool fullscreenname = true;
     bool fullscreencursor = true;
-    int32_t fullscreenlayout = 0;  // 0 centred, 5 roaming
+    Anchor fullscreenlayout = Anchor::Centered;  // centred or roaming
 
     // [Window Position]: the normal window's frame in screen pixels.
     Rect windowRect;

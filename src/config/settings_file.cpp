@@ -60,9 +60,11 @@ bool parseFloating(std::string_view text, double& result) {
 void setLowBits(const SettingTarget& target, uint32_t value, int width) {
     const uint32_t mask = width == 32 ? 0xffffffffu : (1u << width) - 1;
     std::visit(
-        [&](auto* variable) {
+        [&](auto variable) {
             using T = std::remove_pointer_t<decltype(variable)>;
-            if constexpr (std::is_same_v<T, bool>) *variable = (value & mask) != 0;
+            if constexpr (std::is_same_v<T, EnumTarget>)
+                variable.set(int32_t((uint32_t(variable.get()) & ~mask) | (value & mask)));
+            else if constexpr (std::is_same_v<T, bool>) *variable = (value & mask) != 0;
             else if constexpr (std::is_integral_v<T>) *variable = T((uint32_t(*variable) & ~mask) | (value & mask));
         },
         target);
@@ -70,9 +72,10 @@ void setLowBits(const SettingTarget& target, uint32_t value, int width) {
 
 uint32_t bitsOf(const SettingTarget& target) {
     return std::visit(
-        [](auto* variable) -> uint32_t {
+        [](auto variable) -> uint32_t {
             using T = std::remove_pointer_t<decltype(variable)>;
-            if constexpr (std::is_integral_v<T>) return uint32_t(*variable);
+            if constexpr (std::is_same_v<T, EnumTarget>) return uint32_t(variable.get());
+            else if constexpr (std::is_integral_v<T>) return uint32_t(*variable);
             else return 0;
         },
         target);

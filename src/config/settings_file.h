@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -21,7 +22,29 @@ enum class SettingType : int32_t {
     String,      // the whole value
 };
 
-using SettingTarget = std::variant<bool*, uint16_t*, int16_t*, int32_t*, uint32_t*, float*, double*, std::string*>;
+template <class E>
+concept NumberedEnum = std::is_enum_v<E> && std::is_same_v<std::underlying_type_t<E>, int32_t>;
+
+// A variable of an enumeration over 32 bits, read and written as its number.
+class EnumTarget {
+public:
+    template <NumberedEnum E>
+    EnumTarget(E* variable)
+        : variable_(variable),
+          get_([](const void* v) { return int32_t(*static_cast<const E*>(v)); }),
+          set_([](void* v, int32_t number) { *static_cast<E*>(v) = E(number); }) {}
+
+    int32_t get() const { return get_(variable_); }
+    void set(int32_t number) const { set_(variable_, number); }
+
+private:
+    void* variable_;
+    int32_t (*get_)(const void*);
+    void (*set_)(void*, int32_t);
+};
+
+using SettingTarget =
+    std::variant<bool*, uint16_t*, int16_t*, int32_t*, uint32_t*, float*, double*, std::string*, EnumTarget>;
 
 // The values a numeric setting may take, both ends included.
 struct SettingRange {

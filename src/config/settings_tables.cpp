@@ -17,13 +17,20 @@ constexpr const char* presetKeys[5][4] = {{"1left", "1top", "1right", "1bottom"}
                                           {"4left", "4top", "4right", "4bottom"},
                                           {"5left", "5top", "5right", "5bottom"}};
 
+// The numbers from one name to another, every number between included (the quality's names
+// skip some: a stored 3 stays 3).
+template <class Named>
+constexpr SettingRange between(Named least, Named most) {
+    return {int64_t(least), int64_t(most)};
+}
+
 // The ranges numbers may take by what they mean.
 constexpr SettingRange shortCount{0, INT16_MAX};  // a size or an amount in a 16-bit setting
 constexpr SettingRange milliseconds{0, INT32_MAX};
 constexpr SettingRange listIndex{0, INT32_MAX};
 constexpr SettingRange screenPosition{INT16_MIN, INT16_MAX};  // what the X server can place
 constexpr SettingRange percent{0, largestZoom};
-constexpr SettingRange anchor{0, 5};
+constexpr SettingRange anchors = between(Anchor::Centered, Anchor::Roaming);
 
 std::vector<SettingBinding> rectRows(const char* const (&keys)[4], Rect& r) {
     return {{keys[0], T::Long, &r.left, screenPosition},
@@ -53,13 +60,13 @@ std::vector<Section> sections(Settings& s, std::array<bool, transitionCount>& ef
         {"[Slideshow]",
          {{"slide", T::Bool, &s.slide},
           {"timer", T::Long, &s.timer, milliseconds},
-          {"sort", T::Short, &s.sort, {0, 2}},
-          {"sortby", T::Short, &s.sortby, {0, 3}},
-          {"layer", T::Short, &s.layer, {0, 2}},
+          {"sort", T::Short, &s.sort, between(SortOrder::Forward, SortOrder::Random)},
+          {"sortby", T::Short, &s.sortby, between(SortKey::Name, SortKey::Accessed)},
+          {"layer", T::Short, &s.layer, between(Layer::Normal, Layer::Wallpaper)},
           {"ontop", T::Bool, &s.ontop},
           {"blend", T::Bool, &s.blend},
           {"opacity", T::Short, &s.opacity, {0, 255}},
-          {"loop", T::Short, &s.loop, {0, 2}},
+          {"loop", T::Short, &s.loop, between(LoopEnd::Loop, LoopEnd::Exit)},
           {"loopshuffle", T::Bool, &s.loopshuffle},
           {"autoscroll", T::Bool, &s.autoscroll}}},
         {"[Folder]",
@@ -70,7 +77,7 @@ std::vector<Section> sections(Settings& s, std::array<bool, transitionCount>& ef
           {"peeksort", T::Bool, &s.peeksort},
           {"peekcount", T::Bool, &s.peekcount},
           {"autorefresh", T::Bool, &s.autorefresh},
-          {"autofindlast", T::Short, &s.autofindlast, {0, 2}}}},
+          {"autofindlast", T::Short, &s.autofindlast, between(FindLast::Nothing, FindLast::NewestModified)}}},
         {"[Formats]",
          {{"bmp", T::Bool, &s.bmp},
           {"emf", T::Bool, &s.emf},
@@ -93,10 +100,10 @@ std::vector<Section> sections(Settings& s, std::array<bool, transitionCount>& ef
           {"stretch", T::Bool, &s.stretch},
           {"zoom", T::Short, &s.zoom, percent},
           {"zoomstep", T::Short, &s.zoomstep, percent},
-          {"zoomquality", T::Short, &s.zoomquality, {0, 7}},
+          {"zoomquality", T::Short, &s.zoomquality, between(ZoomQuality::Bilinear, ZoomQuality::Best)},
           {"rotation", T::Short, &s.rotation, {0, 270}},
           {"rotateaspect", T::Bool, &s.rotateaspect},
-          {"layout", T::Short, &s.layout, anchor},
+          {"layout", T::Short, &s.layout, anchors},
           {"collage", T::Bool, &s.collage},
           {"collagesize", T::Short, &s.collagesize, shortCount},
           {"autorotate", T::Bool, &s.autorotate},
@@ -116,7 +123,7 @@ std::vector<Section> sections(Settings& s, std::array<bool, transitionCount>& ef
           {"singleinstance", T::Bool, &s.singleinstance},
           {"fullscreenname", T::Bool, &s.fullscreenname},
           {"fullscreencursor", T::Bool, &s.fullscreencursor},
-          {"fullscreenlayout", T::Short, &s.fullscreenlayout, anchor}}},
+          {"fullscreenlayout", T::Short, &s.fullscreenlayout, anchors}}},
         {"[Window Position]", rectRows(positionKeys, s.windowRect)},
         {"[Window Presets]", presets},
         {"[Shell]",
@@ -152,9 +159,13 @@ std::vector<int32_t> allTransitions() {
 void clampSettings(Settings& settings) {
     std::array<bool, transitionCount> effects{};
     for (const Section& section : sections(settings, effects))
-        for (const SettingBinding& row : section.table)
-            if (int32_t* const* number = std::get_if<int32_t*>(&row.target))
-                **number = int32_t(std::clamp<int64_t>(**number, row.range.least, row.range.most));
+        for (const SettingBinding& row : section.table) {
+            const auto clamped = [&row](int32_t number) {
+                return int32_t(std::clamp<int64_t>(number, row.range.least, row.range.most));
+            };
+            if (int32_t* const* number = std::get_if<int32_t*>(&row.target)) **number = clamped(**number);
+            else if (const EnumTarget* named = std::get_if<EnumTarget>(&row.target)) named->set(clamped(named->get()));
+        }
 }
 
 bool loadOrSaveSettings(Settings& settings, const std::string& path, bool save) {

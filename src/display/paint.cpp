@@ -36,19 +36,19 @@ void PictureView::onPaint() {
     } else {
         viewCanvas_.resize(view.width(), view.height());
         viewCanvas_.image().fill(background);
-        zoom_ = picture_.placeAndDraw(view, viewCanvas_.image(), zoom_, s.squeeze, s.shrink, s.stretch, s.layout);
+        zoom_ = picture_.placeAndDraw(view, viewCanvas_.image(), zoom_, s.fit(), s.layout);
         if (s.title) hooks_.updateCaption();
         hooks_.updateStatusBar();
         const bool scrolling = !s.squeeze || zoomLocked_;
         if (s.transitions && !s.enabledTransitions.empty() && catalog_.index() != lastPaintedIndex_) {
             int effect = s.enabledTransitions[size_t(std::rand()) % s.enabledTransitions.size()];
             // A window that changes size with each picture would fade from a picture of another size.
-            if (effect == crossfadeEffect && !holds(s.layer, Layer::Fullscreen) && (s.wrap || s.crop))
+            if (effect == crossfadeEffect && s.layer != Layer::Fullscreen && (s.wrap || s.crop))
                 effect = std::rand() % crossfadeEffect;
             pendingTransition_ = {viewCanvas_.image().copy(), 0, 0, effect};
             if (!s.overlap) QPainter(&screen).fillRect(0, 0, view.width(), view.height(), background);
         } else if (!(scrolling && scrolled_ &&
-                     (!holds(s.layer, Layer::Fullscreen) ||
+                     (s.layer != Layer::Fullscreen ||
                       (picture_.width >= view.width() && picture_.height >= view.height())))) {
             copyImage(screen, 0, 0, viewCanvas_.image());
         }
@@ -66,7 +66,7 @@ void PictureView::onPaint() {
         window_.post(Message{Msg::AfterPaint});
         return;
     }
-    if (holds(s.layer, Layer::Fullscreen) && s.fullscreenname) {
+    if (s.layer == Layer::Fullscreen && s.fullscreenname) {
         drawNameText();
     } else if (hooks_.inSizeMove()) {
         QPainter painter(&screen);
@@ -85,7 +85,7 @@ void PictureView::afterPaint() {
         runTransition(pending.image, pending.x, pending.y, pending.effect);
     }
     if (std::exchange(pendingScroll_, false)) scrollView();
-    if (holds(settings_.layer, Layer::Fullscreen) && settings_.fullscreenname) {
+    if (settings_.layer == Layer::Fullscreen && settings_.fullscreenname) {
         drawNameText();
         window_.flushAll();
     }
@@ -116,7 +116,7 @@ void PictureView::drawNameText() {
 }
 
 void PictureView::resetCollage() {
-    const Rect view = holds(settings_.layer, Layer::Fullscreen) ? screenRect_ : viewRect();
+    const Rect view = settings_.layer == Layer::Fullscreen ? screenRect_ : viewRect();
     viewCanvas_.resize(view.width(), view.height());
     viewCanvas_.image().fill(QColor::fromRgb(settings_.whitebg ? white : black));
 }
@@ -125,8 +125,8 @@ void PictureView::paintCollage() {
     const Settings& s = settings_;
     if (s.title) hooks_.updateCaption();
     if (!picture_.isLoaded()) return;
-    int32_t w = 0, h = 0;
-    picture_.fitSize(w, h, {0, 0, s.collagesize, s.collagesize}, 0, true, false, false);
+    const QSize tile = picture_.fitSize({0, 0, s.collagesize, s.collagesize}, 0, {.squeeze = true});
+    const int32_t w = tile.width(), h = tile.height();
     tileCanvas_.resize(w, h);
     picture_.drawScaled(tileCanvas_.image(), w, h);
     const Rect view = viewRect();
@@ -147,7 +147,7 @@ void PictureView::paintCollage() {
 
 void PictureView::showCollage() {
     copyImage(window_.screenImage(), 0, 0, viewCanvas_.image());
-    if (holds(settings_.layer, Layer::Fullscreen) && settings_.fullscreenname) drawNameText();
+    if (settings_.layer == Layer::Fullscreen && settings_.fullscreenname) drawNameText();
     window_.flushAll();
 }
 

@@ -168,40 +168,32 @@ QImageIOHandler::Transformations transformationOf(int orientation) {
 
 }  // namespace
 
-void fitPictureSize(int32_t w, int32_t h, int32_t frameWidth, int32_t frameHeight, int32_t zoom, bool squeeze,
-                    bool shrink, bool stretch, int32_t& outWidth, int32_t& outHeight) {
-    outWidth = w;
-    outHeight = h;
-    if (zoom > 0) {
-        outWidth = int32_t(int64_t(w) * zoom / 100);
-        outHeight = int32_t(int64_t(h) * zoom / 100);
-        return;
-    }
-    if (h == 0) return;
+QSize fitPictureSize(int32_t w, int32_t h, int32_t frameWidth, int32_t frameHeight, int32_t zoom, Fit fit) {
+    if (zoom > 0) return {int32_t(int64_t(w) * zoom / 100), int32_t(int64_t(h) * zoom / 100)};
+    if (h == 0) return {w, h};
     const double ratio = double(w) / double(h);
-    int32_t& ow = outWidth;
-    int32_t& oh = outHeight;
+    int32_t ow = w, oh = h;
     const int32_t W = frameWidth, H = frameHeight;
-    if (stretch && (ow < W || oh < H)) {
+    if (fit.stretch && (ow < W || oh < H)) {
         if (oh < H) oh = H, ow = int32_t(H * ratio);
         if (ow < W) ow = W, oh = int32_t(W / ratio);
     }
-    if (squeeze) {
+    if (fit.squeeze) {
         if (oh > H) oh = H, ow = int32_t(H * ratio);
         if (ow > W) ow = W, oh = int32_t(W / ratio);
-    } else if (shrink && ow > W && oh > H) {
+    } else if (fit.shrink && ow > W && oh > H) {
         oh = H, ow = int32_t(H * ratio);
         if (ow < W) ow = W, oh = int32_t(W / ratio);
     }
+    return {ow, oh};
 }
 
-QSize largestFittedSize(int32_t w, int32_t h, int32_t frameWidth, int32_t frameHeight, int32_t zoom, bool squeeze,
-                        bool shrink, bool stretch, bool mayTurn) {
+QSize largestFittedSize(int32_t w, int32_t h, int32_t frameWidth, int32_t frameHeight, int32_t zoom, Fit fit,
+                        bool mayTurn) {
     if (w <= 0 || h <= 0) return {};
-    int32_t aw = 0, ah = 0, bw = 0, bh = 0;
-    fitPictureSize(w, h, frameWidth, frameHeight, zoom, squeeze, shrink, stretch, aw, ah);
-    if (mayTurn) fitPictureSize(h, w, frameWidth, frameHeight, zoom, squeeze, shrink, stretch, bw, bh);
-    const double scale = std::max(double(aw) / w, double(bh) / w);
+    const QSize upright = fitPictureSize(w, h, frameWidth, frameHeight, zoom, fit);
+    const QSize turned = mayTurn ? fitPictureSize(h, w, frameWidth, frameHeight, zoom, fit) : QSize(0, 0);
+    const double scale = std::max(double(upright.width()) / w, double(turned.height()) / w);
     return QSize(int32_t(std::ceil(w * scale)), int32_t(std::ceil(h * scale)));
 }
 
@@ -213,22 +205,21 @@ QSize boundedCopySize(QSize shown, QSize own, QSize screen) {
     return {std::max(1, int(shown.width() * scale)), std::max(1, int(shown.height() * scale))};
 }
 
-void placeInFrame(int32_t layout, int32_t frameWidth, int32_t frameHeight, int32_t w, int32_t h, int32_t& x,
-                  int32_t& y) {
+QPoint placeInFrame(Anchor layout, int32_t frameWidth, int32_t frameHeight, int32_t w, int32_t h) {
     const int32_t W = frameWidth, H = frameHeight;
+    int32_t x = 0, y = 0;
     switch (layout) {
-    case 0: x = (W - w) / 2, y = (H - h) / 2; break;
-    case 2: x = W - w, y = 0; break;
-    case 3: x = 0, y = H - h; break;
-    case 4: x = W - w, y = H - h; break;
-    case 5:
+    case Anchor::Centered: x = (W - w) / 2, y = (H - h) / 2; break;
+    case Anchor::TopLeft: break;
+    case Anchor::TopRight: x = W - w; break;
+    case Anchor::BottomLeft: y = H - h; break;
+    case Anchor::BottomRight: x = W - w, y = H - h; break;
+    case Anchor::Roaming:
         x = W > w ? std::rand() % (W - w) : 0;
         y = H > h ? std::rand() % (H - h) : 0;
         break;
-    default: x = 0, y = 0; break;
     }
-    x = std::max(x, 0);
-    y = std::max(y, 0);
+    return {std::max(x, 0), std::max(y, 0)};
 }
 
 namespace {
@@ -424,19 +415,20 @@ void Picture::ensureDetail(int32_t w, int32_t h) {
     reduced_ = vector_;
 }
 
-void Picture::fitSize(int32_t& outWidth, int32_t& outHeight, const Rect& frame, int32_t zoom, bool squeeze, bool shrink,
-                      bool stretch) const {
-    if (image_.isNull()) return;
-    fitPictureSize(own_.width(), own_.height(), frame.width(), frame.height(), zoom, squeeze, shrink, stretch, outWidth,
-                   outHeight);
+QSize Picture::fitSize(const Rect& frame, int32_t zoom, Fit fit) const {
+    if (image_.isNull()) return {0, 0};
+    return fitPictureSize(own_.width(), own_.height(), frame.width(), frame.height(), zoom, fit);
 }
 
-int32_t Picture::placeAndDraw(const Rect& frame, QImage& target, int32_t zoom, bool squeeze, bool shrink, bool stretch,
-                              int32_t layout) {
+int32_t Picture::placeAndDraw(const Rect& frame, QImage& target, int32_t zoom, Fit fit, Anchor layout) {
     if (image_.isNull()) return 0;
-    fitSize(width, height, frame, zoom, squeeze, shrink, stretch);
+    const QSize size = fitSize(frame, zoom, fit);
+    width = size.width();
+    height = size.height();
     const int32_t shown = zoom == 0 ? int32_t(uint32_t(width) * 100u / uint32_t(own_.width())) : zoom;
-    placeInFrame(layout, frame.width(), frame.height(), width, height, x, y);
+    const QPoint at = placeInFrame(layout, frame.width(), frame.height(), width, height);
+    x = at.x();
+    y = at.y();
     drawScaled(target, width, height, x, y);
     return shown;
 }
@@ -445,13 +437,13 @@ namespace {
 
 // Draws image scaled to w x h at (left, top) with the interpolation asked for.
 void drawResampled(QPainter& painter, const QImage& image, int32_t left, int32_t top, int32_t w, int32_t h,
-                   int32_t interpolation) {
+                   ZoomQuality interpolation) {
     if (w == image.width() && h == image.height()) {
         painter.drawImage(left, top, image);
-    } else if (interpolation == 0) {
+    } else if (interpolation == ZoomQuality::Bilinear) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);  // bilinear
         painter.drawImage(QRect(left, top, w, h), image);
-    } else if (interpolation == 2) {
+    } else if (interpolation == ZoomQuality::Smooth) {
         // Smooth: every source pixel counts (area averaging when reducing).
         painter.drawImage(left, top, image.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     } else {
@@ -467,13 +459,14 @@ void Picture::drawScaled(QImage& target, int32_t w, int32_t h, int32_t left, int
     const QRect visible = placed & target.rect();
     if (visible.isEmpty()) return;
     ensureDetail(w, h);
-    const int32_t quality = quick ? 0 : interpolation;
+    const ZoomQuality quality = quick ? ZoomQuality::Bilinear : interpolation;
     QPainter painter(&target);
     if (visible == placed) {
         drawResampled(painter, image_, left, top, w, h, quality);
         return;
     }
-    if (quality != 0 && quality != 2) {  // best: the filter computes the visible part alone
+    if (quality != ZoomQuality::Bilinear &&
+        quality != ZoomQuality::Smooth) {  // best: the filter computes the visible part alone
         painter.drawImage(visible.topLeft(), resampleBicubic(image_, w, h, visible.translated(-left, -top)));
         return;
     }
@@ -489,7 +482,7 @@ void Picture::drawScaled(QImage& target, int32_t w, int32_t h, int32_t left, int
     const QPoint to(left + int32_t(std::lround((source.right() + 1) * fx)),
                     top + int32_t(std::lround((source.bottom() + 1) * fy)));
     const QImage part = source == image_.rect() ? image_ : image_.copy(source);
-    if (quality == 2 && fx <= 1 && fy <= 1) {  // reducing: area averaging, about the view's size
+    if (quality == ZoomQuality::Smooth && fx <= 1 && fy <= 1) {  // reducing: area averaging, about the view's size
         const QSize size(to.x() - from.x(), to.y() - from.y());
         if (!size.isEmpty())
             painter.drawImage(from, part.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));

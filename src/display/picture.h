@@ -1,4 +1,5 @@
 #pragma once
+#include "config/setting_values.h"
 #include "platform/file_ops.h"
 #include "platform/rect.h"
 
@@ -10,27 +11,23 @@
 #include <vector>
 
 // The displayed size of a w x h picture in a W x H frame: zoom > 0 scales by zoom percent;
-// zoom 0 (or below) fits by the flags, stretch enlarging to cover the frame, squeeze reducing
-// to fit inside it, and shrink (without squeeze) reducing a picture that overflows both ways
-// to the smallest size that still covers the frame. Every step truncates toward zero.
-void fitPictureSize(int32_t w, int32_t h, int32_t frameWidth, int32_t frameHeight, int32_t zoom, bool squeeze,
-                    bool shrink, bool stretch, int32_t& outWidth, int32_t& outHeight);
+// zoom 0 (or below) fits by fit, stretch first, then squeeze or shrink. Every step truncates
+// toward zero.
+QSize fitPictureSize(int32_t w, int32_t h, int32_t frameWidth, int32_t frameHeight, int32_t zoom, Fit fit);
 
 // The largest size a w x h picture is fitted to in a W x H frame, also when turned a quarter
 // (mayTurn), keeping its proportions: what a decoder needs to produce.
-QSize largestFittedSize(int32_t w, int32_t h, int32_t frameWidth, int32_t frameHeight, int32_t zoom, bool squeeze,
-                        bool shrink, bool stretch, bool mayTurn);
+QSize largestFittedSize(int32_t w, int32_t h, int32_t frameWidth, int32_t frameHeight, int32_t zoom, Fit fit,
+                        bool mayTurn);
 
 // The size a copy of a picture shown at shown keeps: shown itself, unless it has more pixels than
 // both the picture's own size and the screen, then as large as the larger of the two allows with
 // shown's proportions. An enlarged copy adds no detail; the screen is what a user sees of it.
 QSize boundedCopySize(QSize shown, QSize own, QSize screen);
 
-// Where a w x h picture goes in a W x H frame by layout: 0 centred, 1 top left, 2 top right,
-// 3 bottom left, 4 bottom right, 5 roaming (two rand() draws, x first), others top left.
-// Negative positions become 0.
-void placeInFrame(int32_t layout, int32_t frameWidth, int32_t frameHeight, int32_t w, int32_t h, int32_t& x,
-                  int32_t& y);
+// Where a w x h picture goes in a W x H frame by layout; roaming takes two rand() draws, x
+// first, and a number outside the anchors is top left. Negative positions become 0.
+QPoint placeInFrame(Anchor layout, int32_t frameWidth, int32_t frameHeight, int32_t w, int32_t h);
 
 // How a picture is turned: 90, 180 or 270 degrees clockwise, or mirrored left to right.
 enum class Turn { Right = 1, Half = 2, Left = 3, Flip = 4 };
@@ -77,12 +74,11 @@ public:
 
     // Turns or mirrors the picture; a value outside the named ones does nothing.
     void rotateFlip(Turn turn);
-    void fitSize(int32_t& outWidth, int32_t& outHeight, const Rect& frame, int32_t zoom, bool squeeze, bool shrink,
-                 bool stretch) const;
+    // The size the picture is shown at in frame (0 x 0 without a picture).
+    QSize fitSize(const Rect& frame, int32_t zoom, Fit fit) const;
     // Fits, places and draws the picture into target; answers the zoom in percent it is shown
     // at (0 without a picture).
-    int32_t placeAndDraw(const Rect& frame, QImage& target, int32_t zoom, bool squeeze, bool shrink, bool stretch,
-                         int32_t layout);
+    int32_t placeAndDraw(const Rect& frame, QImage& target, int32_t zoom, Fit fit, Anchor layout);
     // Draws the picture scaled to w x h with its top left corner at (left, top) of target. Only
     // the part that falls on target is scaled, so the cost and the memory follow target's size
     // however large w x h is. quick scales bilinearly whatever the interpolation.
@@ -105,9 +101,9 @@ public:
     int32_t height = 0;
     int32_t x = 0;  // in its frame, as last laid out
     int32_t y = 0;
-    int32_t interpolation = 0;  // the zoomquality setting: 0 bilinear, 2 smooth, 7 best
-    bool upright = true;        // the autorotate setting: pictures stand as their files say
-    bool animate = true;        // the animate setting: animations keep their later frames
+    ZoomQuality interpolation = ZoomQuality::Bilinear;  // the zoomquality setting
+    bool upright = true;                                // the autorotate setting: pictures stand as their files say
+    bool animate = true;                                // the animate setting: animations keep their later frames
 
 private:
     // Decodes the file again in full when a w x h drawing needs more than was decoded.

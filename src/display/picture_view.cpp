@@ -39,8 +39,7 @@ void PictureView::applyRotationLock() {
     const int32_t angle = settings_.rotation;
     if (angle == 0) return;
     if (settings_.rotateaspect) {
-        const Rect frame =
-            settings_.wrap || holds(settings_.layer, Layer::Fullscreen) ? screenRect_ : settings_.windowRect;
+        const Rect frame = settings_.wrap || settings_.layer == Layer::Fullscreen ? screenRect_ : settings_.windowRect;
         const int32_t W = frame.width(), H = frame.height(), w = picture_.imageWidth(), h = picture_.imageHeight();
         if ((W > H && w > h) || (W < H && w < h)) return;
     }
@@ -53,7 +52,7 @@ void PictureView::layOut() {
     const Settings& s = settings_;
     const Rect view = viewRect();
     viewCanvas_.resize(view.width(), view.height());
-    zoom_ = picture_.placeAndDraw(view, viewCanvas_.image(), zoom_, s.squeeze, s.shrink, s.stretch, s.layout);
+    zoom_ = picture_.placeAndDraw(view, viewCanvas_.image(), zoom_, s.fit(), s.layout);
 }
 
 void PictureView::resetZoom() {
@@ -105,7 +104,7 @@ void PictureView::zoomLock() {
     settings_.squeeze = settings_.shrink = settings_.stretch = false;
 }
 
-void PictureView::setZoomQuality(int32_t quality) {
+void PictureView::setZoomQuality(ZoomQuality quality) {
     settings_.zoomquality = quality;
     picture_.interpolation = quality;
 }
@@ -114,6 +113,6 @@ void PictureView::turnPicture(Turn turn) {
     if (!picture_.isLoaded()) return;
     picture_.rotateFlip(turn);
     if (turn == Turn::Right || turn == Turn::Left) rotation_ = (rotation_ + 90 * int(turn)) % 360;
-    if ((settings_.squeeze || settings_.shrink || settings_.stretch) && !zoomLocked_) resetZoom();
+    if (settings_.fit().any() && !zoomLocked_) resetZoom();
     hooks_.arrangeWindow();
 }

@@ -64,7 +64,7 @@ public:
     void zoomToggle100();
     // The percentage shown becomes the zoom for every picture (100 % returns to own size).
     void zoomLock();
-    void setZoomQuality(int32_t quality);
+    void setZoomQuality(ZoomQuality quality);
     // Right, Left or Flip; a fitted picture is fitted again.
     void turnPicture(Turn turn);
     // Lays the picture out on the canvas for the view, fitting it by the zoom shown.

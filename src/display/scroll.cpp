@@ -11,7 +11,7 @@
 
 Rect PictureView::viewRect() const {
     // Fullscreen, the window covers the screen, also before the window manager has made it so.
-    if (holds(settings_.layer, Layer::Fullscreen)) return {0, 0, screenRect_.width(), screenRect_.height()};
+    if (settings_.layer == Layer::Fullscreen) return {0, 0, screenRect_.width(), screenRect_.height()};
     return {0, 0, window_.clientWidth(), window_.clientHeight() - hooks_.statusBarHeight()};
 }
 
@@ -77,7 +77,7 @@ void PictureView::scrollView() {
         }
     }
     show(scrollX_ + offX, scrollY_ + offY, false);
-    if (holds(settings_.layer, Layer::Fullscreen) && settings_.fullscreenname) {
+    if (settings_.layer == Layer::Fullscreen && settings_.fullscreenname) {
         drawNameText();
         window_.flush(view);
     }
@@ -91,7 +91,7 @@ void PictureView::onLButtonDown(int32_t, int32_t, int32_t) {
         dragging_ = true;
         window_.setHandCursor(true);
     }
-    if (!dragging_ && holds(settings_.layer, Layer::Fullscreen)) return;  // a fullscreen window stays put
+    if (!dragging_ && settings_.layer == Layer::Fullscreen) return;  // a fullscreen window stays put
     if (!settings_.draggable && !dragging_) return;
     slideshow_.stop(false);
     dragStart_ = cursorPosition();

@@ -80,11 +80,10 @@ void Wallpaper::update() {
     const bool ownFile = blackboxDraws() && !s.bbWallpaperScale;
     if (!ownFile) {
         const Rect screen = hooks_.screen();
-        const Rect frame = s.wrap || !holds(s.layer, Layer::Normal) ? screen : s.windowRect;
-        int32_t w = 0, h = 0;
-        picture_.fitSize(w, h, frame, hooks_.zoom(), s.squeeze, s.shrink, s.stretch);
+        const Rect frame = s.wrap || s.layer != Layer::Normal ? screen : s.windowRect;
         const QSize size =
-            boundedCopySize({w, h}, {picture_.imageWidth(), picture_.imageHeight()}, {screen.width(), screen.height()});
+            boundedCopySize(picture_.fitSize(frame, hooks_.zoom(), s.fit()),
+                            {picture_.imageWidth(), picture_.imageHeight()}, {screen.width(), screen.height()});
         // A failed save shows what the file held.
         picture_.save(path_, Picture::Bmp, size.width(), size.height());
     }

@@ -25,7 +25,7 @@ void Slideshow::stop(bool suspend) {
 
 void Slideshow::resume() {
     suspended_ = false;
-    if (settings_.slide && (window_.isVisible() || holds(settings_.layer, Layer::Wallpaper)))
+    if (settings_.slide && (window_.isVisible() || settings_.layer == Layer::Wallpaper))
         window_.setTimer(slideTimerId, tick);
 }
 

@@ -53,14 +53,15 @@ Rect pictureBounds(const Rect& workArea, const Margins* frame, int32_t statusBar
     return b;
 }
 
-Rect anchoredRect(int32_t anchor, int32_t W, int32_t H, int32_t pw, int32_t ph) {
+Rect anchoredRect(Anchor anchor, int32_t W, int32_t H, int32_t pw, int32_t ph) {
     int32_t x = 0, y = 0;
     switch (anchor) {
-    case 0: x = (W - pw) / 2, y = (H - ph) / 2; break;
-    case 2: x = W - pw; break;
-    case 3: y = H - ph; break;
-    case 4: x = W - pw, y = H - ph; break;
-    default: break;
+    case Anchor::Centered: x = (W - pw) / 2, y = (H - ph) / 2; break;
+    case Anchor::TopRight: x = W - pw; break;
+    case Anchor::BottomLeft: y = H - ph; break;
+    case Anchor::BottomRight: x = W - pw, y = H - ph; break;
+    case Anchor::TopLeft:
+    case Anchor::Roaming: break;
     }
     return {x, y, x + pw, y + ph};
 }

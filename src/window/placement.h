@@ -1,4 +1,5 @@
 #pragma once
+#include "config/setting_values.h"
 #include "platform/rect.h"
 
 #include <array>
@@ -22,9 +23,9 @@ Rect roamedRect(const Rect& area, int32_t w, int32_t h, int across, int down);
 // window has one) and the status bar; captionAdjust raises the top (the Blackbox shell).
 Rect pictureBounds(const Rect& workArea, const Margins* frame, int32_t statusBarHeight, int32_t captionAdjust);
 
-// A pw x ph picture's place in a W x H window by anchor: 0 centred, 1 top left, 2 top right,
-// 3 bottom left, 4 bottom right, other (roaming) top left.
-Rect anchoredRect(int32_t anchor, int32_t W, int32_t H, int32_t pw, int32_t ph);
+// A pw x ph picture's place in a W x H window by anchor; roaming, and a number outside the
+// anchors, is top left.
+Rect anchoredRect(Anchor anchor, int32_t W, int32_t H, int32_t pw, int32_t ph);
 
 // The smallest window the program makes: room to grab it, see a small picture and the start of
 // the status bar.

@@ -71,7 +71,7 @@ void WindowArranger::corralWindow() {
 }
 
 void WindowArranger::savePreset(int n) {
-    if (holds(settings_.layer, Layer::Fullscreen)) return;
+    if (settings_.layer == Layer::Fullscreen) return;
     settings_.windowRect = window_.frameRect();
     if (n >= 1 && n <= 5) settings_.presets[size_t(n - 1)] = settings_.windowRect;
     settings_.wrap = false;
@@ -84,12 +84,11 @@ void WindowArranger::placeAtPreset(int n) {
 }
 
 void WindowArranger::shapeWindowToPicture() {
-    if (holds(settings_.layer, Layer::Fullscreen) || settings_.collage) return;
+    if (settings_.layer == Layer::Fullscreen || settings_.collage) return;
     const Settings& s = settings_;
     const Rect window = window_.frameRect();
-    int32_t pw = 0, ph = 0;
-    picture_.fit(window, pw, ph);
-    const Rect region = anchoredRect(s.layout, window.width(), window.height(), pw, ph);
+    const QSize picture = picture_.fit(window);
+    const Rect region = anchoredRect(s.layout, window.width(), window.height(), picture.width(), picture.height());
     window_.setMask(&region);
 }
 
@@ -100,8 +99,8 @@ void WindowArranger::fitWindowToPicture() {
     const int32_t bar = statusBarHeight();
     const Rect bounds =
         pictureBounds(::workArea(), s.crop ? nullptr : &frame, bar, blackboxShell_ ? s.bbCaptionAdjust : 0);
-    int32_t pw = 0, ph = 0;
-    picture_.fit(bounds, pw, ph);
+    const QSize picture = picture_.fit(bounds);
+    int32_t pw = picture.width(), ph = picture.height();
     if (blackboxShell_ && !s.crop) ph += s.bbWindowAdjust;
     if (!s.squeeze || picture_.zoomLocked()) {
         pw = std::min(pw, bounds.width());
@@ -153,5 +152,5 @@ void WindowArranger::setTrayTip(const std::string& text) {
 
 void WindowArranger::applyBlend() {
     const Settings& s = settings_;
-    window_.setOpacity(!holds(s.layer, Layer::Wallpaper) && s.blend && blendAvailable_ ? (s.opacity & 0xff) : 255);
+    window_.setOpacity(s.layer != Layer::Wallpaper && s.blend && blendAvailable_ ? (s.opacity & 0xff) : 255);
 }

@@ -2,6 +2,7 @@
 #include "config/settings.h"
 #include "platform/rect.h"
 
+#include <QSize>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -27,7 +28,7 @@ struct TrayRecord {
 struct ShownPicture {
     std::function<bool()> loaded;
     // The picture's width and height fitted into the bounds at the zoom on show.
-    std::function<void(const Rect& bounds, int32_t& width, int32_t& height)> fit;
+    std::function<QSize(const Rect& bounds)> fit;
     // The zoom is kept for every picture, so the picture is not fitted to the window.
     std::function<bool()> zoomLocked;
 };

@@ -17,7 +17,7 @@ TEST_F(SettingsLifecycle, TheCommandLineOverridesTheFileAndTheLastPathCounts) {
     AppState& app = startApp();
     EXPECT_FALSE(app.settings.slide);
     EXPECT_EQ(app.settings.timer, 7000);
-    EXPECT_EQ(app.settings.sort, 1);
+    EXPECT_EQ(app.settings.sort, SortOrder::Reverse);
     EXPECT_EQ(app.settings.folder, home.file("second"));
 }
 
@@ -25,9 +25,9 @@ TEST_F(SettingsLifecycle, ExitSavesWhatTheRunChangedWithTheWindowedLayoutAndTheB
     appGlobals.arguments = {"vimble", "-t2500", "-markexit"};
     AppState& app = startApp();
     app.catalog.setIndex(3);
-    app.settings.layer = 1;  // leaving from fullscreen saves the windowed anchor
-    app.settings.layout = 5;
-    app.fullscreenSavedLayout = 2;
+    app.settings.layer = Layer::Fullscreen;  // leaving from fullscreen saves the windowed anchor
+    app.settings.layout = Anchor::Roaming;
+    app.fullscreenSavedLayout = Anchor::TopRight;
     send(Msg::Close);
     EXPECT_EQ(appGlobals.app, nullptr);
     const std::string text = textOfUtf16File(readFile(home.file("vimble.ini")));

@@ -22,14 +22,14 @@ TEST_F(SlideshowRun, TheCountdownAdvancesAndTheEndOfTheListFollowsTheLoopSetting
     EXPECT_EQ(app.slideshow.remaining(), 500u);
     tick(1);
     EXPECT_EQ(app.catalog.index(), 1u);  // the last one now
-    app.settings.loop = 1;               // pause at the end
+    app.settings.loop = LoopEnd::Pause;  // pause at the end
     tick(3);
     EXPECT_EQ(app.catalog.index(), 1u);
-    app.settings.loop = 0;
+    app.settings.loop = LoopEnd::Loop;
     app.slideshow.restart();
     tick(3);
     EXPECT_EQ(app.catalog.index(), 0u);  // wrapped
-    app.settings.loop = 2;               // exit at the end
+    app.settings.loop = LoopEnd::Exit;   // exit at the end
     app.catalog.setIndex(1);
     app.slideshow.restart();
     tick(3);

@@ -86,7 +86,7 @@ TEST_F(View, ArrowsAndTheWheelScrollAZoomedPictureAndStopAtItsEdges) {
 
 TEST_F(View, AHugeZoomScalesOnlyWhatTheViewShows) {
     AppState& app = show(2000, 1000);
-    app.view.picture().interpolation = 7;
+    app.view.picture().interpolation = ZoomQuality::Best;
     app.settings.zoomstep = 30000;
     send(Msg::Command, Command::Zoom100);
     send(Msg::Command, Command::ZoomIn);  // 30100 %: a picture 602,000 pixels wide

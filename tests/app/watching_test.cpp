@@ -38,7 +38,7 @@ TEST_F(Watching, AutoRefreshFollowsTheFolderToItsNewestPicture) {
     ASSERT_TRUE(waitUntil([&app] { return app.catalog.images().size() == 2; }, 3000));
     EXPECT_EQ(app.catalog.currentPath(), home.file("zz-new.png"));  // the newest, though last by name
     send(Msg::Command, Command::AutoRefreshToLastCreated);  // the same option again: stay where the list puts us
-    EXPECT_EQ(app.settings.autofindlast, 0);
+    EXPECT_EQ(app.settings.autofindlast, FindLast::Nothing);
     send(Msg::Command, Command::AutoRefresh);
     EXPECT_FALSE(app.catalog.watching());
 }

@@ -89,12 +89,12 @@ TEST_F(Window, APresetKeepsTheWindowWhereItWasAndStopsWrapping) {
 TEST_F(Window, FullscreenAndBackRestoresBarAnchorAndCursor) {
     AppState& app = showPicture(300, 200);
     app.settings.fullscreencursor = false;
-    app.settings.fullscreenlayout = 5;
-    app.settings.layout = 3;
+    app.settings.fullscreenlayout = Anchor::Roaming;
+    app.settings.layout = Anchor::BottomLeft;
     send(Msg::Command, Command::LayerFullscreen);
-    EXPECT_EQ(app.settings.layer, 1);
+    EXPECT_EQ(app.settings.layer, Layer::Fullscreen);
     EXPECT_FALSE(app.arranger.statusBar());
-    EXPECT_EQ(app.settings.layout, 5);
+    EXPECT_EQ(app.settings.layout, Anchor::Roaming);
     EXPECT_TRUE(cursorBlank());
     EXPECT_TRUE(waitUntil([this] { return window->frameRect() == primaryScreenRect(); }, 2000));
     send(Msg::Command, Command::FullscreenCursor);  // the cursor follows the setting while fullscreen
@@ -103,9 +103,9 @@ TEST_F(Window, FullscreenAndBackRestoresBarAnchorAndCursor) {
     EXPECT_TRUE(cursorBlank());
 
     send(Msg::Command, Command::LayerFullscreen);  // the same command leaves
-    EXPECT_EQ(app.settings.layer, 0);
+    EXPECT_EQ(app.settings.layer, Layer::Normal);
     EXPECT_TRUE(app.arranger.statusBar());
-    EXPECT_EQ(app.settings.layout, 3);
+    EXPECT_EQ(app.settings.layout, Anchor::BottomLeft);
     EXPECT_FALSE(cursorBlank());
     EXPECT_EQ(window->clientWidth(), 300);  // wrapped again
 }
@@ -113,7 +113,7 @@ TEST_F(Window, FullscreenAndBackRestoresBarAnchorAndCursor) {
 TEST_F(Window, TheWallpaperLayerLeavesTheWindowReachable) {
     AppState& app = showPicture(300, 200);
     send(Msg::Command, Command::LayerWallpaper);
-    EXPECT_EQ(app.settings.layer, 2);
+    EXPECT_EQ(app.settings.layer, Layer::Wallpaper);
     EXPECT_TRUE(app.arranger.trayIconShown());
     // Behind the tray icon where the desktop shows one, else minimised in the task list.
     const bool tray = TrayIcon::available();
@@ -125,11 +125,11 @@ TEST_F(Window, TheWallpaperLayerLeavesTheWindowReachable) {
     EXPECT_EQ(window->isVisible(), !tray);
     if (tray) send(Msg::Command, Command::LayerNormal);
     else send(Msg::Restore);
-    EXPECT_EQ(app.settings.layer, 0);
+    EXPECT_EQ(app.settings.layer, Layer::Normal);
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(app.arranger.trayIconShown());
 
     app.catalog.setImages({});
     send(Msg::Command, Command::LayerFullscreen);  // nothing to show fullscreen
-    EXPECT_EQ(app.settings.layer, 0);
+    EXPECT_EQ(app.settings.layer, Layer::Normal);
 }

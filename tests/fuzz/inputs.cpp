@@ -26,7 +26,8 @@ bool tryPicture(std::string_view bytes) {
     ::close(fd);
 
     Picture picture;
-    picture.interpolation = quality == 0 ? 0 : quality == 1 ? 2 : 7;
+    constexpr ZoomQuality qualities[] = {ZoomQuality::Bilinear, ZoomQuality::Smooth, ZoomQuality::Best};
+    picture.interpolation = qualities[quality];
     picture.load(path, [divisor](int32_t w, int32_t h) { return QSize(w / divisor, h / divisor); });
     if (!picture.isLoaded()) return true;
     const auto withinLimit = [&picture] { return Picture::bytesFor(picture.decodedSize()) <= Picture::memoryLimit; };

@@ -15,7 +15,7 @@ Settings applyAll(std::initializer_list<const char*> switches) {
 TEST(CommandLine, TheLaterSwitchWins) {
     EXPECT_FALSE(applyAll({"-slide", "-noslide"}).slide);
     EXPECT_TRUE(applyAll({"-noslide", "-slide"}).slide);
-    EXPECT_EQ(applyAll({"-sortrandom", "-sortreverse"}).sort, 1);
+    EXPECT_EQ(applyAll({"-sortrandom", "-sortreverse"}).sort, SortOrder::Reverse);
     EXPECT_EQ(applyAll({"-t100", "-t2500"}).timer, 2500);
 }
 

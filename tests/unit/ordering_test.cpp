@@ -20,7 +20,7 @@ std::vector<std::string> pathsOf(const ImageList& list) {
 TEST(Ordering, NamesSortByCodeUnitOverTheWholePathCaseSensitively) {
     ImageList list = named({"/x/a.jpg", "/x/sub/1.jpg", "/x/Z.jpg", "/x/B.jpg", "/x/C.jpg"});
     uint32_t current = 0;
-    orderList(list, current, "", 0, 0);
+    orderList(list, current, "", SortOrder::Forward, SortKey::Name);
     // "/" lies between the upper-case and the lower-case letters.
     EXPECT_EQ(pathsOf(list),
               (std::vector<std::string>{"/x/B.jpg", "/x/C.jpg", "/x/Z.jpg", "/x/a.jpg", "/x/sub/1.jpg"}));
@@ -41,12 +41,13 @@ TEST(Ordering, NonAsciiNamesSortAsUtf16CodeUnits) {
 TEST(Ordering, TimesSortAscendingAndReverseGivesTheNewestFirst) {
     ImageList list{{"/b", 30, 1, 0}, {"/a", 10, 3, 0}, {"/c", 20, 2, 0}};
     uint32_t current = 0;
-    orderList(list, current, "/c", 1, 1);  // reverse by created
+    orderList(list, current, "/c", SortOrder::Reverse, SortKey::Created);  // reverse by created
     EXPECT_EQ(pathsOf(list), (std::vector<std::string>{"/b", "/c", "/a"}));
     EXPECT_EQ(current, 1u);
-    orderList(list, current, "/c", 0, 2);  // forward by modified
+    orderList(list, current, "/c", SortOrder::Forward, SortKey::Modified);  // forward by modified
     EXPECT_EQ(pathsOf(list), (std::vector<std::string>{"/b", "/c", "/a"}));
-    orderList(list, current, "/c", 1, 9);  // an unknown key keeps the order, reverse still applies
+    orderList(list, current, "/c", SortOrder::Reverse,
+              SortKey(9));  // an unknown key keeps the order, reverse still applies
     EXPECT_EQ(pathsOf(list), (std::vector<std::string>{"/a", "/c", "/b"}));
 }
 
@@ -56,22 +57,22 @@ TEST(Ordering, AShuffleKeepsEveryEntryAndTheCurrentPictureIsFoundAgain) {
     const ImageList before = list;
     uint32_t current = 7;
     std::srand(1);
-    orderList(list, current, "/p/7", 2, 0);
+    orderList(list, current, "/p/7", SortOrder::Random, SortKey::Name);
     EXPECT_NE(pathsOf(list), pathsOf(before));
     EXPECT_EQ(list[current].path, "/p/7");
     ImageList sorted = list;
-    orderList(sorted, current, "", 0, 0);
+    orderList(sorted, current, "", SortOrder::Forward, SortKey::Name);
     ImageList expected = before;
-    orderList(expected, current, "", 0, 0);
+    orderList(expected, current, "", SortOrder::Forward, SortKey::Name);
     EXPECT_EQ(pathsOf(sorted), pathsOf(expected));
 
     const ImageList firstShuffle = list;
-    orderList(list, current, "/p/7", 2, 0);  // every shuffle gives a new order
+    orderList(list, current, "/p/7", SortOrder::Random, SortKey::Name);  // every shuffle gives a new order
     EXPECT_NE(pathsOf(list), pathsOf(firstShuffle));
 
     uint32_t kept = 3;
     ImageList empty;
-    orderList(empty, kept, "/p/7", 0, 0);
+    orderList(empty, kept, "/p/7", SortOrder::Forward, SortKey::Name);
     EXPECT_EQ(kept, 3u);
 }
 

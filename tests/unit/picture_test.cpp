@@ -7,17 +7,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct Size {
-    int32_t w, h;
-    bool operator==(const Size&) const = default;
-};
-Size fit(int32_t w, int32_t h, int32_t W, int32_t H, int32_t zoom, bool squeeze, bool shrink, bool stretch) {
-    Size out{};
-    fitPictureSize(w, h, W, H, zoom, squeeze, shrink, stretch, out.w, out.h);
-    return out;
-}
-std::ostream& operator<<(std::ostream& os, const Size& s) { return os << s.w << "x" << s.h; }
-
 std::string savedPicture(const TempDir& dir, const char* name, QImage::Format format, int w, int h) {
     QImage picture(w, h, format);
     if (format == QImage::Format_Indexed8) picture.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
@@ -29,44 +18,37 @@ std::string savedPicture(const TempDir& dir, const char* name, QImage::Format fo
 }  // namespace
 
 TEST(PictureFit, ZoomScalesByPercentAndTruncates) {
-    EXPECT_EQ(fit(801, 601, 100, 100, 50, true, true, true), (Size{400, 300}));
-    EXPECT_EQ(fit(801, 601, 100, 100, 0, false, false, false), (Size{801, 601}));
+    EXPECT_EQ(fitPictureSize(801, 601, 100, 100, 50, {true, true, true}), QSize(400, 300));
+    EXPECT_EQ(fitPictureSize(801, 601, 100, 100, 0, {false, false, false}), QSize(801, 601));
 }
 
 TEST(PictureFit, SqueezeShrinkAndStretchFitAsTheyAreMeant) {
-    EXPECT_EQ(fit(4000, 1000, 1000, 800, 0, true, false, false), (Size{1000, 250}));
-    EXPECT_EQ(fit(1200, 500, 1000, 800, 0, false, true, false), (Size{1200, 500}));   // not over both ways
-    EXPECT_EQ(fit(2000, 1000, 1000, 800, 0, false, true, false), (Size{1600, 800}));  // still covers
-    EXPECT_EQ(fit(500, 400, 1000, 600, 0, false, false, true), (Size{1000, 800}));
-    EXPECT_EQ(fit(500, 400, 1000, 600, 0, true, false, true), (Size{750, 600}));  // exactly inside
-    EXPECT_EQ(fit(1, 5000, 1000, 800, 0, true, true, false), (Size{0, 800}));     // truncates to nothing
+    EXPECT_EQ(fitPictureSize(4000, 1000, 1000, 800, 0, {true, false, false}), QSize(1000, 250));
+    EXPECT_EQ(fitPictureSize(1200, 500, 1000, 800, 0, {false, true, false}), QSize(1200, 500));   // not over both ways
+    EXPECT_EQ(fitPictureSize(2000, 1000, 1000, 800, 0, {false, true, false}), QSize(1600, 800));  // still covers
+    EXPECT_EQ(fitPictureSize(500, 400, 1000, 600, 0, {false, false, true}), QSize(1000, 800));
+    EXPECT_EQ(fitPictureSize(500, 400, 1000, 600, 0, {true, false, true}), QSize(750, 600));  // exactly inside
+    EXPECT_EQ(fitPictureSize(1, 5000, 1000, 800, 0, {true, true, false}), QSize(0, 800));     // truncates to nothing
 }
 
 TEST(PictureFit, TheLargestFittedSizeAllowsForATurnAndKeepsProportions) {
-    EXPECT_EQ(largestFittedSize(6000, 4000, 1920, 1080, 0, true, true, false, true), QSize(1620, 1080));
-    EXPECT_EQ(largestFittedSize(4000, 6000, 1920, 1080, 0, true, true, false, false), QSize(720, 1080));
-    EXPECT_EQ(largestFittedSize(4000, 6000, 1920, 1080, 0, true, true, false, true), QSize(1080, 1620));  // turned
-    EXPECT_EQ(largestFittedSize(6000, 4000, 1920, 1080, 50, true, true, false, true), QSize(3000, 2000));
-    EXPECT_EQ(largestFittedSize(6000, 4000, 1920, 1080, 0, false, false, false, false), QSize(6000, 4000));
-    EXPECT_EQ(largestFittedSize(0, 4000, 1920, 1080, 0, true, true, false, false), QSize());
+    EXPECT_EQ(largestFittedSize(6000, 4000, 1920, 1080, 0, {true, true, false}, true), QSize(1620, 1080));
+    EXPECT_EQ(largestFittedSize(4000, 6000, 1920, 1080, 0, {true, true, false}, false), QSize(720, 1080));
+    EXPECT_EQ(largestFittedSize(4000, 6000, 1920, 1080, 0, {true, true, false}, true), QSize(1080, 1620));  // turned
+    EXPECT_EQ(largestFittedSize(6000, 4000, 1920, 1080, 50, {true, true, false}, true), QSize(3000, 2000));
+    EXPECT_EQ(largestFittedSize(6000, 4000, 1920, 1080, 0, {false, false, false}, false), QSize(6000, 4000));
+    EXPECT_EQ(largestFittedSize(0, 4000, 1920, 1080, 0, {true, true, false}, false), QSize());
 }
 
 TEST(PictureFit, PlacementFollowsTheAnchorAndNeverGoesNegative) {
-    int32_t x = -1, y = -1;
-    placeInFrame(0, 1000, 800, 1200, 500, x, y);
-    EXPECT_EQ(x, 0);  // -100 clamped
-    EXPECT_EQ(y, 150);
-    placeInFrame(4, 1000, 800, 200, 100, x, y);
-    EXPECT_EQ(x, 800);
-    EXPECT_EQ(y, 700);
-    placeInFrame(7, 1000, 800, 200, 100, x, y);
-    EXPECT_EQ(x, 0);
-    EXPECT_EQ(y, 0);
+    EXPECT_EQ(placeInFrame(Anchor::Centered, 1000, 800, 1200, 500), QPoint(0, 150));  // x -100 clamped
+    EXPECT_EQ(placeInFrame(Anchor::BottomRight, 1000, 800, 200, 100), QPoint(800, 700));
+    EXPECT_EQ(placeInFrame(Anchor(7), 1000, 800, 200, 100), QPoint(0, 0));  // a number outside the anchors
     for (int i = 0; i < 20; ++i) {
-        placeInFrame(5, 1000, 800, 1000, 100, x, y);
-        EXPECT_EQ(x, 0);  // as wide as the frame: no room to roam
-        EXPECT_GE(y, 0);
-        EXPECT_LT(y, 700);
+        const QPoint at = placeInFrame(Anchor::Roaming, 1000, 800, 1000, 100);
+        EXPECT_EQ(at.x(), 0);  // as wide as the frame: no room to roam
+        EXPECT_GE(at.y(), 0);
+        EXPECT_LT(at.y(), 700);
     }
 }
 
@@ -139,7 +121,7 @@ TEST(Picture, PlaceAndDrawReturnsTheZoomShownAndDrawsWhereItSays) {
     picture.loadBitmap(source);
     QImage frame(100, 100, QImage::Format_RGB32);
     frame.fill(Qt::black);
-    EXPECT_EQ(picture.placeAndDraw({0, 0, 100, 100}, frame, 0, true, true, false, 0), 50);
+    EXPECT_EQ(picture.placeAndDraw({0, 0, 100, 100}, frame, 0, {true, true, false}, Anchor::Centered), 50);
     EXPECT_EQ(picture.width, 100);
     EXPECT_EQ(picture.height, 50);
     EXPECT_EQ(picture.y, 25);

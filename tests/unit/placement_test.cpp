@@ -51,12 +51,12 @@ TEST(Placement, APictureSpreadsOverTheWorkAreaLessFrameBarAndCaptionAdjustment) 
 }
 
 TEST(Placement, TheCropRegionSitsWhereTheAnchorPutsThePicture) {
-    EXPECT_EQ(anchoredRect(0, 500, 400, 300, 200), (Rect{100, 100, 400, 300}));
-    EXPECT_EQ(anchoredRect(1, 500, 400, 300, 200), (Rect{0, 0, 300, 200}));
-    EXPECT_EQ(anchoredRect(2, 500, 400, 300, 200), (Rect{200, 0, 500, 200}));
-    EXPECT_EQ(anchoredRect(3, 500, 400, 300, 200), (Rect{0, 200, 300, 400}));
-    EXPECT_EQ(anchoredRect(4, 500, 400, 300, 200), (Rect{200, 200, 500, 400}));
-    EXPECT_EQ(anchoredRect(5, 500, 400, 300, 200), (Rect{0, 0, 300, 200}));
+    EXPECT_EQ(anchoredRect(Anchor::Centered, 500, 400, 300, 200), (Rect{100, 100, 400, 300}));
+    EXPECT_EQ(anchoredRect(Anchor::TopLeft, 500, 400, 300, 200), (Rect{0, 0, 300, 200}));
+    EXPECT_EQ(anchoredRect(Anchor::TopRight, 500, 400, 300, 200), (Rect{200, 0, 500, 200}));
+    EXPECT_EQ(anchoredRect(Anchor::BottomLeft, 500, 400, 300, 200), (Rect{0, 200, 300, 400}));
+    EXPECT_EQ(anchoredRect(Anchor::BottomRight, 500, 400, 300, 200), (Rect{200, 200, 500, 400}));
+    EXPECT_EQ(anchoredRect(Anchor::Roaming, 500, 400, 300, 200), (Rect{0, 0, 300, 200}));
 }
 
 TEST(Placement, AnEmptyOrInvertedRectangleGrowsToTheSmallestWindow) {

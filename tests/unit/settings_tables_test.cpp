@@ -39,9 +39,9 @@ TEST(SettingsTables, NumbersOutsideTheirRangeAreClampedOnLoadAndSavedClamped) {
     loadOrSaveSettings(s, dir.file("v.ini"), false);
     EXPECT_EQ(s.timer, 0);
     EXPECT_EQ(s.opacity, 255);
-    EXPECT_EQ(s.layer, 0);
+    EXPECT_EQ(s.layer, Layer::Normal);
     EXPECT_EQ(s.zoom, largestZoom);  // not the low 16 bits of 70000
-    EXPECT_EQ(s.layout, 5);
+    EXPECT_EQ(s.layout, Anchor::Roaming);
     EXPECT_EQ(s.windowRect.left, -32768);
     ASSERT_TRUE(loadOrSaveSettings(s, dir.file("v.ini"), true));
     const std::string text = textOfUtf16File(readFile(dir.file("v.ini")));

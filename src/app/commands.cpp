@@ -31,8 +31,7 @@ void sortDirection(AppState& a) {
 template <SortKey key>
 void sortKey(AppState& a) {
     a.settings.sortby = key;
-    const SortOrder sort = a.settings.sort;
-    if (a.catalog.scanRunning() || (sort != SortOrder::Forward && sort != SortOrder::Reverse)) return;
+    if (a.catalog.scanRunning() || shuffles(a.settings.sort)) return;
     a.catalog.order();
     a.updateStatusBar();
 }

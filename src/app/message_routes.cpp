@@ -52,8 +52,12 @@ constexpr Route routes[] = {
     {Msg::Minimize, forward<[](AppState& a, Message&) { a.slideshow.stop(false); }>, false},
     {Msg::Restore, forward<[](AppState& a, Message&) { a.onRestore(); }>, false},
     {Msg::Timer, forward<[](AppState& a, Message& m) { a.onTimer(m.value); }>, true},
-    {Msg::BackgroundQuery,
-     forward<[](AppState& a, Message& m) { m.hollowBrush = !a.view.dialogBackgroundBrush(m.brush); }>, true},
+    {Msg::BackgroundQuery, forward<[](AppState& a, Message& m) {
+         const std::optional<uint32_t> brush = a.view.dialogBackgroundBrush();
+         m.hollowBrush = !brush;
+         m.brush = brush.value_or(0);
+     }>,
+     true},
     {Msg::ContextMenu, forward<[](AppState& a, Message& m) { a.showContextMenu(m.x, m.y, 0); }>, true},
     {Msg::MenuKey, forward<[](AppState& a, Message&) { a.onCommand(Command::Menu); }>, true},
     {Msg::Paint, forward<[](AppState& a, Message&) { a.view.onPaint(); }>, true},

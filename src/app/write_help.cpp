@@ -14,20 +14,16 @@
 #include <optional>
 #include <string_view>
 
-namespace {
-std::string contentOf(const char* path, bool& ok) {
-    std::optional<std::string> text = readRegularFile(path);
-    ok = ok && text;
-    return text.value_or("");
-}
-}  // namespace
-
 int main(int argc, char** argv) {
     const std::string_view mode = argc > 1 ? argv[1] : "";
-    bool ok = true;
+    // The help file and the desktop entry fill in a template; one that cannot be read still
+    // gives its file, and the run fails.
+    const bool fromTemplate = (mode == "help" || mode == "desktop") && argc == 4;
+    const std::optional<std::string> templateText = fromTemplate ? readRegularFile(argv[2]) : std::nullopt;
+    const bool ok = !fromTemplate || templateText;
     std::string text;
-    if (mode == "help" && argc == 4) text = helpText(contentOf(argv[2], ok));
-    else if (mode == "desktop" && argc == 4) text = desktopEntry(contentOf(argv[2], ok));
+    if (mode == "help" && argc == 4) text = helpText(templateText.value_or(""));
+    else if (mode == "desktop" && argc == 4) text = desktopEntry(templateText.value_or(""));
     else if (mode == "man" && argc == 3) text = manPage();
     else if (mode == "icon" && argc == 5) {
         QImageReader reader(argv[2]);

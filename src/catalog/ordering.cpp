@@ -49,7 +49,7 @@ void shuffleList(ImageList& list) {
 
 void orderList(ImageList& list, uint32_t& currentIndex, const std::string& currentPath, SortOrder sort,
                SortKey sortby) {
-    if (sort != SortOrder::Forward && sort != SortOrder::Reverse) {
+    if (shuffles(sort)) {
         shuffleList(list);
     } else {
         if (const Comparator comesBefore = comparatorFor(sortby)) std::sort(list.begin(), list.end(), comesBefore);

@@ -14,8 +14,8 @@ bool comesBeforeByModified(const ImageEntry& a, const ImageEntry& b);
 // Swaps each position i = 1 .. count-1 with position rand() mod (i + 1).
 void shuffleList(ImageList& list);
 
-// Orders the list by sort (any number but forward and reverse shuffles) and sortby (a number
-// outside the keys keeps the order), then finds the current picture.
+// Orders the list by sort and sortby (a number outside the keys keeps the order), then finds
+// the current picture.
 void orderList(ImageList& list, uint32_t& currentIndex, const std::string& currentPath, SortOrder sort, SortKey sortby);
 
 // Points currentIndex at the picture last shown: the entry with its path; else, when it was

@@ -8,6 +8,9 @@
 // The order of the list.
 enum class SortOrder : int32_t { Forward = 0, Reverse = 1, Random = 2 };
 
+// Whether the list is shuffled: any number but forward and reverse is.
+constexpr bool shuffles(SortOrder sort) { return sort != SortOrder::Forward && sort != SortOrder::Reverse; }
+
 // What the list is ordered by.
 enum class SortKey : int32_t { Name = 0, Created = 1, Modified = 2, Accessed = 3 };
 

@@ -10,27 +10,31 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace {
 
 constexpr const char* lineEnd = "\r\n";
 
+struct KeyAndValue {
+    std::string_view key, value;
+};
+
 // The key and the value of a line. The key is split off as strtok splits: leading "=", CR and
 // LF are skipped and the key ends at the next of them. The value is the rest of the line after
 // that "=", up to its line end, so a path or a command may hold "=". Either is empty when missing.
-void splitLine(std::string_view line, std::string_view& key, std::string_view& value) {
+KeyAndValue splitLine(std::string_view line) {
     const size_t start = line.find_first_not_of("=\r\n");
     const size_t end = std::min(line.find_first_of("=\r\n", start), line.size());
-    key = start == std::string_view::npos ? std::string_view() : line.substr(start, end - start);
-    value = {};
-    if (end == line.size() || line[end] != '=') return;
+    const std::string_view key = start == std::string_view::npos ? std::string_view() : line.substr(start, end - start);
+    if (end == line.size() || line[end] != '=') return {key, {}};
     const std::string_view rest = line.substr(end + 1);
-    value = rest.substr(0, std::min(rest.find_first_of("\r\n"), rest.size()));
+    return {key, rest.substr(0, std::min(rest.find_first_of("\r\n"), rest.size()))};
 }
 
 // An integer as scanf reads it: blanks, an optional sign, digits of the base (hex may start
-// with 0x). The value is the one written, held at the 64-bit limits; false when no digit follows.
-bool parseInteger(std::string_view text, int base, int64_t& result) {
+// with 0x). The value is the one written, held at the 64-bit limits; none when no digit follows.
+std::optional<int64_t> parseInteger(std::string_view text, int base) {
     size_t at = 0;
     while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at]))) ++at;
     bool negative = false;
@@ -44,16 +48,17 @@ bool parseInteger(std::string_view text, int base, int64_t& result) {
         if (digit >= base) break;
         value = value > (INT64_MAX - digit) / base ? INT64_MAX : value * base + digit;
     }
-    if (digits == 0) return false;
-    result = negative ? -value : value;
-    return true;
+    if (digits == 0) return std::nullopt;
+    return negative ? -value : value;
 }
 
-bool parseFloating(std::string_view text, double& result) {
+std::optional<double> parseFloating(std::string_view text) {
     size_t at = 0;
     while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at]))) ++at;
     if (at < text.size() && text[at] == '+') ++at;
-    return std::from_chars(text.data() + at, text.data() + text.size(), result).ec == std::errc();
+    double result;
+    if (std::from_chars(text.data() + at, text.data() + text.size(), result).ec != std::errc()) return std::nullopt;
+    return result;
 }
 
 // Replaces the low bits of an integer variable (all of it when narrower than width).
@@ -108,10 +113,10 @@ void store(const SettingBinding& binding, std::string_view value) {
         return;
     case SettingType::Float:
     case SettingType::Double: {
-        double number;
-        if (!parseFloating(value, number)) return;
-        if (auto* f = std::get_if<float*>(&binding.target)) **f = float(number);
-        if (auto* d = std::get_if<double*>(&binding.target)) **d = number;
+        const std::optional<double> number = parseFloating(value);
+        if (!number) return;
+        if (auto* f = std::get_if<float*>(&binding.target)) **f = float(*number);
+        if (auto* d = std::get_if<double*>(&binding.target)) **d = *number;
         return;
     }
     case SettingType::String:
@@ -120,9 +125,9 @@ void store(const SettingBinding& binding, std::string_view value) {
         return;
     default: {
         const auto form = integerForms[int(binding.type) - 1];
-        int64_t number;
-        if (!parseInteger(value, form.base, number)) return;
-        number = std::clamp(number, binding.range.least, binding.range.most);
+        const std::optional<int64_t> read = parseInteger(value, form.base);
+        if (!read) return;
+        const int64_t number = std::clamp(*read, binding.range.least, binding.range.most);
         // A signed 16-bit value keeps its sign in a wider variable; the others wrap to their width.
         if (binding.type == SettingType::Short) setLowBits(binding.target, uint32_t(int32_t(int16_t(number))), 32);
         else setLowBits(binding.target, uint32_t(number), form.width);
@@ -226,8 +231,7 @@ void SettingsFile::readSection(std::span<const SettingBinding> table, const char
         const std::string& line = lines_[at];
         if (!line.empty() && line[0] == '[') return;
         if (!line.empty() && line[0] == '#') continue;
-        std::string_view key, value;
-        splitLine(line, key, value);
+        const auto [key, value] = splitLine(line);
         if (key.empty() || value.empty()) continue;
         for (const SettingBinding& binding : table)
             if (equalsIgnoringCase(key, binding.key)) store(binding, value);

@@ -151,9 +151,9 @@ void PictureView::showCollage() {
     window_.flushAll();
 }
 
-bool PictureView::dialogBackgroundBrush(uint32_t& colour) const {
-    colour = settings_.whitebg ? white : black;
-    return !settings_.overlap && !settings_.collage;
+std::optional<uint32_t> PictureView::dialogBackgroundBrush() const {
+    if (settings_.overlap || settings_.collage) return std::nullopt;
+    return settings_.whitebg ? white : black;
 }
 
 QImage PictureView::shownPicture() {

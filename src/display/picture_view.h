@@ -8,6 +8,7 @@
 #include <QImage>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class Catalog;
 class Slideshow;
@@ -123,9 +124,9 @@ public:
     void paintCollage();
     // Shows the collage built so far again, with the name over it in fullscreen when asked.
     void showCollage();
-    // The background colour (0xRRGGBB) for newly exposed window areas; false for a hollow
-    // brush that leaves the old content visible.
-    bool dialogBackgroundBrush(uint32_t& colour) const;
+    // The background colour (0xRRGGBB) for newly exposed window areas; none for a hollow brush
+    // that leaves the old content visible.
+    std::optional<uint32_t> dialogBackgroundBrush() const;
 
     // The visible part of the view: the collage, or the part of the picture scrolled to.
     QImage visiblePart();

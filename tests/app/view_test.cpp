@@ -161,8 +161,7 @@ TEST_F(View, TheCollageAddsATilePerPaintAndStartsAfreshOnANewBackground) {
     send(Msg::Command, Command::WhiteBackground);  // white: the collage restarts with one tile on white
     EXPECT_EQ(countWhere(app.view.canvas().image(), app.view.canvas().image().rect(), 0xff0000u), 50 * 50);
     EXPECT_EQ(app.view.canvas().image().pixel(0, 0) & 0xffffff, 0xffffffu);
-    uint32_t colour = 0;
-    EXPECT_FALSE(app.view.dialogBackgroundBrush(colour));  // the old tiles stay under the new
+    EXPECT_FALSE(app.view.dialogBackgroundBrush());  // the old tiles stay under the new
 }
 
 TEST_F(View, TheNameOverAFullscreenCollageComesAndGoesWithoutANewTile) {

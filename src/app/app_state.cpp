@@ -20,7 +20,8 @@ AppState::AppState(WindowHost& window)
       catalog(settings, window,
               {[this](const std::string& text) { showMessage(&mainWindow, text, MessageIcon::Information); },
                [this] { showPeekCount(); }, [this] { showCurrent(true); }}),
-      slideshow(settings, window, catalog, [this] { showCountdown(); }),
+      slideshow(
+          settings, window, catalog, [this] { showCountdown(); }, [this] { onTimeUp(); }),
       arranger(settings, window, screenRect,
                {[this] { return view.picture().isLoaded(); },
                 [this](const Rect& bounds) { return view.picture().fitSize(bounds, view.zoom(), settings.fit()); },
@@ -28,7 +29,9 @@ AppState::AppState(WindowHost& window)
       view(settings, window, catalog, slideshow, screenRect,
            {[this] { arrangeWindow(); }, [this] { updateStatusBar(); }, [this] { updateCaption(); },
             [this] { return arranger.statusBarHeight(); }, [this] { return inSizeMove; },
-            [this](int32_t direction) { onCommand(direction < 0 ? Command::Previous : Command::Next); }}),
+            [this](int32_t direction, int32_t modifiers) {
+                onCommand(direction < 0 ? Command::Previous : Command::Next, modifiers);
+            }}),
       showHideKey(settings, window),
       wallpaper(settings, catalog, view.picture(),
                 {[this] { return arranger.blackboxShell(); }, [this] { return blackboxWindow; },
@@ -166,11 +169,11 @@ void AppState::applyCommandLine(const std::vector<std::string>& arguments) {
     if (error) std::fprintf(stderr, "vimble: %s: %s\n", path->c_str(), std::strerror(error));
 }
 
-void AppState::onDropFiles(const std::vector<std::string>& files) {
+void AppState::onDropFiles(const std::vector<std::string>& files, bool append) {
     if (catalog.scanRunning() || files.empty()) return;
     slideshow.stop(false);
     mainWindow.activate();
-    catalog.dropFiles(files, shiftKeyHeld());
+    catalog.dropFiles(files, append);
     showCurrent(true);
     slideshow.resume();
     if (settings.autorefresh) catalog.startWatcher(wallpaper.path());

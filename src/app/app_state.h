@@ -33,7 +33,10 @@ public:
     void start();
 
     // Handlers the window procedure calls.
-    void onCommand(Command command);
+    // Runs the command, chosen with the given Modifier keys held (Shift+Page Down steps by five).
+    void onCommand(Command command, int32_t modifiers = 0);
+    // The Modifier keys held with the command being run; its row's action passes them on.
+    int32_t commandModifiers() const { return commandModifiers_; }
     // The popup menu at screen point (x, y): "Main Menu", or with a pin the pinned sub-menu at
     // position subMenu; re-opens itself while pinned.
     void showContextMenu(int32_t x, int32_t y, int subMenu);
@@ -41,8 +44,8 @@ public:
     void runModal(const std::function<void()>& dialog);
     // The numeric-input dialog of the template on a setting; false when cancelled.
     bool askSetting(int templateId, int32_t& setting);
-    // The slideshow's timer and the animation's; at the end of the countdown the next picture.
-    void onTimer(int timerId);
+    // The countdown has run out: the loop rules, then the next picture.
+    void onTimeUp();
     // The window comes back from minimised: the show goes on, and a window minimised for the
     // wallpaper layer (no notification area to wait in) returns to the normal layer.
     void onRestore();
@@ -60,7 +63,7 @@ public:
     // Hides the main window or shows it again.
     void toggleVisible();
     void onSize(int32_t clientWidth, int32_t clientHeight);
-    void onDropFiles(const std::vector<std::string>& files);
+    void onDropFiles(const std::vector<std::string>& files, bool append);
 
     // Reads the settings file (save false) or writes it (save true); false when it could not.
     bool loadOrSaveSettings(bool save);
@@ -87,7 +90,7 @@ public:
     // Lays the picture out again for the fullscreen layer and covers the screen.
     void relayoutFullscreen();
     // Next (+1) or Previous (-1) by 1, by 5 with Shift held, by 10 with Control held, wrapping.
-    void step(int32_t direction);
+    void step(int32_t direction, int32_t modifiers);
 
     void setLayout(Anchor anchor);
     // 0 normal, 1 fullscreen (a second 1 leaves it), 2 wallpaper.
@@ -145,4 +148,7 @@ public:
 
     // The commands on the file of the picture on show, and filing.
     FileCommands fileCommands;
+
+private:
+    int32_t commandModifiers_ = 0;
 };

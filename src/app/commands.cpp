@@ -261,11 +261,11 @@ constexpr CommandRow rows[] = {
      key(Qt::Key_PageDown, KeyControl), key(Qt::Key_Space), key(Qt::Key_Space, KeyShift),
      key(Qt::Key_Space, KeyControl)},
      nullptr,
-     [](AppState& a) { a.step(+1); }},
+     [](AppState& a) { a.step(+1, a.commandModifiers()); }},
     {Command::Previous, "Previous", "Page Up", {key(Qt::Key_PageUp), key(Qt::Key_PageUp, KeyShift),
      key(Qt::Key_PageUp, KeyControl), key(Qt::Key_Backspace), key(Qt::Key_Backspace, KeyShift),
      key(Qt::Key_Backspace, KeyControl)}, nullptr,
-     [](AppState& a) { a.step(-1); }},
+     [](AppState& a) { a.step(-1, a.commandModifiers()); }},
     {Command::First, "First", "Home", {key(Qt::Key_Home)}, nullptr,
      [](AppState& a) {
          a.catalog.setIndex(0);
@@ -285,16 +285,16 @@ constexpr CommandRow rows[] = {
      }},
     {Command::ScrollLeft, "Left", "Left Arrow", {key(Qt::Key_Left), key(Qt::Key_Left, KeyShift),
      key(Qt::Key_Left, KeyControl), key(Qt::Key_Left, KeyAlt)}, nullptr,
-     [](AppState& a) { a.view.scrollBy(-1, 0); }},
+     [](AppState& a) { a.view.scrollBy(-1, 0, a.commandModifiers()); }},
     {Command::ScrollRight, "Right", "Right Arrow", {key(Qt::Key_Right), key(Qt::Key_Right, KeyShift),
      key(Qt::Key_Right, KeyControl), key(Qt::Key_Right, KeyAlt)}, nullptr,
-     [](AppState& a) { a.view.scrollBy(1, 0); }},
+     [](AppState& a) { a.view.scrollBy(1, 0, a.commandModifiers()); }},
     {Command::ScrollUp, "Up", "Up Arrow", {key(Qt::Key_Up), key(Qt::Key_Up, KeyShift), key(Qt::Key_Up, KeyControl),
      key(Qt::Key_Up, KeyAlt)}, nullptr,
-     [](AppState& a) { a.view.scrollBy(0, -1); }},
+     [](AppState& a) { a.view.scrollBy(0, -1, a.commandModifiers()); }},
     {Command::ScrollDown, "Down", "Down Arrow", {key(Qt::Key_Down), key(Qt::Key_Down, KeyShift),
      key(Qt::Key_Down, KeyControl), key(Qt::Key_Down, KeyAlt)}, nullptr,
-     [](AppState& a) { a.view.scrollBy(0, 1); }},
+     [](AppState& a) { a.view.scrollBy(0, 1, a.commandModifiers()); }},
     {Command::Autoscroll, "Autoscroll", "", {}, checkedIf<&S::autoscroll>, toggle<&S::autoscroll>},
     {Command::Browse, "Browse...", "Ins", {key(Qt::Key_Insert)}, nullptr, browse},
     {Command::CurrentFolder, "Current", "Shift+F5", {key(Qt::Key_F5, KeyShift)}, nullptr, currentFolder},
@@ -383,8 +383,8 @@ constexpr CommandRow rows[] = {
      [](AppState& a) { a.view.toggleFit(&S::shrink); }},
     {Command::Stretch, "Stretch", "Shift+S", {key(Qt::Key_S, KeyShift)}, checkedIf<&S::stretch>,
      [](AppState& a) { a.view.toggleFit(&S::stretch); }},
-    {Command::ZoomIn, "Zoom In", "+", {typed('+'), typed('+', KeyAlt)}, nullptr, [](AppState& a) { a.view.zoomBy(+1); }},
-    {Command::ZoomOut, "Zoom Out", "-", {typed('-'), typed('-', KeyAlt)}, nullptr, [](AppState& a) { a.view.zoomBy(-1); }},
+    {Command::ZoomIn, "Zoom In", "+", {typed('+'), typed('+', KeyAlt)}, nullptr, [](AppState& a) { a.view.zoomBy(+1, a.commandModifiers()); }},
+    {Command::ZoomOut, "Zoom Out", "-", {typed('-'), typed('-', KeyAlt)}, nullptr, [](AppState& a) { a.view.zoomBy(-1, a.commandModifiers()); }},
     {Command::Zoom100, "Zoom 100%", "=", {typed('=')}, nullptr, [](AppState& a) { a.view.zoomToggle100(); }},
     {Command::ZoomStep, "Zoom Step...", "Ctrl+Z", {key(Qt::Key_Z, KeyControl)}, nullptr, askFor<106, &S::zoomstep>},
     {Command::ZoomLock, "Zoom Lock", "Shift+Z", {key(Qt::Key_Z, KeyShift)}, nullptr, [](AppState& a) { a.view.zoomLock(); }},
@@ -688,8 +688,13 @@ Command acceleratorCommand(int qtKey, int modifiers, char typedCharacter) {
     return Command::None;
 }
 
-void AppState::onCommand(Command command) {
+void AppState::onCommand(Command command, int32_t modifiers) {
     if (settings.noShell && command >= Command::ViewFile && command <= Command::AdjustWindow) return;
     if (settings.noMenu && command <= Command::Help && command != Command::Menu) return;
-    if (const CommandRow* row = commandRow(command)) row->action(*this);
+    const CommandRow* row = commandRow(command);
+    if (!row) return;
+    // A command may run another (a dialog's choice): each sees its own keys.
+    const int32_t outer = std::exchange(commandModifiers_, modifiers);
+    row->action(*this);
+    if (appGlobals.app == this) commandModifiers_ = outer;  // unless the command ended the program
 }

@@ -18,7 +18,7 @@ void AppState::showContextMenu(int32_t x, int32_t y, int subMenu) {
     } else if (pins.pinnedSubMenu != -1) {
         shown = main.subMenuAt(subMenu);
     }
-    int chosen = 0;
+    MenuChoice chosen;
     if (shown) {
         MenuFacts facts{arranger.blendAvailable(), view.zoomLocked(),        view.rotation(),
                         showHideKey.registered(),  arranger.blackboxShell(), pins};
@@ -27,14 +27,15 @@ void AppState::showContextMenu(int32_t x, int32_t y, int subMenu) {
         chosen = trackPopupMenu(mainWindow, *shown, x, y);
     }
 
-    if (Command(chosen) == Command::Exit) {
+    if (Command(chosen.id) == Command::Exit) {
         Message close{Msg::Close};
         mainWindow.send(close);
         mainWindow.showCursor(false);
         return;
     }
-    if (chosen) {
-        Message command{Msg::Command, 0, 0, chosen};
+    if (chosen.id) {
+        Message command{Msg::Command, 0, 0, chosen.id};
+        command.modifiers = chosen.modifiers;
         mainWindow.send(command);
     } else {
         pins.unpinOne();

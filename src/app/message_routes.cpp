@@ -33,8 +33,8 @@ void nothing(Message&) {}
 void translateAccelerator(Message& m) {
     AppState* app = appGlobals.app;
     const char typed = m.text.size() == 1 ? m.text[0] : 0;
-    const Command command = acceleratorCommand(m.value, m.x, typed);
-    if (app && command != Command::None) app->onCommand(command);
+    const Command command = acceleratorCommand(m.value, m.modifiers, typed);
+    if (app && command != Command::None) app->onCommand(command, m.modifiers);
 }
 
 struct Route {
@@ -46,12 +46,11 @@ struct Route {
 // One row for each message the window receives.
 constexpr Route routes[] = {
     {Msg::Created, createApp, true},
-    {Msg::Command, forward<[](AppState& a, Message& m) { a.onCommand(Command(m.value)); }>, true},
+    {Msg::Command, forward<[](AppState& a, Message& m) { a.onCommand(Command(m.value), m.modifiers); }>, true},
     {Msg::KeyDown, translateAccelerator, true},
     {Msg::ScreenSave, nothing, true},  // swallowed: no screen saver while the window is active
     {Msg::Minimize, forward<[](AppState& a, Message&) { a.slideshow.stop(false); }>, false},
     {Msg::Restore, forward<[](AppState& a, Message&) { a.onRestore(); }>, false},
-    {Msg::Timer, forward<[](AppState& a, Message& m) { a.onTimer(m.value); }>, true},
     {Msg::BackgroundQuery, forward<[](AppState& a, Message& m) {
          const std::optional<uint32_t> brush = a.view.dialogBackgroundBrush();
          m.hollowBrush = !brush;
@@ -69,10 +68,10 @@ constexpr Route routes[] = {
          if (m.value) a.mainWindow.destroyWindow();
      }>,
      true},
-    {Msg::MouseMove, forward<[](AppState& a, Message& m) { a.view.onMouseMove(m.x, m.y, m.value); }>, true},
-    {Msg::LButtonDown, forward<[](AppState& a, Message& m) { a.view.onLButtonDown(m.x, m.y, m.value); }>, true},
-    {Msg::LButtonUp, forward<[](AppState& a, Message& m) { a.view.onLButtonUp(m.x, m.y, m.value); }>, true},
-    {Msg::MouseWheel, forward<[](AppState& a, Message& m) { a.view.onMouseWheel(m.value); }>, true},
+    {Msg::MouseMove, forward<[](AppState& a, Message& m) { a.view.onMouseMove(m.modifiers); }>, true},
+    {Msg::LButtonDown, forward<[](AppState& a, Message&) { a.view.onLButtonDown(); }>, true},
+    {Msg::LButtonUp, forward<[](AppState& a, Message&) { a.view.onLButtonUp(); }>, true},
+    {Msg::MouseWheel, forward<[](AppState& a, Message& m) { a.view.onMouseWheel(m.value, m.modifiers); }>, true},
     {Msg::MouseHWheel, forward<[](AppState& a, Message& m) { a.view.onMouseHWheel(m.value); }>, true},
     {Msg::EnterSizeMove, forward<[](AppState& a, Message&) {
          a.slideshow.stop(false);
@@ -84,7 +83,8 @@ constexpr Route routes[] = {
          a.inSizeMove = false;
      }>,
      true},
-    {Msg::DropFiles, forward<[](AppState& a, Message& m) { a.onDropFiles(m.files); }>, true},
+    {Msg::DropFiles, forward<[](AppState& a, Message& m) { a.onDropFiles(m.files, (m.modifiers & KeyShift) != 0); }>,
+     true},
     {Msg::HotKey, forward<[](AppState& a, Message& m) { a.onHotKey(m.value); }>, true},
     {Msg::TrayNotify, forward<[](AppState& a, Message& m) { a.onTrayNotify(m.value); }>, true},
     {Msg::ReopenMenu, forward<[](AppState& a, Message& m) { a.showContextMenu(m.x, m.y, m.value); }>, true},

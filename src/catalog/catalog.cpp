@@ -109,9 +109,8 @@ void Catalog::insertAtCurrent(const std::string& path) {
 bool Catalog::browseFolder() {
     std::string& folder = settings_.folder;
     folder = withoutTrailingSlash(std::move(folder));
-    const std::string chosen = chooseFolder("Set the root exhibit folder. Hold SHIFT to append.", folder);
+    const auto [chosen, append] = chooseFolder("Set the root exhibit folder. Hold SHIFT to append.", folder);
     if (chosen.empty()) return false;
-    const bool append = shiftKeyHeld();
     if (startScan(chosen, settings_.peek, append)) {
         if (!append) folder = chosen;
     } else if (!equalsIgnoringCase(chosen, folder)) {

@@ -1,8 +1,6 @@
 // The fit, zoom and rotate commands: how the picture on show is sized and turned.
 #include "display/picture_view.h"
 
-#include "platform/dialogs.h"
-
 #include <algorithm>
 
 PictureView::PictureView(Settings& settings, WindowHost& window, const Catalog& catalog, Slideshow& slideshow,
@@ -12,7 +10,8 @@ PictureView::PictureView(Settings& settings, WindowHost& window, const Catalog& 
       catalog_(catalog),
       slideshow_(slideshow),
       screenRect_(screenRect),
-      hooks_(std::move(hooks)) {}
+      hooks_(std::move(hooks)),
+      animationTimer_(window, [this] { nextAnimationFrame(); }) {}
 
 void PictureView::unlockedZoomToSetting() {
     if (!zoomLocked_) zoom_ = settings_.zoom;
@@ -68,9 +67,9 @@ void PictureView::toggleFit(bool Settings::*fit) {
     hooks_.arrangeWindow();
 }
 
-void PictureView::zoomBy(int32_t direction) {
+void PictureView::zoomBy(int32_t direction, int32_t modifiers) {
     if (settings_.collage) return;
-    const int32_t step = altKeyHeld() ? 1 : settings_.zoomstep;
+    const int32_t step = modifiers & KeyAlt ? 1 : settings_.zoomstep;
     if (direction < 0 && uint32_t(zoom_) <= uint32_t(settings_.zoomstep)) return;
     zoomLocked_ = true;
     zoom_ = std::min(zoom_ + direction * step, largestZoom);

@@ -3,6 +3,7 @@
 #include "display/canvas.h"
 #include "display/picture.h"
 #include "platform/rect.h"
+#include "platform/window_host.h"
 
 #include <QFont>
 #include <QImage>
@@ -12,7 +13,6 @@
 
 class Catalog;
 class Slideshow;
-class WindowHost;
 
 // The picture on show and how it is seen: its zoom and turn, the part of it in view (scroll and
 // drag), the off-screen canvases, painting with transitions, the collage and the animation.
@@ -25,7 +25,8 @@ public:
         std::function<void()> updateCaption;       // the caption and tray tip for the picture on show
         std::function<int32_t()> statusBarHeight;  // 0 while there is no status bar
         std::function<bool()> inSizeMove;          // the user is sizing the window
-        std::function<void(int32_t)> page;         // Next (+1) or Previous (-1), as the commands do
+        std::function<void(int32_t, int32_t)>
+            page;  // Next (+1) or Previous (-1) with Modifier keys, as the commands do
     };
 
     PictureView(Settings& settings, WindowHost& window, const Catalog& catalog, Slideshow& slideshow,
@@ -61,7 +62,7 @@ public:
     // Toggles squeeze, shrink or stretch and fits the picture again.
     void toggleFit(bool Settings::*fit);
     // direction +1 zooms in, -1 out, by zoomstep percent (1 with Alt held).
-    void zoomBy(int32_t direction);
+    void zoomBy(int32_t direction, int32_t modifiers);
     void zoomToggle100();
     // The percentage shown becomes the zoom for every picture (100 % returns to own size).
     void zoomLock();
@@ -74,8 +75,6 @@ public:
     // Animated pictures: the frames of the picture on show follow one another while animate is
     // on and no collage is built; each new frame is painted in place at the shown size.
     void playAnimation();
-    // True when the timer was the animation's (its next frame is then on show).
-    bool onAnimationTimer(int timerId);
 
     // Where pictures are shown: the client area above the status bar.
     Rect viewRect() const;
@@ -92,16 +91,16 @@ public:
     void scrollView();
     // Moves the scroll position there and shows that part (kept within the picture).
     void scrollTo(int32_t x, int32_t y);
-    // Pixels per scroll command: x2 with Shift, x5 with Control, 1 with Alt.
-    int32_t scrollStepSize() const;
-    // The scroll commands: steps of scrollStepSize in the given directions (-1, 0, 1).
-    void scrollBy(int32_t across, int32_t down);
-    void onMouseMove(int32_t x, int32_t y, int32_t flags);
-    void onLButtonDown(int32_t x, int32_t y, int32_t flags);
-    void onLButtonUp(int32_t x, int32_t y, int32_t flags);
+    // The scroll commands: steps in the given directions (-1, 0, 1) of scrollStep pixels, x2 with
+    // Shift held, x5 with Control, 1 pixel with Alt.
+    void scrollBy(int32_t across, int32_t down, int32_t modifiers);
+    // Dragging the picture (x2 with Shift held, x5 with Control) or the window.
+    void onMouseMove(int32_t modifiers);
+    void onLButtonDown();
+    void onLButtonUp();
     // delta: signed, 120 per notch, positive away from the user (vertical) or to the right
     // (sideways); a touchpad sends fractions of a notch.
-    void onMouseWheel(int32_t delta);
+    void onMouseWheel(int32_t delta, int32_t modifiers);
     void onMouseHWheel(int32_t delta);
 
     // Composes the view off-screen and brings it to the screen image; a transition or a glide
@@ -137,12 +136,16 @@ public:
 private:
     static constexpr uint32_t noIndex = 99999;
 
+    // The animation's timer: the next frame goes on show, painted in place.
+    void nextAnimationFrame();
+
     Settings& settings_;
     WindowHost& window_;
     const Catalog& catalog_;
     Slideshow& slideshow_;
     const Rect& screenRect_;
     Hooks hooks_;
+    WindowTimer animationTimer_;  // the next frame of an animated picture is due
 
     Picture picture_;
     Canvas viewCanvas_;

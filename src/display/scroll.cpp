@@ -1,7 +1,6 @@
 // The view onto a picture larger than the window: scrolling, the glide, dragging and the wheel.
 #include "display/glide.h"
 #include "display/picture_view.h"
-#include "platform/dialogs.h"
 #include "platform/screen.h"
 #include "platform/window_host.h"
 #include "slideshow/slideshow.h"
@@ -21,16 +20,12 @@ void PictureView::computeScrollRange() {
     scrollRangeY_ = picture_.height > view.height() ? picture_.height - view.height() : 0;
 }
 
-int32_t PictureView::scrollStepSize() const {
-    if (shiftKeyHeld()) return scrollStep_ * 2;
-    if (controlKeyHeld()) return scrollStep_ * 5;
-    if (altKeyHeld()) return 1;
-    return scrollStep_;
-}
-
-void PictureView::scrollBy(int32_t across, int32_t down) {
+void PictureView::scrollBy(int32_t across, int32_t down, int32_t modifiers) {
     if (settings_.collage) return;
-    const int32_t step = scrollStepSize();
+    const int32_t step = modifiers & KeyShift     ? scrollStep_ * 2
+                         : modifiers & KeyControl ? scrollStep_ * 5
+                         : modifiers & KeyAlt     ? 1
+                                                  : scrollStep_;
     scrollTo(scrollX_ + across * step, scrollY_ + down * step);
 }
 
@@ -84,7 +79,7 @@ void PictureView::scrollView() {
     scrolled_ = true;
 }
 
-void PictureView::onLButtonDown(int32_t, int32_t, int32_t) {
+void PictureView::onLButtonDown() {
     const Rect view = viewRect();
     if (!settings_.collage && picture_.isLoaded() &&
         (picture_.width > view.width() || picture_.height > view.height())) {
@@ -99,13 +94,13 @@ void PictureView::onLButtonDown(int32_t, int32_t, int32_t) {
     window_.captureMouse(true);
 }
 
-void PictureView::onMouseMove(int32_t, int32_t, int32_t) {
+void PictureView::onMouseMove(int32_t modifiers) {
     if (!window_.hasMouseCapture()) return;
     const Point at = cursorPosition();
     if (at.x == dragStart_.x && at.y == dragStart_.y) return;
     if (dragging_) {
         // Held like a sheet: moving right shows more of the left.
-        const int32_t factor = shiftKeyHeld() ? 2 : controlKeyHeld() ? 5 : 1;
+        const int32_t factor = modifiers & KeyShift ? 2 : modifiers & KeyControl ? 5 : 1;
         scrollTo(scrollX_ + (dragStart_.x - at.x) * factor, scrollY_ + (dragStart_.y - at.y) * factor);
         dragStart_ = at;
     } else if (settings_.draggable) {
@@ -113,7 +108,7 @@ void PictureView::onMouseMove(int32_t, int32_t, int32_t) {
     }
 }
 
-void PictureView::onLButtonUp(int32_t, int32_t, int32_t) {
+void PictureView::onLButtonUp() {
     if (!window_.hasMouseCapture()) return;
     window_.captureMouse(false);
     window_.setHandCursor(false);
@@ -126,7 +121,7 @@ namespace {
 constexpr int32_t wheelNotch = 120;
 }
 
-void PictureView::onMouseWheel(int32_t delta) {
+void PictureView::onMouseWheel(int32_t delta, int32_t modifiers) {
     if (dragging_) {
         scrollTo(scrollX_, scrollY_ - delta / 10);
         return;
@@ -138,7 +133,7 @@ void PictureView::onMouseWheel(int32_t delta) {
     if (wheelTurned_ >= wheelNotch || wheelTurned_ <= -wheelNotch) {
         const bool previous = wheelTurned_ > 0;
         wheelTurned_ %= wheelNotch;
-        hooks_.page(previous ? -1 : 1);
+        hooks_.page(previous ? -1 : 1, modifiers);
     }
 }
 

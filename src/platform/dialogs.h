@@ -19,17 +19,15 @@ MessageAnswer messageBox(WindowHost* owner, const std::string& text, const std::
 MessageAnswer showMessage(WindowHost* owner, const std::string& text, MessageIcon icon = MessageIcon::Exclamation,
                           MessageButtons buttons = MessageButtons::Ok);
 
-// A folder chooser starting at startFolder; the chosen folder's path, empty when cancelled.
-std::string chooseFolder(const std::string& title, const std::string& startFolder);
+// The folder a chooser gave: its path, empty when cancelled, and whether Shift was held as it
+// was chosen.
+struct ChosenFolder {
+    std::string path;
+    bool shiftHeld = false;
+};
 
-// Whether a Shift key is held down now.
-bool shiftKeyHeld();
-
-// Whether an Alt key is held down now.
-bool altKeyHeld();
-
-// Whether a Control key is held down now.
-bool controlKeyHeld();
+// A folder chooser starting at startFolder.
+ChosenFolder chooseFolder(const std::string& title, const std::string& startFolder);
 
 struct DialogTemplate;
 

@@ -2,6 +2,7 @@
 
 #include "config/settings.h"
 #include "platform/launch.h"
+#include "platform/modifiers_qt.h"
 #include "platform/virtual_keys.h"
 #include "platform/window_host.h"
 #include "platform/x11.h"
@@ -45,17 +46,12 @@ MessageAnswer showMessage(WindowHost* owner, const std::string& text, MessageIco
     return messageBox(owner, text, programTitle, icon, buttons);
 }
 
-std::string chooseFolder(const std::string& title, const std::string& startFolder) {
+ChosenFolder chooseFolder(const std::string& title, const std::string& startFolder) {
     const QString chosen = QFileDialog::getExistingDirectory(
         QApplication::activeWindow(), QString::fromStdString(title), QFile::decodeName(startFolder.c_str()));
-    return chosen.isEmpty() ? std::string() : QFile::encodeName(chosen).toStdString();
+    if (chosen.isEmpty()) return {};
+    return {QFile::encodeName(chosen).toStdString(), (modifiersOf() & KeyShift) != 0};
 }
-
-bool shiftKeyHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier; }
-
-bool altKeyHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::AltModifier; }
-
-bool controlKeyHeld() { return QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier; }
 
 namespace {
 // A control of a dialog, named by its id in the template so it can be found by it.

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,12 @@ struct MenuItem {
     MenuItem* find(int id);
 };
 
-// Shows the menu at screen point (x, y) over the owner window and waits for the user's choice:
-// the chosen item's id, or 0 when the menu was dismissed (or has nothing to show).
-int trackPopupMenu(WindowHost& owner, const MenuItem& menu, int x, int y);
+// What the user chose: the item's id, 0 when the menu was dismissed (or had nothing to show),
+// and the Modifier keys held as it was chosen.
+struct MenuChoice {
+    int id = 0;
+    int32_t modifiers = 0;
+};
+
+// Shows the menu at screen point (x, y) over the owner window and waits for the user's choice.
+MenuChoice trackPopupMenu(WindowHost& owner, const MenuItem& menu, int x, int y);

@@ -1,4 +1,6 @@
 #include "platform/menu.h"
+
+#include "platform/modifiers_qt.h"
 #include "platform/window_host.h"
 
 #include <QGuiApplication>
@@ -30,12 +32,12 @@ void fill(QMenu& menu, const MenuItem& source) {
 }
 }  // namespace
 
-int trackPopupMenu(WindowHost& owner, const MenuItem& source, int x, int y) {
-    if (source.items.empty()) return 0;
+MenuChoice trackPopupMenu(WindowHost& owner, const MenuItem& source, int x, int y) {
+    if (source.items.empty()) return {};
     QMenu menu(owner.widget());
     fill(menu, source);
     const QScreen* screen = QGuiApplication::primaryScreen();
     const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
     const QAction* chosen = menu.exec(QPoint(int(x / ratio), int(y / ratio)));
-    return chosen ? chosen->data().toInt() : 0;
+    return {chosen ? chosen->data().toInt() : 0, modifiersOf()};
 }

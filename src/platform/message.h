@@ -7,11 +7,10 @@
 enum class Msg {
     Created,          // the window exists: build the application
     Command,          // value: command id (menu item, accelerator)
-    KeyDown,          // value: the key; x: KeyShift | KeyControl | KeyAlt; text: the typed character
+    KeyDown,          // value: the key; text: the typed character
     ScreenSave,       // the screen saver wants to start while the window is active
     Minimize,         // the window is being minimised
     Restore,          // the window is restored from minimised
-    Timer,            // value: timer id
     BackgroundQuery,  // asks for the background brush; answered in brush/hollowBrush
     ContextMenu,      // x, y: screen position of the menu request
     MenuKey,          // the Menu (Apps) key was pressed
@@ -21,14 +20,14 @@ enum class Msg {
     Close,            // the user or the window manager asks to close the window
     Destroy,          // the window is going away
     EndSession,       // value: 1 when the session really ends
-    MouseMove,        // x, y: client position; value: button and modifier flags
+    MouseMove,        // x, y: client position
     LButtonDown,
     LButtonUp,
     MouseWheel,     // value: signed wheel delta, 120 per notch, positive away from the user
     MouseHWheel,    // value: signed sideways wheel delta, 120 per notch, positive to the right
     EnterSizeMove,  // the user starts moving or sizing the window
     ExitSizeMove,
-    DropFiles,      // files: the dropped paths
+    DropFiles,      // files: the dropped paths (appended to the list with Shift)
     HotKey,         // value: hot key id
     TrayNotify,     // value: TrayLeftClick or TrayRightClick on the notification-area icon
     ReopenMenu,     // x, y, value: re-open the popup menu at x, y with sub-menu index value
@@ -39,14 +38,11 @@ enum class Msg {
     QuitRequest,    // another copy of the program asks this one to quit
 };
 
-// Modifier flags carried by key messages.
-enum KeyFlags : int32_t { KeyShift = 1, KeyControl = 2, KeyAlt = 4 };
+// The modifier keys a message carries, as flags.
+enum Modifier : int32_t { KeyShift = 1, KeyControl = 2, KeyAlt = 4 };
 
 // Clicks on the notification-area icon.
 enum TrayClick : int32_t { TrayLeftClick = 1, TrayRightClick = 2 };
-
-// Button and modifier flags carried by mouse messages.
-enum MouseFlags : int32_t { MouseLeft = 1, MouseRight = 2, MouseShift = 4, MouseControl = 8, MouseMiddle = 16 };
 
 struct Message {
     explicit Message(Msg kind, int32_t px = 0, int32_t py = 0, int32_t v = 0) : id(kind), x(px), y(py), value(v) {}
@@ -55,6 +51,7 @@ struct Message {
     int32_t x = 0;
     int32_t y = 0;
     int32_t value = 0;
+    int32_t modifiers = 0;  // the Modifier keys held with the key, click, wheel turn, drop or choice
     std::vector<std::string> files;
     std::string text;
     // Answer to BackgroundQuery: the brush colour (0xRRGGBB), or a hollow brush that leaves the

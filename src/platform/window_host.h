@@ -8,6 +8,7 @@
 #include <string>
 
 class HostWidget;
+class QTimer;
 class QWidget;
 
 // The program's one top-level window. It turns what the window system reports into Messages
@@ -26,6 +27,9 @@ public:
 
     // Hands the message to the procedure now, on the calling (user-interface) thread.
     bool send(Message& message);
+    // Runs a handler of something other than a message (a timer's tick) the way messages are
+    // handled: a destruction asked for meanwhile waits until it returns.
+    void handle(const std::function<void()>& handler);
     // Hands the message to the procedure later from the event loop; callable from any thread.
     void post(Message message);
 
@@ -95,10 +99,6 @@ public:
     void flush(const Rect& area);
     void flushAll();
 
-    // A repeating timer that sends Timer with the id; setting it again restarts it.
-    void setTimer(int id, int milliseconds);
-    void killTimer(int id);
-
     // The X window id, 0 before the window exists on the X server.
     unsigned long nativeId() const;
     // The widget, as the owner of the platform layer's own dialogs and menus.
@@ -106,8 +106,28 @@ public:
 
 private:
     friend class HostWidget;
+    friend class WindowTimer;
     Procedure procedure_;
     std::unique_ptr<HostWidget> widget_;
+};
+
+// A repeating timer owned by whoever arms it. Its ticks run on the window's thread like the
+// window's other events: never once the window is destroyed, and not when the user has just
+// begun moving or sizing it (the size-move starts first and stops what the tick would change).
+class WindowTimer {
+public:
+    WindowTimer(WindowHost& window, std::function<void()> onTick);
+    ~WindowTimer();
+    WindowTimer(const WindowTimer&) = delete;
+    WindowTimer& operator=(const WindowTimer&) = delete;
+
+    // Starts it, or starts it again from now when it runs.
+    void start(int milliseconds);
+    // Stopping from its own tick is allowed.
+    void stop();
+
+private:
+    std::unique_ptr<QTimer> timer_;
 };
 
 // Ends the event loop with the given exit code once control returns to it.

@@ -1,6 +1,7 @@
 #include "platform/window_host.h"
 
 #include "platform/key_repeat.h"
+#include "platform/modifiers_qt.h"
 #include "platform/screen_saver.h"
 #include "platform/x11.h"
 
@@ -22,7 +23,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <cctype>
-#include <map>
 #include <utility>
 
 // Shows each X event the toolkit receives to a watcher before the toolkit handles it.
@@ -71,7 +71,6 @@ public:
     }
     bool framePredicted = false;
     Margins predictedFrame;  // the window manager's frame, asked before the window is mapped
-    std::map<int, std::unique_ptr<QTimer>> timers;
     // What the window manager is asked to keep for the window, mapped or not.
     bool stayOnTop = false;
     bool taskbarEntry = true;
@@ -168,16 +167,13 @@ protected:
 
     void keyPressEvent(QKeyEvent* e) override {
         if (!repeats_.accept(e->isAutoRepeat(), e->timestamp(), uint64_t(clock_.elapsed()))) return;
-        int32_t flags = 0;
-        if (e->modifiers() & Qt::ShiftModifier) flags |= KeyShift;
-        if (e->modifiers() & Qt::ControlModifier) flags |= KeyControl;
-        if (e->modifiers() & Qt::AltModifier) flags |= KeyAlt;
         // Keys are named by what they give without Shift (or the digit they give with it), so
         // Shift+5 is the key 5 with Shift on every layout.
         int code = e->key();
         const uint32_t base = namingKeysym(e->nativeScanCode());
         if ((base >= '0' && base <= '9') || (base >= 'a' && base <= 'z')) code = int(std::toupper(int(base)));
-        Message key{Msg::KeyDown, flags, 0, code};
+        Message key{Msg::KeyDown, 0, 0, code};
+        key.modifiers = modifiersOf(e->modifiers());
         key.text = e->text().toStdString();
         if (!host_.send(key)) QWidget::keyPressEvent(e);
     }
@@ -198,10 +194,12 @@ protected:
         const int x = toDevice(e->position().x()), y = toDevice(e->position().y());
         if (const int sideways = e->angleDelta().x()) {
             Message wheel{Msg::MouseHWheel, x, y, -sideways};
+            wheel.modifiers = modifiersOf(e->modifiers());
             host_.send(wheel);
         }
         if (const int upDown = e->angleDelta().y()) {
             Message wheel{Msg::MouseWheel, x, y, upDown};
+            wheel.modifiers = modifiersOf(e->modifiers());
             host_.send(wheel);
         }
     }
@@ -219,6 +217,7 @@ protected:
     }
     void dropEvent(QDropEvent* e) override {
         Message drop{Msg::DropFiles};
+        drop.modifiers = modifiersOf(e->modifiers());
         drop.files = droppedFiles(e->mimeData());
         if (drop.files.empty()) return;
         e->acceptProposedAction();
@@ -234,13 +233,8 @@ private:
     }
 
     void sendMouse(Msg id, QMouseEvent* e) {
-        int32_t flags = 0;
-        if (e->buttons() & Qt::LeftButton) flags |= MouseLeft;
-        if (e->buttons() & Qt::RightButton) flags |= MouseRight;
-        if (e->buttons() & Qt::MiddleButton) flags |= MouseMiddle;
-        if (e->modifiers() & Qt::ShiftModifier) flags |= MouseShift;
-        if (e->modifiers() & Qt::ControlModifier) flags |= MouseControl;
-        Message mouse{id, toDevice(e->position().x()), toDevice(e->position().y()), flags};
+        Message mouse{id, toDevice(e->position().x()), toDevice(e->position().y())};
+        mouse.modifiers = modifiersOf(e->modifiers());
         host_.send(mouse);
     }
 
@@ -300,10 +294,15 @@ WindowHost::WindowHost(Procedure procedure, const std::string& caption, int clie
 
 WindowHost::~WindowHost() = default;
 
-bool WindowHost::send(Message& message) {
+void WindowHost::handle(const std::function<void()>& handler) {
     ++widget_->handling;
-    const bool handled = procedure_(message);
+    handler();
     if (--widget_->handling == 0 && widget_->destroyPending) destroyWindow();
+}
+
+bool WindowHost::send(Message& message) {
+    bool handled = false;
+    handle([&] { handled = procedure_(message); });
     return handled;
 }
 
@@ -334,7 +333,6 @@ void WindowHost::destroyWindow() {
     Message destroy{Msg::Destroy};
     send(destroy);
     widget_->destroyed = true;
-    for (auto& [id, timer] : widget_->timers) timer->stop();
     widget_->hide();
     inhibitScreenSaver(false);
 }
@@ -476,26 +474,18 @@ void WindowHost::flush(const Rect& area) {
 
 void WindowHost::flushAll() { widget_->repaint(); }
 
-void WindowHost::setTimer(int id, int milliseconds) {
-    if (widget_->destroyed) return;
-    auto& timer = widget_->timers[id];
-    if (!timer) {
-        timer = std::make_unique<QTimer>();
-        QObject::connect(timer.get(), &QTimer::timeout, [this, id] {
-            // A tick finds the user holding the window's frame: the size-move begins before it,
-            // which stops what the tick would have changed.
-            if (widget_->noticeSizeMove()) return;
-            Message tick{Msg::Timer, 0, 0, id};
-            send(tick);
-        });
-    }
-    timer->start(milliseconds);
+WindowTimer::WindowTimer(WindowHost& window, std::function<void()> onTick) : timer_(std::make_unique<QTimer>()) {
+    QObject::connect(timer_.get(), &QTimer::timeout, [&window, onTick = std::move(onTick)] {
+        if (window.widget_->destroyed || window.widget_->noticeSizeMove()) return;
+        window.handle(onTick);
+    });
 }
 
-// Timers are stopped, never deleted: a timer may be killed from its own tick.
-void WindowHost::killTimer(int id) {
-    if (auto found = widget_->timers.find(id); found != widget_->timers.end()) found->second->stop();
-}
+WindowTimer::~WindowTimer() = default;
+
+void WindowTimer::start(int milliseconds) { timer_->start(milliseconds); }
+
+void WindowTimer::stop() { timer_->stop(); }
 
 unsigned long WindowHost::nativeId() const { return widget_->internalWinId(); }
 

@@ -15,7 +15,8 @@ bool FileCommands::chooseFilingFolder(bool archive) {
     std::string& setting = archive ? settings_.archive : settings_.favorites;
     while (setting.size() > 1 && setting.back() == '/') setting.pop_back();
     window_.showCursor(true);
-    const std::string chosen = chooseFolder(archive ? "Set the archive folder" : "Set the favorites folder", setting);
+    const std::string chosen =
+        chooseFolder(archive ? "Set the archive folder" : "Set the favorites folder", setting).path;
     window_.showCursor(false);
     if (!chosen.empty()) setting = chosen;
     return !chosen.empty();

@@ -8,16 +8,17 @@
 #include <malloc.h>
 #include <utility>
 
-namespace {
-constexpr int slideTimerId = 1026;
-}
-
 Slideshow::Slideshow(const Settings& settings, WindowHost& window, const Catalog& catalog,
-                     std::function<void()> countdownChanged)
-    : settings_(settings), window_(window), catalog_(catalog), countdownChanged_(std::move(countdownChanged)) {}
+                     std::function<void()> countdownChanged, std::function<void()> timeUp)
+    : settings_(settings),
+      window_(window),
+      catalog_(catalog),
+      countdownChanged_(std::move(countdownChanged)),
+      timeUp_(std::move(timeUp)),
+      timer_(window, [this] { tick(); }) {}
 
 void Slideshow::stop(bool suspend) {
-    window_.killTimer(slideTimerId);
+    timer_.stop();
     // Give back what a stopped show does not need; the picture and canvas buffers stay.
     malloc_trim(0);
     if (suspend) suspended_ = true;
@@ -25,15 +26,14 @@ void Slideshow::stop(bool suspend) {
 
 void Slideshow::resume() {
     suspended_ = false;
-    if (settings_.slide && (window_.isVisible() || settings_.layer == Layer::Wallpaper))
-        window_.setTimer(slideTimerId, tick);
+    if (settings_.slide && (window_.isVisible() || settings_.layer == Layer::Wallpaper)) timer_.start(tickLength);
 }
 
 void Slideshow::restart() {
-    window_.killTimer(slideTimerId);
+    timer_.stop();
     remaining_ = uint32_t(settings_.timer);
     if (settings_.slide && (catalog_.images().size() > 1 || settings_.collage) && pictureComplete_)
-        window_.setTimer(slideTimerId, tick);
+        timer_.start(tickLength);
     countdownChanged_();
 }
 
@@ -47,12 +47,10 @@ void Slideshow::onPictureComplete() {
     if (settings_.slide) restart();
 }
 
-bool Slideshow::onTimer(int timerId) {
-    if (timerId != slideTimerId) return false;
-    window_.killTimer(slideTimerId);
-    remaining_ = remaining_ < uint32_t(tick) ? 0 : remaining_ - uint32_t(tick);
-    if (remaining_ == 0) return true;
-    window_.setTimer(slideTimerId, int(std::min<uint32_t>(remaining_, tick)));
+void Slideshow::tick() {
+    timer_.stop();
+    remaining_ = remaining_ < uint32_t(tickLength) ? 0 : remaining_ - uint32_t(tickLength);
+    if (remaining_ == 0) return timeUp_();
+    timer_.start(int(std::min<uint32_t>(remaining_, tickLength)));
     countdownChanged_();
-    return false;
 }

@@ -1,20 +1,21 @@
 #pragma once
 #include "config/settings.h"
+#include "platform/window_host.h"
 
 #include <cstdint>
 #include <functional>
 
 class Catalog;
-class WindowHost;
 
 // The slideshow's countdown: the time left of the picture on show and the timer that runs it.
 class Slideshow {
 public:
-    static constexpr int32_t tick = 1000;  // milliseconds between countdown steps
+    static constexpr int32_t tickLength = 1000;  // milliseconds between countdown steps
 
-    // countdownChanged runs whenever the time left is set or steps down.
+    // countdownChanged runs whenever the time left is set or steps down, timeUp when it has run
+    // out.
     Slideshow(const Settings& settings, WindowHost& window, const Catalog& catalog,
-              std::function<void()> countdownChanged);
+              std::function<void()> countdownChanged, std::function<void()> timeUp);
 
     // Stops the countdown; suspended, it stays stopped until resume (a menu or dialog is open).
     void stop(bool suspend);
@@ -27,8 +28,8 @@ public:
     void pictureShown(bool complete);
     // The paint of a new picture has ended, transition and glide included.
     void onPictureComplete();
-    // One step of the countdown; true when the timer was the countdown's and it ran out.
-    bool onTimer(int timerId);
+    // One step of the countdown, as each tick of its timer takes it.
+    void tick();
 
     uint32_t remaining() const { return remaining_; }  // milliseconds left of the current picture
     bool suspended() const { return suspended_; }
@@ -38,6 +39,8 @@ private:
     WindowHost& window_;
     const Catalog& catalog_;
     std::function<void()> countdownChanged_;
+    std::function<void()> timeUp_;
+    WindowTimer timer_;
     uint32_t remaining_ = 0;
     bool suspended_ = false;
     // The picture shown last stands complete on screen (after its transition and glide): only

@@ -29,7 +29,7 @@ TEST_F(Lifecycle, OnlyARealEndOfSessionDestroysTheApplication) {
 }
 
 TEST_F(Lifecycle, MessagesBeforeTheApplicationExistsDoNothing) {
-    for (Msg id : {Msg::Command, Msg::Timer, Msg::Paint, Msg::Size, Msg::MouseMove, Msg::MouseWheel, Msg::EnterSizeMove,
+    for (Msg id : {Msg::Command, Msg::Paint, Msg::Size, Msg::MouseMove, Msg::MouseWheel, Msg::EnterSizeMove,
                    Msg::HotKey, Msg::TrayNotify, Msg::RefreshStatus, Msg::QuitRequest, Msg::Destroy, Msg::EndSession}) {
         send(id, 1);
     }

@@ -1,10 +1,12 @@
 #include "app_fixture.h"
 
+#include <QTest>
+
 class SlideshowRun : public AppFixture {
 protected:
-    // The slideshow timer firing, as many times as given.
+    // The countdown's timer firing, as many times as given.
     void tick(int times) {
-        for (int i = 0; i < times; ++i) send(Msg::Timer, 1026);
+        for (int i = 0; i < times; ++i) window->handle([] { appGlobals.app->slideshow.tick(); });
     }
 };
 
@@ -40,7 +42,8 @@ TEST_F(SlideshowRun, KeysStepThroughTheListAndPauseTheShow) {
     AppState& app = startWithPictures({"a.png", "b.png", "c.png"});
     app.catalog.setIndex(0);
     const auto press = [this](int key, int32_t modifiers = 0, const char* text = "") {
-        Message m{Msg::KeyDown, modifiers, 0, key};
+        Message m{Msg::KeyDown, 0, 0, key};
+        m.modifiers = modifiers;
         m.text = text;
         window->send(m);
     };
@@ -53,6 +56,12 @@ TEST_F(SlideshowRun, KeysStepThroughTheListAndPauseTheShow) {
     EXPECT_EQ(app.catalog.index(), 0u);
     press(Qt::Key_End);
     EXPECT_EQ(app.catalog.index(), 3u);
+    // The modifiers come with the key event, whatever the keyboard holds by the time it is handled.
+    QTest::keyClick(window->widget(), Qt::Key_PageDown, Qt::ShiftModifier);
+    EXPECT_EQ(app.catalog.index(), 0u);  // five on from the last of four
+    QTest::keyClick(window->widget(), Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(app.catalog.index(), 2u);  // ten back
+    press(Qt::Key_End);
     EXPECT_TRUE(app.settings.slide);
     press(Qt::Key_Exclam, KeyShift, "!");
     EXPECT_FALSE(app.settings.slide);

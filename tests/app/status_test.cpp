@@ -29,10 +29,10 @@ TEST_F(Status, TheBarReportsThePictureAndCountsDownTheShow) {
     EXPECT_EQ(part(app, 5), "\t5.00");
     EXPECT_EQ(part(app, 6), "\tF1");
     for (const char* left : {"\t4.00", "\t3.00", "\t2.00", "\t1.00"}) {
-        send(Msg::Timer, 1026);
+        window->handle([&] { app.slideshow.tick(); });
         EXPECT_EQ(part(app, 5), left);
     }
-    send(Msg::Timer, 1026);
+    window->handle([&] { app.slideshow.tick(); });
     EXPECT_EQ(app.catalog.index(), 1u);
     EXPECT_EQ(part(app, 5), "\t5.00");
     send(Msg::Command, Command::Slideshow);

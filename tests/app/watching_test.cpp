@@ -1,7 +1,6 @@
 #include "app_fixture.h"
 
 #include <QBuffer>
-#include <QTest>
 #include <cstdio>
 
 using Watching = AppFixture;
@@ -52,11 +51,10 @@ TEST_F(Watching, AShiftDropOfOnePictureAddsItsFolderAndShowsItWithOrWithoutPeek)
     for (bool peek : {true, false}) {
         app.settings.peek = peek;
         send(Msg::Command, Command::Refresh);  // back to the root's one picture
-        QTest::keyPress(window->widget(), Qt::Key_Shift, Qt::ShiftModifier);
         Message drop{Msg::DropFiles};
         drop.files = {far.file("b.png")};
+        drop.modifiers = KeyShift;
         window->send(drop);
-        QTest::keyRelease(window->widget(), Qt::Key_Shift, Qt::NoModifier);
         ASSERT_TRUE(waitUntil([&app] { return !app.catalog.scanRunning(); }));
         EXPECT_EQ(app.catalog.images().size(), 4u) << "peek " << peek;
         EXPECT_EQ(app.catalog.currentPath(), far.file("b.png")) << "peek " << peek;

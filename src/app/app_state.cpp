@@ -29,6 +29,9 @@ AppState::AppState(WindowHost& window)
       view(settings, window, catalog, slideshow, screenRect,
            {[this] { arrangeWindow(); }, [this] { updateStatusBar(); }, [this] { updateCaption(); },
             [this] { return arranger.statusBarHeight(); }, [this] { return inSizeMove; },
+            [this] {
+                for (Message& held : std::exchange(heldWhilePlaying_, {})) mainWindow.post(std::move(held));
+            },
             [this](int32_t direction, int32_t modifiers) {
                 onCommand(direction < 0 ? Command::Previous : Command::Next, modifiers);
             }}),
@@ -207,4 +210,24 @@ AppState::~AppState() {
     }
     postQuitMessage(0);
     s.enabledTransitions.clear();
+}
+
+void AppState::holdWhilePlaying(const Message& message, bool once) {
+    const auto held = std::find_if(heldWhilePlaying_.begin(), heldWhilePlaying_.end(), [&message](const Message& m) {
+        return m.id == message.id &&
+               (!message.repeat || (m.value == message.value && m.modifiers == message.modifiers));
+    });
+    if (held == heldWhilePlaying_.end() || !(once || message.repeat)) heldWhilePlaying_.push_back(message);
+    else if (once) *held = message;  // the latest says it all (the window's size)
+}
+
+void AppState::onKeyUp(int key) {
+    std::erase_if(heldWhilePlaying_,
+                  [key](const Message& m) { return m.id == Msg::KeyDown && m.repeat && m.value == key; });
+}
+
+void AppState::finishPlaying() {
+    std::vector<Message> held = std::exchange(heldWhilePlaying_, {});
+    view.finishPlaying();
+    for (Message& message : held) mainWindow.send(message);
 }

@@ -37,6 +37,15 @@ public:
     void onCommand(Command command, int32_t modifiers = 0);
     // The Modifier keys held with the command being run; its row's action passes them on.
     int32_t commandModifiers() const { return commandModifiers_; }
+    // Keeps a message that arrived while a transition or glide plays, to be handled once it has
+    // ended; the latest only, when one of its kind is enough. The repeats of a key held down meanwhile
+    // run its command once, not once for every repeat: the show stops soon after the key is let go.
+    void holdWhilePlaying(const Message& message, bool once);
+    // A key let go takes back its repeats that still wait: the show stops with the key.
+    void onKeyUp(int key);
+    // Ends the transition or glide at once and handles what waited for it, in order: the user
+    // is leaving, hiding or closing, and what came before still counts (Ctrl+5, then Esc).
+    void finishPlaying();
     // The popup menu at screen point (x, y): "Main Menu", or with a pin the pinned sub-menu at
     // position subMenu; re-opens itself while pinned.
     void showContextMenu(int32_t x, int32_t y, int subMenu);
@@ -151,4 +160,5 @@ public:
 
 private:
     int32_t commandModifiers_ = 0;
+    std::vector<Message> heldWhilePlaying_;
 };

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QPainter>
 #include <cstdlib>
-#include <thread>
 
 namespace {
 constexpr uint32_t black = 0x000000, white = 0xffffff;
@@ -81,26 +80,77 @@ void PictureView::onPaint() {
 
 void PictureView::afterPaint() {
     if (pendingTransition_.effect >= 0) {
-        const PendingTransition pending = std::exchange(pendingTransition_, {});
-        runTransition(pending.image, pending.x, pending.y, pending.effect);
+        PendingTransition pending = std::exchange(pendingTransition_, {});
+        const int32_t w = pending.image.width(), h = pending.image.height();
+        effect_ = {planTransition(pending.effect, w, h, [] { return std::rand(); }),
+                   0,
+                   std::move(pending.image),
+                   {},
+                   pending.x,
+                   pending.y};
     }
-    if (std::exchange(pendingScroll_, false)) scrollView();
+    playing_ = true;
+    nextStepDue_ = std::chrono::steady_clock::now();
+    playOn();
+}
+
+bool PictureView::pauseFor(int32_t milliseconds) {
+    // The pauses add up from the start: a step that comes late is drawn at once, so the effect
+    // takes as long as planned however long the event loop kept it waiting.
+    nextStepDue_ += std::chrono::milliseconds(milliseconds);
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(nextStepDue_ - std::chrono::steady_clock::now());
+    if (wait.count() <= 0) return false;
+    playTimer_.start(int(wait.count()));
+    return true;
+}
+
+void PictureView::playOn() {
+    playTimer_.stop();
+    while (effect_.next < effect_.steps.size()) {
+        const TransitionStep& step = effect_.steps[effect_.next++];
+        const QRect changed =
+            drawTransitionStep(window_.screenImage(), effect_.faded, effect_.image, effect_.x, effect_.y, step);
+        if (!changed.isEmpty())
+            window_.flush({changed.left(), changed.top(), changed.right() + 1, changed.bottom() + 1});
+        if (step.sleepMs > 0 && pauseFor(step.sleepMs)) return;
+    }
+    effect_ = {};
+    if (std::exchange(pendingScroll_, false)) {
+        nextStepDue_ = std::chrono::steady_clock::now();
+        scrollView();  // may begin a glide
+    }
+    while (glideNext_ < glide_.size()) {
+        const QPoint at = glide_[glideNext_++];
+        showFrom(at.x() - picture_.x, at.y() - picture_.y, true);
+        if (pauseFor(1)) return;
+    }
+    if (!std::exchange(glide_, {}).empty()) showScrolled();
+    glideNext_ = 0;
+    playing_ = false;
     if (settings_.layer == Layer::Fullscreen && settings_.fullscreenname) {
         drawNameText();
         window_.flushAll();
     }
     slideshow_.onPictureComplete();
+    hooks_.played();
 }
 
-void PictureView::runTransition(const QImage& image, int32_t x, int32_t y, int effect) {
-    QImage faded;
-    for (const TransitionStep& step :
-         planTransition(effect, image.width(), image.height(), [] { return std::rand(); })) {
-        const QRect changed = drawTransitionStep(window_.screenImage(), faded, image, x, y, step);
-        if (!changed.isEmpty())
-            window_.flush({changed.left(), changed.top(), changed.right() + 1, changed.bottom() + 1});
-        if (step.sleepMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(step.sleepMs));
+void PictureView::finishPlaying() {
+    if (!playing_) return;
+    // The effect's last step leaves its whole image in place; the glide's last frame is the
+    // scroll position.
+    if (!effect_.image.isNull()) {
+        QPainter painter(&window_.screenImage());
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(effect_.x, effect_.y, effect_.image);
+        painter.end();
+        window_.flushAll();
     }
+    effect_ = {};
+    glideNext_ = glide_.size();
+    hurried_ = true;
+    playOn();
+    hurried_ = false;
 }
 
 void PictureView::drawNameText() {

@@ -11,7 +11,8 @@ PictureView::PictureView(Settings& settings, WindowHost& window, const Catalog& 
       slideshow_(slideshow),
       screenRect_(screenRect),
       hooks_(std::move(hooks)),
-      animationTimer_(window, [this] { nextAnimationFrame(); }) {}
+      animationTimer_(window, [this] { nextAnimationFrame(); }),
+      playTimer_(window, [this] { playOn(); }) {}
 
 void PictureView::unlockedZoomToSetting() {
     if (!zoomLocked_) zoom_ = settings_.zoom;

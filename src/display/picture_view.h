@@ -2,11 +2,13 @@
 #include "config/settings.h"
 #include "display/canvas.h"
 #include "display/picture.h"
+#include "display/transitions.h"
 #include "platform/rect.h"
 #include "platform/window_host.h"
 
 #include <QFont>
 #include <QImage>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -25,8 +27,9 @@ public:
         std::function<void()> updateCaption;       // the caption and tray tip for the picture on show
         std::function<int32_t()> statusBarHeight;  // 0 while there is no status bar
         std::function<bool()> inSizeMove;          // the user is sizing the window
-        std::function<void(int32_t, int32_t)>
-            page;  // Next (+1) or Previous (-1) with Modifier keys, as the commands do
+        std::function<void()> played;              // a transition or glide has ended: what waited may run
+        // Next (+1) or Previous (-1) with the Modifier keys held, as the commands do.
+        std::function<void(int32_t, int32_t)> page;
     };
 
     PictureView(Settings& settings, WindowHost& window, const Catalog& catalog, Slideshow& slideshow,
@@ -104,17 +107,20 @@ public:
     void onMouseHWheel(int32_t delta);
 
     // Composes the view off-screen and brings it to the screen image; a transition or a glide
-    // it calls for is left to afterPaint, which draws it step by step on the screen.
+    // it calls for is left to afterPaint, which plays it on the screen a step at a time from
+    // the event loop, pausing between steps on a timer.
     void onPaint();
     void afterPaint();
+    // A transition or a glide is on its way; what the user does meanwhile waits for its end.
+    bool playing() const { return playing_; }
+    // Brings what is being played to its end at once (the user leaves, hides or closes).
+    void finishPlaying();
     // The effect the last paint left for afterPaint; -1 for none.
     int pendingEffect() const { return pendingTransition_.effect; }
     // The position in the list of the picture painted last.
     uint32_t lastPaintedIndex() const { return lastPaintedIndex_; }
     // The next paint takes the picture on show for a new one (with a transition when on).
     void forgetPainted() { lastPaintedIndex_ = noIndex; }
-    // Reveals the image on the screen at (x, y) by the effect, step by step.
-    void runTransition(const QImage& image, int32_t x, int32_t y, int effect);
     // The file name in white with a black shadow at the top left (fullscreen).
     void drawNameText();
     // Starts a new, empty collage the size of the view (of the screen when fullscreen).
@@ -138,6 +144,15 @@ private:
 
     // The animation's timer: the next frame goes on show, painted in place.
     void nextAnimationFrame();
+    // Plays on from where playing stopped: the effect's steps, then the glide's frames, then
+    // the picture is complete. Each pause is a wait on playTimer_.
+    void playOn();
+    // Waits the step's pause from when it fell due; false when that time has passed already.
+    bool pauseFor(int32_t milliseconds);
+    // Draws the displayed picture from (sx, sy) of it into the view; quick for glide frames.
+    void showFrom(int32_t sx, int32_t sy, bool quick);
+    // Shows the part at the scroll position, the glide over.
+    void showScrolled();
 
     Settings& settings_;
     WindowHost& window_;
@@ -162,6 +177,19 @@ private:
         int effect = -1;  // none
     } pendingTransition_;
     bool pendingScroll_ = false;  // the view glides or scrolls once the frame is on screen
+    // The effect being played: its steps, the next one to draw, and what it reveals where.
+    struct Effect {
+        TransitionPlan steps;
+        size_t next = 0;
+        QImage image, faded;
+        int32_t x = 0, y = 0;
+    } effect_;
+    std::vector<QPoint> glide_;  // the glide's scroll positions being played
+    size_t glideNext_ = 0;
+    bool playing_ = false;
+    bool hurried_ = false;  // finishing at once: no glide is started
+    std::chrono::steady_clock::time_point nextStepDue_;
+    WindowTimer playTimer_;
 
     int32_t scrollStep_ = 100;  // pixels
     int32_t scrollX_ = 0, scrollY_ = 0, scrollRangeX_ = 0, scrollRangeY_ = 0;

@@ -6,7 +6,6 @@
 #include "slideshow/slideshow.h"
 
 #include <QPainter>
-#include <thread>
 
 Rect PictureView::viewRect() const {
     // Fullscreen, the window covers the screen, also before the window manager has made it so.
@@ -43,40 +42,50 @@ void PictureView::scrollView() {
     const Rect view = viewRect();
     const int32_t cw = view.width(), ch = view.height();
     const int32_t pw = picture_.width, ph = picture_.height;
-    const int32_t offX = cw > pw ? cw - (pw + picture_.x) : 0;
-    const int32_t offY = ch > ph ? ch - (ph + picture_.y) : 0;
     scrollX_ = std::max(scrollX_, 0);
     scrollY_ = std::max(scrollY_, 0);
     if (scrollX_ + cw > pw) scrollX_ = pw - cw;
     if (scrollY_ + ch > ph) scrollY_ = ph - ch;
 
-    // The view shows the displayed picture from (sx, sy); what lies outside it is background.
-    // Only the visible part is scaled, into the view-sized canvas; glide frames scale quickly.
-    const QColor background = settings_.whitebg ? Qt::white : Qt::black;
-    const auto show = [&](int32_t sx, int32_t sy, bool quick) {
-        viewCanvas_.resize(cw, ch);
-        viewCanvas_.image().fill(background);
-        picture_.drawScaled(viewCanvas_.image(), pw, ph, -sx, -sy, quick);
-        {
-            QPainter painter(&window_.screenImage());
-            painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.drawImage(0, 0, viewCanvas_.image());
+    if (!scrolled_ && !hurried_ && (scrollX_ > 0 || scrollY_ > 0)) {
+        // About scrollStep frames from the top left, whatever the picture's size, played by the
+        // event loop; the last shows the scroll position.
+        glide_ = glideFrames(scrollX_, scrollY_, scrollRangeX_, scrollRangeY_, scrollStep_);
+        glideNext_ = 0;
+        if (!std::exchange(playing_, true)) {
+            nextStepDue_ = std::chrono::steady_clock::now();
+            playOn();
         }
-        window_.flush(view);
-    };
-    if (!scrolled_ && (scrollX_ > 0 || scrollY_ > 0)) {
-        // About scrollStep frames from the top left, whatever the picture's size.
-        for (const QPoint& at : glideFrames(scrollX_, scrollY_, scrollRangeX_, scrollRangeY_, scrollStep_)) {
-            show(at.x() - picture_.x, at.y() - picture_.y, true);
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
+        return;
     }
-    show(scrollX_ + offX, scrollY_ + offY, false);
+    showScrolled();
+}
+
+void PictureView::showScrolled() {
+    const Rect view = viewRect();
+    const int32_t offX = view.width() > picture_.width ? view.width() - (picture_.width + picture_.x) : 0;
+    const int32_t offY = view.height() > picture_.height ? view.height() - (picture_.height + picture_.y) : 0;
+    showFrom(scrollX_ + offX, scrollY_ + offY, false);
     if (settings_.layer == Layer::Fullscreen && settings_.fullscreenname) {
         drawNameText();
         window_.flush(view);
     }
     scrolled_ = true;
+}
+
+void PictureView::showFrom(int32_t sx, int32_t sy, bool quick) {
+    // What lies outside the displayed picture is background. Only the visible part is scaled,
+    // into the view-sized canvas.
+    const Rect view = viewRect();
+    viewCanvas_.resize(view.width(), view.height());
+    viewCanvas_.image().fill(settings_.whitebg ? Qt::white : Qt::black);
+    picture_.drawScaled(viewCanvas_.image(), picture_.width, picture_.height, -sx, -sy, quick);
+    {
+        QPainter painter(&window_.screenImage());
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, viewCanvas_.image());
+    }
+    window_.flush(view);
 }
 
 void PictureView::onLButtonDown() {

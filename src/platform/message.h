@@ -8,6 +8,7 @@ enum class Msg {
     Created,          // the window exists: build the application
     Command,          // value: command id (menu item, accelerator)
     KeyDown,          // value: the key; text: the typed character
+    KeyUp,            // value: the key, let go (the repeats of a held key send none)
     ScreenSave,       // the screen saver wants to start while the window is active
     Minimize,         // the window is being minimised
     Restore,          // the window is restored from minimised
@@ -52,6 +53,7 @@ struct Message {
     int32_t y = 0;
     int32_t value = 0;
     int32_t modifiers = 0;  // the Modifier keys held with the key, click, wheel turn, drop or choice
+    bool repeat = false;    // KeyDown: a repeat of a key held down
     std::vector<std::string> files;
     std::string text;
     // Answer to BackgroundQuery: the brush colour (0xRRGGBB), or a hollow brush that leaves the

@@ -165,17 +165,35 @@ protected:
         QWidget::changeEvent(event);
     }
 
-    void keyPressEvent(QKeyEvent* e) override {
-        if (!repeats_.accept(e->isAutoRepeat(), e->timestamp(), uint64_t(clock_.elapsed()))) return;
-        // Keys are named by what they give without Shift (or the digit they give with it), so
-        // Shift+5 is the key 5 with Shift on every layout.
-        int code = e->key();
+    // Keys are named by what they give without Shift (or the digit they give with it), so
+    // Shift+5 is the key 5 with Shift on every layout.
+    static int keyCode(const QKeyEvent* e) {
         const uint32_t base = namingKeysym(e->nativeScanCode());
-        if ((base >= '0' && base <= '9') || (base >= 'a' && base <= 'z')) code = int(std::toupper(int(base)));
-        Message key{Msg::KeyDown, 0, 0, code};
+        if ((base >= '0' && base <= '9') || (base >= 'a' && base <= 'z')) return int(std::toupper(int(base)));
+        return e->key();
+    }
+
+    void keyPressEvent(QKeyEvent* e) override {
+        // The toolkit has turned the Menu key into a context menu request already (MenuKey):
+        // passed on as a key too, one press would open two menus once both had waited.
+        if (e->key() == Qt::Key_Menu) return;
+        // The X server repeats a held key as a release and a press at one time; the toolkit
+        // tells so only when it finds both waiting, not when the program keeps up with them.
+        const bool repeat =
+            e->isAutoRepeat() || (e->nativeScanCode() == released_.scanCode && e->timestamp() == released_.timestamp);
+        if (!repeats_.accept(repeat, e->timestamp(), uint64_t(clock_.elapsed()))) return;
+        Message key{Msg::KeyDown, 0, 0, keyCode(e)};
         key.modifiers = modifiersOf(e->modifiers());
+        key.repeat = repeat;
         key.text = e->text().toStdString();
         if (!host_.send(key)) QWidget::keyPressEvent(e);
+    }
+
+    void keyReleaseEvent(QKeyEvent* e) override {
+        released_ = {e->nativeScanCode(), e->timestamp()};
+        if (e->isAutoRepeat()) return;
+        Message key{Msg::KeyUp, 0, 0, keyCode(e)};
+        host_.send(key);
     }
 
     void mouseMoveEvent(QMouseEvent* e) override { sendMouse(Msg::MouseMove, e); }
@@ -270,6 +288,10 @@ private:
         if (isSyncRequest(event, uint32_t(internalWinId()))) noticeSizeMove(true);
     }};
     KeyRepeatFilter repeats_;
+    struct {
+        quint32 scanCode = 0;
+        quint64 timestamp = 0;
+    } released_;  // the key let go last, and when
     QElapsedTimer clock_;
     bool clientButtonDown_ = false;
 };
@@ -475,6 +497,8 @@ void WindowHost::flush(const Rect& area) {
 void WindowHost::flushAll() { widget_->repaint(); }
 
 WindowTimer::WindowTimer(WindowHost& window, std::function<void()> onTick) : timer_(std::make_unique<QTimer>()) {
+    // The pauses of a transition are a millisecond or two: a coarse timer would stretch them.
+    timer_->setTimerType(Qt::PreciseTimer);
     QObject::connect(timer_.get(), &QTimer::timeout, [&window, onTick = std::move(onTick)] {
         if (window.widget_->destroyed || window.widget_->noticeSizeMove()) return;
         window.handle(onTick);

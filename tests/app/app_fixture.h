@@ -97,6 +97,17 @@ protected:
         return condition();
     }
 
+    // Lets a transition or glide play to its end, then handles what waited for it.
+    static void playOut() {
+        waitUntil([] { return !appGlobals.app || !appGlobals.app->view.playing(); });
+        drainEvents();
+    }
+    // Plays what the last paint left for afterwards (a transition, a glide) to its end.
+    void playAfterPaint() {
+        send(Msg::AfterPaint);
+        playOut();
+    }
+
     static void savePicture(const std::string& path, int width, int height) {
         std::filesystem::create_directories(std::filesystem::path(path).parent_path());
         QImage picture(width, height, QImage::Format_RGB32);

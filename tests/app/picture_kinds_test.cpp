@@ -104,6 +104,7 @@ TEST_F(PictureKinds, AnAnimationPlaysInPlaceAndStopsWhenTurnedOff) {
         3000));
     EXPECT_EQ(app.view.picture().width, 640);
 
+    playOut();                             // the glide to the centre
     send(Msg::Command, Command::Animate);  // Animate off: the first frame stays
     EXPECT_FALSE(app.view.picture().isAnimated());
     waitUntil([] { return false; }, 300);  // the picture shown again is painted

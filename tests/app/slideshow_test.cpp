@@ -83,9 +83,57 @@ TEST_F(SlideshowRun, APictureStandsItsWholeIntervalAfterItsTransition) {
     ASSERT_EQ(app.view.pendingEffect(), 10);
     QElapsedTimer clock;
     clock.start();
-    send(Msg::AfterPaint);  // plays the transition
+    playAfterPaint();
     ASSERT_GE(clock.elapsed(), 200);
     clock.start();
     ASSERT_TRUE(waitUntil([&] { return app.catalog.index() == 1; }, 3000));
     EXPECT_GE(clock.elapsed(), 900);
+}
+
+TEST_F(SlideshowRun, KeysWaitForATransitionWithoutPilingUpAndLeavingEndsIt) {
+    AppState& app = startWithPictures({"a.png", "b.png", "c.png", "d.png"});
+    app.settings.transitions = true;
+    app.settings.enabledTransitions = {10};  // the quadrant slide: several hundred milliseconds
+    app.catalog.setIndex(0);
+    app.showCurrent(true);
+    const auto key = [this](int code, bool repeat) {
+        Message m{Msg::KeyDown, 0, 0, code};
+        m.repeat = repeat;
+        window->send(m);
+    };
+    send(Msg::AfterPaint);
+    ASSERT_TRUE(app.view.playing());
+    key(Qt::Key_PageDown, false);
+    for (int i = 0; i < 8; ++i) key(Qt::Key_PageDown, true);  // held down through the effect
+    EXPECT_EQ(app.catalog.index(), 0u);                       // nothing moves under the effect
+    playOut();
+    EXPECT_EQ(app.catalog.index(), 1u);  // the press; its repeats add nothing while it waits
+    // Held from before the effect and let go during it: the show stops with the key.
+    app.view.forgetPainted();
+    app.showCurrent(true);
+    send(Msg::AfterPaint);
+    ASSERT_TRUE(app.view.playing());
+    key(Qt::Key_PageDown, true);
+    send(Msg::KeyUp, Qt::Key_PageDown);
+    playOut();
+    EXPECT_EQ(app.catalog.index(), 1u);
+
+    // Minimising ends the effect at once, the whole picture in place.
+    app.view.forgetPainted();
+    app.showCurrent(true);
+    send(Msg::AfterPaint);
+    ASSERT_TRUE(app.view.playing());
+    send(Msg::Minimize);
+    EXPECT_FALSE(app.view.playing());
+    const Rect view = app.view.viewRect();
+    const QRect area(0, 0, view.width(), view.height());
+    EXPECT_EQ(window->screenImage().copy(area), app.view.canvas().image().copy(area));
+
+    // Esc leaves at once, mid-effect.
+    app.view.forgetPainted();
+    app.showCurrent(true);
+    send(Msg::AfterPaint);
+    ASSERT_TRUE(app.view.playing());
+    key(Qt::Key_Escape, false);
+    EXPECT_EQ(appGlobals.app, nullptr);
 }

@@ -52,7 +52,7 @@ TEST_F(View, ATransitionBringsTheWholePictureOnScreen) {
         app.view.forgetPainted();  // a new picture
         app.showCurrent(true);
         ASSERT_GE(app.view.pendingEffect(), 0) << effect;
-        send(Msg::AfterPaint);
+        playAfterPaint();
         const Rect view = app.view.viewRect();
         EXPECT_EQ(at(2, view.height() / 2), 0x0000ffu) << effect;
         EXPECT_EQ(at(view.width() - 3, view.height() / 2), 0xff0000u) << effect;
@@ -65,11 +65,12 @@ TEST_F(View, ArrowsAndTheWheelScrollAZoomedPictureAndStopAtItsEdges) {
     EXPECT_EQ(app.view.scrollX(), 0);
     app.settings.autoscroll = false;
     send(Msg::Command, Command::Zoom100);  // 100 %: the top left shows
-    send(Msg::AfterPaint);
+    playAfterPaint();
     EXPECT_EQ(app.view.zoom(), 100);
     EXPECT_EQ(at(5, 5), 0x0000ffu);
     EXPECT_EQ(app.view.scrollX(), 0);
     for (int i = 0; i < 30; ++i) send(Msg::Command, Command::ScrollRight);  // far past the right edge
+    playOut();  // the first glides there from the top left, the rest wait for it
     const int32_t cw = app.view.viewRect().width();
     EXPECT_EQ(app.view.scrollX(), 2000 - cw);
     EXPECT_EQ(at(cw - 5, 5), 0xff0000u);
@@ -92,7 +93,7 @@ TEST_F(View, AHugeZoomScalesOnlyWhatTheViewShows) {
     send(Msg::Command, Command::ZoomIn);  // 30100 %: a picture 602,000 pixels wide
     send(Msg::Command, Command::ZoomIn);
     EXPECT_EQ(app.view.zoom(), largestZoom);
-    send(Msg::AfterPaint);
+    playAfterPaint();
     const Rect view = app.view.viewRect();
     EXPECT_LE(app.view.canvas().width(), view.width());
     EXPECT_LE(app.view.canvas().height(), view.height());
@@ -118,8 +119,9 @@ TEST_F(View, SidewaysWheelScrollsAWidePictureAndTouchpadStepsAddUpToANotch) {
     EXPECT_EQ(app.catalog.index(), 0u);
     app.settings.autoscroll = false;
     send(Msg::Command, Command::Zoom100);
-    send(Msg::AfterPaint);
+    playAfterPaint();
     send(Msg::MouseHWheel, 120);
+    playOut();
     EXPECT_EQ(app.view.scrollX(), 100);
     send(Msg::MouseHWheel, -60);
     EXPECT_EQ(app.view.scrollX(), 50);
@@ -137,7 +139,7 @@ TEST_F(View, SidewaysWheelScrollsAWidePictureAndTouchpadStepsAddUpToANotch) {
 TEST_F(View, AutoscrollGlidesToTheCentre) {
     AppState& app = show(2000, 1000);
     send(Msg::Command, Command::Zoom100);
-    send(Msg::AfterPaint);
+    playAfterPaint();
     EXPECT_EQ(app.view.scrollX(), app.view.scrollRangeX() / 2);
     EXPECT_EQ(app.view.scrollY(), app.view.scrollRangeY() / 2);
     EXPECT_TRUE(app.view.scrolled());
@@ -192,6 +194,6 @@ TEST_F(View, TextsOverThePicture) {
 
     app.settings.whitebg = false;
     send(Msg::Command, Command::LayerFullscreen);  // fullscreen shows the file name in white
-    send(Msg::AfterPaint);
+    playAfterPaint();
     EXPECT_GT(countBright(window->screenImage(), QRect(3, 3, 200, 16)), 20);
 }

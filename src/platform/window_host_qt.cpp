@@ -50,6 +50,26 @@ public:
         clock_.start();
         sizeMoveWatch_.setInterval(50);
         QObject::connect(&sizeMoveWatch_, &QTimer::timeout, [this] { watchSizeMove(); });
+        awaitGiveUp_.setSingleShot(true);
+        awaitGiveUp_.setInterval(300);
+        QObject::connect(&awaitGiveUp_, &QTimer::timeout, [this] { sizeArrived(); });
+    }
+
+    // The toolkit takes a new size at once, but the X server gives it to the window only once
+    // the window manager has agreed: painted before that, a new picture would show clipped to
+    // the old window, and the status bar where the old bottom edge was. Painting waits for the
+    // size (or, from a window manager that gives another, for a moment).
+    void awaitSize(QSize logical) {
+        if (!qGuiApp->nativeInterface<QNativeInterface::QX11Application>() || !isVisible() || logical == size()) return;
+        awaitedSize_ = QSize(toDevice(logical.width()), toDevice(logical.height()));
+        setUpdatesEnabled(false);
+        awaitGiveUp_.start();
+    }
+    void sizeArrived() {
+        if (!awaitedSize_.isValid()) return;
+        awaitedSize_ = QSize();
+        awaitGiveUp_.stop();
+        setUpdatesEnabled(true);  // paints everything anew
     }
 
     qreal ratio() const { return devicePixelRatioF(); }
@@ -284,9 +304,14 @@ private:
 
     WindowHost& host_;
     QTimer sizeMoveWatch_;
-    XEventWatch syncRequests_{[this](const void* event) {
-        if (isSyncRequest(event, uint32_t(internalWinId()))) noticeSizeMove(true);
+    XEventWatch xEvents_{[this](const void* event) {
+        const auto window = uint32_t(internalWinId());
+        if (isSyncRequest(event, window)) noticeSizeMove(true);
+        else if (awaitedSize_.isValid() && isConfiguredTo(event, window, awaitedSize_.width(), awaitedSize_.height()))
+            sizeArrived();
     }};
+    QSize awaitedSize_;  // device pixels; invalid when no size is awaited
+    QTimer awaitGiveUp_;
     KeyRepeatFilter repeats_;
     struct {
         quint32 scanCode = 0;
@@ -374,6 +399,7 @@ void WindowHost::setFrameRect(const Rect& frame) {
     const int x = widget_->toLogical(frame.left + m.left), y = widget_->toLogical(frame.top + m.top);
     const int w = widget_->toLogical(frame.width() - m.left - m.right);
     const int h = widget_->toLogical(frame.height() - m.top - m.bottom);
+    widget_->awaitSize(QSize(std::max(w, 1), std::max(h, 1)));
     widget_->setGeometry(x, y, std::max(w, 1), std::max(h, 1));
 }
 

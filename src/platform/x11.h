@@ -39,6 +39,10 @@ void setUnmappedWindowState(uint32_t window, const char* state, bool on);
 // window: the window manager sends one before each step of a resize the user makes.
 bool isSyncRequest(const void* event, uint32_t window);
 
+// Whether an X event (as the toolkit hands it over) tells that the window now has this size in
+// pixels: the X server has carried out a resize.
+bool isConfiguredTo(const void* event, uint32_t window, int width, int height);
+
 // The frame (left, right, top, bottom) the window manager will draw around a window not yet
 // mapped, asked of it by _NET_REQUEST_FRAME_EXTENTS; false without a window manager or answer.
 bool predictFrameExtents(uint32_t window, int32_t extents[4]);

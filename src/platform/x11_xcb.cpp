@@ -267,6 +267,12 @@ bool isSyncRequest(const void* event, uint32_t window) {
     return message->type == protocols && message->data.data32[0] == sync;
 }
 
+bool isConfiguredTo(const void* event, uint32_t window, int width, int height) {
+    const auto* configure = static_cast<const xcb_configure_notify_event_t*>(event);
+    return (configure->response_type & 0x7f) == XCB_CONFIGURE_NOTIFY && configure->window == window &&
+           configure->width == width && configure->height == height;
+}
+
 bool predictFrameExtents(uint32_t window, int32_t extents[4]) {
     xcb_connection_t* c = connection();
     if (!c || !window) return false;

@@ -86,7 +86,6 @@ constexpr Route routes[] = {
     {Msg::ReopenMenu, forward<[](AppState& a, Message& m) { a.showContextMenu(m.x, m.y, m.value); }>, true},
     {Msg::ScanProgress, forward<[](AppState& a, Message&) { a.catalog.onScanProgress(); }>, true},
     {Msg::FolderChanged, forward<[](AppState& a, Message&) { a.catalog.onFolderChanged(); }>, true},
-    {Msg::ShowOn, forward<[](AppState& a, Message& m) { a.showCurrent(m.value != 0); }>, true},
     {Msg::RefreshStatus, forward<[](AppState& a, Message&) { a.updateStatusBar(); }>, true},
     {Msg::QuitRequest, forward<[](AppState& a, Message&) { a.mainWindow.destroyWindow(); }>, true},
 };

@@ -233,20 +233,32 @@ void placeInFrame(int32_t layout, int32_t frameWidth, int32_t frameHeight, int32
 
 namespace {
 
-// Decodes the file at path, upright when asked (the orientation the file records applied): a
+// The file's bytes as the readers see them: a read after cancelled is set fails, which ends a
+// decode that reads as it goes (most do) at its next read.
+class CancellableBuffer : public QBuffer {
+public:
+    CancellableBuffer(QByteArray* bytes, const std::atomic<bool>* cancelled) : QBuffer(bytes), cancelled_(cancelled) {}
+
+protected:
+    qint64 readData(char* data, qint64 size) override {
+        return cancelled_ && *cancelled_ ? -1 : QBuffer::readData(data, size);
+    }
+
+private:
+    const std::atomic<bool>* cancelled_;
+};
+
+// Decodes the file's content, upright when asked (the orientation the file records applied): a
 // picture that will be shown smaller than its own size is kept at the shown size (a JPEG is
 // decoded straight at it: the decoder scales by whole eighths and smooths the rest), and a
 // drawing (SVG) is rendered at the shown size, whatever its own. depth and own get the stored
 // depth and the upright own size from the header; vector tells whether the picture is a
 // drawing. A header whose size needs more than the limit leaves own set and the answer null.
-QImage readImage(const std::string& path, const Picture::ShownSize& shownSize, bool upright, int& depth, QSize& own,
-                 bool& vector) {
+QImage readImage(const std::string& content, const Picture::ShownSize& shownSize, bool upright,
+                 const std::atomic<bool>* cancelled, int& depth, QSize& own, bool& vector) {
     // Qt's own check catches the readers that only find their size while decoding.
     QImageReader::setAllocationLimit(int(Picture::memoryLimit / mebibyte));
-    // A file larger than the limit would decode larger still.
-    const std::optional<std::string> content = readRegularFile(path, Picture::memoryLimit);
-    if (!content) return {};
-    QByteArray bytes = QByteArray::fromRawData(content->data(), qsizetype(content->size()));
+    QByteArray bytes = QByteArray::fromRawData(content.data(), qsizetype(content.size()));
     if (bytes.startsWith("\xff\xd8") && bytes.count("\xff\xda") > maxJpegScans) return {};
     const QByteArray head = bytes.left(65536);
     if (const LibraryReader* library = libraryReaderFor(head)) {
@@ -256,7 +268,7 @@ QImage readImage(const std::string& path, const Picture::ShownSize& shownSize, b
         return decoded;
     }
     const int stored = storedDepth(head);
-    QBuffer buffer(&bytes);
+    CancellableBuffer buffer(&bytes, cancelled);
     buffer.open(QIODevice::ReadOnly);
     const bool webp = head.startsWith("RIFF") && head.mid(8, 4) == "WEBP";
     const QImageIOHandler::Transformations ownTurn =
@@ -313,45 +325,72 @@ QImage turned(const QImage& image, Turn turn) {
 }  // namespace
 
 // The file's bytes and a reader walking through its frames.
-struct Picture::Animation {
+struct PictureAnimation {
     QByteArray bytes;
     QBuffer buffer{&bytes};
     QImageReader reader;
     int delay = 0;  // of the frame on show, milliseconds
 };
 
-Picture::Picture() = default;
-Picture::~Picture() = default;
+namespace {
 
-void Picture::load(const std::string& path, const ShownSize& shownSize) {
-    release();
-    QSize own;
-    int depth = 0;
-    bool vector = false;
-    QImage decoded = readImage(path, shownSize, upright, depth, own, vector);
-    if (decoded.isNull() && own.isValid() && bytesFor(own) > memoryLimit) refusedSize_ = own;
-    if (decoded.isNull() || decoded.width() == 0 || decoded.height() == 0 || own.isEmpty()) return;
-    image_ = std::move(decoded);
-    own_ = own;
-    bitsPerPixel_ = depth;
-    path_ = path;
-    vector_ = vector;
-    reduced_ = vector_ || image_.size() != own_;
-    if (animate) startAnimation();
-}
-
-void Picture::startAnimation() {
-    const std::optional<std::string> content = readRegularFile(path_, memoryLimit);
-    if (!content) return;
-    auto animation = std::make_unique<Animation>();
-    animation->bytes = QByteArray::fromStdString(*content);
+// A reader of the later frames when content is an animation; null for a still picture.
+std::shared_ptr<PictureAnimation> startAnimation(const std::string& content) {
+    auto animation = std::make_shared<PictureAnimation>();
+    animation->bytes = QByteArray::fromStdString(content);
     animation->reader.setDevice(&animation->buffer);
     // Only a picture of several frames plays; its first is the one already on show.
     if (!animation->reader.supportsAnimation() || animation->reader.imageCount() == 1 ||
         animation->reader.read().isNull() || !animation->reader.canRead())
-        return;
+        return nullptr;
     animation->delay = animation->reader.nextImageDelay();
-    animation_ = std::move(animation);
+    // It is read on the window thread from now on; the buffer has no events to be delivered.
+    animation->buffer.moveToThread(nullptr);
+    return animation;
+}
+
+// The regular file at path, at most the memory limit: a larger file would decode larger still.
+std::optional<std::string> readPictureFile(const std::string& path) {
+    return readRegularFile(path, Picture::memoryLimit);
+}
+
+}  // namespace
+
+DecodedPicture decodePicture(const std::string& path, const Picture::ShownSize& shownSize, bool upright, bool animate,
+                             const std::atomic<bool>* cancelled) {
+    DecodedPicture decoded;
+    decoded.path = path;
+    const std::optional<std::string> content = readPictureFile(path);
+    if (!content || (cancelled && *cancelled)) return decoded;
+    QSize own;
+    QImage image = readImage(*content, shownSize, upright, cancelled, decoded.bitsPerPixel, own, decoded.vector);
+    if (image.isNull() && own.isValid() && Picture::bytesFor(own) > Picture::memoryLimit) decoded.refusedSize = own;
+    if (image.isNull() || image.width() == 0 || image.height() == 0 || own.isEmpty() || (cancelled && *cancelled))
+        return decoded;
+    decoded.image = std::move(image);
+    decoded.own = own;
+    if (animate) decoded.animation = startAnimation(*content);
+    return decoded;
+}
+
+Picture::Picture() = default;
+Picture::~Picture() = default;
+
+void Picture::load(const std::string& path, const ShownSize& shownSize) {
+    adopt(decodePicture(path, shownSize, upright, animate));
+}
+
+void Picture::adopt(DecodedPicture decoded) {
+    release();
+    refusedSize_ = decoded.refusedSize;
+    if (!decoded.loaded()) return;
+    image_ = std::move(decoded.image);
+    own_ = decoded.own;
+    bitsPerPixel_ = decoded.bitsPerPixel;
+    path_ = std::move(decoded.path);
+    vector_ = decoded.vector;
+    reduced_ = vector_ || image_.size() != own_;
+    animation_ = std::move(decoded.animation);
 }
 
 int Picture::frameDelay() const {
@@ -417,8 +456,10 @@ void Picture::ensureDetail(int32_t w, int32_t h) {
     int depth = 0;
     QSize own;
     bool vector = false;
-    QImage full = readImage(path_, vector_ ? atAskedSize : ShownSize(), upright, depth, own, vector);
-    if (full.isNull()) return;  // the file has gone: the smaller picture will do
+    const std::optional<std::string> content = readPictureFile(path_);
+    if (!content) return;  // the file has gone: the smaller picture will do
+    QImage full = readImage(*content, vector_ ? atAskedSize : ShownSize(), upright, nullptr, depth, own, vector);
+    if (full.isNull()) return;
     for (Turn turn : turns_) full = turned(full, turn);
     image_ = std::move(full);
     reduced_ = vector_;

@@ -75,6 +75,7 @@ TEST_F(FileCommandsRun, CopyMoveAndRecycleChangeTheFilesAndTheList) {
     AppState& app = startWithPictures({"a.png", "b.png"});
     app.catalog.setIndex(0);  // a.png
     app.showCurrent(true);
+    waitForShow(app);
     const std::string a = readFile(home.file("a.png"));
     {
         FileUser user(home.file("copyA"));  // no extension: the source's is added
@@ -119,6 +120,7 @@ TEST_F(FileCommandsRun, SaveAsWritesThePictureAsShownInTheChosenFormat) {
     AppState& app = startWithPictures({"a.png"});
     app.catalog.setIndex(0);
     app.showCurrent(true);
+    waitForShow(app);
     window->flushAll();
     {
         FileUser user(home.file("shot.jpg"), "BMP Files (*.bmp)");
@@ -132,6 +134,7 @@ TEST_F(FileCommandsRun, SaveAsAsksAboutTheNameItWritesAndNamesThePictureOnShow) 
     AppState& app = startWithPictures({"photo.jpg"});
     app.catalog.setIndex(app.catalog.images()[0].path == home.file("photo.jpg") ? 0 : 1);
     app.showCurrent(true);
+    waitForShow(app);
     ASSERT_EQ(app.catalog.currentPath(), home.file("photo.jpg"));
     window->flushAll();
     const std::string photo = readFile(home.file("photo.jpg"));
@@ -173,6 +176,7 @@ TEST_F(FileCommandsRun, ASaveThatDoesNotFitLeavesTheOldFileAndSaysSo) {
     send(Msg::Command, Command::Refresh);
     app.catalog.setIndex(app.catalog.images()[0].path == home.file("big.png") ? 0 : 1);
     app.showCurrent(true);
+    waitForShow(app);
     window->flushAll();
     writeFile(disk.file("full.bmp"), std::string(40000, 'o'));
     MessageUser yes(true);

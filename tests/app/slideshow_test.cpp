@@ -16,6 +16,7 @@ TEST_F(SlideshowRun, TheCountdownAdvancesAndTheEndOfTheListFollowsTheLoopSetting
     app.settings.timer = 2500;
     app.catalog.setIndex(0);
     app.showCurrent(true);
+    waitForShow(app);
     EXPECT_EQ(app.slideshow.remaining(), 2500u);
     tick(2);
     EXPECT_EQ(app.catalog.index(), 0u);
@@ -71,6 +72,7 @@ TEST_F(SlideshowRun, APictureStandsItsWholeIntervalAfterItsTransition) {
     app.settings.timer = 1000;
     app.catalog.setIndex(0);
     app.showCurrent(true);
+    waitForShow(app);
     ASSERT_EQ(app.view.pendingEffect(), 10);
     QElapsedTimer clock;
     clock.start();

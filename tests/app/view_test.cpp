@@ -34,6 +34,7 @@ protected:
         send(Msg::Command, Command::Refresh);
         app.catalog.setIndex(0);
         app.showCurrent(true);
+        waitForShow(app);
         drainEvents();
         return app;
     }
@@ -51,6 +52,7 @@ TEST_F(View, ATransitionBringsTheWholePictureOnScreen) {
         app.catalog.setIndex(0);
         app.view.forgetPainted();  // a new picture
         app.showCurrent(true);
+        waitForShow(app);
         ASSERT_GE(app.view.pendingEffect(), 0) << effect;
         send(Msg::AfterPaint);
         const Rect view = app.view.viewRect();
@@ -114,6 +116,7 @@ TEST_F(View, SidewaysWheelScrollsAWidePictureAndTouchpadStepsAddUpToANotch) {
     send(Msg::Command, Command::Refresh);
     app.catalog.setIndex(0);
     app.showCurrent(true);
+    waitForShow(app);
     send(Msg::MouseHWheel, 120);  // fitted: nothing moves and no picture turns
     EXPECT_EQ(app.catalog.index(), 0u);
     app.settings.autoscroll = false;

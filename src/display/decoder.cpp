@@ -1,0 +1,93 @@
+#include "display/decoder.h"
+
+#include <QTimer>
+#include <mutex>
+#include <thread>
+
+struct Decoder::Job {
+    explicit Job(Work w) : work(std::move(w)) {}
+    Work work;
+    std::atomic<bool> cancelled = false;
+    DecodedPicture result;  // written by the decoding thread before it hands the job back
+    // Window thread only.
+    bool dropped = false;  // no longer wanted: its result is thrown away
+    bool gaveUp = false;   // timed out
+};
+
+// The decoding threads outlive the decoder when it goes first; they hand their jobs back only
+// while it is there.
+struct Decoder::Link {
+    std::mutex mutex;
+    QObject* context = nullptr;
+};
+
+Decoder::Decoder(Delivered delivered, int timeoutMilliseconds)
+    : delivered_(std::move(delivered)),
+      timeout_(timeoutMilliseconds),
+      context_(std::make_unique<QObject>()),
+      link_(std::make_shared<Link>()) {
+    link_->context = context_.get();
+}
+
+Decoder::~Decoder() {
+    {
+        std::lock_guard lock(link_->mutex);
+        link_->context = nullptr;
+    }
+    for (const std::shared_ptr<Job>& job : {running_, runaway_})
+        if (job) job->cancelled = true;
+}
+
+void Decoder::decode(Work work) {
+    forget();
+    waiting_ = std::make_shared<Job>(std::move(work));
+    startNext();
+}
+
+void Decoder::forget() {
+    waiting_.reset();
+    if (running_ && !running_->dropped) {
+        running_->dropped = true;
+        running_->cancelled = true;
+    }
+}
+
+bool Decoder::pending() const { return waiting_ || (running_ && !running_->dropped); }
+
+int Decoder::threads() const { return int(running_ != nullptr) + int(runaway_ != nullptr); }
+
+void Decoder::startNext() {
+    if (running_ || !waiting_) return;
+    running_ = std::move(waiting_);
+    std::thread([job = running_, link = link_, this] {
+        job->result = job->work(job->cancelled);
+        std::lock_guard lock(link->mutex);
+        // The decoder is alive while its context is: the call goes to this.
+        if (link->context)
+            QMetaObject::invokeMethod(
+                link->context, [this, job] { finished(job); }, Qt::QueuedConnection);
+    }).detach();
+    QTimer::singleShot(timeout_, context_.get(), [this, job = running_] { timedOut(job); });
+}
+
+void Decoder::finished(const std::shared_ptr<Job>& job) {
+    if (job == runaway_) {
+        runaway_.reset();
+        // A job that timed out while the runaway ran takes its place and frees the thread.
+        if (running_ && running_->gaveUp) runaway_ = std::move(running_);
+    } else if (job == running_) {
+        running_.reset();
+        if (!job->dropped) delivered_(std::move(job->result), false);
+    }
+    startNext();
+}
+
+void Decoder::timedOut(const std::shared_ptr<Job>& job) {
+    if (job != running_) return;  // ended in time
+    job->cancelled = true;
+    job->gaveUp = true;
+    const bool wanted = !std::exchange(job->dropped, true);
+    if (!runaway_) runaway_ = std::move(running_);
+    if (wanted) delivered_(DecodedPicture{}, true);
+    startNext();
+}

@@ -1,0 +1,168 @@
+#include "display/decoder.h"
+#include "temp_dir.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QThread>
+#include <future>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+// The decoder hands its pictures over through the event loop of the thread that made it.
+class DecoderTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "decoder_test";
+        static char* argv[] = {name, nullptr};
+        static QCoreApplication application(argc, argv);
+    }
+
+    struct Delivery {
+        DecodedPicture picture;
+        bool timedOut;
+    };
+    Decoder::Delivered collect() {
+        return [this](DecodedPicture picture, bool timedOut) { delivered.push_back({std::move(picture), timedOut}); };
+    }
+
+    // Delivers events until the condition holds or a generous time is up; answers the condition.
+    template <typename Condition>
+    static bool waitUntil(Condition condition) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!condition() && clock.elapsed() < 60000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            QThread::msleep(1);
+        }
+        return condition();
+    }
+
+    static Decoder::Work decodeOf(const std::string& path, const Picture::ShownSize& shown = {}, bool animate = true) {
+        return [path, shown, animate](const std::atomic<bool>& cancelled) {
+            return decodePicture(path, shown, true, animate, &cancelled);
+        };
+    }
+
+    // A decode that waits for the gate to open before it reads its file.
+    static Decoder::Work gatedDecodeOf(const std::string& path, std::shared_future<void> gate) {
+        return [path, gate](const std::atomic<bool>& cancelled) {
+            gate.wait();
+            return decodePicture(path, {}, true, true, &cancelled);
+        };
+    }
+
+    std::string savedPicture(const char* name, int w, int h, const char* format = nullptr) {
+        QImage picture(w, h, QImage::Format_RGB32);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) picture.setPixel(x, y, qRgb(x * 255 / w, y * 255 / h, (x ^ y) & 255));
+        const std::string path = dir.file(name);
+        EXPECT_TRUE(picture.save(QString::fromStdString(path), format));
+        return path;
+    }
+
+    TempDir dir;
+    std::vector<Delivery> delivered;
+};
+
+}  // namespace
+
+TEST_F(DecoderTest, APictureDecodedOnTheWorkerIsTheOneLoadedOnTheWindowThread) {
+    const std::string jpeg = savedPicture("photo.jpg", 1600, 1200, "JPEG");
+    const std::string png = savedPicture("flat.png", 400, 300);
+    const std::string animation = VIMBLE_SAMPLES "/formats/ball.gif";
+    const std::string oriented = VIMBLE_SAMPLES "/formats/phone.jpg";
+    const Picture::ShownSize quarter = [](int32_t w, int32_t h) { return QSize(w / 4, h / 4); };
+    Decoder decoder(collect());
+    for (const std::string& path : {jpeg, png, animation, oriented}) {
+        // Frames of another size than the first's do not play: the animation is shown whole.
+        const Picture::ShownSize shown = path == animation ? Picture::ShownSize() : quarter;
+        delivered.clear();
+        decoder.decode(decodeOf(path, shown));
+        ASSERT_TRUE(waitUntil([this] { return !delivered.empty(); })) << path;
+        ASSERT_EQ(delivered.size(), 1u);
+        EXPECT_FALSE(delivered[0].timedOut);
+        Picture onWorker, onWindow;
+        onWorker.adopt(std::move(delivered[0].picture));
+        onWindow.load(path, shown);
+        ASSERT_TRUE(onWorker.isLoaded()) << path;
+        EXPECT_EQ(onWorker.decodedSize(), onWindow.decodedSize()) << path;
+        EXPECT_EQ(onWorker.imageWidth(), onWindow.imageWidth()) << path;
+        EXPECT_EQ(onWorker.imageHeight(), onWindow.imageHeight()) << path;
+        EXPECT_EQ(onWorker.bitsPerPixel(), onWindow.bitsPerPixel()) << path;
+        EXPECT_EQ(onWorker.isAnimated(), onWindow.isAnimated()) << path;
+        const QSize size = onWindow.decodedSize();
+        QImage fromWorker(size, QImage::Format_RGB32), fromWindow(size, QImage::Format_RGB32);
+        // The frames read on the window thread from a reader the worker made follow as well.
+        for (int frame = 0; frame < 3; ++frame) {
+            onWorker.drawScaled(fromWorker, size.width(), size.height());
+            onWindow.drawScaled(fromWindow, size.width(), size.height());
+            EXPECT_EQ(fromWorker, fromWindow) << path << " frame " << frame;
+            if (!onWindow.isAnimated()) break;
+            EXPECT_TRUE(onWorker.nextFrame());
+            EXPECT_TRUE(onWindow.nextFrame());
+        }
+    }
+    EXPECT_TRUE(waitUntil([&decoder] { return decoder.threads() == 0; }));
+}
+
+TEST_F(DecoderTest, OnlyThePictureAskedForLastIsDelivered) {
+    const std::string large = savedPicture("large.png", 2400, 1600);
+    const std::string small = savedPicture("small.png", 30, 20);
+    Decoder decoder(collect());
+    // Superseded while it runs, and while it waits for a thread.
+    decoder.decode(decodeOf(large));
+    decoder.decode(decodeOf(large));
+    decoder.decode(decodeOf(small));
+    EXPECT_TRUE(decoder.pending());
+    ASSERT_TRUE(waitUntil([&decoder] { return !decoder.pending() && decoder.threads() == 0; }));
+    ASSERT_EQ(delivered.size(), 1u);
+    EXPECT_EQ(delivered[0].picture.path, small);
+    EXPECT_EQ(delivered[0].picture.own, QSize(30, 20));
+
+    // Forgotten: nothing comes.
+    delivered.clear();
+    decoder.decode(decodeOf(small));
+    decoder.forget();
+    EXPECT_FALSE(decoder.pending());
+    ASSERT_TRUE(waitUntil([&decoder] { return decoder.threads() == 0; }));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(delivered.empty());
+}
+
+TEST_F(DecoderTest, ADecodeThatOverrunsFailsAndAtMostOneRunawayIsLeftRunning) {
+    const std::string first = savedPicture("first.png", 300, 200);
+    const std::string second = savedPicture("second.png", 200, 300);
+    std::promise<void> open;
+    const std::shared_future<void> gate = open.get_future().share();
+    Decoder decoder(collect(), 1);
+
+    decoder.decode(gatedDecodeOf(first, gate));
+    ASSERT_TRUE(waitUntil([this] { return delivered.size() == 1; }));
+    EXPECT_TRUE(delivered[0].timedOut);
+    EXPECT_FALSE(delivered[0].picture.loaded());
+    EXPECT_EQ(decoder.threads(), 1);  // the runaway
+    EXPECT_FALSE(decoder.pending());
+
+    // A second overrun while the first still runs: reported, and it keeps its thread.
+    decoder.decode(gatedDecodeOf(second, gate));
+    ASSERT_TRUE(waitUntil([this] { return delivered.size() == 2; }));
+    EXPECT_TRUE(delivered[1].timedOut);
+    EXPECT_EQ(decoder.threads(), 2);
+
+    // The next one waits for a thread, however long, and cannot overrun while it waits.
+    decoder.decode(decodeOf(first));
+    for (int i = 0; i < 20; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    EXPECT_EQ(delivered.size(), 2u);
+    EXPECT_TRUE(decoder.pending());
+    EXPECT_EQ(decoder.threads(), 2);
+
+    open.set_value();
+    ASSERT_TRUE(waitUntil([&] { return delivered.size() == 3 && decoder.threads() == 0; }));
+    EXPECT_FALSE(decoder.pending());
+    // Either loaded or overrun in its turn: never the overrun ones' pictures.
+    EXPECT_TRUE(delivered[2].timedOut || delivered[2].picture.path == first);
+}

@@ -1,5 +1,6 @@
 #include "display/picture.h"
 
+#include "display/decoder.h"
 #include "display/library_readers.h"
 #include "display/resample.h"
 #include "platform/regular_file.h"
@@ -349,18 +350,14 @@ std::shared_ptr<PictureAnimation> startAnimation(const std::string& content) {
     return animation;
 }
 
-// The regular file at path, at most the memory limit: a larger file would decode larger still.
-std::optional<std::string> readPictureFile(const std::string& path) {
-    return readRegularFile(path, Picture::memoryLimit);
-}
-
 }  // namespace
 
 DecodedPicture decodePicture(const std::string& path, const Picture::ShownSize& shownSize, bool upright, bool animate,
                              const std::atomic<bool>* cancelled) {
     DecodedPicture decoded;
     decoded.path = path;
-    const std::optional<std::string> content = readPictureFile(path);
+    // A file larger than the limit would decode larger still.
+    const std::optional<std::string> content = readRegularFile(path, Picture::memoryLimit);
     if (!content || (cancelled && *cancelled)) return decoded;
     QSize own;
     QImage image = readImage(*content, shownSize, upright, cancelled, decoded.bitsPerPixel, own, decoded.vector);
@@ -426,6 +423,8 @@ void Picture::loadBitmap(const QImage& bitmap) {
 }
 
 void Picture::release() {
+    if (detailDecoder_) detailDecoder_->forget();
+    detailAsked_ = QSize();
     image_ = QImage();
     own_ = QSize();
     bitsPerPixel_ = 0;
@@ -444,7 +443,7 @@ void Picture::rotateFlip(Turn turn) {
     turns_.push_back(turn);
 }
 
-void Picture::ensureDetail(int32_t w, int32_t h) {
+void Picture::ensureDetail(int32_t w, int32_t h, bool now) {
     if (!reduced_ || (w <= image_.width() && h <= image_.height())) return;
     // A drawing is rendered again at the size asked for (as it stood before the turns), a
     // photo decoded again in full.
@@ -452,14 +451,25 @@ void Picture::ensureDetail(int32_t w, int32_t h) {
                                        [](Turn turn) { return turn == Turn::Right || turn == Turn::Left; }) %
                          2;
     const QSize asked = quarter ? QSize(h, w) : QSize(w, h);
-    const ShownSize atAskedSize = [asked](int32_t, int32_t) { return asked; };
-    int depth = 0;
-    QSize own;
-    bool vector = false;
-    const std::optional<std::string> content = readPictureFile(path_);
-    if (!content) return;  // the file has gone: the smaller picture will do
-    QImage full = readImage(*content, vector_ ? atAskedSize : ShownSize(), upright, nullptr, depth, own, vector);
-    if (full.isNull()) return;
+    const ShownSize shown = vector_ ? ShownSize([asked](int32_t, int32_t) { return asked; }) : ShownSize();
+    if (now || !detailDecoder_) return adoptDetail(decodePicture(path_, shown, upright, false));
+    if (detailAsked_.isValid() &&
+        (!vector_ || (detailAsked_.width() >= asked.width() && detailAsked_.height() >= asked.height())))
+        return;  // on its way
+    detailAsked_ = asked;
+    detailDecoder_->decode([path = path_, shown, standing = upright](const std::atomic<bool>& cancelled) {
+        return decodePicture(path, shown, standing, false, &cancelled);
+    });
+}
+
+void Picture::completeDetail(int32_t w, int32_t h) { ensureDetail(w, h, true); }
+
+void Picture::adoptDetail(DecodedPicture detail) {
+    // A file gone or changed meanwhile, or too slow: the smaller picture will do, and it is not
+    // asked for again.
+    if (!detail.loaded() || !reduced_ || detail.path != path_ || detail.vector != vector_) return;
+    detailAsked_ = QSize();
+    QImage full = std::move(detail.image);
     for (Turn turn : turns_) full = turned(full, turn);
     image_ = std::move(full);
     reduced_ = vector_;
@@ -507,7 +517,7 @@ void Picture::drawScaled(QImage& target, int32_t w, int32_t h, int32_t left, int
     const QRect placed(left, top, w, h);
     const QRect visible = placed & target.rect();
     if (visible.isEmpty()) return;
-    ensureDetail(w, h);
+    ensureDetail(w, h, false);
     const int32_t quality = quick ? 0 : interpolation;
     QPainter painter(&target);
     if (visible == placed) {
@@ -543,7 +553,7 @@ void Picture::drawScaled(QImage& target, int32_t w, int32_t h, int32_t left, int
 Picture::Status Picture::save(const std::string& path, Format format, int32_t w, int32_t h, Existing existing) {
     if (image_.isNull()) return NoImage;
     if (w <= 0 || h <= 0) return SaveFailed;
-    ensureDetail(w, h);
+    ensureDetail(w, h, true);
     const QImage scaled =
         (image_.size() == QSize(w, h) ? image_ : resampleBicubic(image_, w, h)).convertToFormat(QImage::Format_RGB32);
     // The encoder's last bytes reach the file only on the flush, so that is checked too.

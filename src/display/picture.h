@@ -53,6 +53,8 @@ struct DecodedPicture {
     bool loaded() const { return !image.isNull(); }
 };
 
+class Decoder;
+
 // The decoded picture on show, with the size and position it was last laid out at.
 class Picture {
 public:
@@ -108,6 +110,13 @@ public:
     // the part that falls on target is scaled, so the cost and the memory follow target's size
     // however large w x h is. quick scales bilinearly whatever the interpolation.
     void drawScaled(QImage& target, int32_t w, int32_t h, int32_t left = 0, int32_t top = 0, bool quick = false);
+    // Where a picture decoded smaller than it is drawn gets its detail. Without a decoder,
+    // drawing decodes the file again at once; with one, drawing goes on with the smaller picture
+    // scaled up and asks the decoder, whose picture adoptDetail takes. The decoder outlives it.
+    void setDetailDecoder(Decoder* decoder) { detailDecoder_ = decoder; }
+    void adoptDetail(DecodedPicture detail);
+    // Decodes at once what a w x h copy of the picture needs, the decoder or not.
+    void completeDetail(int32_t w, int32_t h);
     // An animation (GIF, WebP) loaded with animate set: its frames follow one another.
     bool isAnimated() const { return animation_ != nullptr; }
     // How long the frame on show stays, in milliseconds; 0 when the picture is still.
@@ -131,8 +140,9 @@ public:
     bool animate = true;        // the animate setting: animations keep their later frames
 
 private:
-    // Decodes the file again in full when a w x h drawing needs more than was decoded.
-    void ensureDetail(int32_t w, int32_t h);
+    // Decodes the file again in full when a w x h drawing needs more than was decoded: at once,
+    // or on the detail decoder unless now is set.
+    void ensureDetail(int32_t w, int32_t h, bool now);
     QImage image_;
     QSize own_;
     int bitsPerPixel_ = 0;
@@ -142,6 +152,8 @@ private:
     std::vector<Turn> turns_;                      // the turns applied since loading, in order
     std::shared_ptr<PictureAnimation> animation_;  // the reader of the later frames
     QSize refusedSize_;
+    Decoder* detailDecoder_ = nullptr;
+    QSize detailAsked_;  // asked of the detail decoder last: under way, or failed and not asked again
 };
 
 // What Picture::load does before it takes the picture, callable on any thread: the file at path

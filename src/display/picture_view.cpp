@@ -2,6 +2,7 @@
 #include "display/picture_view.h"
 
 #include "platform/dialogs.h"
+#include "platform/window_host.h"
 
 #include <algorithm>
 
@@ -12,7 +13,13 @@ PictureView::PictureView(Settings& settings, WindowHost& window, const Catalog& 
       catalog_(catalog),
       slideshow_(slideshow),
       screenRect_(screenRect),
-      hooks_(std::move(hooks)) {}
+      hooks_(std::move(hooks)),
+      detailDecoder_([this](DecodedPicture detail, bool) {
+          picture_.adoptDetail(std::move(detail));
+          window_.invalidate();
+      }) {
+    picture_.setDetailDecoder(&detailDecoder_);
+}
 
 void PictureView::unlockedZoomToSetting() {
     if (!zoomLocked_) zoom_ = settings_.zoom;

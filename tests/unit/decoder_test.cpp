@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QThread>
+#include <QTimer>
 #include <future>
 #include <gtest/gtest.h>
 #include <vector>
@@ -34,10 +34,9 @@ protected:
     static bool waitUntil(Condition condition) {
         QElapsedTimer clock;
         clock.start();
-        while (!condition() && clock.elapsed() < 60000) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-            QThread::msleep(1);
-        }
+        QTimer wake;  // the wait below ends at the next event, this one at the latest
+        wake.start(2);
+        while (!condition() && clock.elapsed() < 60000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         return condition();
     }
 
@@ -165,4 +164,53 @@ TEST_F(DecoderTest, ADecodeThatOverrunsFailsAndAtMostOneRunawayIsLeftRunning) {
     EXPECT_FALSE(decoder.pending());
     // Either loaded or overrun in its turn: never the overrun ones' pictures.
     EXPECT_TRUE(delivered[2].timedOut || delivered[2].picture.path == first);
+}
+
+TEST_F(DecoderTest, APictureDrawnLargerThanDecodedIsScaledUpUntilItsDetailComes) {
+    QImage source(1600, 1200, QImage::Format_RGB32);
+    source.fill(qRgb(200, 40, 40));
+    for (int x = 0; x < 800; ++x)
+        for (int y = 0; y < 1200; ++y) source.setPixel(x, y, qRgb(20, 40, 200));  // left half blue
+    const std::string path = dir.file("photo.jpg");
+    ASSERT_TRUE(source.save(QString::fromStdString(path), "JPEG", 95));
+    const Picture::ShownSize quarter = [](int32_t w, int32_t h) { return QSize(w / 4, h / 4); };
+
+    Picture picture;
+    int details = 0;
+    Decoder decoder([&](DecodedPicture detail, bool) {
+        ++details;
+        picture.adoptDetail(std::move(detail));
+    });
+    picture.setDetailDecoder(&decoder);
+    picture.load(path, quarter);
+    ASSERT_EQ(picture.decodedSize(), QSize(400, 300));
+    picture.rotateFlip(Turn::Right);
+    QImage canvas(600, 800, QImage::Format_RGB32);
+    picture.drawScaled(canvas, 600, 800);
+    picture.drawScaled(canvas, 600, 800);               // asked once: the decode is under way
+    EXPECT_EQ(picture.decodedSize(), QSize(300, 400));  // drawn from what there is meanwhile
+    EXPECT_GT(qBlue(canvas.pixel(300, 100)), 150);
+    EXPECT_TRUE(decoder.pending());
+    ASSERT_TRUE(waitUntil([&] { return details == 1 && decoder.threads() == 0; }));
+    // Turned as the picture on show was when it came.
+    EXPECT_EQ(picture.decodedSize(), QSize(1200, 1600));
+    canvas.fill(Qt::black);
+    picture.drawScaled(canvas, 600, 800);
+    EXPECT_GT(qBlue(canvas.pixel(300, 100)), 150);  // turned right: the blue left half is on top
+    EXPECT_LT(qBlue(canvas.pixel(300, 700)), 100);
+    EXPECT_FALSE(decoder.pending());
+
+    // Another picture before the detail of the last comes: that detail is dropped.
+    picture.load(path, quarter);
+    picture.drawScaled(canvas, 800, 600);
+    picture.load(path, quarter);
+    EXPECT_FALSE(decoder.pending());
+    ASSERT_TRUE(waitUntil([&] { return decoder.threads() == 0; }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(details, 1);
+    EXPECT_EQ(picture.decodedSize(), QSize(400, 300));
+
+    // A copy cannot wait: its detail is decoded at once.
+    picture.completeDetail(800, 600);
+    EXPECT_EQ(picture.decodedSize(), QSize(1600, 1200));
 }

@@ -41,7 +41,9 @@ AppState::AppState(WindowHost& window)
                    {[this](const std::function<void()>& dialog) { runModal(dialog); },
                     [this](bool forward) { showCurrent(forward); }, [this] { return view.shownPicture(); },
                     [this] { onCommand(Command::Refresh); }}),
-      decoder([this](DecodedPicture picture, bool timedOut) { onDecoded(std::move(picture), timedOut); }) {
+      decoder([this](DecodedPicture picture, bool timedOut) { onDecoded(std::move(picture), timedOut); },
+              Decoder::defaultTimeout,
+              [this](const std::string& key, DecodedPicture picture) { aheadCache.put(key, std::move(picture)); }) {
     arranger.setTrayTip(programTitle);
     mainWindow.setAcceptDrops(true);
     std::srand(tickCount());

@@ -2,6 +2,7 @@
 #include "app/menus.h"
 #include "catalog/catalog.h"
 #include "config/settings.h"
+#include "display/decode_cache.h"
 #include "display/decoder.h"
 #include "display/picture_view.h"
 #include "platform/rect.h"
@@ -148,6 +149,10 @@ public:
     // The commands on the file of the picture on show, and filing.
     FileCommands fileCommands;
 
+    // The pictures decoded ahead of their turn: at most three, within three screens' worth of
+    // 32-bit pixels.
+    DecodeCache aheadCache{3, 0};
+
 private:
     // What showCurrent has seen of the entries it walked through, while it waits for a decode.
     struct ShowWalk {
@@ -163,8 +168,17 @@ private:
     };
     // Drops the walk and the decode it waits for.
     void stopShowing();
-    // Asks for the current entry (a shortcut's target) to be decoded at the size it is shown at.
+    // Asks for the current entry (a shortcut's target) to be decoded at the size it is shown at,
+    // or takes it from the pictures decoded ahead.
     void decodeCurrent();
+    // The decode of the entry at path (a shortcut's target) at the size it is shown at.
+    Decoder::Work decodeWork(const std::string& path) const;
+    // What a picture decoded ahead is kept by: its file as it is now and what it is decoded for.
+    // The pictures kept for anything else are dropped.
+    std::string aheadKey(const std::string& path);
+    // After a picture is shown: the next entry in the direction of travel, then the one before,
+    // are decoded into the cache.
+    void decodeAhead(bool forward);
     // The walk goes on from the decode of its entry.
     void onDecoded(DecodedPicture picture, bool timedOut);
     // The orientation walk's next entry, or the one it began at when it is back there.
@@ -173,6 +187,7 @@ private:
     void finishShow(DecodedPicture picture);
 
     std::optional<ShowWalk> walk;
-    uint64_t walkNumber = 0;  // counts walks, to tell when a message box let a new one begin
+    uint64_t walkNumber = 0;      // counts walks, to tell when a message box let a new one begin
+    std::string aheadDecodedFor;  // the settings and screen the cached pictures were decoded for
     Decoder decoder;
 };

@@ -9,10 +9,11 @@
 #include <algorithm>
 #include <chrono>
 
-void AppState::decodeCurrent() {
-    walk->path = catalog.images()[catalog.index()].path;
-    // The list keeps its place by this path when a scan orders it meanwhile.
-    catalog.setCurrentPath(walk->path);
+namespace {
+uint32_t stepFrom(uint32_t i, uint32_t count, bool ahead) { return ahead ? (i + 1) % count : (i == 0 ? count : i) - 1; }
+}  // namespace
+
+Decoder::Work AppState::decodeWork(const std::string& path) const {
     // Fitted into the whole screen, the largest frame a picture is shown in, and turned when
     // the rotation lock may turn it. The decoding thread gets its own copy of what it needs.
     const Settings& s = settings;
@@ -20,8 +21,8 @@ void AppState::decodeCurrent() {
                                       stretch = s.stretch, turns = s.rotation % 180 != 0](int32_t w, int32_t h) {
         return largestFittedSize(w, h, screen.width(), screen.height(), zoom, squeeze, shrink, stretch, turns);
     };
-    decoder.decode([path = walk->path, shown, upright = view.picture().upright,
-                    animate = view.picture().animate](const std::atomic<bool>& cancelled) {
+    return [path, shown, upright = view.picture().upright,
+            animate = view.picture().animate](const std::atomic<bool>& cancelled) {
         std::string file = path;
         if (isShortcut(file)) {
             LinkTarget target;  // stays empty, and so fails to load, when the shortcut cannot be read
@@ -38,7 +39,50 @@ void AppState::decodeCurrent() {
                              (openForWriting(file) || !readFileInfo(file, after) || after.size != before.size ||
                               after.modified != before.modified);
         return decoded;
-    });
+    };
+}
+
+std::string AppState::aheadKey(const std::string& path) {
+    const Settings& s = settings;
+    const std::string decodedFor =
+        std::to_string(screenRect.width()) + "x" + std::to_string(screenRect.height()) + " " + std::to_string(s.zoom) +
+        " " + std::to_string(s.squeeze) + std::to_string(s.shrink) + std::to_string(s.stretch) + " " +
+        std::to_string(s.rotation % 180 != 0) + " " + std::to_string(view.picture().upright) +
+        std::to_string(view.picture().animate) + " " + std::to_string(s.layer);
+    if (decodedFor != aheadDecodedFor) {
+        aheadCache.clear();
+        decoder.forgetAhead();
+        aheadDecodedFor = decodedFor;
+    }
+    // The file as it is now: one written again since it was decoded is decoded anew. The list's
+    // order does not matter: a picture is found by its file.
+    FileInfo file;
+    readFileInfo(path, file);
+    return path + "\n" + std::to_string(file.size) + " " + std::to_string(file.modified);
+}
+
+void AppState::decodeCurrent() {
+    walk->path = catalog.images()[catalog.index()].path;
+    // The list keeps its place by this path when a scan orders it meanwhile.
+    catalog.setCurrentPath(walk->path);
+    const std::string key = aheadKey(walk->path);
+    if (std::optional<DecodedPicture> kept = aheadCache.take(key)) return onDecoded(std::move(*kept), false);
+    decoder.decode(decodeWork(walk->path), key);
+}
+
+void AppState::decodeAhead(bool forward) {
+    const uint32_t count = uint32_t(catalog.images().size());
+    aheadCache.setMostBytes(3 * int64_t(screenRect.width()) * screenRect.height() * 4);
+    const uint32_t next = stepFrom(catalog.index(), count, forward);
+    const uint32_t previous = stepFrom(catalog.index(), count, !forward);
+    std::vector<Decoder::Ahead> pictures;
+    for (const uint32_t i : {next, previous}) {
+        if (i == catalog.index() || (i == previous && previous == next)) continue;
+        const std::string& path = catalog.images()[i].path;
+        if (std::string key = aheadKey(path); !aheadCache.holds(key))
+            pictures.push_back({std::move(key), decodeWork(path)});
+    }
+    decoder.decodeAhead(std::move(pictures));
 }
 
 void AppState::stopShowing() {
@@ -59,10 +103,6 @@ void AppState::showCurrent(bool forward) {
     ++walkNumber;
     decodeCurrent();
 }
-
-namespace {
-uint32_t stepFrom(uint32_t i, uint32_t count, bool ahead) { return ahead ? (i + 1) % count : (i == 0 ? count : i) - 1; }
-}  // namespace
 
 void AppState::onDecoded(DecodedPicture picture, bool timedOut) {
     if (!walk) return;
@@ -119,6 +159,7 @@ void AppState::orientNext() {
 }
 
 void AppState::finishShow(DecodedPicture picture) {
+    const bool forward = walk->forward;
     const std::vector<bool> failed = std::move(walk->failed);
     walk.reset();
     if (!failed.empty()) catalog.dropMarked(failed);
@@ -142,4 +183,5 @@ void AppState::finishShow(DecodedPicture picture) {
                            holds(settings.layer, Layer::Wallpaper));
     arrangeWindow();
     view.playAnimation();
+    decodeAhead(forward);
 }

@@ -5,11 +5,13 @@
 #include <thread>
 
 struct Decoder::Job {
-    explicit Job(Work w) : work(std::move(w)) {}
+    Job(Work w, std::string k, bool a) : work(std::move(w)), key(std::move(k)), ahead(a) {}
     Work work;
+    std::string key;
     std::atomic<bool> cancelled = false;
     DecodedPicture result;  // written by the decoding thread before it hands the job back
     // Window thread only.
+    bool ahead;            // decoded ahead: delivered as such, never reported
     bool dropped = false;  // no longer wanted: its result is thrown away
     bool gaveUp = false;   // timed out
 };
@@ -21,9 +23,10 @@ struct Decoder::Link {
     QObject* context = nullptr;
 };
 
-Decoder::Decoder(Delivered delivered, int timeoutMilliseconds)
+Decoder::Decoder(Delivered delivered, int timeoutMilliseconds, DeliveredAhead ahead)
     : delivered_(std::move(delivered)),
       timeout_(timeoutMilliseconds),
+      deliveredAhead_(std::move(ahead)),
       context_(std::make_unique<QObject>()),
       link_(std::make_shared<Link>()) {
     link_->context = context_.get();
@@ -38,27 +41,52 @@ Decoder::~Decoder() {
         if (job) job->cancelled = true;
 }
 
-void Decoder::decode(Work work) {
+void Decoder::decode(Work work, const std::string& key) {
     forget();
-    waiting_ = std::make_shared<Job>(std::move(work));
+    std::erase_if(ahead_, [&key](const std::shared_ptr<Job>& job) { return !key.empty() && job->key == key; });
+    if (running_ && running_->ahead && !running_->dropped && !key.empty() && running_->key == key) {
+        running_->ahead = false;  // the picture wanted now is already being decoded
+        return;
+    }
+    // What is decoded ahead yields the thread: the picture wanted now comes first.
+    if (running_ && running_->ahead) running_->dropped = running_->cancelled = true;
+    waiting_ = std::make_shared<Job>(std::move(work), key, false);
+    startNext();
+}
+
+void Decoder::decodeAhead(std::vector<Ahead> pictures) {
+    ahead_.clear();
+    const bool keepRunning = running_ && running_->ahead && !running_->dropped;
+    for (Ahead& picture : pictures) {
+        if (keepRunning && running_->key == picture.key) continue;
+        ahead_.push_back(std::make_shared<Job>(std::move(picture.work), std::move(picture.key), true));
+    }
+    if (keepRunning && ahead_.size() == pictures.size()) running_->dropped = running_->cancelled = true;
     startNext();
 }
 
 void Decoder::forget() {
     waiting_.reset();
-    if (running_ && !running_->dropped) {
-        running_->dropped = true;
-        running_->cancelled = true;
-    }
+    if (running_ && !running_->ahead && !running_->dropped) running_->dropped = running_->cancelled = true;
 }
 
-bool Decoder::pending() const { return waiting_ || (running_ && !running_->dropped); }
+void Decoder::forgetAhead() {
+    ahead_.clear();
+    if (running_ && running_->ahead) running_->dropped = running_->cancelled = true;
+}
+
+bool Decoder::pending() const { return waiting_ || (running_ && !running_->ahead && !running_->dropped); }
 
 int Decoder::threads() const { return int(running_ != nullptr) + int(runaway_ != nullptr); }
 
 void Decoder::startNext() {
-    if (running_ || !waiting_) return;
-    running_ = std::move(waiting_);
+    if (running_ || (!waiting_ && ahead_.empty())) return;
+    if (waiting_) {
+        running_ = std::move(waiting_);
+    } else {
+        running_ = std::move(ahead_.front());
+        ahead_.pop_front();
+    }
     std::thread([job = running_, link = link_, this] {
         job->result = job->work(job->cancelled);
         std::lock_guard lock(link->mutex);
@@ -77,7 +105,8 @@ void Decoder::finished(const std::shared_ptr<Job>& job) {
         if (running_ && running_->gaveUp) runaway_ = std::move(running_);
     } else if (job == running_) {
         running_.reset();
-        if (!job->dropped) delivered_(std::move(job->result), false);
+        if (!job->dropped && !job->ahead) delivered_(std::move(job->result), false);
+        if (!job->dropped && job->ahead && deliveredAhead_) deliveredAhead_(job->key, std::move(job->result));
     }
     startNext();
 }
@@ -86,7 +115,7 @@ void Decoder::timedOut(const std::shared_ptr<Job>& job) {
     if (job != running_) return;  // ended in time
     job->cancelled = true;
     job->gaveUp = true;
-    const bool wanted = !std::exchange(job->dropped, true);
+    const bool wanted = !std::exchange(job->dropped, true) && !job->ahead;
     if (!runaway_) runaway_ = std::move(running_);
     if (wanted) delivered_(DecodedPicture{}, true);
     startNext();

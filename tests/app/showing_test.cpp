@@ -189,3 +189,39 @@ TEST_F(Showing, ZoomStartsFromWhatIsShownAndTurningCountsQuarterTurns) {
     EXPECT_EQ(app.settings.zoom, 0);
     EXPECT_FALSE(app.view.zoomLocked());
 }
+
+TEST_F(Showing, PicturesDecodedAheadAreShownAtOnceUnlessTheirFileOrTheSettingsChanged) {
+    AppState& app = startApp();
+    saveColoured(home.file("a.png"), 40, 30, Qt::red);
+    saveColoured(home.file("b.png"), 30, 40, Qt::blue);
+    saveColoured(home.file("c.png"), 50, 20, Qt::green);
+    app.catalog.startScan(home.path(), app.settings.peek);  // a, b, c, start
+    ASSERT_TRUE(waitUntil([&app] { return !app.catalog.scanRunning(); }));
+    app.catalog.setIndex(1);
+    app.showCurrent(true);
+    waitForShow(app);
+    ASSERT_TRUE(waitUntil([&app] { return app.aheadCache.size() == 2; }));  // c, then a
+
+    app.catalog.setIndex(2);
+    app.showCurrent(true);
+    EXPECT_FALSE(app.showing());  // shown at once
+    EXPECT_EQ(app.catalog.currentPath(), home.file("c.png"));
+    EXPECT_EQ(app.view.picture().imageWidth(), 50);
+    ASSERT_TRUE(waitUntil([&app] { return app.aheadCache.size() == 3; }));  // and start, b
+
+    // Written again since it was decoded: decoded anew.
+    saveColoured(home.file("b.png"), 60, 10, Qt::blue);
+    app.catalog.setIndex(1);
+    app.showCurrent(false);
+    waitForShow(app);
+    EXPECT_EQ(app.view.picture().imageWidth(), 60);
+
+    // Another fit: every picture kept was decoded for the old one.
+    ASSERT_TRUE(waitUntil([&app] { return app.aheadCache.size() >= 2; }));
+    app.settings.stretch = !app.settings.stretch;
+    app.catalog.setIndex(0);
+    app.showCurrent(false);
+    EXPECT_EQ(app.aheadCache.size(), 0u);
+    waitForShow(app);
+    EXPECT_EQ(app.catalog.currentPath(), home.file("a.png"));
+}

@@ -214,3 +214,58 @@ TEST_F(DecoderTest, APictureDrawnLargerThanDecodedIsScaledUpUntilItsDetailComes)
     picture.completeDetail(800, 600);
     EXPECT_EQ(picture.decodedSize(), QSize(1600, 1200));
 }
+
+TEST_F(DecoderTest, PicturesDecodedAheadYieldToTheOneToShowOrBecomeIt) {
+    const std::string a = savedPicture("a.png", 30, 20);
+    const std::string b = savedPicture("b.png", 20, 30);
+    const std::string c = savedPicture("c.png", 40, 10);
+    std::vector<std::pair<std::string, std::string>> ahead;  // key, path
+    auto held = std::make_unique<std::promise<void>>();
+    Decoder decoder(collect(), Decoder::defaultTimeout, [&ahead](const std::string& key, DecodedPicture picture) {
+        ahead.emplace_back(key, picture.path);
+    });
+
+    // In order, while nothing is asked for to show.
+    decoder.decodeAhead({{"a", decodeOf(a)}, {"b", decodeOf(b)}});
+    EXPECT_FALSE(decoder.pending());
+    ASSERT_TRUE(waitUntil([&] { return ahead.size() == 2 && decoder.threads() == 0; }));
+    EXPECT_EQ(ahead, (std::vector<std::pair<std::string, std::string>>{{"a", a}, {"b", b}}));
+    EXPECT_TRUE(delivered.empty());
+
+    // The picture to show is the one being decoded ahead: that decode is delivered to show.
+    ahead.clear();
+    decoder.decodeAhead({{"a", gatedDecodeOf(a, held->get_future().share())}, {"b", decodeOf(b)}});
+    decoder.decode(decodeOf(c), "a");
+    EXPECT_TRUE(decoder.pending());
+    held->set_value();
+    ASSERT_TRUE(waitUntil([&] { return delivered.size() == 1 && ahead.size() == 1 && decoder.threads() == 0; }));
+    EXPECT_EQ(delivered[0].picture.path, a);
+    EXPECT_EQ(ahead[0].first, "b");
+
+    // Another picture to show: what is decoded ahead is dropped and waits no longer.
+    ahead.clear();
+    delivered.clear();
+    held = std::make_unique<std::promise<void>>();
+    decoder.decodeAhead({{"a", gatedDecodeOf(a, held->get_future().share())}, {"b", decodeOf(b)}});
+    decoder.decode(decodeOf(c), "c");
+    held->set_value();
+    ASSERT_TRUE(waitUntil([&] { return delivered.size() == 1 && decoder.threads() == 0; }));
+    EXPECT_EQ(delivered[0].picture.path, c);
+    ASSERT_TRUE(waitUntil([&] { return ahead.size() == 1 && decoder.threads() == 0; }));
+    EXPECT_EQ(ahead[0].first, "b");  // the one not started goes on after it
+
+    // Asked for anew: the one still wanted goes on, the others are dropped.
+    ahead.clear();
+    held = std::make_unique<std::promise<void>>();
+    decoder.decodeAhead({{"a", gatedDecodeOf(a, held->get_future().share())}, {"b", decodeOf(b)}});
+    decoder.decodeAhead({{"c", decodeOf(c)}, {"a", decodeOf(a)}});
+    held->set_value();
+    ASSERT_TRUE(waitUntil([&] { return ahead.size() == 2 && decoder.threads() == 0; }));
+    EXPECT_EQ(ahead, (std::vector<std::pair<std::string, std::string>>{{"a", a}, {"c", c}}));
+    decoder.forgetAhead();
+    decoder.decodeAhead({{"b", decodeOf(b)}});
+    decoder.forgetAhead();
+    ASSERT_TRUE(waitUntil([&] { return decoder.threads() == 0; }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ahead.size(), 2u);
+}

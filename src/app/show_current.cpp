@@ -75,9 +75,11 @@ void AppState::decodeAhead(bool forward) {
     aheadCache.setMostBytes(3 * int64_t(screenRect.width()) * screenRect.height() * 4);
     const uint32_t next = stepFrom(catalog.index(), count, forward);
     const uint32_t previous = stepFrom(catalog.index(), count, !forward);
+    std::vector<uint32_t> entries{next};
+    if (previous != next) entries.push_back(previous);
     std::vector<Decoder::Ahead> pictures;
-    for (const uint32_t i : {next, previous}) {
-        if (i == catalog.index() || (i == previous && previous == next)) continue;
+    for (const uint32_t i : entries) {
+        if (i == catalog.index()) continue;
         const std::string& path = catalog.images()[i].path;
         if (std::string key = aheadKey(path); !aheadCache.holds(key))
             pictures.push_back({std::move(key), decodeWork(path)});

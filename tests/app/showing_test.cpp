@@ -1,4 +1,5 @@
 #include "app_fixture.h"
+#include "catalog/file_info.h"
 
 #include <algorithm>
 #include <sys/stat.h>
@@ -224,4 +225,17 @@ TEST_F(Showing, PicturesDecodedAheadAreShownAtOnceUnlessTheirFileOrTheSettingsCh
     EXPECT_EQ(app.aheadCache.size(), 0u);
     waitForShow(app);
     EXPECT_EQ(app.catalog.currentPath(), home.file("a.png"));
+
+    // Of two entries, the other is the next and the previous one.
+    app.catalog.setImages({entryFor(home.file("a.png")), entryFor(home.file("c.png"))});
+    app.showCurrent(true);
+    waitForShow(app);
+    app.aheadCache.clear();
+    app.showCurrent(true);
+    waitForShow(app);
+    ASSERT_TRUE(waitUntil([&app] { return app.aheadCache.size() == 1; }));
+    app.catalog.setIndex(1);
+    app.showCurrent(true);
+    EXPECT_FALSE(app.showing());
+    EXPECT_EQ(app.view.picture().imageWidth(), 50);
 }

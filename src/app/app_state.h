@@ -149,9 +149,9 @@ public:
     // The commands on the file of the picture on show, and filing.
     FileCommands fileCommands;
 
-    // The pictures decoded ahead of their turn: at most three, within three screens' worth of
-    // 32-bit pixels.
-    DecodeCache aheadCache{3, 0};
+    // The pictures decoded ahead of their turn: the next and the previous one, within two
+    // screens' worth of 32-bit pixels. No more: a picture kept is memory the program holds.
+    DecodeCache aheadCache{2, 0};
 
 private:
     // What showCurrent has seen of the entries it walked through, while it waits for a decode.

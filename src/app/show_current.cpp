@@ -72,7 +72,7 @@ void AppState::decodeCurrent() {
 
 void AppState::decodeAhead(bool forward) {
     const uint32_t count = uint32_t(catalog.images().size());
-    aheadCache.setMostBytes(3 * int64_t(screenRect.width()) * screenRect.height() * 4);
+    aheadCache.setMostBytes(2 * int64_t(screenRect.width()) * screenRect.height() * 4);
     const uint32_t next = stepFrom(catalog.index(), count, forward);
     const uint32_t previous = stepFrom(catalog.index(), count, !forward);
     std::vector<uint32_t> entries{next};

@@ -2,17 +2,13 @@
 // reading every file's time on the same tree (the physical limit of the scan), the time until
 // a peek scan releases the window, the memory each entry takes, the ordering, and showing a
 // list of pictures that all fail to load (the tree's files are empty).
-#include "app/app_globals.h"
 #include "app/app_state.h"
-#include "app/message_routes.h"
 #include "catalog/file_info.h"
 #include "catalog/folder_scan.h"
 #include "catalog/ordering.h"
 #include "catalog/scan_job.h"
-#include "platform/window_host.h"
+#include "running_program.h"
 
-#include <QApplication>
-#include <QImage>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <filesystem>
@@ -103,31 +99,6 @@ void orderHundredThousandByName(benchmark::State& state) {
 }
 BENCHMARK(orderHundredThousandByName)->Unit(benchmark::kMillisecond);
 
-// The program itself, started offscreen in a folder of one picture, its files in a temporary
-// folder.
-AppState& runningProgram() {
-    static AppState* app = nullptr;
-    if (app) return *app;
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "vimble_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication qt(argc, argv);
-    std::string pattern = (std::filesystem::temp_directory_path() / "vimble-bench-home-XXXXXX").string();
-    static const std::string home = mkdtemp(pattern.data());
-    std::atexit([] { std::filesystem::remove_all(home); });
-    QImage(8, 8, QImage::Format_RGB32).save(QString::fromStdString(home + "/good.png"));
-    setenv("VIMBLE_HOME", home.c_str(), 1);
-    std::filesystem::current_path(home);
-    static WindowHost window(routeMessage, "Tarnex Vimble", 300, 300);
-    appGlobals.mainWindow = &window;
-    appGlobals.arguments = {"vimble", "-nopeek", "-notransitions", "-noslide"};
-    Message init{Msg::Created};
-    window.send(init);
-    app = appGlobals.app;
-    return *app;
-}
-
 // From the first of n empty pictures to the one good picture after them: each empty one is
 // tried, logged to errors.log and dropped, and the window answers its events between every
 // thousand. The time per entry stays the same as n grows.
@@ -143,7 +114,7 @@ void showPastBrokenPictures(benchmark::State& state) {
         app.catalog.setImages(std::move(entries));
         state.ResumeTiming();
         app.showCurrent(true);
-        while (!app.view.picture().isLoaded()) QCoreApplication::processEvents();  // between turns the window answers
+        waitForShow(app);  // the pictures are decoded on the decoder's thread: the window answers meanwhile
         if (app.catalog.images().size() != 1) state.SkipWithError("the broken pictures stayed in the list");
     }
     state.SetComplexityN(state.range(0));

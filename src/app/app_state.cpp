@@ -39,11 +39,14 @@ AppState::AppState(WindowHost& window)
       wallpaper(settings, catalog, view.picture(),
                 {[this] { return arranger.blackboxShell(); }, [this] { return blackboxWindow; },
                  [this] { return view.zoom(); }, [this] { return screenRect; }}),
-      loadFailures(settings, window, catalog, view.picture()),
+      loadFailures(settings, window),
       fileCommands(settings, window, catalog, slideshow, view.picture(), wallpaper.path(),
                    {[this](const std::function<void()>& dialog) { runModal(dialog); },
                     [this](bool forward) { showCurrent(forward); }, [this] { return view.shownPicture(); },
-                    [this] { onCommand(Command::Refresh); }}) {
+                    [this] { onCommand(Command::Refresh); }}),
+      decoder([this](DecodedPicture picture, bool timedOut) { onDecoded(std::move(picture), timedOut); },
+              Decoder::defaultTimeout,
+              [this](const std::string& key, DecodedPicture picture) { aheadCache.put(key, std::move(picture)); }) {
     arranger.setTrayTip(programTitle);
     mainWindow.setAcceptDrops(true);
     std::srand(tickCount());

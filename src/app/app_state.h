@@ -2,6 +2,8 @@
 #include "app/menus.h"
 #include "catalog/catalog.h"
 #include "config/settings.h"
+#include "display/decode_cache.h"
+#include "display/decoder.h"
 #include "display/picture_view.h"
 #include "platform/rect.h"
 #include "shell/file_commands.h"
@@ -13,6 +15,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -84,9 +87,6 @@ public:
     // Operations of other parts of the program that the start sequence and the command line use.
     // Asks for a picture's number (1 the first) and shows it; other numbers do nothing.
     void goTo();
-    // Loads the current entry (a shortcut's target); an entry that does not load is reported,
-    // leaves no picture and answers false. The list is not empty.
-    bool loadCurrent();
     // Sizes, shapes and places the window for the picture in the current layer and has it
     // painted at once.
     void arrangeWindow();
@@ -105,11 +105,14 @@ public:
     // 0 normal, 1 fullscreen (a second 1 leaves it), 2 wallpaper.
     void setLayer(Layer newLayer);
     // Shows the current entry, dropping entries that do not load and, with the landscape or
-    // portrait filter, walking forward or back to one of the wanted orientation. After
-    // failuresPerTurn failures it drops them, lets the window answer, and goes on from a
-    // posted ShowOn.
+    // portrait filter, walking forward or back to one of the wanted orientation. Each picture is
+    // decoded off the window thread: the picture on show stays until the walk ends on a new one,
+    // and a new showCurrent supersedes the walk. After failuresPerTurn failures it drops them and
+    // goes on with a new walk.
     void showCurrent(bool forward);
     static constexpr uint32_t failuresPerTurn = 1000;
+    // Whether a picture asked for by showCurrent is still being decoded.
+    bool showing() const { return walk.has_value(); }
     // Show/Hide Hotkey: the dialog that picks the hot key.
     void hotKeyCommand();
     // The visible part of the view to the clipboard.
@@ -158,7 +161,51 @@ public:
     // The commands on the file of the picture on show, and filing.
     FileCommands fileCommands;
 
+    // The pictures decoded ahead of their turn: the next and the previous one, within two
+    // screens' worth of 32-bit pixels. No more: a picture kept is memory the program holds.
+    DecodeCache aheadCache{2, 0};
+
 private:
     int32_t commandModifiers_ = 0;
     std::vector<Message> heldWhilePlaying_;
+    // Commands on the picture's file chosen while the next picture is on its way: they act on
+    // the picture the list has moved to, once it is on show.
+    std::vector<std::pair<Command, int32_t>> waitingForShow_;
+    void runCommandsWaitingForShow();
+    // What showCurrent has seen of the entries it walked through, while it waits for a decode.
+    struct ShowWalk {
+        bool forward = true;
+        uint32_t count = 0;        // entries in the list when the walk began
+        std::vector<bool> failed;  // sized at the first failure
+        uint32_t failures = 0;
+        uint32_t tried = 0;      // entries tried in the walk past failures
+        std::string path;        // the entry being decoded
+        bool orienting = false;  // walking to an entry of the wanted orientation
+        uint32_t start = 0;      // where that walk began, and the picture decoded there
+        DecodedPicture first;
+    };
+    // Drops the walk and the decode it waits for.
+    void stopShowing();
+    // Asks for the current entry (a shortcut's target) to be decoded at the size it is shown at,
+    // or takes it from the pictures decoded ahead.
+    void decodeCurrent();
+    // The decode of the entry at path (a shortcut's target) at the size it is shown at.
+    Decoder::Work decodeWork(const std::string& path) const;
+    // What a picture decoded ahead is kept by: its file as it is now and what it is decoded for.
+    // The pictures kept for anything else are dropped.
+    std::string aheadKey(const std::string& path);
+    // After a picture is shown: the next entry in the direction of travel, then the one before,
+    // are decoded into the cache.
+    void decodeAhead(bool forward);
+    // The walk goes on from the decode of its entry.
+    void onDecoded(DecodedPicture picture, bool timedOut);
+    // The orientation walk's next entry, or the one it began at when it is back there.
+    void orientNext();
+    // The walk ends on picture, or on nothing when no entry loaded.
+    void finishShow(DecodedPicture picture);
+
+    std::optional<ShowWalk> walk;
+    uint64_t walkNumber = 0;      // counts walks, to tell when a message box let a new one begin
+    std::string aheadDecodedFor;  // the settings and screen the cached pictures were decoded for
+    Decoder decoder;
 };

@@ -691,6 +691,10 @@ Command acceleratorCommand(int qtKey, int modifiers, char typedCharacter) {
 void AppState::onCommand(Command command, int32_t modifiers) {
     if (settings.noShell && command >= Command::ViewFile && command <= Command::AdjustWindow) return;
     if (settings.noMenu && command <= Command::Help && command != Command::Menu) return;
+    if (showing() && command >= Command::ViewFile && command <= Command::AdjustWindow) {
+        waitingForShow_.emplace_back(command, modifiers);
+        return;
+    }
     const CommandRow* row = commandRow(command);
     if (!row) return;
     // A command may run another (a dialog's choice): each sees its own keys.

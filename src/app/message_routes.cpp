@@ -102,7 +102,6 @@ constexpr Route routes[] = {
     {Msg::ReopenMenu, forward<[](AppState& a, Message& m) { a.showContextMenu(m.x, m.y, m.value); }>, true, W::Waits},
     {Msg::ScanProgress, forward<[](AppState& a, Message&) { a.catalog.onScanProgress(); }>, true, W::WaitsOnce},
     {Msg::FolderChanged, forward<[](AppState& a, Message&) { a.catalog.onFolderChanged(); }>, true, W::WaitsOnce},
-    {Msg::ShowOn, forward<[](AppState& a, Message& m) { a.showCurrent(m.value != 0); }>, true, W::Waits},
     {Msg::RefreshStatus, forward<[](AppState& a, Message&) { a.updateStatusBar(); }>, true, W::WaitsOnce},
     {Msg::QuitRequest, forward<[](AppState& a, Message&) { a.mainWindow.destroyWindow(); }>, true, W::Ends},
 };

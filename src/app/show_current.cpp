@@ -9,95 +9,170 @@
 #include <algorithm>
 #include <chrono>
 
-bool AppState::loadCurrent() {
-    catalog.setCurrentPath(catalog.images()[catalog.index()].path);
+namespace {
+uint32_t stepFrom(uint32_t i, uint32_t count, bool ahead) { return ahead ? (i + 1) % count : (i == 0 ? count : i) - 1; }
+}  // namespace
+
+Decoder::Work AppState::decodeWork(const std::string& path) const {
     // Fitted into the whole screen, the largest frame a picture is shown in, and turned when
-    // the rotation lock may turn it.
-    const auto shown = [this](int32_t w, int32_t h) {
-        const Settings& s = settings;
-        return largestFittedSize(w, h, screenRect.width(), screenRect.height(), s.zoom, s.fit(), s.rotation % 180 != 0);
+    // the rotation lock may turn it. The decoding thread gets its own copy of what it needs.
+    const Picture::ShownSize shown = [screen = screenRect, zoom = settings.zoom, fit = settings.fit(),
+                                      turns = settings.rotation % 180 != 0](int32_t w, int32_t h) {
+        return largestFittedSize(w, h, screen.width(), screen.height(), zoom, fit, turns);
     };
-    std::string path = catalog.currentPath();
-    if (isShortcut(path)) {
-        LinkTarget target;  // stays empty, and so fails to load, when the shortcut cannot be read
-        ShellLink().readShortcut(path, target, true);
-        path = target.path;
+    return [path, shown, upright = view.picture().upright,
+            animate = view.picture().animate](const std::atomic<bool>& cancelled) {
+        std::string file = path;
+        if (isShortcut(file)) {
+            LinkTarget target;  // stays empty, and so fails to load, when the shortcut cannot be read
+            ShellLink().readShortcut(file, target, true);
+            file = target.path;
+        }
+        FileInfo before, after;
+        const bool examined = readFileInfo(file, before);
+        DecodedPicture decoded = decodePicture(file, shown, upright, animate, &cancelled);
+        // A picture caught while its writer is still at work (it is open for writing, or it
+        // changed while it was read) is unfinished, not broken: the watcher brings it back once
+        // it is done.
+        decoded.unfinished = !decoded.loaded() && examined &&
+                             (openForWriting(file) || !readFileInfo(file, after) || after.size != before.size ||
+                              after.modified != before.modified);
+        return decoded;
+    };
+}
+
+std::string AppState::aheadKey(const std::string& path) {
+    const Settings& s = settings;
+    const std::string decodedFor =
+        std::to_string(screenRect.width()) + "x" + std::to_string(screenRect.height()) + " " + std::to_string(s.zoom) +
+        " " + std::to_string(s.squeeze) + std::to_string(s.shrink) + std::to_string(s.stretch) + " " +
+        std::to_string(s.rotation % 180 != 0) + " " + std::to_string(view.picture().upright) +
+        std::to_string(view.picture().animate) + " " + std::to_string(int32_t(s.layer));
+    if (decodedFor != aheadDecodedFor) {
+        aheadCache.clear();
+        decoder.forgetAhead();
+        aheadDecodedFor = decodedFor;
     }
-    FileInfo before, after;
-    const bool examined = readFileInfo(path, before);
-    view.picture().load(path, shown);
-    if (view.picture().isLoaded()) return true;
-    // A picture caught while its writer is still at work (it is open for writing, or it changed
-    // while it was read) is unfinished, not broken: the watcher brings it back once it is done.
-    const bool unfinished = examined && (openForWriting(path) || !readFileInfo(path, after) ||
-                                         after.size != before.size || after.modified != before.modified);
-    if (!unfinished) loadFailures.report(LoadFailure::NotLoaded);
-    return false;
+    // The file as it is now: one written again since it was decoded is decoded anew. The list's
+    // order does not matter: a picture is found by its file.
+    FileInfo file;
+    readFileInfo(path, file);
+    return path + "\n" + std::to_string(file.size) + " " + std::to_string(file.modified);
+}
+
+void AppState::decodeCurrent() {
+    walk->path = catalog.images()[catalog.index()].path;
+    // The list keeps its place by this path when a scan orders it meanwhile.
+    catalog.setCurrentPath(walk->path);
+    const std::string key = aheadKey(walk->path);
+    if (std::optional<DecodedPicture> kept = aheadCache.take(key)) return onDecoded(std::move(*kept), false);
+    decoder.decode(decodeWork(walk->path), key);
+}
+
+void AppState::decodeAhead(bool forward) {
+    const uint32_t count = uint32_t(catalog.images().size());
+    aheadCache.setMostBytes(2 * int64_t(screenRect.width()) * screenRect.height() * 4);
+    const uint32_t next = stepFrom(catalog.index(), count, forward);
+    const uint32_t previous = stepFrom(catalog.index(), count, !forward);
+    std::vector<uint32_t> entries{next};
+    if (previous != next) entries.push_back(previous);
+    std::vector<Decoder::Ahead> pictures;
+    for (const uint32_t i : entries) {
+        if (i == catalog.index()) continue;
+        const std::string& path = catalog.images()[i].path;
+        if (std::string key = aheadKey(path); !aheadCache.holds(key))
+            pictures.push_back({std::move(key), decodeWork(path)});
+    }
+    decoder.decodeAhead(std::move(pictures));
+}
+
+void AppState::stopShowing() {
+    walk.reset();
+    decoder.forget();
 }
 
 void AppState::showCurrent(bool forward) {
+    stopShowing();
     if (catalog.images().empty()) {
         loadFailures.report(LoadFailure::NoFiles);
-        return;
+        return runCommandsWaitingForShow();
     }
-    // Entries that do not load are reported at once and dropped together at the end: dropped
-    // one by one, a folder of thousands of broken files would take time squared.
+    walk = ShowWalk{};
+    walk->forward = forward;
+    walk->count = uint32_t(catalog.images().size());
+    walk->tried = 1;
+    ++walkNumber;
+    decodeCurrent();
+}
+
+void AppState::onDecoded(DecodedPicture picture, bool timedOut) {
+    if (!walk) return;
+    ShowWalk& w = *walk;
+    // The list changed under the walk (a scan, the watcher): a walk that has marked or counted
+    // entries begins again where the list is; one that has not takes the longer list as it is.
     const uint32_t count = uint32_t(catalog.images().size());
-    std::vector<bool> failed;  // sized at the first failure
-    uint32_t failures = 0;
-    const auto hasFailed = [&failed](uint32_t i) { return !failed.empty() && failed[i]; };
-    // Loads the current entry; false, marking it, when it fails.
-    const auto load = [&] {
-        if (loadCurrent()) return true;
-        failed.resize(count);
-        failed[catalog.index()] = true;
-        ++failures;
-        return false;
-    };
-    const auto step = [count](uint32_t i, bool ahead) { return ahead ? (i + 1) % count : (i == 0 ? count : i) - 1; };
-    // Many failures in a row keep the window from answering: after a turn's worth the window
-    // gets its events, and showing goes on from the entry after the last that failed.
-    const auto pause = [&] {
-        catalog.dropMarked(failed);
-        mainWindow.post(Message{Msg::ShowOn, 0, 0, forward});
-    };
-
-    // A failed entry gives its place to the next one, as if it were gone already.
-    for (uint32_t tried = 1; !load() && tried < count; ++tried) {
-        catalog.setIndex(step(catalog.index(), true));
-        if (failures == failuresPerTurn) return pause();
-    }
-
-    const auto rejected = [this] {
-        const int32_t w = view.picture().imageWidth(), h = view.picture().imageHeight();
-        return settings.landscapeOnly ? w < h : settings.portraitOnly && h < w;
-    };
-    if (view.picture().isLoaded() && rejected()) {
-        const uint32_t start = catalog.index();
-        uint32_t loaded = start;
-        for (;;) {
-            catalog.setIndex(step(catalog.index(), forward));
-            if (catalog.index() == start) {
-                // Nothing has the wanted shape: the entry the walk began at is the one on show.
-                if (loaded != start) load();
-                break;
-            }
-            if (hasFailed(catalog.index())) continue;
-            if (!load()) {
-                if (failures == failuresPerTurn) return pause();
-                continue;
-            }
-            loaded = catalog.index();
-            if (!rejected()) break;
+    if (catalog.index() >= count || catalog.images()[catalog.index()].path != w.path ||
+        (count != w.count && (!w.failed.empty() || w.orienting || w.tried > 1)))
+        return showCurrent(w.forward);
+    w.count = count;
+    if (!picture.loaded()) {
+        // Entries that do not load are reported at once and dropped together at the end: dropped
+        // one by one, a folder of thousands of broken files would take time squared.
+        const uint64_t number = walkNumber;
+        if (timedOut || !picture.unfinished) loadFailures.report(LoadFailure::NotLoaded, w.path, picture.refusedSize);
+        if (!walk || walkNumber != number) return;  // the message box let another walk begin
+        w.failed.resize(w.count);
+        w.failed[catalog.index()] = true;
+        ++w.failures;
+        if (!w.orienting && w.tried == w.count) return finishShow({});
+        // After a turn's worth the failed ones go, and a new walk goes on from the entry after
+        // the last that failed: the marks are kept for one turn only.
+        if (w.failures == failuresPerTurn) {
+            catalog.dropMarked(w.failed);
+            return showCurrent(w.forward);
         }
+        if (w.orienting) return orientNext();
+        // A failed entry gives its place to the next one, as if it were gone already.
+        ++w.tried;
+        catalog.setIndex(stepFrom(catalog.index(), w.count, true));
+        return decodeCurrent();
     }
+    const QSize own = picture.own;
+    const bool rejected =
+        settings.landscapeOnly ? own.width() < own.height() : settings.portraitOnly && own.height() < own.width();
+    if (!rejected) return finishShow(std::move(picture));
+    if (!w.orienting) {
+        w.orienting = true;
+        w.start = catalog.index();
+        w.first = std::move(picture);
+    }
+    orientNext();
+}
+
+void AppState::orientNext() {
+    ShowWalk& w = *walk;
+    do {
+        catalog.setIndex(stepFrom(catalog.index(), w.count, w.forward));
+        // Nothing has the wanted shape: the entry the walk began at is the one on show.
+        if (catalog.index() == w.start) return finishShow(std::move(w.first));
+    } while (!w.failed.empty() && w.failed[catalog.index()]);
+    decodeCurrent();
+}
+
+void AppState::finishShow(DecodedPicture picture) {
+    const bool forward = walk->forward;
+    const std::vector<bool> failed = std::move(walk->failed);
+    walk.reset();
     if (!failed.empty()) catalog.dropMarked(failed);
 
-    if (!view.picture().isLoaded()) {
+    if (!picture.loaded()) {
+        view.picture().release();
         showMessage(&mainWindow, "No images loaded", MessageIcon::Exclamation);
         mainWindow.invalidate();
-        return;
+        return runCommandsWaitingForShow();
     }
+    catalog.setCurrentPath(catalog.images()[catalog.index()].path);
+    view.picture().adopt(std::move(picture));
     view.startPicture();
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(now);
@@ -108,4 +183,11 @@ void AppState::showCurrent(bool forward) {
     slideshow.pictureShown(!mainWindow.isVisible() || mainWindow.isMinimized() || settings.layer == Layer::Wallpaper);
     arrangeWindow();
     view.playAnimation();
+    decodeAhead(forward);
+    runCommandsWaitingForShow();
+}
+
+void AppState::runCommandsWaitingForShow() {
+    // One that shows another picture (Recycle) has the rest wait again, in order.
+    for (auto [command, modifiers] : std::exchange(waitingForShow_, {})) onCommand(command, modifiers);
 }

@@ -213,6 +213,7 @@ QImage PictureView::shownPicture() {
                         {screenRect_.width(), screenRect_.height()});
     QImage shown(size, QImage::Format_RGB32);
     shown.fill(Qt::black);
+    picture_.completeDetail(size.width(), size.height());  // a copy is not a preview
     picture_.drawScaled(shown, size.width(), size.height());
     return shown;
 }

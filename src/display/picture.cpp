@@ -1,5 +1,6 @@
 #include "display/picture.h"
 
+#include "display/decoder.h"
 #include "display/library_readers.h"
 #include "display/resample.h"
 #include "platform/regular_file.h"
@@ -224,20 +225,32 @@ QPoint placeInFrame(Anchor layout, int32_t frameWidth, int32_t frameHeight, int3
 
 namespace {
 
-// Decodes the file at path, upright when asked (the orientation the file records applied): a
+// The file's bytes as the readers see them: a read after cancelled is set fails, which ends a
+// decode that reads as it goes (most do) at its next read.
+class CancellableBuffer : public QBuffer {
+public:
+    CancellableBuffer(QByteArray* bytes, const std::atomic<bool>* cancelled) : QBuffer(bytes), cancelled_(cancelled) {}
+
+protected:
+    qint64 readData(char* data, qint64 size) override {
+        return cancelled_ && *cancelled_ ? -1 : QBuffer::readData(data, size);
+    }
+
+private:
+    const std::atomic<bool>* cancelled_;
+};
+
+// Decodes the file's content, upright when asked (the orientation the file records applied): a
 // picture that will be shown smaller than its own size is kept at the shown size (a JPEG is
 // decoded straight at it: the decoder scales by whole eighths and smooths the rest), and a
 // drawing (SVG) is rendered at the shown size, whatever its own. depth and own get the stored
 // depth and the upright own size from the header; vector tells whether the picture is a
 // drawing. A header whose size needs more than the limit leaves own set and the answer null.
-QImage readImage(const std::string& path, const Picture::ShownSize& shownSize, bool upright, int& depth, QSize& own,
-                 bool& vector) {
+QImage readImage(const std::string& content, const Picture::ShownSize& shownSize, bool upright,
+                 const std::atomic<bool>* cancelled, int& depth, QSize& own, bool& vector) {
     // Qt's own check catches the readers that only find their size while decoding.
     QImageReader::setAllocationLimit(int(Picture::memoryLimit / mebibyte));
-    // A file larger than the limit would decode larger still.
-    const std::optional<std::string> content = readRegularFile(path, Picture::memoryLimit);
-    if (!content) return {};
-    QByteArray bytes = QByteArray::fromRawData(content->data(), qsizetype(content->size()));
+    QByteArray bytes = QByteArray::fromRawData(content.data(), qsizetype(content.size()));
     if (bytes.startsWith("\xff\xd8") && bytes.count("\xff\xda") > maxJpegScans) return {};
     const QByteArray head = bytes.left(65536);
     if (const LibraryReader* library = libraryReaderFor(head)) {
@@ -247,7 +260,7 @@ QImage readImage(const std::string& path, const Picture::ShownSize& shownSize, b
         return decoded;
     }
     const int stored = storedDepth(head);
-    QBuffer buffer(&bytes);
+    CancellableBuffer buffer(&bytes, cancelled);
     buffer.open(QIODevice::ReadOnly);
     const bool webp = head.startsWith("RIFF") && head.mid(8, 4) == "WEBP";
     const QImageIOHandler::Transformations ownTurn =
@@ -304,45 +317,68 @@ QImage turned(const QImage& image, Turn turn) {
 }  // namespace
 
 // The file's bytes and a reader walking through its frames.
-struct Picture::Animation {
+struct PictureAnimation {
     QByteArray bytes;
     QBuffer buffer{&bytes};
     QImageReader reader;
     int delay = 0;  // of the frame on show, milliseconds
 };
 
-Picture::Picture() = default;
-Picture::~Picture() = default;
+namespace {
 
-void Picture::load(const std::string& path, const ShownSize& shownSize) {
-    release();
-    QSize own;
-    int depth = 0;
-    bool vector = false;
-    QImage decoded = readImage(path, shownSize, upright, depth, own, vector);
-    if (decoded.isNull() && own.isValid() && bytesFor(own) > memoryLimit) refusedSize_ = own;
-    if (decoded.isNull() || decoded.width() == 0 || decoded.height() == 0 || own.isEmpty()) return;
-    image_ = std::move(decoded);
-    own_ = own;
-    bitsPerPixel_ = depth;
-    path_ = path;
-    vector_ = vector;
-    reduced_ = vector_ || image_.size() != own_;
-    if (animate) startAnimation();
-}
-
-void Picture::startAnimation() {
-    const std::optional<std::string> content = readRegularFile(path_, memoryLimit);
-    if (!content) return;
-    auto animation = std::make_unique<Animation>();
-    animation->bytes = QByteArray::fromStdString(*content);
+// A reader of the later frames when content is an animation; null for a still picture.
+std::shared_ptr<PictureAnimation> startAnimation(const std::string& content) {
+    auto animation = std::make_shared<PictureAnimation>();
+    animation->bytes = QByteArray::fromStdString(content);
     animation->reader.setDevice(&animation->buffer);
     // Only a picture of several frames plays; its first is the one already on show.
     if (!animation->reader.supportsAnimation() || animation->reader.imageCount() == 1 ||
         animation->reader.read().isNull() || !animation->reader.canRead())
-        return;
+        return nullptr;
     animation->delay = animation->reader.nextImageDelay();
-    animation_ = std::move(animation);
+    // It is read on the window thread from now on; the buffer has no events to be delivered.
+    animation->buffer.moveToThread(nullptr);
+    return animation;
+}
+
+}  // namespace
+
+DecodedPicture decodePicture(const std::string& path, const Picture::ShownSize& shownSize, bool upright, bool animate,
+                             const std::atomic<bool>* cancelled) {
+    DecodedPicture decoded;
+    decoded.path = path;
+    // A file larger than the limit would decode larger still.
+    const std::optional<std::string> content = readRegularFile(path, Picture::memoryLimit);
+    if (!content || (cancelled && *cancelled)) return decoded;
+    QSize own;
+    QImage image = readImage(*content, shownSize, upright, cancelled, decoded.bitsPerPixel, own, decoded.vector);
+    if (image.isNull() && own.isValid() && Picture::bytesFor(own) > Picture::memoryLimit) decoded.refusedSize = own;
+    if (image.isNull() || image.width() == 0 || image.height() == 0 || own.isEmpty() || (cancelled && *cancelled))
+        return decoded;
+    decoded.image = std::move(image);
+    decoded.own = own;
+    if (animate) decoded.animation = startAnimation(*content);
+    return decoded;
+}
+
+Picture::Picture() = default;
+Picture::~Picture() = default;
+
+void Picture::load(const std::string& path, const ShownSize& shownSize) {
+    adopt(decodePicture(path, shownSize, upright, animate));
+}
+
+void Picture::adopt(DecodedPicture decoded) {
+    release();
+    refusedSize_ = decoded.refusedSize;
+    if (!decoded.loaded()) return;
+    image_ = std::move(decoded.image);
+    own_ = decoded.own;
+    bitsPerPixel_ = decoded.bitsPerPixel;
+    path_ = std::move(decoded.path);
+    vector_ = decoded.vector;
+    reduced_ = vector_ || image_.size() != own_;
+    animation_ = std::move(decoded.animation);
 }
 
 int Picture::frameDelay() const {
@@ -378,6 +414,8 @@ void Picture::loadBitmap(const QImage& bitmap) {
 }
 
 void Picture::release() {
+    if (detailDecoder_) detailDecoder_->forget();
+    detailAsked_ = QSize();
     image_ = QImage();
     own_ = QSize();
     bitsPerPixel_ = 0;
@@ -396,7 +434,7 @@ void Picture::rotateFlip(Turn turn) {
     turns_.push_back(turn);
 }
 
-void Picture::ensureDetail(int32_t w, int32_t h) {
+void Picture::ensureDetail(int32_t w, int32_t h, bool now) {
     if (!reduced_ || (w <= image_.width() && h <= image_.height())) return;
     // A drawing is rendered again at the size asked for (as it stood before the turns), a
     // photo decoded again in full.
@@ -404,12 +442,25 @@ void Picture::ensureDetail(int32_t w, int32_t h) {
                                        [](Turn turn) { return turn == Turn::Right || turn == Turn::Left; }) %
                          2;
     const QSize asked = quarter ? QSize(h, w) : QSize(w, h);
-    const ShownSize atAskedSize = [asked](int32_t, int32_t) { return asked; };
-    int depth = 0;
-    QSize own;
-    bool vector = false;
-    QImage full = readImage(path_, vector_ ? atAskedSize : ShownSize(), upright, depth, own, vector);
-    if (full.isNull()) return;  // the file has gone: the smaller picture will do
+    const ShownSize shown = vector_ ? ShownSize([asked](int32_t, int32_t) { return asked; }) : ShownSize();
+    if (now || !detailDecoder_) return adoptDetail(decodePicture(path_, shown, upright, false));
+    if (detailAsked_.isValid() &&
+        (!vector_ || (detailAsked_.width() >= asked.width() && detailAsked_.height() >= asked.height())))
+        return;  // on its way
+    detailAsked_ = asked;
+    detailDecoder_->decode([path = path_, shown, standing = upright](const std::atomic<bool>& cancelled) {
+        return decodePicture(path, shown, standing, false, &cancelled);
+    });
+}
+
+void Picture::completeDetail(int32_t w, int32_t h) { ensureDetail(w, h, true); }
+
+void Picture::adoptDetail(DecodedPicture detail) {
+    // A file gone or changed meanwhile, or too slow: the smaller picture will do, and it is not
+    // asked for again.
+    if (!detail.loaded() || !reduced_ || detail.path != path_ || detail.vector != vector_) return;
+    detailAsked_ = QSize();
+    QImage full = std::move(detail.image);
     for (Turn turn : turns_) full = turned(full, turn);
     image_ = std::move(full);
     reduced_ = vector_;
@@ -458,7 +509,7 @@ void Picture::drawScaled(QImage& target, int32_t w, int32_t h, int32_t left, int
     const QRect placed(left, top, w, h);
     const QRect visible = placed & target.rect();
     if (visible.isEmpty()) return;
-    ensureDetail(w, h);
+    ensureDetail(w, h, false);
     const ZoomQuality quality = quick ? ZoomQuality::Bilinear : interpolation;
     QPainter painter(&target);
     if (visible == placed) {
@@ -495,7 +546,7 @@ void Picture::drawScaled(QImage& target, int32_t w, int32_t h, int32_t left, int
 Picture::Status Picture::save(const std::string& path, Format format, int32_t w, int32_t h, Existing existing) {
     if (image_.isNull()) return NoImage;
     if (w <= 0 || h <= 0) return SaveFailed;
-    ensureDetail(w, h);
+    ensureDetail(w, h, true);
     const QImage scaled =
         (image_.size() == QSize(w, h) ? image_ : resampleBicubic(image_, w, h)).convertToFormat(QImage::Format_RGB32);
     // The encoder's last bytes reach the file only on the flush, so that is checked too.

@@ -4,6 +4,7 @@
 #include "platform/rect.h"
 
 #include <QImage>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -31,6 +32,25 @@ QPoint placeInFrame(Anchor layout, int32_t frameWidth, int32_t frameHeight, int3
 
 // How a picture is turned: 90, 180 or 270 degrees clockwise, or mirrored left to right.
 enum class Turn { Right = 1, Half = 2, Left = 3, Flip = 4 };
+
+// The reader of an animation's later frames, over the file's bytes.
+struct PictureAnimation;
+
+// A file decoded and not yet shown: what decodePicture makes on any thread and Picture::adopt
+// takes on the window thread.
+struct DecodedPicture {
+    std::string path;
+    QImage image;       // null when the file did not decode
+    QSize own;          // the picture's own size, upright when asked
+    QSize refusedSize;  // the size claimed by a file refused for the memory limit
+    int bitsPerPixel = 0;
+    bool vector = false;
+    bool unfinished = false;                      // did not decode while its writer was still at work
+    std::shared_ptr<PictureAnimation> animation;  // with animate, for a file of several frames
+    bool loaded() const { return !image.isNull(); }
+};
+
+class Decoder;
 
 // The decoded picture on show, with the size and position it was last laid out at.
 class Picture {
@@ -60,6 +80,9 @@ public:
     // decodes the file again in full. A drawing (SVG) is rendered at shownSize's answer and
     // again whenever it is drawn larger.
     void load(const std::string& path, const ShownSize& shownSize = {});
+    // Takes a picture decodePicture made (with this picture's upright and animate); one that did
+    // not decode leaves no image, only its refused size.
+    void adopt(DecodedPicture decoded);
     void loadBitmap(const QImage& bitmap);
     void release();
     bool isLoaded() const { return !image_.isNull(); }
@@ -83,6 +106,13 @@ public:
     // the part that falls on target is scaled, so the cost and the memory follow target's size
     // however large w x h is. quick scales bilinearly whatever the interpolation.
     void drawScaled(QImage& target, int32_t w, int32_t h, int32_t left = 0, int32_t top = 0, bool quick = false);
+    // Where a picture decoded smaller than it is drawn gets its detail. Without a decoder,
+    // drawing decodes the file again at once; with one, drawing goes on with the smaller picture
+    // scaled up and asks the decoder, whose picture adoptDetail takes. The decoder outlives it.
+    void setDetailDecoder(Decoder* decoder) { detailDecoder_ = decoder; }
+    void adoptDetail(DecodedPicture detail);
+    // Decodes at once what a w x h copy of the picture needs, the decoder or not.
+    void completeDetail(int32_t w, int32_t h);
     // An animation (GIF, WebP) loaded with animate set: its frames follow one another.
     bool isAnimated() const { return animation_ != nullptr; }
     // How long the frame on show stays, in milliseconds; 0 when the picture is still.
@@ -106,19 +136,24 @@ public:
     bool animate = true;                                // the animate setting: animations keep their later frames
 
 private:
-    // Decodes the file again in full when a w x h drawing needs more than was decoded.
-    void ensureDetail(int32_t w, int32_t h);
-    // Keeps a reader of the later frames when the loaded file is an animation.
-    void startAnimation();
-
+    // Decodes the file again in full when a w x h drawing needs more than was decoded: at once,
+    // or on the detail decoder unless now is set.
+    void ensureDetail(int32_t w, int32_t h, bool now);
     QImage image_;
     QSize own_;
     int bitsPerPixel_ = 0;
-    std::string path_;         // where a picture decoded smaller can be decoded again
-    bool vector_ = false;      // a drawing: rendered at the size it is drawn at
-    bool reduced_ = false;     // decoded at another size than its own: smaller, or a drawing at any
-    std::vector<Turn> turns_;  // the turns applied since loading, in order
-    struct Animation;
-    std::unique_ptr<Animation> animation_;  // the reader of the later frames
+    std::string path_;                             // where a picture decoded smaller can be decoded again
+    bool vector_ = false;                          // a drawing: rendered at the size it is drawn at
+    bool reduced_ = false;                         // decoded at another size than its own: smaller, or a drawing at any
+    std::vector<Turn> turns_;                      // the turns applied since loading, in order
+    std::shared_ptr<PictureAnimation> animation_;  // the reader of the later frames
     QSize refusedSize_;
+    Decoder* detailDecoder_ = nullptr;
+    QSize detailAsked_;  // asked of the detail decoder last: under way, or failed and not asked again
 };
+
+// What Picture::load does before it takes the picture, callable on any thread: the file at path
+// decoded at shownSize's answer, upright when asked, with its animation when animate is set. Once
+// cancelled is set, a decode still reading the file stops at its next read and leaves no image.
+DecodedPicture decodePicture(const std::string& path, const Picture::ShownSize& shownSize, bool upright, bool animate,
+                             const std::atomic<bool>* cancelled = nullptr);

@@ -12,7 +12,13 @@ PictureView::PictureView(Settings& settings, WindowHost& window, const Catalog& 
       screenRect_(screenRect),
       hooks_(std::move(hooks)),
       animationTimer_(window, [this] { nextAnimationFrame(); }),
-      playTimer_(window, [this] { playOn(); }) {}
+      detailDecoder_([this](DecodedPicture detail, bool) {
+          picture_.adoptDetail(std::move(detail));
+          window_.invalidate();
+      }),
+      playTimer_(window, [this] { playOn(); }) {
+    picture_.setDetailDecoder(&detailDecoder_);
+}
 
 void PictureView::unlockedZoomToSetting() {
     if (!zoomLocked_) zoom_ = settings_.zoom;

@@ -1,6 +1,7 @@
 #pragma once
 #include "config/settings.h"
 #include "display/canvas.h"
+#include "display/decoder.h"
 #include "display/picture.h"
 #include "display/transitions.h"
 #include "platform/rect.h"
@@ -163,6 +164,9 @@ private:
     WindowTimer animationTimer_;  // the next frame of an animated picture is due
 
     Picture picture_;
+    // Decodes the picture on show in full when it is drawn larger than it was decoded; the
+    // smaller one is shown scaled up meanwhile, and painted again once the detail is in.
+    Decoder detailDecoder_;
     Canvas viewCanvas_;
     Canvas tileCanvas_;
     QFont textFont_;  // for text painted on the picture

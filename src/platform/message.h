@@ -34,7 +34,6 @@ enum class Msg {
     ReopenMenu,     // x, y, value: re-open the popup menu at x, y with sub-menu index value
     ScanProgress,   // the scan thread has handed over pictures, or has ended
     FolderChanged,  // the folder watcher saw files come, go, be renamed or be rewritten
-    ShowOn,         // value: 1 forward, 0 back: go on showing past the pictures that failed
     RefreshStatus,  // the peek scan has finished: refresh the status bar
     QuitRequest,    // another copy of the program asks this one to quit
 };

@@ -12,7 +12,6 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QMessageBox>
-#include <QThread>
 #include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -49,19 +48,39 @@ protected:
         runUntilQuit(50);
     }
 
+    // Sends the message; a picture it has the program show is decoded off the window thread,
+    // and is waited for.
     bool send(Msg id, int32_t value = 0) {
         Message message{id, 0, 0, value};
-        return window->send(message);
+        const bool handled = window->send(message);
+        if (appGlobals.app && appGlobals.app->showing()) waitForShow(*appGlobals.app);
+        return handled;
     }
     bool send(Msg id, Command command) { return send(id, int32_t(command)); }
 
     // Builds the application, lets the window system map and expose its window and lets the
-    // start-up scan finish.
+    // start-up scan finish and its picture come in, glide and all.
     AppState& startApp() {
         send(Msg::Created);
         drainEvents();
-        EXPECT_TRUE(waitUntil([] { return !appGlobals.app || !appGlobals.app->catalog.scanRunning(); }));
+        settle();
         return *appGlobals.app;
+    }
+
+    // Lets the scan end and the picture it shows come in, glide or transition and all.
+    static void settle() {
+        EXPECT_TRUE(waitUntil(
+            [] { return !appGlobals.app || (!appGlobals.app->catalog.scanRunning() && !appGlobals.app->showing()); }));
+        drainEvents();
+        playOut();
+    }
+
+    // Shows the current entry and lets what its paint leaves (a transition, a glide) begin.
+    void showAndStartPlaying(AppState& app) {
+        app.showCurrent(true);
+        waitForShow(app);
+        drainEvents();
+        if (!app.view.playing()) send(Msg::AfterPaint);
     }
 
     // Starts with these 3 x 3 pictures beside start.png, listed by name.
@@ -71,6 +90,18 @@ protected:
         send(Msg::Command, Command::Refresh);
         EXPECT_EQ(app.catalog.images().size(), names.size() + 1);
         return app;
+    }
+
+    // Delivers events until the picture showCurrent asked for is decoded and on show. It stops
+    // right after the pass that shows it: what the showing posts (a transition's AfterPaint) is
+    // left for the test.
+    static void waitForShow(AppState& app) {
+        QElapsedTimer clock;
+        clock.start();
+        QTimer wake;  // the wait below ends at the next event, this one at the latest
+        wake.start(2);
+        while (app.showing() && clock.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        EXPECT_FALSE(app.showing());
     }
 
     // Runs the event loop until the program quits; -1 when it does not within the time.
@@ -90,10 +121,10 @@ protected:
     static bool waitUntil(Condition condition, int milliseconds = 10000) {
         QElapsedTimer clock;
         clock.start();
-        while (!condition() && clock.elapsed() < milliseconds) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-            QThread::msleep(2);
-        }
+        QTimer wake;  // the wait below ends at the next event, this one at the latest
+        wake.start(2);
+        while (!condition() && clock.elapsed() < milliseconds)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         return condition();
     }
 

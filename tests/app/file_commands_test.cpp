@@ -75,6 +75,7 @@ TEST_F(FileCommandsRun, CopyMoveAndRecycleChangeTheFilesAndTheList) {
     AppState& app = startWithPictures({"a.png", "b.png"});
     app.catalog.setIndex(0);  // a.png
     app.showCurrent(true);
+    waitForShow(app);
     const std::string a = readFile(home.file("a.png"));
     {
         FileUser user(home.file("copyA"));  // no extension: the source's is added
@@ -113,12 +114,24 @@ TEST_F(FileCommandsRun, CopyMoveAndRecycleChangeTheFilesAndTheList) {
     EXPECT_FALSE(std::filesystem::exists(home.file("b.png")));
     EXPECT_EQ(readFile(home.file("data/Trash/files/b.png")), a);
     EXPECT_EQ(app.catalog.images().size(), 2u);
+
+    // Chosen while the next picture is on its way, it waits for that picture and acts on it.
+    const std::string shown = app.catalog.currentPath();
+    app.aheadCache.clear();  // decoded now, not taken from those decoded ahead
+    app.step(+1, 0);
+    ASSERT_TRUE(app.showing());
+    const std::string next = app.catalog.images()[app.catalog.index()].path;
+    ASSERT_NE(next, shown);
+    send(Msg::Command, Command::Recycle);
+    EXPECT_TRUE(std::filesystem::exists(shown));
+    EXPECT_FALSE(std::filesystem::exists(next));
 }
 
 TEST_F(FileCommandsRun, SaveAsWritesThePictureAsShownInTheChosenFormat) {
     AppState& app = startWithPictures({"a.png"});
     app.catalog.setIndex(0);
     app.showCurrent(true);
+    waitForShow(app);
     window->flushAll();
     {
         FileUser user(home.file("shot.jpg"), "BMP Files (*.bmp)");
@@ -132,6 +145,7 @@ TEST_F(FileCommandsRun, SaveAsAsksAboutTheNameItWritesAndNamesThePictureOnShow) 
     AppState& app = startWithPictures({"photo.jpg"});
     app.catalog.setIndex(app.catalog.images()[0].path == home.file("photo.jpg") ? 0 : 1);
     app.showCurrent(true);
+    waitForShow(app);
     ASSERT_EQ(app.catalog.currentPath(), home.file("photo.jpg"));
     window->flushAll();
     const std::string photo = readFile(home.file("photo.jpg"));
@@ -173,6 +187,7 @@ TEST_F(FileCommandsRun, ASaveThatDoesNotFitLeavesTheOldFileAndSaysSo) {
     send(Msg::Command, Command::Refresh);
     app.catalog.setIndex(app.catalog.images()[0].path == home.file("big.png") ? 0 : 1);
     app.showCurrent(true);
+    waitForShow(app);
     window->flushAll();
     writeFile(disk.file("full.bmp"), std::string(40000, 'o'));
     MessageUser yes(true);

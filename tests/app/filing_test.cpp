@@ -8,6 +8,7 @@ TEST_F(Filing, ShortcutsAndCopiesGoToFavoritesAndTheDesktopUnderFreeNames) {
     AppState& app = startWithPictures({"a.png"});
     app.catalog.setIndex(0);
     app.showCurrent(true);
+    waitForShow(app);
     std::filesystem::create_directories(home.file("fav"));
     std::filesystem::create_directories(home.file("desk"));
     app.settings.favorites = home.file("fav");
@@ -39,6 +40,7 @@ TEST_F(Filing, ArchivingMovesTheFileUnderAFreeNameAndLogsIt) {
     AppState& app = startWithPictures({"a.png"});
     app.catalog.setIndex(0);
     app.showCurrent(true);
+    waitForShow(app);
     std::filesystem::create_directories(home.file("archive"));
     writeFile(home.file("archive/a.png"), "older");
     app.settings.archive = home.file("archive");

@@ -14,6 +14,7 @@ TEST_F(Layout, TheStatusBarAndTheDialogsGiveTheirTextsTheRoomTheyNeed) {
     send(Msg::Command, Command::Refresh);
     app.catalog.setIndex(1);
     app.showCurrent(true);
+    waitForShow(app);
     drainEvents();
     int parts = 0;
     for (const QLabel* part : window->widget()->findChildren<QLabel*>()) {

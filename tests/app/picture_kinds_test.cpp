@@ -82,6 +82,7 @@ TEST_F(PictureKinds, EveryOrientationOfAPhoneJpegIsShownUpright) {
     // Auto Rotate off: the picture on show is shown again as stored.
     app.catalog.setIndex(5);
     app.showCurrent(true);
+    waitForShow(app);
     EXPECT_EQ(app.catalog.currentPath(), home.file("o6.jpg"));
     send(Msg::Command, Command::AutoRotate);
     EXPECT_FALSE(app.settings.autorotate);

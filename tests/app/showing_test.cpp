@@ -1,4 +1,5 @@
 #include "app_fixture.h"
+#include "catalog/file_info.h"
 
 #include <algorithm>
 #include <sys/stat.h>
@@ -20,6 +21,7 @@ protected:
         app.catalog.startScan(home.path(), app.settings.peek);
         app.catalog.setIndex(0);
         app.showCurrent(true);
+        waitForShow(app);
         window->flushAll();
         return app;
     }
@@ -38,6 +40,7 @@ TEST_F(Showing, UnloadableEntriesAreLoggedOnceDroppedAndTheNextPictureIsShown) {
     std::filesystem::remove(home.file("c-fifo.png"));
     ASSERT_EQ(mkfifo(home.file("c-fifo.png").c_str(), 0600), 0);
     app.showCurrent(true);
+    waitForShow(app);
     ASSERT_TRUE(app.view.picture().isLoaded());
     EXPECT_EQ(app.catalog.currentPath(), home.file("d.png"));
     EXPECT_EQ(app.catalog.images().size(), 2u);  // d.png and start.png remain
@@ -54,6 +57,7 @@ TEST_F(Showing, UnloadableEntriesAreLoggedOnceDroppedAndTheNextPictureIsShown) {
     app.catalog.setIndex(0);
     answerMessages();
     app.showCurrent(true);
+    waitForShow(app);
     EXPECT_EQ(messageText, home.file("0-bad.png"));
 }
 
@@ -66,11 +70,12 @@ TEST_F(Showing, ThousandsOfUnloadableEntriesAreDroppedWhileTheWindowGoesOnAnswer
     app.catalog.setImages(std::move(entries));
     int turnsBetween = 0;
     QTimer answering;  // stands for the window's own events
-    QObject::connect(&answering, &QTimer::timeout, [&] { turnsBetween += !app.view.picture().isLoaded(); });
+    QObject::connect(&answering, &QTimer::timeout, [&] { turnsBetween += app.showing(); });
     answering.start(0);
     app.showCurrent(true);
+    ASSERT_TRUE(waitUntil([&app, broken] { return app.catalog.images().size() != broken + 1; }));
     EXPECT_EQ(app.catalog.images().size(), broken + 1 - AppState::failuresPerTurn);  // a turn's worth gone at once
-    ASSERT_TRUE(waitUntil([&app] { return app.view.picture().isLoaded(); }));
+    ASSERT_TRUE(waitUntil([&app] { return !app.showing(); }));
     EXPECT_GE(turnsBetween, 1);
     EXPECT_EQ(app.catalog.images().size(), 1u);
     EXPECT_EQ(app.catalog.index(), 0u);
@@ -87,10 +92,12 @@ TEST_F(Showing, TheOrientationFilterWalksToAPictureOfTheWantedShape) {
     app.catalog.setIndex(0);
     app.settings.landscapeOnly = true;
     app.showCurrent(true);
+    waitForShow(app);
     EXPECT_EQ(app.catalog.currentPath(), home.file("b-wide.png"));
     app.settings.landscapeOnly = false;
     app.settings.portraitOnly = true;
     app.showCurrent(false);  // backward from b: a
+    waitForShow(app);
     EXPECT_EQ(app.catalog.currentPath(), home.file("a-tall.png"));
 
     // Nothing of the wanted shape: the entry the walk began at is the one on show.
@@ -100,6 +107,7 @@ TEST_F(Showing, TheOrientationFilterWalksToAPictureOfTheWantedShape) {
     app.catalog.startScan(home.path(), app.settings.peek);
     app.catalog.setIndex(0);
     app.showCurrent(true);
+    waitForShow(app);
     EXPECT_EQ(app.catalog.index(), 0u);
     EXPECT_EQ(app.catalog.currentPath(), home.file("b-wide.png"));
     EXPECT_EQ(app.view.picture().imageWidth(), 30);
@@ -114,16 +122,19 @@ TEST_F(Showing, TheRotationLockTurnsOnlyPicturesThatDoNotSuitTheScreen) {
     app.screenRect = {0, 0, 800, 600};  // the frame the lock compares with while wrapping
     app.catalog.setIndex(0);
     app.showCurrent(true);
+    waitForShow(app);
     EXPECT_EQ(app.view.rotation(), 90);
     EXPECT_EQ(app.view.picture().imageWidth(), 30);
     saveColoured(home.file("b-wide.png"), 30, 10, Qt::blue);
     app.catalog.startScan(home.path(), app.settings.peek);
     app.catalog.setIndex(1);  // a landscape picture on a landscape screen stays as it is
     app.showCurrent(true);
+    waitForShow(app);
     EXPECT_EQ(app.view.rotation(), 0);
     app.settings.rotateaspect = false;  // unless the aspect filter is off
     app.catalog.setIndex(1);
     app.showCurrent(true);
+    waitForShow(app);
     EXPECT_EQ(app.view.rotation(), 90);
 }
 
@@ -141,6 +152,7 @@ TEST_F(Showing, AnEmptyListSaysNoFiles) {
     app.catalog.setImages({});
     answerMessages();
     app.showCurrent(true);
+    waitForShow(app);
     EXPECT_EQ(messageText, "No files");
 }
 
@@ -177,4 +189,53 @@ TEST_F(Showing, ZoomStartsFromWhatIsShownAndTurningCountsQuarterTurns) {
     EXPECT_TRUE(app.settings.squeeze);
     EXPECT_EQ(app.settings.zoom, 0);
     EXPECT_FALSE(app.view.zoomLocked());
+}
+
+TEST_F(Showing, PicturesDecodedAheadAreShownAtOnceUnlessTheirFileOrTheSettingsChanged) {
+    AppState& app = startApp();
+    saveColoured(home.file("a.png"), 40, 30, Qt::red);
+    saveColoured(home.file("b.png"), 30, 40, Qt::blue);
+    saveColoured(home.file("c.png"), 50, 20, Qt::green);
+    app.catalog.startScan(home.path(), app.settings.peek);  // a, b, c, start
+    ASSERT_TRUE(waitUntil([&app] { return !app.catalog.scanRunning(); }));
+    app.catalog.setIndex(1);
+    app.showCurrent(true);
+    waitForShow(app);
+    ASSERT_TRUE(waitUntil([&app] { return app.aheadCache.size() == 2; }));  // c, then a
+
+    app.catalog.setIndex(2);
+    app.showCurrent(true);
+    EXPECT_FALSE(app.showing());  // shown at once
+    EXPECT_EQ(app.catalog.currentPath(), home.file("c.png"));
+    EXPECT_EQ(app.view.picture().imageWidth(), 50);
+    ASSERT_TRUE(waitUntil([&app] { return app.aheadCache.size() == 2; }));  // start and b: a made room
+
+    // Written again since it was decoded: decoded anew.
+    saveColoured(home.file("b.png"), 60, 10, Qt::blue);
+    app.catalog.setIndex(1);
+    app.showCurrent(false);
+    waitForShow(app);
+    EXPECT_EQ(app.view.picture().imageWidth(), 60);
+
+    // Another fit: every picture kept was decoded for the old one.
+    ASSERT_TRUE(waitUntil([&app] { return app.aheadCache.size() >= 2; }));
+    app.settings.stretch = !app.settings.stretch;
+    app.catalog.setIndex(0);
+    app.showCurrent(false);
+    EXPECT_EQ(app.aheadCache.size(), 0u);
+    waitForShow(app);
+    EXPECT_EQ(app.catalog.currentPath(), home.file("a.png"));
+
+    // Of two entries, the other is the next and the previous one.
+    app.catalog.setImages({entryFor(home.file("a.png")), entryFor(home.file("c.png"))});
+    app.showCurrent(true);
+    waitForShow(app);
+    app.aheadCache.clear();
+    app.showCurrent(true);
+    waitForShow(app);
+    ASSERT_TRUE(waitUntil([&app] { return app.aheadCache.size() == 1; }));
+    app.catalog.setIndex(1);
+    app.showCurrent(true);
+    EXPECT_FALSE(app.showing());
+    EXPECT_EQ(app.view.picture().imageWidth(), 50);
 }

@@ -18,6 +18,7 @@ TEST_F(SlideshowRun, TheCountdownAdvancesAndTheEndOfTheListFollowsTheLoopSetting
     app.settings.timer = 2500;
     app.catalog.setIndex(0);
     app.showCurrent(true);
+    waitForShow(app);
     EXPECT_EQ(app.slideshow.remaining(), 2500u);
     tick(2);
     EXPECT_EQ(app.catalog.index(), 0u);
@@ -80,6 +81,7 @@ TEST_F(SlideshowRun, APictureStandsItsWholeIntervalAfterItsTransition) {
     app.settings.timer = 1000;
     app.catalog.setIndex(0);
     app.showCurrent(true);
+    waitForShow(app);
     ASSERT_EQ(app.view.pendingEffect(), 10);
     QElapsedTimer clock;
     clock.start();
@@ -95,13 +97,12 @@ TEST_F(SlideshowRun, KeysWaitForATransitionWithoutPilingUpAndLeavingEndsIt) {
     app.settings.transitions = true;
     app.settings.enabledTransitions = {10};  // the quadrant slide: several hundred milliseconds
     app.catalog.setIndex(0);
-    app.showCurrent(true);
     const auto key = [this](int code, bool repeat) {
         Message m{Msg::KeyDown, 0, 0, code};
         m.repeat = repeat;
         window->send(m);
     };
-    send(Msg::AfterPaint);
+    showAndStartPlaying(app);
     ASSERT_TRUE(app.view.playing());
     key(Qt::Key_PageDown, false);
     for (int i = 0; i < 8; ++i) key(Qt::Key_PageDown, true);  // held down through the effect
@@ -110,8 +111,7 @@ TEST_F(SlideshowRun, KeysWaitForATransitionWithoutPilingUpAndLeavingEndsIt) {
     EXPECT_EQ(app.catalog.index(), 1u);  // the press; its repeats add nothing while it waits
     // Held from before the effect and let go during it: the show stops with the key.
     app.view.forgetPainted();
-    app.showCurrent(true);
-    send(Msg::AfterPaint);
+    showAndStartPlaying(app);
     ASSERT_TRUE(app.view.playing());
     key(Qt::Key_PageDown, true);
     send(Msg::KeyUp, Qt::Key_PageDown);
@@ -120,8 +120,7 @@ TEST_F(SlideshowRun, KeysWaitForATransitionWithoutPilingUpAndLeavingEndsIt) {
 
     // Minimising ends the effect at once, the whole picture in place.
     app.view.forgetPainted();
-    app.showCurrent(true);
-    send(Msg::AfterPaint);
+    showAndStartPlaying(app);
     ASSERT_TRUE(app.view.playing());
     send(Msg::Minimize);
     EXPECT_FALSE(app.view.playing());
@@ -131,8 +130,7 @@ TEST_F(SlideshowRun, KeysWaitForATransitionWithoutPilingUpAndLeavingEndsIt) {
 
     // Esc leaves at once, mid-effect.
     app.view.forgetPainted();
-    app.showCurrent(true);
-    send(Msg::AfterPaint);
+    showAndStartPlaying(app);
     ASSERT_TRUE(app.view.playing());
     key(Qt::Key_Escape, false);
     EXPECT_EQ(appGlobals.app, nullptr);

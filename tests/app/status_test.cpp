@@ -18,6 +18,7 @@ TEST_F(Status, TheBarReportsThePictureAndCountsDownTheShow) {
     app.settings.timer = 5000;
     app.catalog.setIndex(0);  // b.png
     app.showCurrent(true);
+    waitForShow(app);
     drainEvents();
     window->flushAll();
     const auto size = std::filesystem::file_size(home.file("b.png"));

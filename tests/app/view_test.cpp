@@ -34,6 +34,7 @@ protected:
         send(Msg::Command, Command::Refresh);
         app.catalog.setIndex(0);
         app.showCurrent(true);
+        waitForShow(app);
         drainEvents();
         return app;
     }
@@ -48,11 +49,12 @@ TEST_F(View, ATransitionBringsTheWholePictureOnScreen) {
     for (int effect : {6, 8, 14}) {  // lines in place, blocks from elsewhere, a blend
         app.settings.enabledTransitions = {effect};
         send(Msg::Command, Command::Refresh);
+        settle();  // start.png, found again, comes in by the effect too
         app.catalog.setIndex(0);
         app.view.forgetPainted();  // a new picture
-        app.showCurrent(true);
-        ASSERT_GE(app.view.pendingEffect(), 0) << effect;
-        playAfterPaint();
+        showAndStartPlaying(app);
+        ASSERT_TRUE(app.view.playing()) << effect;
+        playOut();
         const Rect view = app.view.viewRect();
         EXPECT_EQ(at(2, view.height() / 2), 0x0000ffu) << effect;
         EXPECT_EQ(at(view.width() - 3, view.height() / 2), 0xff0000u) << effect;
@@ -115,6 +117,7 @@ TEST_F(View, SidewaysWheelScrollsAWidePictureAndTouchpadStepsAddUpToANotch) {
     send(Msg::Command, Command::Refresh);
     app.catalog.setIndex(0);
     app.showCurrent(true);
+    waitForShow(app);
     send(Msg::MouseHWheel, 120);  // fitted: nothing moves and no picture turns
     EXPECT_EQ(app.catalog.index(), 0u);
     app.settings.autoscroll = false;

@@ -38,6 +38,7 @@ protected:
         AppState& app = startWithPictures({"a.png"});
         app.catalog.setIndex(app.catalog.images()[0].path == home.file("a.png") ? 0 : 1);
         app.showCurrent(true);
+        waitForShow(app);
         return app;
     }
 

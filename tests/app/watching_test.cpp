@@ -77,7 +77,8 @@ TEST_F(Watching, APictureStillBeingWrittenIsTakenOnceItIsClosed) {
     waitUntil([] { return false; }, 500);  // time for a refresh, were there one
     std::fwrite(png.data() + png.size() / 2, 1, size_t(png.size() - png.size() / 2), file);
     std::fclose(file);
-    ASSERT_TRUE(waitUntil([&app, this] { return app.catalog.currentPath() == home.file("new.png"); }, 3000));
+    ASSERT_TRUE(
+        waitUntil([&app, this] { return app.catalog.currentPath() == home.file("new.png") && !app.showing(); }, 3000));
     EXPECT_EQ(app.view.picture().imageWidth(), 30);
     EXPECT_EQ(readFile(app.loadFailures.logPath()), "");  // never taken half written
 }

@@ -16,6 +16,7 @@ protected:
         send(Msg::Command, Command::Refresh);  // a.png, start.png
         app.catalog.setIndex(0);
         app.showCurrent(true);
+        waitForShow(app);
         return app;
     }
     bool cursorBlank() const { return window->widget()->cursor().shape() == Qt::BlankCursor; }
@@ -33,11 +34,13 @@ TEST_F(Window, WrappingSizesTheWindowToThePictureAndCentresIt) {
     // Too large for the work area: squeezed into it.
     savePicture(home.file("a.png"), 6000, 300);
     app.showCurrent(true);
+    waitForShow(app);
     EXPECT_EQ(window->frameRect().width(), area.width());
 
     // Cropped: no frame, no bar, the window cut to the picture.
     savePicture(home.file("a.png"), 300, 200);
     app.showCurrent(true);
+    waitForShow(app);
     send(Msg::Command, Command::Crop);
     EXPECT_FALSE(app.arranger.statusBar());
     EXPECT_TRUE(window->widget()->windowFlags() & Qt::FramelessWindowHint);

@@ -6,7 +6,10 @@ class SlideshowRun : public AppFixture {
 protected:
     // The countdown's timer firing, as many times as given.
     void tick(int times) {
-        for (int i = 0; i < times; ++i) window->handle([] { appGlobals.app->slideshow.tick(); });
+        for (int i = 0; i < times && appGlobals.app; ++i) {
+            window->handle([] { appGlobals.app->slideshow.tick(); });
+            if (appGlobals.app && appGlobals.app->showing()) waitForShow(*appGlobals.app);
+        }
     }
 };
 

@@ -34,6 +34,7 @@ TEST_F(Status, TheBarReportsThePictureAndCountsDownTheShow) {
         EXPECT_EQ(part(app, 5), left);
     }
     window->handle([&] { app.slideshow.tick(); });
+    waitForShow(app);
     EXPECT_EQ(app.catalog.index(), 1u);
     EXPECT_EQ(part(app, 5), "\t5.00");
     send(Msg::Command, Command::Slideshow);

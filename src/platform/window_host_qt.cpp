@@ -60,7 +60,7 @@ public:
     // the old window, and the status bar where the old bottom edge was. Painting waits for the
     // size (or, from a window manager that gives another, for a moment).
     void awaitSize(QSize logical) {
-        if (!qGuiApp->nativeInterface<QNativeInterface::QX11Application>() || !isVisible() || logical == size()) return;
+        if (QGuiApplication::platformName() != "xcb" || !isVisible() || logical == size()) return;
         awaitedSize_ = QSize(toDevice(logical.width()), toDevice(logical.height()));
         setUpdatesEnabled(false);
         awaitGiveUp_.start();

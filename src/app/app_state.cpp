@@ -216,12 +216,15 @@ AppState::~AppState() {
 }
 
 void AppState::holdWhilePlaying(const Message& message, bool once) {
-    const auto held = std::find_if(heldWhilePlaying_.begin(), heldWhilePlaying_.end(), [&message](const Message& m) {
-        return m.id == message.id &&
-               (!message.repeat || (m.value == message.value && m.modifiers == message.modifiers));
-    });
-    if (held == heldWhilePlaying_.end() || !(once || message.repeat)) heldWhilePlaying_.push_back(message);
-    else if (once) *held = message;  // the latest says it all (the window's size)
+    auto& held = heldWhilePlaying_;
+    const auto sameKey = [&message](const Message& m) {
+        return m.id == Msg::KeyDown && m.value == message.value && m.modifiers == message.modifiers;
+    };
+    if (message.repeat && std::any_of(held.begin(), held.end(), sameKey)) return;
+    const auto sameKind = [&message](const Message& m) { return m.id == message.id; };
+    if (const auto kept = std::find_if(held.begin(), held.end(), sameKind); once && kept != held.end())
+        *kept = message;  // the latest says it all (the window's size)
+    else held.push_back(message);
 }
 
 void AppState::onKeyUp(int key) {

@@ -44,32 +44,6 @@ bool parseShortcut(std::string text, int& key, int& modifiers, char& typed) {
 
 }  // namespace
 
-TEST(MenuTable, PinsMatchTheSubMenusTheySitIn) {
-    MenuItem main = loadMainMenu();
-    ASSERT_EQ(main.items[0].id, int(Command::PinMainMenu));
-    int subMenus = 0;
-    for (size_t p = 0; p < main.items.size(); ++p) {
-        MenuItem* sub = main.subMenuAt(int(p));
-        if (!sub) continue;
-        ++subMenus;
-        ASSERT_FALSE(sub->items.empty());
-        EXPECT_EQ(sub->items[0].id, int(subMenuPin(int(p)))) << sub->text;
-        EXPECT_EQ(sub->items[0].text, "Pin") << sub->text;
-        EXPECT_EQ(sub->items[1].kind, MenuItem::Kind::Separator) << sub->text;
-    }
-    EXPECT_EQ(subMenus, 21);
-    EXPECT_EQ(main.subMenuAt(2)->text, "Slideshow");
-    EXPECT_EQ(main.subMenuAt(19)->text, "Zoom");
-    EXPECT_EQ(main.subMenuAt(20)->text, "Rotate");
-    EXPECT_EQ(main.subMenuAt(31)->text, "Info");
-    MenuItem* shell = main.subMenuAt(shellMenuPosition);
-    ASSERT_EQ(shell->text, "Sh&ell");
-    EXPECT_EQ(shell->subMenuAt(17)->text, "Archive");
-    EXPECT_EQ(shell->subMenuAt(17)->items[0].id, int(nestedMenuPin(17)));
-    EXPECT_EQ(shell->subMenuAt(21)->text, "Blackbox");
-    EXPECT_EQ(shell->subMenuAt(21)->items[0].id, int(nestedMenuPin(21)));
-}
-
 TEST(MenuTable, EveryMenuItemRunsACommandAndEveryCommandIsOnTheMenuOnce) {
     std::multiset<int> ids;
     collectCommands(loadMainMenu(), ids);

@@ -51,6 +51,10 @@ notice=""
 for _ in $(seq 200); do
     notice=$(xdotool search --all --onlyvisible --pid "$VIMBLE_PID" 2>/dev/null | head -n 1) || true
     [ -n "$notice" ] && break
+    if turned_away; then
+        wait "$VIMBLE_PID" || true
+        run_slideshow "$pictures/plain.png"
+    fi
     sleep 0.1
 done
 [ -n "$notice" ] || fail "no notice of the read-only folder: $(cat "$E2E_HOME/stderr")"

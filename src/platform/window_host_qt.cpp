@@ -73,7 +73,8 @@ public:
         // Painted anew by a request of its own: one made while painting was held (the first map,
         // an expose) may have been put aside, and Qt asks for nothing more for a region it
         // already counts as waiting.
-        QMetaObject::invokeMethod(this, [this] { repaint(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { repaint(); }, Qt::QueuedConnection);
     }
 
     qreal ratio() const { return devicePixelRatioF(); }

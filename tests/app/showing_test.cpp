@@ -71,7 +71,7 @@ TEST_F(Showing, ThousandsOfUnloadableEntriesAreDroppedWhileTheWindowGoesOnAnswer
     int turnsBetween = 0;
     QTimer answering;  // stands for the window's own events
     QObject::connect(&answering, &QTimer::timeout, [&] { turnsBetween += app.showing(); });
-    answering.start(0);
+    answering.start(1);
     app.showCurrent(true);
     ASSERT_TRUE(waitUntil([&app, broken] { return app.catalog.images().size() != broken + 1; }));
     EXPECT_EQ(app.catalog.images().size(), broken + 1 - AppState::failuresPerTurn);  // a turn's worth gone at once

@@ -28,10 +28,7 @@ AppState::AppState(WindowHost& window)
                 [this] { return view.zoomLocked(); }}),
       view(settings, window, catalog, slideshow, screenRect,
            {[this] { arrangeWindow(); }, [this] { updateStatusBar(); }, [this] { updateCaption(); },
-            [this] { return arranger.statusBarHeight(); }, [this] { return inSizeMove; },
-            [this] {
-                for (Message& held : std::exchange(heldWhilePlaying_, {})) mainWindow.post(std::move(held));
-            },
+            [this] { return arranger.statusBarHeight(); }, [this] { return inSizeMove; }, [this] { releaseHeld(); },
             [this](int32_t direction, int32_t modifiers) {
                 onCommand(direction < 0 ? Command::Previous : Command::Next, modifiers);
             }}),
@@ -44,6 +41,7 @@ AppState::AppState(WindowHost& window)
                    {[this](const std::function<void()>& dialog) { runModal(dialog); },
                     [this](bool forward) { showCurrent(forward); }, [this] { return view.shownPicture(); },
                     [this] { onCommand(Command::Refresh); }}),
+      firstMap_(window, [this] { mapAtStart(); }),
       decoder([this](DecodedPicture picture, bool timedOut) { onDecoded(std::move(picture), timedOut); },
               Decoder::defaultTimeout,
               [this](const std::string& key, DecodedPicture picture) { aheadCache.put(key, std::move(picture)); }) {
@@ -86,7 +84,13 @@ void AppState::init() {
     loadOrSaveSettings(false);
     if (appGlobals.arguments.size() > 1) applyCommandLine(appGlobals.arguments);
     start();
-    if (s.layer != Layer::Wallpaper) mainWindow.show();
+    if (showing()) firstMap_.start(firstMapWait);
+    else mapAtStart();
+}
+
+void AppState::mapAtStart() {
+    firstMap_.stop();
+    if (settings.layer != Layer::Wallpaper && !mainWindow.isVisible()) mainWindow.show();
 }
 
 void AppState::start() {
@@ -215,8 +219,8 @@ AppState::~AppState() {
     s.enabledTransitions.clear();
 }
 
-void AppState::holdWhilePlaying(const Message& message, bool once) {
-    auto& held = heldWhilePlaying_;
+void AppState::hold(const Message& message, bool once) {
+    auto& held = held_;
     const auto sameKey = [&message](const Message& m) {
         return m.id == Msg::KeyDown && m.value == message.value && m.modifiers == message.modifiers;
     };
@@ -227,13 +231,16 @@ void AppState::holdWhilePlaying(const Message& message, bool once) {
     else held.push_back(message);
 }
 
+void AppState::releaseHeld() {
+    for (Message& held : std::exchange(held_, {})) mainWindow.post(std::move(held));
+}
+
 void AppState::onKeyUp(int key) {
-    std::erase_if(heldWhilePlaying_,
-                  [key](const Message& m) { return m.id == Msg::KeyDown && m.repeat && m.value == key; });
+    std::erase_if(held_, [key](const Message& m) { return m.id == Msg::KeyDown && m.repeat && m.value == key; });
 }
 
 void AppState::finishPlaying() {
-    std::vector<Message> held = std::exchange(heldWhilePlaying_, {});
+    std::vector<Message> held = std::exchange(held_, {});
     view.finishPlaying();
     for (Message& message : held) mainWindow.send(message);
 }

@@ -40,10 +40,12 @@ public:
     void onCommand(Command command, int32_t modifiers = 0);
     // The Modifier keys held with the command being run; its row's action passes them on.
     int32_t commandModifiers() const { return commandModifiers_; }
-    // Keeps a message that arrived while a transition or glide plays, to be handled once it has
+    // Keeps a message that arrived while a transition or glide plays, or the repeat of a key that
+    // arrived while the picture it asked for is still being decoded, to be handled once that has
     // ended; the latest only, when one of its kind is enough. The repeats of a key held down meanwhile
-    // run its command once, not once for every repeat: the show stops soon after the key is let go.
-    void holdWhilePlaying(const Message& message, bool once);
+    // run its command once, not once for every repeat: each picture is seen, and the show stops
+    // soon after the key is let go.
+    void hold(const Message& message, bool once);
     // A key let go takes back its repeats that still wait: the show stops with the key.
     void onKeyUp(int key);
     // Ends the transition or glide at once and handles what waited for it, in order: the user
@@ -167,11 +169,19 @@ public:
 
 private:
     int32_t commandModifiers_ = 0;
-    std::vector<Message> heldWhilePlaying_;
+    // The window is mapped once its first picture is on show, around which it wraps, or after a
+    // moment when that picture is slow to come: a window that answers, at its own size.
+    WindowTimer firstMap_;
+    void mapAtStart();
+    static constexpr int firstMapWait = 300;  // milliseconds
+    std::vector<Message> held_;
+    // Posts the messages held, in order, to be handled anew.
+    void releaseHeld();
     // Commands on the picture's file chosen while the next picture is on its way: they act on
     // the picture the list has moved to, once it is on show.
     std::vector<std::pair<Command, int32_t>> waitingForShow_;
-    void runCommandsWaitingForShow();
+    // The picture asked for is on show, or none could be: what waited for it goes on.
+    void showEnded();
     // What showCurrent has seen of the entries it walked through, while it waits for a decode.
     struct ShowWalk {
         bool forward = true;

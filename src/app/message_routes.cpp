@@ -111,13 +111,20 @@ constexpr Route routes[] = {
 bool routeMessage(Message& message) {
     for (const Route& route : routes) {
         if (route.id != message.id) continue;
-        if (AppState* app = appGlobals.app; app && app->view.playing()) {
-            // Esc leaves the program: it does not wait for the effect either.
-            const bool leaving =
-                message.id == Msg::KeyDown &&
-                acceleratorCommand(message.value, message.modifiers, typedCharacter(message)) == Command::Exit;
+        AppState* app = appGlobals.app;
+        // Esc leaves the program: it waits for nothing.
+        const bool leaving =
+            message.id == Msg::KeyDown && app &&
+            acceleratorCommand(message.value, message.modifiers, typedCharacter(message)) == Command::Exit;
+        // A key held down goes on once the picture it asked for is on show: its repeats would
+        // otherwise pass over the pictures still being decoded, unseen.
+        if (message.repeat && app && app->showing() && !leaving) {
+            app->hold(message, false);
+            return route.result;
+        }
+        if (app && app->view.playing()) {
             if ((route.whilePlaying == W::Waits || route.whilePlaying == W::WaitsOnce) && !leaving) {
-                app->holdWhilePlaying(message, route.whilePlaying == W::WaitsOnce);
+                app->hold(message, route.whilePlaying == W::WaitsOnce);
                 return route.result;
             }
             if (route.whilePlaying == W::Ends || leaving) app->finishPlaying();

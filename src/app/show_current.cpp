@@ -95,7 +95,7 @@ void AppState::showCurrent(bool forward) {
     stopShowing();
     if (catalog.images().empty()) {
         loadFailures.report(LoadFailure::NoFiles);
-        return runCommandsWaitingForShow();
+        return showEnded();
     }
     walk = ShowWalk{};
     walk->forward = forward;
@@ -169,7 +169,7 @@ void AppState::finishShow(DecodedPicture picture) {
         view.picture().release();
         showMessage(&mainWindow, "No images loaded", MessageIcon::Exclamation);
         mainWindow.invalidate();
-        return runCommandsWaitingForShow();
+        return showEnded();
     }
     catalog.setCurrentPath(catalog.images()[catalog.index()].path);
     view.picture().adopt(std::move(picture));
@@ -184,10 +184,12 @@ void AppState::finishShow(DecodedPicture picture) {
     arrangeWindow();
     view.playAnimation();
     decodeAhead(forward);
-    runCommandsWaitingForShow();
+    showEnded();
 }
 
-void AppState::runCommandsWaitingForShow() {
+void AppState::showEnded() {
+    if (firstMap_.active()) mapAtStart();
     // One that shows another picture (Recycle) has the rest wait again, in order.
     for (auto [command, modifiers] : std::exchange(waitingForShow_, {})) onCommand(command, modifiers);
+    releaseHeld();
 }

@@ -125,6 +125,7 @@ public:
     void start(int milliseconds);
     // Stopping from its own tick is allowed.
     void stop();
+    bool active() const;
 
 private:
     std::unique_ptr<QTimer> timer_;

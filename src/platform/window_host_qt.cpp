@@ -203,9 +203,11 @@ protected:
         // passed on as a key too, one press would open two menus once both had waited.
         if (e->key() == Qt::Key_Menu) return;
         // The X server repeats a held key as a release and a press at one time; the toolkit
-        // tells so only when it finds both waiting, not when the program keeps up with them.
+        // tells so only when it finds both waiting, not when the program keeps up with them. A
+        // key with no scan code did not come from the X server (its key codes start at 8).
         const bool repeat =
-            e->isAutoRepeat() || (e->nativeScanCode() == released_.scanCode && e->timestamp() == released_.timestamp);
+            e->isAutoRepeat() || (e->nativeScanCode() != 0 && e->nativeScanCode() == released_.scanCode &&
+                                  e->timestamp() == released_.timestamp);
         if (!repeats_.accept(repeat, e->timestamp(), uint64_t(clock_.elapsed()))) return;
         Message key{Msg::KeyDown, 0, 0, keyCode(e)};
         key.modifiers = modifiersOf(e->modifiers());
@@ -541,6 +543,8 @@ WindowTimer::~WindowTimer() = default;
 void WindowTimer::start(int milliseconds) { timer_->start(milliseconds); }
 
 void WindowTimer::stop() { timer_->stop(); }
+
+bool WindowTimer::active() const { return timer_->isActive(); }
 
 unsigned long WindowHost::nativeId() const { return widget_->internalWinId(); }
 

@@ -1,6 +1,9 @@
 #include "bench_pictures.h"
 
+#include <QBuffer>
+#include <QImageWriter>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <random>
 
@@ -31,3 +34,37 @@ const std::string& file(const char* name, int w, int h, const char* format) {
 
 const std::string& jpeg24() { return file("vimble-bench-6000x4000.jpg", 6000, 4000, "JPEG"); }
 const std::string& png4k() { return file("vimble-bench-3840x2160.png", 3840, 2160, "PNG"); }
+
+const std::string& slowJpeg() {
+    static const std::string path = (std::filesystem::temp_directory_path() / "vimble-bench-slow.jpg").string();
+    if (std::filesystem::exists(path)) return path;
+    QImage gradient(8192, 8192, QImage::Format_RGB32);
+    for (int y = 0; y < gradient.height(); ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(gradient.scanLine(y)), gradient.width(), qRgb(y / 32, 0, 255 - y / 32));
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    QImageWriter writer(&encoded, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(gradient);
+    const QByteArray& jpeg = encoded.data();
+    // The first scan, with the Huffman table just before it, ends at the next marker.
+    qsizetype at = 2, table = -1;
+    QByteArray first;
+    while (first.isEmpty() && at + 4 <= jpeg.size()) {
+        const auto marker = uchar(jpeg[at + 1]);
+        qsizetype end = at + 2 + (uchar(jpeg[at + 2]) << 8 | uchar(jpeg[at + 3]));
+        if (marker == 0xDA) {
+            while (end + 1 < jpeg.size() && !(uchar(jpeg[end]) == 0xFF && jpeg[end + 1] != 0 &&
+                                              !(uchar(jpeg[end + 1]) >= 0xD0 && uchar(jpeg[end + 1]) <= 0xD7)))
+                ++end;
+            first = jpeg.mid(table >= 0 ? table : at, end - (table >= 0 ? table : at));
+        }
+        table = marker == 0xC4 ? at : -1;
+        at = end;
+    }
+    std::ofstream out(path, std::ios::binary);
+    out.write(jpeg.constData(), jpeg.size() - 2);
+    for (int i = 0; i < 90; ++i) out.write(first.constData(), first.size());
+    out.write("\xff\xd9", 2);
+    return path;
+}

@@ -9,3 +9,6 @@ QImage photo(int w, int h);
 // 24-megapixel JPEG and a 4K PNG.
 const std::string& jpeg24();
 const std::string& png4k();
+// A progressive 64-megapixel JPEG whose first scan comes 90 times over: each is a pass over the
+// whole picture, so it takes seconds to decode even at an eighth of its size.
+const std::string& slowJpeg();

@@ -5,9 +5,12 @@
 #include "app/app_state.h"
 #include "bench_pictures.h"
 #include "catalog/file_info.h"
+#include "platform/window_host.h"
 #include "running_program.h"
 
 #include <QCoreApplication>
+#include <QTimer>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cmath>
@@ -64,6 +67,36 @@ void showNext(benchmark::State& state, const std::string& source, QSize own, boo
     if (const double djpeg = djpegMilliseconds(app, second, own); djpeg > 0)
         state.counters["vsDjpeg"] = shownMilliseconds / double(state.iterations()) / djpeg;
 }
+
+// The window's answer while a picture that takes seconds is decoded: from a key posted to the
+// window until it has been handled. worstMs is the longest of them.
+void answerWhileDecoding(benchmark::State& state) {
+    AppState& app = runningProgram();
+    app.catalog.setImages({entryFor(slowJpeg())});
+    app.showCurrent(true);
+    double worst = 0;
+    for (auto _ : state) {
+        if (!app.showing()) state.SkipWithError("the slow picture was decoded before the measure ended");
+        bool handled = false;
+        const Clock::time_point start = Clock::now();
+        app.mainWindow.post(Message{Msg::KeyDown, 0, 0, Qt::Key_Shift});
+        QMetaObject::invokeMethod(
+            qApp, [&handled] { handled = true; }, Qt::QueuedConnection);
+        while (!handled) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        worst = std::max(worst, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        state.PauseTiming();  // the next key comes later in the decode
+        QTimer pause;
+        pause.start(10);
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        state.ResumeTiming();
+    }
+    state.counters["worstMs"] = worst;
+    // The slow picture is given up for a quick one.
+    app.catalog.setImages({entryFor(std::filesystem::current_path().string() + "/good.png")});
+    app.showCurrent(true);
+    waitForShow(app);
+}
+BENCHMARK(answerWhileDecoding)->Iterations(200)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void showNextJpeg24Mp(benchmark::State& state) { showNext(state, jpeg24(), {6000, 4000}, false, true); }
 BENCHMARK(showNextJpeg24Mp)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -36,3 +36,27 @@ vimble_build() {
     fi
     cmake --build "$VIMBLE_BUILD" -j "$(nproc)"
 }
+
+# Starts a private Xvfb server with a screen of the given size (WIDTHxHEIGHT) on a free display
+# number (no lock file and no socket), ended when the script ends; VIMBLE_DISPLAY names it.
+# Another run may take the same number at the same moment, and a busy machine starts Xvfb
+# slowly: the next number is tried when the server ends, and it is given 30 seconds.
+vimble_start_xvfb() {
+    local display=99
+    xvfb_pid=""
+    trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; wait 2>/dev/null' EXIT
+    for _ in $(seq 10); do
+        while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
+        Xvfb ":$display" -screen 0 "$1x24" -nolisten tcp >/dev/null 2>&1 &
+        xvfb_pid=$!
+        for _ in $(seq 300); do
+            DISPLAY=":$display" xdpyinfo >/dev/null 2>&1 && break 2
+            kill -0 "$xvfb_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$xvfb_pid" 2>/dev/null
+        display=$((display + 1))
+    done
+    DISPLAY=":$display" xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start" >&2; exit 1; }
+    VIMBLE_DISPLAY=":$display"
+}

@@ -12,11 +12,15 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <malloc.h>
 #include <new>
 #include <string_view>
 
 int main(int argc, char* argv[]) {
     std::set_new_handler(outOfMemory);
+    // Pictures and frames are megabytes each: taken from the system and given back whole, they
+    // never linger in a heap after they are freed (the decoding threads have heaps of their own).
+    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
     std::setlocale(LC_ALL, "");
     appGlobals.arguments.assign(argv, argv + argc);
     for (const std::string& argument : appGlobals.arguments) {

@@ -220,15 +220,14 @@ AppState::~AppState() {
 }
 
 void AppState::hold(const Message& message, bool once) {
-    auto& held = held_;
     const auto sameKey = [&message](const Message& m) {
         return m.id == Msg::KeyDown && m.value == message.value && m.modifiers == message.modifiers;
     };
-    if (message.repeat && std::any_of(held.begin(), held.end(), sameKey)) return;
+    if (message.repeat && std::any_of(held_.begin(), held_.end(), sameKey)) return;
     const auto sameKind = [&message](const Message& m) { return m.id == message.id; };
-    if (const auto kept = std::find_if(held.begin(), held.end(), sameKind); once && kept != held.end())
+    if (const auto kept = std::find_if(held_.begin(), held_.end(), sameKind); once && kept != held_.end())
         *kept = message;  // the latest says it all (the window's size)
-    else held.push_back(message);
+    else held_.push_back(message);
 }
 
 void AppState::releaseHeld() {

@@ -112,22 +112,20 @@ bool routeMessage(Message& message) {
     for (const Route& route : routes) {
         if (route.id != message.id) continue;
         AppState* app = appGlobals.app;
-        // Esc leaves the program: it waits for nothing.
-        const bool leaving =
-            message.id == Msg::KeyDown && app &&
-            acceleratorCommand(message.value, message.modifiers, typedCharacter(message)) == Command::Exit;
         // A key held down goes on once the picture it asked for is on show: its repeats would
         // otherwise pass over the pictures still being decoded, unseen.
-        if (message.repeat && app && app->showing() && !leaving) {
-            app->hold(message, false);
-            return route.result;
-        }
-        if (app && app->view.playing()) {
-            if ((route.whilePlaying == W::Waits || route.whilePlaying == W::WaitsOnce) && !leaving) {
+        const bool heldKey = message.repeat && app && app->showing();
+        if (heldKey || (app && app->view.playing())) {
+            // Esc leaves the program: it waits for nothing.
+            const bool leaving =
+                message.id == Msg::KeyDown &&
+                acceleratorCommand(message.value, message.modifiers, typedCharacter(message)) == Command::Exit;
+            const bool waits = heldKey || route.whilePlaying == W::Waits || route.whilePlaying == W::WaitsOnce;
+            if (waits && !leaving) {
                 app->hold(message, route.whilePlaying == W::WaitsOnce);
                 return route.result;
             }
-            if (route.whilePlaying == W::Ends || leaving) app->finishPlaying();
+            if (app->view.playing() && (route.whilePlaying == W::Ends || leaving)) app->finishPlaying();
         }
         route.action(message);
         return route.result;

@@ -1,7 +1,6 @@
 #include "display/decoder.h"
 
 #include <QTimer>
-#include <malloc.h>
 #include <mutex>
 #include <thread>
 
@@ -110,9 +109,6 @@ void Decoder::finished(const std::shared_ptr<Job>& job) {
         if (!job->dropped && job->ahead && deliveredAhead_) deliveredAhead_(job->key, std::move(job->result));
     }
     startNext();
-    // Idle: the pictures given up meanwhile go back to the system. Decoded on threads of their
-    // own, they would otherwise linger in those threads' heaps.
-    if (!running_) malloc_trim(0);
 }
 
 void Decoder::timedOut(const std::shared_ptr<Job>& job) {

@@ -8,7 +8,7 @@ VIMBLE_BUILD="$VIMBLE_ROOT/build"
 
 vimble_packages=(
     cmake g++ pkg-config make clang-format
-    qt6-base-dev qt6-image-formats-plugins qt6-svg-dev libavif-dev libheif-dev libjxl-dev
+    qt6-base-dev qt6-image-formats-plugins qt6-svg-dev libjpeg-dev libavif-dev libheif-dev libjxl-dev
     libxcb1-dev libxcb-keysyms1-dev libxcb-screensaver0-dev libx11-dev libx11-xcb-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool x11-utils imagemagick openbox python3 gdk-pixbuf-tests desktop-file-utils appstream

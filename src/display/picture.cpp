@@ -1,6 +1,7 @@
 #include "display/picture.h"
 
 #include "display/decoder.h"
+#include "display/jpeg_file.h"
 #include "display/library_readers.h"
 #include "display/resample.h"
 #include "platform/regular_file.h"
@@ -19,9 +20,6 @@
 namespace {
 
 constexpr int64_t mebibyte = 1024 * 1024;
-// A progressive JPEG is decoded once over per scan; encoders write a few dozen at most, and a
-// file that repeats them thousands of times would hold the window for minutes.
-constexpr qsizetype maxJpegScans = 100;
 
 int depthOf(QImage::Format format) {
     switch (format) {
@@ -167,6 +165,14 @@ QImageIOHandler::Transformations transformationOf(int orientation) {
     return byTag[orientation];
 }
 
+// Mirrored or flipped first, then turned, as Qt's readers apply an orientation.
+QImage applyTurn(QImage image, QImageIOHandler::Transformations turn) {
+    if (turn == QImageIOHandler::TransformationNone || image.isNull()) return image;
+    image = image.mirrored(turn & QImageIOHandler::TransformationMirror, turn & QImageIOHandler::TransformationFlip);
+    if (turn & QImageIOHandler::TransformationRotate90) image = image.transformed(QTransform().rotate(90));
+    return image;
+}
+
 }  // namespace
 
 QSize fitPictureSize(int32_t w, int32_t h, int32_t frameWidth, int32_t frameHeight, int32_t zoom, Fit fit) {
@@ -251,7 +257,7 @@ QImage readImage(const std::string& content, const Picture::ShownSize& shownSize
     // Qt's own check catches the readers that only find their size while decoding.
     QImageReader::setAllocationLimit(int(Picture::memoryLimit / mebibyte));
     QByteArray bytes = QByteArray::fromRawData(content.data(), qsizetype(content.size()));
-    if (bytes.startsWith("\xff\xd8") && bytes.count("\xff\xda") > maxJpegScans) return {};
+    if (bytes.startsWith("\xff\xd8") && bytes.count("\xff\xda") > JpegFile::maxScans) return {};
     const QByteArray head = bytes.left(65536);
     if (const LibraryReader* library = libraryReaderFor(head)) {
         QImage decoded = library->decode(bytes, upright, Picture::memoryLimit, depth);
@@ -291,13 +297,7 @@ QImage readImage(const std::string& content, const Picture::ShownSize& shownSize
             reader.setScaledSize(turned ? size.transposed() : size);
         else if (size.width() > 0 && size.height() > 0 && smaller) reduceTo = size;
     }
-    QImage decoded = reader.read();
-    if (ownTurn != QImageIOHandler::TransformationNone) {
-        // Mirrored or flipped first, then turned, as the readers that apply it do.
-        decoded = decoded.mirrored(ownTurn & QImageIOHandler::TransformationMirror,
-                                   ownTurn & QImageIOHandler::TransformationFlip);
-        if (ownTurn & QImageIOHandler::TransformationRotate90) decoded = decoded.transformed(QTransform().rotate(90));
-    }
+    QImage decoded = applyTurn(reader.read(), ownTurn);
     if (reduceTo.isValid() && !decoded.isNull())
         decoded =
             decoded
@@ -307,6 +307,19 @@ QImage readImage(const std::string& content, const Picture::ShownSize& shownSize
     // Where neither the header nor the reader tell (WebP), the decoded pixels do.
     if (stored < 0 && headerFormat == QImage::Format_Invalid) depth = depthOf(decoded.format());
     return decoded;
+}
+
+// A JPEG decoded as it is read, as readImage answers a picture: depth and own (upright) from the
+// header, and a picture too large for the limit refused before it is decoded.
+QImage readJpeg(JpegFile& file, const Picture::ShownSize& shownSize, bool upright, int& depth, QSize& own) {
+    depth = file.components() * 8;
+    const QImageIOHandler::Transformations turn =
+        upright ? transformationOf(exifOrientation(file.exif())) : QImageIOHandler::TransformationNone;
+    const bool turned = turn & QImageIOHandler::TransformationRotate90;
+    own = turned ? file.size().transposed() : file.size();
+    if (Picture::bytesFor(own) > Picture::memoryLimit) return {};
+    QSize size = shownSize ? shownSize(own.width(), own.height()) : QSize();
+    return applyTurn(file.read(turned ? size.transposed() : size), turn);
 }
 
 QImage turned(const QImage& image, Turn turn) {
@@ -347,17 +360,23 @@ DecodedPicture decodePicture(const std::string& path, const Picture::ShownSize& 
                              const std::atomic<bool>* cancelled) {
     DecodedPicture decoded;
     decoded.path = path;
-    // A file larger than the limit would decode larger still.
-    const std::optional<std::string> content = readRegularFile(path, Picture::memoryLimit);
-    if (!content || (cancelled && *cancelled)) return decoded;
     QSize own;
-    QImage image = readImage(*content, shownSize, upright, cancelled, decoded.bitsPerPixel, own, decoded.vector);
+    QImage image;
+    std::optional<std::string> content;
+    if (JpegFile jpeg(path, cancelled); jpeg.opened()) {
+        image = readJpeg(jpeg, shownSize, upright, decoded.bitsPerPixel, own);
+    } else {
+        // A file larger than the limit would decode larger still.
+        content = readRegularFile(path, Picture::memoryLimit);
+        if (!content || (cancelled && *cancelled)) return decoded;
+        image = readImage(*content, shownSize, upright, cancelled, decoded.bitsPerPixel, own, decoded.vector);
+    }
     if (image.isNull() && own.isValid() && Picture::bytesFor(own) > Picture::memoryLimit) decoded.refusedSize = own;
     if (image.isNull() || image.width() == 0 || image.height() == 0 || own.isEmpty() || (cancelled && *cancelled))
         return decoded;
     decoded.image = std::move(image);
     decoded.own = own;
-    if (animate) decoded.animation = startAnimation(*content);
+    if (animate && content) decoded.animation = startAnimation(*content);
     return decoded;
 }
 

@@ -1,0 +1,106 @@
+// JPEG files decoded as they are read: reduced on the way to what Qt's reader and its smooth
+// scaling make of the same file, and files that are not whole.
+#include "display/jpeg_file.h"
+#include "temp_dir.h"
+
+#include <QImage>
+#include <QImageReader>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A photo-like picture: smooth colour ramps both ways, with a hard-edged block for detail.
+QImage photo(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const bool block = x > w / 3 && x < w / 2 && y > h / 4 && y < h / 2;
+            image.setPixel(x, y, block ? qRgb(250, 250, 20) : qRgb(255 * x / w, 255 * y / h, 128));
+        }
+    return image;
+}
+
+// The largest difference of one channel between two pictures of the same size.
+int mostDifference(const QImage& a, const QImage& b) {
+    int most = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            most = std::max(
+                {most, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
+        }
+    return most;
+}
+
+TEST(JpegFile, ReducesAsQtsReaderAndSmoothScalingDo) {
+    TempDir dir;
+    struct Case {
+        QImage::Format format;
+        QSize own, shown;
+    };
+    // Eighths the library scales by and the rest reduced across and down, odd sizes, and a
+    // picture shown at its own size or larger, which is decoded whole.
+    for (const Case c :
+         {Case{QImage::Format_RGB32, {997, 601}, {300, 181}}, Case{QImage::Format_RGB32, {640, 480}, {639, 479}},
+          Case{QImage::Format_Grayscale8, {800, 1200}, {97, 145}},
+          Case{QImage::Format_RGB32, {320, 200}, {640, 400}}}) {
+        SCOPED_TRACE(testing::Message() << c.own.width() << "x" << c.own.height() << " to " << c.shown.width());
+        const std::string path = dir.file("photo.jpg");
+        ASSERT_TRUE(photo(c.own.width(), c.own.height())
+                        .convertToFormat(c.format)
+                        .save(QString::fromStdString(path), "JPEG", 95));
+
+        JpegFile file(path, nullptr);
+        ASSERT_TRUE(file.opened());
+        EXPECT_EQ(file.size(), c.own);
+        EXPECT_EQ(file.components(), c.format == QImage::Format_Grayscale8 ? 1 : 3);
+        const QImage ours = file.read(c.shown);
+
+        QImageReader reader(QString::fromStdString(path));
+        const bool smaller = c.shown.width() < c.own.width() && c.shown.height() < c.own.height();
+        if (smaller) reader.setScaledSize(c.shown);
+        const QImage theirs = reader.read().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(ours.size(), theirs.size());
+        EXPECT_EQ(ours.format(), QImage::Format_RGB32);
+        EXPECT_LE(mostDifference(ours, theirs), 12);
+        // The edges are averaged like the rest: nothing left dark or unwritten.
+        EXPECT_LE(mostDifference(ours.copy(0, ours.height() - 1, ours.width(), 1),
+                                 theirs.copy(0, theirs.height() - 1, theirs.width(), 1)),
+                  12);
+    }
+}
+
+TEST(JpegFile, FilesNotWholeOrNotJpeg) {
+    TempDir dir;
+    const std::string whole = dir.file("whole.jpg");
+    ASSERT_TRUE(photo(400, 300).save(QString::fromStdString(whole), "JPEG", 90));
+    const std::string bytes = readFile(whole);
+
+    // Cut inside its pixels: the picture decodes to where the file stops, grey beyond.
+    writeFile(dir.file("cut.jpg"), bytes.substr(0, bytes.size() / 2));
+    JpegFile cut(dir.file("cut.jpg"), nullptr);
+    ASSERT_TRUE(cut.opened());
+    const QImage partly = cut.read({});
+    ASSERT_EQ(partly.size(), QSize(400, 300));
+    EXPECT_EQ(partly.pixel(399, 299), qRgb(128, 128, 128));
+    EXPECT_NE(partly.pixel(10, 10), qRgb(128, 128, 128));
+
+    // Cut inside its header, a PNG, a missing file: not opened, nothing to read.
+    writeFile(dir.file("header.jpg"), bytes.substr(0, 40));
+    ASSERT_TRUE(photo(8, 8).save(QString::fromStdString(dir.file("png.jpg")), "PNG"));
+    for (const char* name : {"header.jpg", "png.jpg", "missing.jpg"}) {
+        JpegFile file(dir.file(name), nullptr);
+        EXPECT_FALSE(file.opened()) << name;
+        EXPECT_TRUE(file.read({100, 75}).isNull()) << name;
+    }
+
+    // Cancelled before the pixels: nothing.
+    std::atomic<bool> cancelled = false;
+    JpegFile file(whole, &cancelled);
+    ASSERT_TRUE(file.opened());
+    cancelled = true;
+    EXPECT_TRUE(file.read({100, 75}).isNull());
+}
+
+}  // namespace

@@ -44,7 +44,7 @@ AppState::AppState(WindowHost& window)
       firstMap_(window, [this] { mapAtStart(); }),
       decoder([this](DecodedPicture picture, bool timedOut) { onDecoded(std::move(picture), timedOut); },
               Decoder::defaultTimeout,
-              [this](const std::string& key, DecodedPicture picture) { aheadCache.put(key, std::move(picture)); }) {
+              [this](const std::string& key, DecodedPicture picture) { aheadCache.put(key, std::move(picture)); }, 2) {
     arranger.setTrayTip(programTitle);
     mainWindow.setAcceptDrops(true);
     std::srand(tickCount());

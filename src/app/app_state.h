@@ -163,8 +163,9 @@ public:
     // The commands on the file of the picture on show, and filing.
     FileCommands fileCommands;
 
-    // The pictures decoded ahead of their turn: the next and the previous one, within two
-    // screens' worth of 32-bit pixels. No more: a picture kept is memory the program holds.
+    // The pictures decoded ahead of their turn: the next and the previous one (the two next
+    // while a key is held down), within two screens' worth of 32-bit pixels. No more: a picture
+    // kept is memory the program holds.
     DecodeCache aheadCache{2, 0};
 
 private:
@@ -204,9 +205,9 @@ private:
     // What a picture decoded ahead is kept by: its file as it is now and what it is decoded for.
     // The pictures kept for anything else are dropped.
     std::string aheadKey(const std::string& path);
-    // After a picture is shown: the next entry in the direction of travel, then the one before,
-    // are decoded into the cache.
-    void decodeAhead(bool forward);
+    // After a picture is shown: the next entry in the direction of travel, then the one before
+    // (or, travelling on, the one after the next), are decoded into the cache, two at once.
+    void decodeAhead(bool forward, bool travelling);
     // The walk goes on from the decode of its entry.
     void onDecoded(DecodedPicture picture, bool timedOut);
     // The orientation walk's next entry, or the one it began at when it is back there.

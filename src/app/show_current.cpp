@@ -69,20 +69,24 @@ void AppState::decodeCurrent() {
     decoder.decode(decodeWork(walk->path), key);
 }
 
-void AppState::decodeAhead(bool forward) {
+void AppState::decodeAhead(bool forward, bool travelling) {
     const uint32_t count = uint32_t(catalog.images().size());
     aheadCache.setMostBytes(2 * int64_t(screenRect.width()) * screenRect.height() * 4);
     const uint32_t next = stepFrom(catalog.index(), count, forward);
-    const uint32_t previous = stepFrom(catalog.index(), count, !forward);
+    const uint32_t second = travelling ? stepFrom(next, count, forward) : stepFrom(catalog.index(), count, !forward);
     std::vector<uint32_t> entries{next};
-    if (previous != next) entries.push_back(previous);
+    if (second != next) entries.push_back(second);
+    std::vector<std::string> keys;
     std::vector<Decoder::Ahead> pictures;
     for (const uint32_t i : entries) {
         if (i == catalog.index()) continue;
         const std::string& path = catalog.images()[i].path;
-        if (std::string key = aheadKey(path); !aheadCache.holds(key))
-            pictures.push_back({std::move(key), decodeWork(path)});
+        std::string key = aheadKey(path);
+        keys.push_back(key);
+        if (!aheadCache.holds(key)) pictures.push_back({std::move(key), decodeWork(path)});
     }
+    // Those kept and those on their way are the two pictures held beside the one on show.
+    aheadCache.keepOnly(keys);
     decoder.decodeAhead(std::move(pictures));
 }
 
@@ -183,7 +187,8 @@ void AppState::finishShow(DecodedPicture picture) {
     slideshow.pictureShown(!mainWindow.isVisible() || mainWindow.isMinimized() || settings.layer == Layer::Wallpaper);
     arrangeWindow();
     view.playAnimation();
-    decodeAhead(forward);
+    // A key held down goes on the same way: the two pictures after this one are wanted next.
+    decodeAhead(forward, std::any_of(held_.begin(), held_.end(), [](const Message& m) { return m.repeat; }));
     showEnded();
 }
 

@@ -25,6 +25,11 @@ bool DecodeCache::holds(const std::string& key) const {
     return std::any_of(entries_.begin(), entries_.end(), [&key](const Entry& e) { return e.key == key; });
 }
 
+void DecodeCache::keepOnly(const std::vector<std::string>& keys) {
+    std::erase_if(entries_,
+                  [&keys](const Entry& e) { return std::find(keys.begin(), keys.end(), e.key) == keys.end(); });
+}
+
 void DecodeCache::setMostBytes(int64_t mostBytes) {
     mostBytes_ = mostBytes;
     trim();

@@ -19,6 +19,8 @@ public:
     // The picture kept under key, taken out of the cache.
     std::optional<DecodedPicture> take(const std::string& key);
     bool holds(const std::string& key) const;
+    // Drops the pictures kept under keys other than these.
+    void keepOnly(const std::vector<std::string>& keys);
     void clear() { entries_.clear(); }
     void setMostBytes(int64_t mostBytes);
 

@@ -48,6 +48,10 @@ TEST(DecodeCache, KeepsTheNewestWithinItsCountAndBytesAndGivesEachOnce) {
     cache.setMostBytes(4 * 100 * 100);  // a smaller screen: the oldest go until it fits
     EXPECT_EQ(cache.size(), 1u);
     EXPECT_TRUE(cache.holds("f"));
+    cache.setMostBytes(1 << 20);
+    cache.put("g", decoded("g", 10, 10));
+    cache.keepOnly({"g", "h"});  // the pictures wanted next: the others go
+    EXPECT_TRUE(cache.holds("g") && !cache.holds("f"));
     cache.clear();
     EXPECT_EQ(cache.size(), 0u);
     EXPECT_EQ(cache.bytes(), 0);

@@ -269,3 +269,28 @@ TEST_F(DecoderTest, PicturesDecodedAheadYieldToTheOneToShowOrBecomeIt) {
     QCoreApplication::processEvents();
     EXPECT_EQ(ahead.size(), 2u);
 }
+
+TEST_F(DecoderTest, TwoThreadsDecodeAheadTogetherAndThePictureToShowTakesOne) {
+    const std::string a = savedPicture("a.png", 30, 20), b = savedPicture("b.png", 20, 30);
+    const std::string c = savedPicture("c.png", 40, 10), d = savedPicture("d.png", 10, 40);
+    std::vector<std::string> ahead;  // keys
+    std::promise<void> open;
+    const std::shared_future<void> gate = open.get_future().share();
+    Decoder decoder(
+        collect(), Decoder::defaultTimeout, [&ahead](const std::string& key, DecodedPicture) { ahead.push_back(key); },
+        2);
+
+    decoder.decodeAhead({{"a", gatedDecodeOf(a, gate)}, {"b", gatedDecodeOf(b, gate)}});
+    EXPECT_EQ(decoder.threads(), 2);  // both at once
+    // Asked for anew: the one still wanted goes on, the one no longer wanted is dropped, and the
+    // new one waits for a thread.
+    decoder.decodeAhead({{"b", decodeOf(b)}, {"c", decodeOf(c)}});
+    EXPECT_EQ(decoder.threads(), 2);
+    // The picture to show, no thread free: the one decoding ahead gives its thread up.
+    decoder.decode(decodeOf(d), "d");
+    EXPECT_TRUE(decoder.pending());
+    open.set_value();
+    ASSERT_TRUE(waitUntil([&] { return delivered.size() == 1 && ahead.size() == 1 && decoder.threads() == 0; }));
+    EXPECT_EQ(delivered[0].picture.path, d);
+    EXPECT_EQ(ahead, std::vector<std::string>{"c"});
+}

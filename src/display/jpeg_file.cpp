@@ -80,6 +80,7 @@ boolean fillBuffer(j_decompress_ptr info) {
 void skipBytes(j_decompress_ptr info, long count) {
     JpegFile::State& state = stateOf(reinterpret_cast<j_common_ptr>(info));
     jpeg_source_mgr& source = state.source.manager;
+    if (count <= 0) return;
     while (count > long(source.bytes_in_buffer)) {
         count -= long(source.bytes_in_buffer);
         fillBuffer(info);
@@ -179,14 +180,18 @@ private:
 
 }  // namespace
 
-JpegFile::JpegFile(const std::string& path, const std::atomic<bool>* cancelled) : state_(std::make_unique<State>()) {
+JpegFile::JpegFile(const std::string& path, const std::atomic<bool>* cancelled, int64_t mostMemory)
+    : state_(std::make_unique<State>()) {
     State& s = *state_;
     s.cancelled = cancelled;
     s.info.err = jpeg_std_error(&s.failure.manager);
     s.failure.manager.error_exit = giveUp;
     s.failure.manager.output_message = keepQuiet;
-    jpeg_create_decompress(&s.info);
     s.info.client_data = &s;
+    if (!s.guarded([&] { jpeg_create_decompress(&s.info); })) return;
+    // A progressive file holds all its coefficients while it decodes: a header that claims a
+    // picture too large for them fails instead.
+    s.info.mem->max_memory_to_use = long(mostMemory);
     s.source.fd = openRegularFile(path);
     if (s.source.fd < 0) return;
     unsigned char magic[3] = {};

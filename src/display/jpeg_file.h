@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QSize>
 #include <atomic>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -16,9 +17,10 @@ public:
     // that repeats them thousands of times would take minutes.
     static constexpr int maxScans = 100;
 
-    // Reads the header of the regular file at path; false when it is not a JPEG read here.
-    // Once cancelled is set, reading stops at once and the picture is null.
-    JpegFile(const std::string& path, const std::atomic<bool>* cancelled);
+    // Reads the header of the regular file at path; opened() tells whether it is a JPEG read
+    // here. Once cancelled is set, reading stops at once and the picture is null. The decoder's
+    // own memory is bounded by mostMemory bytes: a file that needs more decodes to nothing.
+    JpegFile(const std::string& path, const std::atomic<bool>* cancelled, int64_t mostMemory);
     ~JpegFile();
     JpegFile(const JpegFile&) = delete;
     JpegFile& operator=(const JpegFile&) = delete;

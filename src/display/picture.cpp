@@ -363,7 +363,7 @@ DecodedPicture decodePicture(const std::string& path, const Picture::ShownSize& 
     QSize own;
     QImage image;
     std::optional<std::string> content;
-    if (JpegFile jpeg(path, cancelled); jpeg.opened()) {
+    if (JpegFile jpeg(path, cancelled, Picture::memoryLimit); jpeg.opened()) {
         image = readJpeg(jpeg, shownSize, upright, decoded.bitsPerPixel, own);
     } else {
         // A file larger than the limit would decode larger still.

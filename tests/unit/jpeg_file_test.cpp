@@ -1,10 +1,12 @@
 // JPEG files decoded as they are read: reduced on the way to what Qt's reader and its smooth
 // scaling make of the same file, and files that are not whole.
 #include "display/jpeg_file.h"
+#include "display/picture.h"
 #include "temp_dir.h"
 
 #include <QImage>
 #include <QImageReader>
+#include <QImageWriter>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -51,7 +53,7 @@ TEST(JpegFile, ReducesAsQtsReaderAndSmoothScalingDo) {
                         .convertToFormat(c.format)
                         .save(QString::fromStdString(path), "JPEG", 95));
 
-        JpegFile file(path, nullptr);
+        JpegFile file(path, nullptr, Picture::memoryLimit);
         ASSERT_TRUE(file.opened());
         EXPECT_EQ(file.size(), c.own);
         EXPECT_EQ(file.components(), c.format == QImage::Format_Grayscale8 ? 1 : 3);
@@ -79,7 +81,7 @@ TEST(JpegFile, FilesNotWholeOrNotJpeg) {
 
     // Cut inside its pixels: the picture decodes to where the file stops, grey beyond.
     writeFile(dir.file("cut.jpg"), bytes.substr(0, bytes.size() / 2));
-    JpegFile cut(dir.file("cut.jpg"), nullptr);
+    JpegFile cut(dir.file("cut.jpg"), nullptr, Picture::memoryLimit);
     ASSERT_TRUE(cut.opened());
     const QImage partly = cut.read({});
     ASSERT_EQ(partly.size(), QSize(400, 300));
@@ -90,14 +92,21 @@ TEST(JpegFile, FilesNotWholeOrNotJpeg) {
     writeFile(dir.file("header.jpg"), bytes.substr(0, 40));
     ASSERT_TRUE(photo(8, 8).save(QString::fromStdString(dir.file("png.jpg")), "PNG"));
     for (const char* name : {"header.jpg", "png.jpg", "missing.jpg"}) {
-        JpegFile file(dir.file(name), nullptr);
+        JpegFile file(dir.file(name), nullptr, Picture::memoryLimit);
         EXPECT_FALSE(file.opened()) << name;
         EXPECT_TRUE(file.read({100, 75}).isNull()) << name;
     }
 
+    // A progressive file keeps every coefficient while it decodes: beyond the bound, nothing.
+    QImageWriter writer(QString::fromStdString(dir.file("progressive.jpg")), "jpeg");
+    writer.setProgressiveScanWrite(true);
+    ASSERT_TRUE(writer.write(photo(1000, 1000)));
+    EXPECT_EQ(JpegFile(dir.file("progressive.jpg"), nullptr, Picture::memoryLimit).read({}).size(), QSize(1000, 1000));
+    EXPECT_TRUE(JpegFile(dir.file("progressive.jpg"), nullptr, 1 << 20).read({}).isNull());
+
     // Cancelled before the pixels: nothing.
     std::atomic<bool> cancelled = false;
-    JpegFile file(whole, &cancelled);
+    JpegFile file(whole, &cancelled, Picture::memoryLimit);
     ASSERT_TRUE(file.opened());
     cancelled = true;
     EXPECT_TRUE(file.read({100, 75}).isNull());

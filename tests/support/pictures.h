@@ -13,7 +13,7 @@ inline bool savePicture(const std::string& path, int w, int h, QColor colour = Q
     return picture.save(QString::fromStdString(path));
 }
 
-// Left half blue, right half red: which part is seen, and which way it is turned, shows.
+// Left half blue, right half red: what is seen of the picture, and which way it is turned, shows.
 inline bool saveHalves(const std::string& path, int w, int h, int quality = -1) {
     QImage picture(w, h, QImage::Format_RGB32);
     picture.fill(Qt::red);

@@ -14,7 +14,8 @@ other=""  # the copy that takes over
 mkdir "$E2E_HOME/headless"
 QT_QPA_PLATFORM=offscreen VIMBLE_HOME="$E2E_HOME/headless" "$VIMBLE_BIN" -noslide "$pictures" >/dev/null 2>&1 &
 headless=$!
-trap "kill \"\$headless\" 2>/dev/null; [ -n \"\$other\" ] && kill \"\$other\" 2>/dev/null; $(trap -p EXIT | sed "s/^trap -- '//; s/' EXIT\$//")" EXIT
+# The copy without a display saves as it ends: it is waited for before its folder goes.
+trap "kill \"\$headless\" 2>/dev/null; wait \"\$headless\" 2>/dev/null || true; [ -n \"\$other\" ] && kill \"\$other\" 2>/dev/null; $(trap -p EXIT | sed "s/^trap -- '//; s/' EXIT\$//")" EXIT
 
 titled() { xdotool search --all --onlyvisible --pid "$1" --name "^$2\$" >/dev/null 2>&1; }
 shown() { xdotool search --all --onlyvisible --pid "$1" --class '^Vimble$' 2>/dev/null | awk 'NR == 1 { print } END { exit NR == 0 }'; }

@@ -9,7 +9,8 @@ export XDG_RUNTIME_DIR="$E2E_HOME/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 VIMBLE_PID=""
 WM_PID=""
-trap '[ -n "$VIMBLE_PID" ] && kill "$VIMBLE_PID" 2>/dev/null; [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null; rm -rf "$E2E_HOME"' EXIT
+# The window manager is waited for: the next test's one would find it still holding the display.
+trap '[ -n "$VIMBLE_PID" ] && kill "$VIMBLE_PID" 2>/dev/null; [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null && { wait "$WM_PID" 2>/dev/null || true; }; rm -rf "$E2E_HOME"' EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 

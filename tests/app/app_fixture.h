@@ -2,20 +2,37 @@
 #include "app/app_globals.h"
 #include "app/app_state.h"
 #include "app/message_routes.h"
+#include "pictures.h"
 #include "platform/window_host.h"
 #include "resources/dialog_templates.h"
 #include "temp_dir.h"
+#include "wait.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QImage>
 #include <QMessageBox>
-#include <QTimer>
-#include <filesystem>
+#include <QPointer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+
+// Hands each modal dialog that opens to the answer, once.
+class DialogUser {
+public:
+    explicit DialogUser(std::function<void(QWidget*)> answer) {
+        QObject::connect(&poll_, &QTimer::timeout, [this, answer] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog || dialog == last_ || !dialog->isVisible()) return;
+            last_ = dialog;
+            answer(dialog);
+        });
+        poll_.start(5);
+    }
+
+private:
+    QTimer poll_;
+    QPointer<QWidget> last_;  // null again once that dialog is gone
+};
 
 // Builds the main window and the application as the entry point does, with the program's
 // files in a temporary folder and that folder as the current directory.
@@ -35,6 +52,7 @@ protected:
     }
 
     void TearDown() override {
+        messageUser.reset();
         if (appGlobals.app) window->destroyWindow();
         // A window destroyed once before sends no second Destroy: an application started again
         // on it is deleted here.
@@ -56,7 +74,7 @@ protected:
         if (appGlobals.app && appGlobals.app->showing()) waitForShow(*appGlobals.app);
         return handled;
     }
-    bool send(Msg id, Command command) { return send(id, int32_t(command)); }
+    void command(Command id) { send(Msg::Command, int32_t(id)); }
 
     // Builds the application, lets the window system map and expose its window and lets the
     // start-up scan finish and its picture come in, glide and all.
@@ -75,6 +93,28 @@ protected:
         playOut();
     }
 
+    // Starts with these 3 x 3 pictures beside start.png, listed by name.
+    AppState& startWithPictures(std::initializer_list<const char*> names) {
+        AppState& app = startApp();
+        for (const char* name : names) savePicture(home.file(name), 3, 3);
+        command(Command::Refresh);
+        EXPECT_EQ(app.catalog.images().size(), names.size() + 1);
+        return app;
+    }
+
+    // Makes the entry of the path current and shows it.
+    void showPath(AppState& app, const std::string& path) {
+        const ImageList& list = app.catalog.images();
+        const auto at = std::find_if(list.begin(), list.end(), [&](const ImageEntry& e) { return e.path == path; });
+        ASSERT_NE(at, list.end()) << path;
+        showIndex(app, uint32_t(at - list.begin()));
+    }
+    static void showIndex(AppState& app, uint32_t index) {
+        app.catalog.setIndex(index);
+        app.showCurrent(true);
+        waitForShow(app);
+    }
+
     // Shows the current entry and lets what its paint leaves (a transition, a glide) begin.
     void showAndStartPlaying(AppState& app) {
         app.showCurrent(true);
@@ -83,25 +123,10 @@ protected:
         if (!app.view.playing()) send(Msg::AfterPaint);
     }
 
-    // Starts with these 3 x 3 pictures beside start.png, listed by name.
-    AppState& startWithPictures(std::initializer_list<const char*> names) {
-        AppState& app = startApp();
-        for (const char* name : names) savePicture(home.file(name), 3, 3);
-        send(Msg::Command, Command::Refresh);
-        EXPECT_EQ(app.catalog.images().size(), names.size() + 1);
-        return app;
-    }
-
-    // Delivers events until the picture showCurrent asked for is decoded and on show. It stops
-    // right after the pass that shows it: what the showing posts (a transition's AfterPaint) is
-    // left for the test.
+    // Delivers events until the picture showCurrent asked for is on show; what the showing posts
+    // (a transition's AfterPaint) is left for the test.
     static void waitForShow(AppState& app) {
-        QElapsedTimer clock;
-        clock.start();
-        QTimer wake;  // the wait below ends at the next event, this one at the latest
-        wake.start(2);
-        while (app.showing() && clock.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        EXPECT_FALSE(app.showing());
+        EXPECT_TRUE(waitUntil([&app] { return !app.showing(); }, 10000));
     }
 
     // Runs the event loop until the program quits; -1 when it does not within the time.
@@ -115,17 +140,8 @@ protected:
 
     // Delivers what is queued; a queued quit finds no loop running and does nothing.
     static void drainEvents() { QCoreApplication::processEvents(); }
-
-    // Delivers events until the condition holds or the time is up; answers the condition.
-    template <typename Condition>
-    static bool waitUntil(Condition condition, int milliseconds = 10000) {
-        QElapsedTimer clock;
-        clock.start();
-        QTimer wake;  // the wait below ends at the next event, this one at the latest
-        wake.start(2);
-        while (!condition() && clock.elapsed() < milliseconds)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        return condition();
+    static void pause(int milliseconds) {
+        waitUntil([] { return false; }, milliseconds);
     }
 
     // Lets a transition or glide play to its end, then handles what waited for it.
@@ -139,32 +155,23 @@ protected:
         playOut();
     }
 
-    static void savePicture(const std::string& path, int width, int height) {
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        QImage picture(width, height, QImage::Format_RGB32);
-        picture.fill(Qt::darkGreen);
-        picture.save(QString::fromStdString(path));
-    }
-
-    // From now on answers every message box with Ok (or Yes); the first one's text lands in
-    // messageText.
-    void answerMessages() {
-        messagePoll.disconnect();
-        QObject::connect(&messagePoll, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                if (messageText.empty()) messageText = box->text().toStdString();
-                QAbstractButton* yes =
-                    box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok) : box->button(QMessageBox::Yes);
-                if (yes) yes->click();
-                else box->accept();
-            }
+    // From now on answers every message box with Yes or Ok (No when yes is false); their texts
+    // land in messages.
+    void answerMessages(bool yes = true) {
+        messageUser = std::make_unique<DialogUser>([this, yes](QWidget* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            if (!box) return;
+            messages.push_back(box->text().toStdString());
+            QAbstractButton* button = box->button(yes ? QMessageBox::Yes : QMessageBox::No);
+            if (!button) button = box->button(QMessageBox::Ok);
+            if (button) button->click();
+            else box->accept();
         });
-        messagePoll.start(10);
     }
 
     TempDir home;
-    std::string messageText;
-    QTimer messagePoll;
+    std::vector<std::string> messages;
+    std::unique_ptr<DialogUser> messageUser;
     std::filesystem::path previousDirectory;
     std::unique_ptr<WindowHost> window;
 };

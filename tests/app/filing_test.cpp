@@ -6,31 +6,29 @@ using Filing = AppFixture;
 
 TEST_F(Filing, ShortcutsAndCopiesGoToFavoritesAndTheDesktopUnderFreeNames) {
     AppState& app = startWithPictures({"a.png"});
-    app.catalog.setIndex(0);
-    app.showCurrent(true);
-    waitForShow(app);
+    showIndex(app, 0);
     std::filesystem::create_directories(home.file("fav"));
     std::filesystem::create_directories(home.file("desk"));
     app.settings.favorites = home.file("fav");
     app.fileCommands.setDesktopFolder(home.file("desk"));
-    for (int i = 0; i < 3; ++i) send(Msg::Command, Command::SendShortcut);
+    for (int i = 0; i < 3; ++i) command(Command::SendShortcut);
     for (const char* name : {"a.png.lnk", "a.png-01.lnk", "a.png-02.lnk"}) {
         LinkTarget target;
         EXPECT_TRUE(ShellLink().readShortcut(home.file("fav/") + name, target, false)) << name;
         EXPECT_EQ(target.path, home.file("a.png"));
     }
-    send(Msg::Command, Command::SendCopyToDesktop);
-    send(Msg::Command, Command::SendCopyToDesktop);
+    command(Command::SendCopyToDesktop);
+    command(Command::SendCopyToDesktop);
     EXPECT_EQ(readFile(home.file("desk/a-01.png")), readFile(home.file("a.png")));
     EXPECT_EQ(app.catalog.images().size(), 2u);  // copies elsewhere do not join the list
 
-    send(Msg::Command, Command::ViewFavorites);                          // the favorites: shortcuts to pictures
-    ASSERT_TRUE(waitUntil([&] { return !app.catalog.scanRunning(); }));  // View Target waits for no scan
+    command(Command::ViewFavorites);  // the favorites: shortcuts to pictures
+    ASSERT_TRUE(waitUntil([&] { return !app.catalog.scanRunning(); }));
     EXPECT_EQ(app.catalog.images().size(), 3u);
     EXPECT_EQ(app.settings.folder, home.path());  // the root stays
     app.catalog.setIndex(0);
-    app.settings.peek = false;                // the whole tree at once: the shortcut is in the target folder's list too
-    send(Msg::Command, Command::ViewTarget);  // View Target: the folder the shortcut points into, at the target
+    app.settings.peek = false;     // the whole tree at once: the shortcut is in the target folder's list too
+    command(Command::ViewTarget);  // the folder the shortcut points into, at the target
     EXPECT_EQ(app.catalog.currentPath(), home.file("a.png"));
     EXPECT_TRUE(std::any_of(app.catalog.images().begin(), app.catalog.images().end(),
                             [this](const ImageEntry& e) { return e.path == home.file("start.png"); }));
@@ -38,16 +36,14 @@ TEST_F(Filing, ShortcutsAndCopiesGoToFavoritesAndTheDesktopUnderFreeNames) {
 
 TEST_F(Filing, ArchivingMovesTheFileUnderAFreeNameAndLogsIt) {
     AppState& app = startWithPictures({"a.png"});
-    app.catalog.setIndex(0);
-    app.showCurrent(true);
-    waitForShow(app);
+    showIndex(app, 0);
     std::filesystem::create_directories(home.file("archive"));
     writeFile(home.file("archive/a.png"), "older");
     app.settings.archive = home.file("archive");
-    send(Msg::Command, Command::Archive);
+    command(Command::Archive);
     EXPECT_TRUE(std::filesystem::exists(home.file("a.png")));  // archiving is off
     app.settings.archiving = true;
-    send(Msg::Command, Command::Archive);
+    command(Command::Archive);
     EXPECT_FALSE(std::filesystem::exists(home.file("a.png")));
     EXPECT_TRUE(std::filesystem::exists(home.file("archive/a-01.png")));
     EXPECT_EQ(readFile(app.fileCommands.archiveLog()), home.file("a.png") + " -> " + home.file("archive") + "\n");
@@ -56,7 +52,7 @@ TEST_F(Filing, ArchivingMovesTheFileUnderAFreeNameAndLogsIt) {
     std::filesystem::create_directories(home.file("empty"));
     app.settings.favorites = home.file("empty");
     answerMessages();
-    send(Msg::Command, Command::ViewFavorites);
-    EXPECT_EQ(messageText, "No images in " + home.file("empty"));
+    command(Command::ViewFavorites);
+    EXPECT_EQ(messages, std::vector<std::string>{"No images in " + home.file("empty")});
     EXPECT_EQ(app.catalog.images().size(), 3u);  // back to the root folder, archive included
 }

@@ -11,10 +11,8 @@ using Layout = AppFixture;
 TEST_F(Layout, TheStatusBarAndTheDialogsGiveTheirTextsTheRoomTheyNeed) {
     AppState& app = startApp();
     savePicture(home.file("wide.png"), 1234, 1234);
-    send(Msg::Command, Command::Refresh);
-    app.catalog.setIndex(1);
-    app.showCurrent(true);
-    waitForShow(app);
+    command(Command::Refresh);
+    showIndex(app, 1);
     drainEvents();
     int parts = 0;
     for (const QLabel* part : window->widget()->findChildren<QLabel*>()) {
@@ -26,20 +24,17 @@ TEST_F(Layout, TheStatusBarAndTheDialogsGiveTheirTextsTheRoomTheyNeed) {
     EXPECT_GE(parts, 5);
 
     std::vector<std::string> checked, cut;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible()) return;
+    DialogUser user([&](QWidget* widget) {
+        auto* dialog = qobject_cast<QDialog*>(widget);
         checked.push_back(dialog->windowTitle().toStdString());
         for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
             if (button->width() < button->sizeHint().width())
                 cut.push_back(checked.back() + ": " + button->text().toStdString());
         dialog->done(0);
     });
-    poll.start(5);
-    send(Msg::Command, Command::ShowHideHotkey);  // the hot key: four check boxes in a row
-    send(Msg::Command, Command::FindOrFilter);    // find: a field, two check boxes, three buttons
-    send(Msg::Command, Command::Timer);           // a number
+    command(Command::ShowHideHotkey);  // the hot key: four check boxes in a row
+    command(Command::FindOrFilter);    // find: a field, two check boxes, three buttons
+    command(Command::Timer);           // a number
     EXPECT_EQ(checked, (std::vector<std::string>{"Hide/Show HotKey", "Find/Filter", "Slideshow Timer"}));
     EXPECT_EQ(cut, std::vector<std::string>{});
 }

@@ -1,5 +1,4 @@
 #include "app_fixture.h"
-#include "platform/screen.h"
 
 using Lifecycle = AppFixture;
 
@@ -37,19 +36,4 @@ TEST_F(Lifecycle, MessagesBeforeTheApplicationExistsDoNothing) {
     EXPECT_FALSE(window->isDestroyed());
     startApp();
     EXPECT_NE(appGlobals.app, nullptr);
-}
-
-TEST_F(Lifecycle, StartPullsASavedWindowBackOntoTheScreenWhenNotWrapping) {
-    AppState& app = startApp();
-    app.settings.wrap = false;
-    const int32_t w = app.settings.windowRect.width(), h = app.settings.windowRect.height();
-    app.settings.windowRect = {app.screenRect.right - w + 40, 100, app.screenRect.right + 40, 100 + h};
-    app.start();
-    EXPECT_EQ(app.settings.windowRect, (Rect{app.screenRect.right - w, 100, app.screenRect.right, 100 + h}));
-    EXPECT_EQ(window->frameRect(), app.settings.windowRect);
-
-    app.settings.corral = false;
-    app.settings.windowRect = app.settings.windowRect.moved(40, 0);
-    app.start();
-    EXPECT_EQ(window->frameRect(), app.settings.windowRect);
 }

@@ -1,160 +1,49 @@
+#include "app/command_table.h"
+#include "app/menus.h"
 #include "app_fixture.h"
+#include "resources/menu_table.h"
 
 #include <QDialog>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QPointer>
 #include <QPushButton>
-#include <deque>
+#include <set>
 
 namespace {
 
-// Answers the real popup menus as a user would with the keyboard: each menu that opens takes
-// the next planned answer, a command to choose (found in its sub-menus if need be) or
-// Command::None to press Esc. Each menu shown is recorded with its items' texts and where it opened.
-class MenuUser {
-public:
-    struct Shown {
-        std::vector<std::string> texts;
-        std::vector<bool> checks;
-        QPoint at;
-    };
+void press(QWidget* to, int key) {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(to, &event);
+}
 
-    explicit MenuUser(std::deque<Command> plan) : plan_(std::move(plan)) {
-        QObject::connect(&poll_, &QTimer::timeout, [this] { step(); });
-        poll_.start(5);
-    }
-
-    std::vector<Shown> shown;
-    bool done() const { return plan_.empty() && !QApplication::activePopupWidget(); }
-
-private:
-    static bool holds(QMenu* menu, Command id) {
-        for (QAction* a : menu->actions())
-            if ((a->menu() && holds(a->menu(), id)) ||
-                (!a->menu() && !a->isSeparator() && a->data().toInt() == int(id)))
-                return true;
-        return false;
-    }
-
-    static void press(QWidget* to, int key) {
-        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(to, &event);
-    }
-
-    void step() {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu) return;
-        // A menu that is neither the one being answered nor one of its sub-menus has just opened.
-        QObject* root = menu;
-        while (root && root != current_) root = root->parent();
-        if (!root) {
-            current_ = menu;
-            Shown s{{}, {}, menu->pos()};
-            for (QAction* a : menu->actions()) {
-                s.texts.push_back(a->text().toStdString());
-                s.checks.push_back(a->isChecked());
-            }
-            shown.push_back(s);
-            target_ = plan_.empty() ? Command::None : plan_.front();
-            if (!plan_.empty()) plan_.pop_front();
-        }
-        if (target_ == Command::None) return press(menu, Qt::Key_Escape);
-        for (QAction* a : menu->actions()) {
-            if (a->menu() ? !holds(a->menu(), target_) : a->data().toInt() != int(target_) || a->isSeparator())
-                continue;
-            menu->setActiveAction(a);
-            return press(menu, a->menu() ? Qt::Key_Right : Qt::Key_Return);
-        }
-    }
-
-    std::deque<Command> plan_;
-    Command target_ = Command::None;
-    QPointer<QMenu> current_;
-    QTimer poll_;
-};
-
-// Answers the next numeric-input dialog: types the text and presses "Ok", or closes it with
-// Esc when cancel is set. Records whether the slideshow was suspended meanwhile.
-class NumberUser {
-public:
-    NumberUser(const char* text, bool cancel = false) {
-        QObject::connect(&poll_, &QTimer::timeout, [this, text, cancel] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!dialog) return;
-            poll_.stop();
-            caption = dialog->windowTitle().toStdString();
-            auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("202"));
-            offered = edit->text().toStdString();
-            suspended = appGlobals.app->slideshow.suspended();
-            edit->setText(QString::fromUtf8(text));
-            if (cancel) dialog->reject();
-            else dialog->findChild<QPushButton*>(QStringLiteral("1"))->click();
-        });
-        poll_.start(5);
-    }
+// Types the text into each number dialog and presses Ok (Esc when cancel); keeps the dialog's
+// caption, the number it offered and whether the slideshow waited meanwhile.
+struct NumberUser {
+    explicit NumberUser(const char* text, bool cancel = false)
+        : user([this, text, cancel](QWidget* dialog) {
+              auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("202"));
+              if (!edit) return;  // a message box
+              caption = dialog->windowTitle().toStdString();
+              offered = edit->text().toStdString();
+              suspended = appGlobals.app->slideshow.suspended();
+              edit->setText(QString::fromUtf8(text));
+              if (cancel) static_cast<QDialog*>(dialog)->reject();
+              else dialog->findChild<QPushButton*>(QStringLiteral("1"))->click();
+          }) {}
     std::string caption, offered;
     bool suspended = false;
-
-private:
-    QTimer poll_;
+    DialogUser user;
 };
 
 }  // namespace
 
-class Menus : public AppFixture {
-protected:
-    void settle(MenuUser& user) {
-        EXPECT_TRUE(waitUntil([&user] { return user.done(); }, 5000));
-        drainEvents();  // a re-open still queued would show one more menu
-        waitUntil([] { return false; }, 50);
-    }
-};
+using Menus = AppFixture;
 
-TEST_F(Menus, APinnedSubMenuComesBackAfterEachCommandUntilDismissed) {
-    AppState& app = startApp();
-    MenuUser user({Command::PinSlideshow, Command::Slideshow, Command::None});
-    app.showContextMenu(30, 40, 0);
-    settle(user);
-    ASSERT_EQ(user.shown.size(), 3u);
-    EXPECT_EQ(user.shown[0].texts.size(), 34u);  // the whole menu
-    EXPECT_EQ(user.shown[1].texts, (std::vector<std::string>{"Pin", "", "Slideshow\tPause", "Timer...\tCtrl+T"}));
-    EXPECT_TRUE(user.shown[1].checks[0]);  // "Pin" carries its mark
-    EXPECT_EQ(user.shown[1].at, user.shown[2].at);
-    EXPECT_FALSE(app.settings.slide);
-    EXPECT_EQ(app.pins.pinnedSubMenu, -1);
-    EXPECT_EQ(app.pins.reopenIndex(), -1);
-}
-
-TEST_F(Menus, WithTheWholeMenuPinnedEscOnASubMenuReturnsToIt) {
-    AppState& app = startApp();
-    {
-        MenuUser user({Command::PinMainMenu, Command::PinSlideshow, Command::None, Command::None});
-        app.showContextMenu(10, 10, 0);
-        settle(user);
-        ASSERT_EQ(user.shown.size(), 4u);
-        EXPECT_EQ(user.shown[1].texts.size(), 34u);
-        EXPECT_TRUE(user.shown[1].checks[0]);
-        EXPECT_EQ(user.shown[2].texts.size(), 4u);
-        EXPECT_EQ(user.shown[3].texts.size(), 34u);
-        EXPECT_FALSE(app.pins.menuPinned);
-    }
-    // A nested pin re-opens "Archive" out of "Shell".
-    MenuUser nested({Command::PinArchive, Command::None});
-    app.showContextMenu(10, 10, 0);
-    settle(nested);
-    ASSERT_EQ(nested.shown.size(), 2u);
-    EXPECT_EQ(nested.shown[1].texts[2], "Archive\tF9");
-    EXPECT_EQ(app.pins.pinnedNestedMenu, -1);
-}
-
-TEST_F(Menus, TheNumericDialogStoresDigitsAndCancelStoresNothing) {
-    AppState& app = startApp();
+TEST_F(Menus, NumberDialogsStoreDigitsWithinRangeAndCancelStoresNothing) {
+    AppState& app = startWithPictures({"a.png", "b.png", "c.png"});
     {
         NumberUser user("2500");
-        send(Msg::Command, Command::Timer);
+        command(Command::Timer);
         EXPECT_EQ(user.caption, "Slideshow Timer");
         EXPECT_EQ(user.offered, "5000");
         EXPECT_TRUE(user.suspended);
@@ -162,82 +51,106 @@ TEST_F(Menus, TheNumericDialogStoresDigitsAndCancelStoresNothing) {
     EXPECT_EQ(app.settings.timer, 2500);
     EXPECT_EQ(app.slideshow.remaining(), 2500u);
     EXPECT_FALSE(app.slideshow.suspended());
-    {
-        NumberUser user("7", true);
-        send(Msg::Command, Command::ZoomStep);
-        EXPECT_EQ(user.caption, "Zoom Step");
+    const struct {
+        Command command;
+        const char* text;
+        bool cancel;
+        int32_t Settings::*setting;
+        int32_t expected;
+    } cases[] = {{Command::ZoomStep, "7", true, &Settings::zoomstep, 10},
+                 {Command::CollageSize, "", false, &Settings::collagesize, 0},
+                 {Command::Timer, "123456789012345", false, &Settings::timer, INT32_MAX},  // the longest there is
+                 {Command::Opacity, "900", false, &Settings::opacity, 255}};
+    for (const auto& c : cases) {
+        {
+            NumberUser user(c.text, c.cancel);
+            command(c.command);
+        }
+        EXPECT_EQ(app.settings.*c.setting, c.expected) << c.text;
     }
-    EXPECT_EQ(app.settings.zoomstep, 10);
-    {
-        NumberUser user("");
-        send(Msg::Command, Command::CollageSize);
-    }
-    EXPECT_EQ(app.settings.collagesize, 0);
-    {
-        NumberUser user("123456789012345");
-        send(Msg::Command, Command::Timer);
-    }
-    EXPECT_EQ(app.settings.timer, INT32_MAX);  // the longest interval there is
-    {
-        NumberUser user("900");
-        send(Msg::Command, Command::Opacity);
-    }
-    EXPECT_EQ(app.settings.opacity, 255);
-}
 
-TEST_F(Menus, GoToTakesANumberWithinTheList) {
-    AppState& app = startWithPictures({"a.png", "b.png", "c.png"});
+    // Go To takes a number within the list.
     app.catalog.setIndex(1);
-    {
-        NumberUser user("4");
-        send(Msg::Command, Command::GoTo);
-        EXPECT_EQ(user.offered, "2");
-    }
-    EXPECT_EQ(app.catalog.index(), 3u);
-    for (const char* outside : {"0", "5"}) {
-        NumberUser user(outside);
-        send(Msg::Command, Command::GoTo);
+    for (const char* number : {"4", "0", "5"}) {
+        NumberUser user(number);
+        command(Command::GoTo);
+        EXPECT_EQ(user.offered, *number == '4' ? "2" : "4");
     }
     EXPECT_EQ(app.catalog.index(), 3u);
 }
 
-TEST_F(Menus, WithoutTheMenuOnlyMenuAboutAndExitStillWork) {
+TEST_F(Menus, TheHotKeyDialogIgnoresEscAndTheKeyInForceNeedsNoNewGrab) {
     AppState& app = startApp();
-    app.settings.noMenu = true;
-    send(Msg::Command, Command::Slideshow);
-    send(Msg::Command, Command::Overlap);
-    EXPECT_TRUE(app.settings.slide);
-    EXPECT_TRUE(app.settings.overlap);
-    MenuUser user({Command::None});
-    send(Msg::Command, Command::Menu);
-    settle(user);
-    EXPECT_EQ(user.shown.size(), 1u);
-    std::string about;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&about] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog) return;
-        for (QLabel* line : dialog->findChildren<QLabel*>()) about += line->text().toStdString();
-        dialog->reject();
+    std::vector<std::string> steps;
+    DialogUser user([&steps](QWidget* dialog) {
+        if (qobject_cast<QMessageBox*>(dialog)) return steps.push_back("message");
+        press(dialog, Qt::Key_Escape);
+        steps.push_back(dialog->isVisible() ? "open after Esc" : "closed by Esc");
+        dialog->findChild<QPushButton*>(QStringLiteral("1"))->click();  // Ctrl+Esc again
     });
-    closer.start(5);
-    send(Msg::Command, Command::About);
-    EXPECT_EQ(about, "Vimble 1.97g");
-    send(Msg::Command, Command::Exit);
-    EXPECT_EQ(appGlobals.app, nullptr);
+    command(Command::ShowHideHotkey);
+    EXPECT_EQ(steps, std::vector<std::string>{"open after Esc"});
+    EXPECT_FALSE(app.slideshow.suspended());
+    EXPECT_EQ(app.settings.hidemod, 2);
+    EXPECT_EQ(app.settings.hidekey, 27);
 }
 
-TEST_F(Menus, EffectItemsTakeTheirEffectOutOrAddItAtTheEnd) {
-    AppState& app = startApp();
-    ASSERT_EQ(app.settings.enabledTransitions, allTransitions());
-    send(Msg::Command, Command::ShuttersRight);
-    send(Msg::Command, Command::ShuttersDown);
-    EXPECT_EQ(app.settings.enabledTransitions.size(), 13u);
-    send(Msg::Command, Command::ShuttersRight);
-    EXPECT_EQ(app.settings.enabledTransitions.back(), 0);
-    send(Msg::Command, Command::NoTransitions);
-    send(Msg::Command, Command::Crossfade);
-    EXPECT_EQ(app.settings.enabledTransitions, std::vector<int32_t>{14});
-    send(Msg::Command, Command::AllTransitions);
-    EXPECT_EQ(app.settings.enabledTransitions, allTransitions());
+namespace {
+void collectCommands(const MenuItem& menu, std::multiset<int>& ids) {
+    for (const MenuItem& item : menu.items) {
+        if (item.kind == MenuItem::Kind::Command) ids.insert(item.id);
+        collectCommands(item, ids);
+    }
+}
+}  // namespace
+
+TEST(MenuTable, EveryCommandIsOnTheMenuOnceAndNoKeyRunsTwoCommands) {
+    std::multiset<int> ids;
+    collectCommands(loadMainMenu(), ids);
+    for (const int id : ids) {
+        const CommandRow* row = commandRow(Command(id));
+        ASSERT_NE(row, nullptr) << id;
+        EXPECT_NE(row->action, nullptr) << row->text;
+    }
+    std::set<std::tuple<int, char, int>> seen;
+    for (const CommandRow& row : commandRows()) {
+        EXPECT_EQ(ids.count(int(row.command)), 1u) << row.text;
+        for (const CommandKey& k : row.keys) {
+            if (k.key == 0 && k.character == 0) continue;
+            EXPECT_TRUE(seen.insert({k.key, k.character, k.modifiers}).second) << "a key of two commands: " << row.text;
+            EXPECT_EQ(acceleratorCommand(k.key, k.modifiers, k.character), row.command) << row.text;
+        }
+    }
+}
+
+TEST(MenuPins, EachDismissalDropsTheInnermostPinAndAPinChosenAgainIsTakenOff) {
+    MenuPins pins;
+    pins.pin(Command::PinMainMenu);
+    const int whole = pins.reopenIndex();
+    pins.pin(Command::PinSlideshow);
+    const int slideshow = pins.reopenIndex();
+    pins.pin(Command::PinArchive);  // inside Shell
+    EXPECT_NE(pins.reopenIndex(), slideshow);
+    pins.unpinOne();
+    EXPECT_EQ(pins.reopenIndex(), slideshow);
+    pins.unpinOne();
+    EXPECT_EQ(pins.reopenIndex(), whole);
+    pins.unpinOne();
+    EXPECT_EQ(pins.reopenIndex(), -1);
+    pins.pin(Command::PinZoom);
+    pins.pin(Command::PinRotate);  // another sub-menu's pin replaces it
+    EXPECT_NE(pins.pinnedSubMenu, -1);
+    pins.pin(Command::PinRotate);
+    EXPECT_EQ(pins.pinnedSubMenu, -1);
+}
+
+TEST(MenuOrigin, TheClientCornerKeptOnTheScreenUnlessTheCursorIsOverTheWindow) {
+    const Rect client{100, 50, 400, 350};
+    EXPECT_EQ(menuOrigin(client, {200, 60}, true).x, 200);
+    EXPECT_EQ(menuOrigin(client, {20, 60}, true).x, 100);
+    EXPECT_EQ(menuOrigin(client, {20, 60}, true).y, 50);
+    EXPECT_EQ(menuOrigin(client, {200, 60}, false).x, 100);
+    const Point offScreen = menuOrigin({-30, -5, 270, 295}, {500, 500}, true);
+    EXPECT_EQ(offScreen.x, 0);
+    EXPECT_EQ(offScreen.y, 0);
 }

@@ -1,40 +1,26 @@
 #include "app_fixture.h"
 
-#include <QPainter>
-
 namespace {
-// Left half blue, right half red: where the picture shows which part is seen.
-void saveHalves(const std::string& path, int w, int h) {
-    QImage picture(w, h, QImage::Format_RGB32);
-    picture.fill(Qt::red);
-    QPainter(&picture).fillRect(0, 0, w / 2, h, Qt::blue);
-    picture.save(QString::fromStdString(path));
-}
-
-int countBright(const QImage& image, const QRect& area) {
+int countWhere(const QImage& image, const QRect& area, std::function<bool(QRgb)> wanted) {
     int n = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) n += qGray(image.pixel(x, y)) > 200;
+        for (int x = area.left(); x <= area.right(); ++x) n += wanted(image.pixel(x, y) & 0xffffff);
     return n;
 }
-
-int countWhere(const QImage& image, const QRect& area, QRgb colour) {
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) n += (image.pixel(x, y) & 0xffffff) == colour;
-    return n;
+int countOf(const QImage& image, QRgb colour) {
+    return countWhere(image, image.rect(), [colour](QRgb p) { return p == colour; });
 }
+bool bright(QRgb p) { return qGray(p) > 200; }
 }  // namespace
 
 class View : public AppFixture {
 protected:
+    // Shows a w x h picture, its left half blue and its right half red.
     AppState& show(int w, int h) {
         AppState& app = startApp();
         saveHalves(home.file("a.png"), w, h);
-        send(Msg::Command, Command::Refresh);
-        app.catalog.setIndex(0);
-        app.showCurrent(true);
-        waitForShow(app);
+        command(Command::Refresh);
+        showIndex(app, 0);
         drainEvents();
         return app;
     }
@@ -48,7 +34,7 @@ TEST_F(View, ATransitionBringsTheWholePictureOnScreen) {
     app.settings.stretch = true;     // fills the 225-pixel window
     for (int effect : {6, 8, 14}) {  // lines in place, blocks from elsewhere, a blend
         app.settings.enabledTransitions = {effect};
-        send(Msg::Command, Command::Refresh);
+        command(Command::Refresh);
         settle();  // start.png, found again, comes in by the effect too
         app.catalog.setIndex(0);
         app.view.forgetPainted();  // a new picture
@@ -61,45 +47,54 @@ TEST_F(View, ATransitionBringsTheWholePictureOnScreen) {
     }
 }
 
-TEST_F(View, ArrowsAndTheWheelScrollAZoomedPictureAndStopAtItsEdges) {
+TEST_F(View, ArrowsAndWheelsScrollAZoomedPictureToItsEdgesAndTouchpadStepsAddUpToANotch) {
     AppState& app = show(2000, 1000);
-    send(Msg::Command, Command::ScrollRight);  // squeezed: nothing to scroll
+    command(Command::ScrollRight);  // squeezed: nothing to scroll, and no picture turns
+    send(Msg::MouseHWheel, 120);
     EXPECT_EQ(app.view.scrollX(), 0);
+    EXPECT_EQ(app.catalog.index(), 0u);
     app.settings.autoscroll = false;
-    send(Msg::Command, Command::Zoom100);  // 100 %: the top left shows
+    command(Command::Zoom100);  // 100 %: the top left shows
     playAfterPaint();
-    EXPECT_EQ(app.view.zoom(), 100);
     EXPECT_EQ(at(5, 5), 0x0000ffu);
-    EXPECT_EQ(app.view.scrollX(), 0);
-    for (int i = 0; i < 30; ++i) send(Msg::Command, Command::ScrollRight);  // far past the right edge
-    playOut();  // the first glides there from the top left, the rest wait for it
+    send(Msg::MouseHWheel, 120);  // a sideways wheel or swipe scrolls
+    playOut();
+    EXPECT_EQ(app.view.scrollX(), 100);
+    send(Msg::MouseHWheel, -60);
+    EXPECT_EQ(app.view.scrollX(), 50);
+    for (int i = 0; i < 30; ++i) command(Command::ScrollRight);  // far past the right edge
+    playOut();                                                   // the first glides there, the rest wait for it
     const int32_t cw = app.view.viewRect().width();
     EXPECT_EQ(app.view.scrollX(), 2000 - cw);
     EXPECT_EQ(at(cw - 5, 5), 0xff0000u);
-    send(Msg::Command, Command::ScrollLeft);
+    command(Command::ScrollLeft);
     EXPECT_EQ(app.view.scrollX(), 2000 - cw - 100);
 
     send(Msg::LButtonDown);  // the wheel scrolls while a picture is dragged
     send(Msg::MouseWheel, -120);
     EXPECT_EQ(app.view.scrollY(), 12);
     send(Msg::LButtonUp);
-    send(Msg::MouseWheel, -120);  // otherwise it steps to the next picture
+    for (int step : {-40, -40, 60, -80}) send(Msg::MouseWheel, step);  // turning back starts afresh
+    EXPECT_EQ(app.catalog.index(), 0u);
+    send(Msg::MouseWheel, -40);  // otherwise a whole notch steps to the next picture
     EXPECT_EQ(app.catalog.index(), 1u);
 }
 
-TEST_F(View, AHugeZoomScalesOnlyWhatTheViewShows) {
+TEST_F(View, AHugeZoomGlidesToTheCentreAndScalesOnlyWhatTheViewShows) {
     AppState& app = show(2000, 1000);
     app.view.picture().interpolation = ZoomQuality::Best;
     app.settings.zoomstep = 30000;
-    send(Msg::Command, Command::Zoom100);
-    send(Msg::Command, Command::ZoomIn);  // 30100 %: a picture 602,000 pixels wide
-    send(Msg::Command, Command::ZoomIn);
+    command(Command::Zoom100);
+    command(Command::ZoomIn);  // 30100 %: a picture 602,000 pixels wide
+    command(Command::ZoomIn);
     EXPECT_EQ(app.view.zoom(), largestZoom);
     playAfterPaint();
     const Rect view = app.view.viewRect();
     EXPECT_LE(app.view.canvas().width(), view.width());
     EXPECT_LE(app.view.canvas().height(), view.height());
     EXPECT_EQ(app.view.scrollX(), app.view.scrollRangeX() / 2);
+    EXPECT_EQ(app.view.scrollY(), app.view.scrollRangeY() / 2);
+    EXPECT_TRUE(app.view.scrolled());
     app.view.scrollTo(0, app.view.scrollY());  // the left edge is blue, the right edge red
     EXPECT_EQ(at(view.width() - 1, 20), 0x0000ffu);
     app.view.scrollTo(app.view.scrollRangeX(), app.view.scrollY());
@@ -111,92 +106,36 @@ TEST_F(View, AHugeZoomScalesOnlyWhatTheViewShows) {
     EXPECT_NEAR(copy.width(), 2 * copy.height(), 2);
 }
 
-TEST_F(View, SidewaysWheelScrollsAWidePictureAndTouchpadStepsAddUpToANotch) {
-    AppState& app = show(2000, 1000);
-    savePicture(home.file("b.png"), 3, 3);
-    send(Msg::Command, Command::Refresh);
-    app.catalog.setIndex(0);
-    app.showCurrent(true);
-    waitForShow(app);
-    send(Msg::MouseHWheel, 120);  // fitted: nothing moves and no picture turns
-    EXPECT_EQ(app.catalog.index(), 0u);
-    app.settings.autoscroll = false;
-    send(Msg::Command, Command::Zoom100);
-    playAfterPaint();
-    send(Msg::MouseHWheel, 120);
-    playOut();
-    EXPECT_EQ(app.view.scrollX(), 100);
-    send(Msg::MouseHWheel, -60);
-    EXPECT_EQ(app.view.scrollX(), 50);
-    EXPECT_EQ(app.catalog.index(), 0u);
-
-    send(Msg::MouseWheel, -40);
-    send(Msg::MouseWheel, -40);
-    EXPECT_EQ(app.catalog.index(), 0u);
-    send(Msg::MouseWheel, 60);  // turning back starts afresh
-    send(Msg::MouseWheel, -80);
-    send(Msg::MouseWheel, -40);
-    EXPECT_EQ(app.catalog.index(), 1u);
-}
-
-TEST_F(View, AutoscrollGlidesToTheCentre) {
-    AppState& app = show(2000, 1000);
-    send(Msg::Command, Command::Zoom100);
-    playAfterPaint();
-    EXPECT_EQ(app.view.scrollX(), app.view.scrollRangeX() / 2);
-    EXPECT_EQ(app.view.scrollY(), app.view.scrollRangeY() / 2);
-    EXPECT_TRUE(app.view.scrolled());
-    const int32_t cw = app.view.viewRect().width();
-    EXPECT_EQ(at(cw / 2 - 3, 20), 0x0000ffu);  // the two halves meet in the middle
-    EXPECT_EQ(at(cw / 2 + 3, 20), 0xff0000u);
-}
-
 TEST_F(View, TheCollageAddsATilePerPaintAndStartsAfreshOnANewBackground) {
     AppState& app = show(1000, 500);
     app.settings.collagesize = 100;
-    send(Msg::Command, Command::Collage);
+    command(Command::Collage);
     EXPECT_EQ(app.view.tileCanvas().width(), 100);
     EXPECT_EQ(app.view.tileCanvas().height(), 50);
     const QImage& collage = app.view.canvas().image();
-    const int afterOne = countWhere(collage, collage.rect(), 0xff0000u);
-    EXPECT_EQ(afterOne, 50 * 50);
+    EXPECT_EQ(countOf(collage, 0xff0000u), 50 * 50);
     window->invalidate();
     window->flushAll();
-    EXPECT_GT(countWhere(collage, collage.rect(), 0xff0000u) + countWhere(collage, collage.rect(), 0x0000ffu), 5000);
-    send(Msg::Command, Command::WhiteBackground);  // white: the collage restarts with one tile on white
-    EXPECT_EQ(countWhere(app.view.canvas().image(), app.view.canvas().image().rect(), 0xff0000u), 50 * 50);
+    EXPECT_GT(countOf(collage, 0xff0000u) + countOf(collage, 0x0000ffu), 5000);
+    command(Command::WhiteBackground);  // white: the collage restarts with one tile on white
+    EXPECT_EQ(countOf(app.view.canvas().image(), 0xff0000u), 50 * 50);
     EXPECT_EQ(app.view.canvas().image().pixel(0, 0) & 0xffffff, 0xffffffu);
     EXPECT_FALSE(app.view.dialogBackgroundBrush());  // the old tiles stay under the new
 }
 
 TEST_F(View, TheNameOverAFullscreenCollageComesAndGoesWithoutANewTile) {
     AppState& app = show(1000, 500);
-    send(Msg::Command, Command::LayerFullscreen);
-    send(Msg::Command, Command::Collage);
+    command(Command::LayerFullscreen);
+    command(Command::Collage);
     drainEvents();
     window->flushAll();
     const QImage collage = app.view.canvas().image().copy();
     for (int press = 0; press < 2; ++press) {
-        send(Msg::Command, Command::FullscreenCaption);
+        command(Command::FullscreenCaption);
         window->flushAll();
         drainEvents();
         EXPECT_EQ(app.view.canvas().image(), collage) << press;
     }
     EXPECT_TRUE(app.settings.fullscreenname);
-    EXPECT_GT(countBright(window->screenImage(), QRect(3, 3, 200, 16)), 20);
-}
-
-TEST_F(View, TextsOverThePicture) {
-    AppState& app = show(100, 80);
-    app.settings.whitebg = true;
-    send(Msg::EnterSizeMove);
-    window->invalidate();
-    window->flushAll();
-    EXPECT_GT(countWhere(window->screenImage(), QRect(3, 3, 60, 12), 0x000000u), 20);  // "225 x ..."
-    send(Msg::ExitSizeMove);
-
-    app.settings.whitebg = false;
-    send(Msg::Command, Command::LayerFullscreen);  // fullscreen shows the file name in white
-    playAfterPaint();
-    EXPECT_GT(countBright(window->screenImage(), QRect(3, 3, 200, 16)), 20);
+    EXPECT_GT(countWhere(window->screenImage(), QRect(3, 3, 200, 16), bright), 20);
 }

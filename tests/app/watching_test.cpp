@@ -31,14 +31,14 @@ TEST_F(Watching, ADroppedPictureBringsItsFolderAndSeveralItemsBringExactlyThemse
 
 TEST_F(Watching, AutoRefreshFollowsTheFolderToItsNewestPicture) {
     AppState& app = startApp();
-    send(Msg::Command, Command::AutoRefresh);
+    command(Command::AutoRefresh);
     ASSERT_TRUE(app.catalog.watching());
     savePicture(home.file("zz-new.png"), 3, 3);
     ASSERT_TRUE(waitUntil([&app] { return app.catalog.images().size() == 2; }, 3000));
     EXPECT_EQ(app.catalog.currentPath(), home.file("zz-new.png"));  // the newest, though last by name
-    send(Msg::Command, Command::AutoRefreshToLastCreated);  // the same option again: stay where the list puts us
+    command(Command::AutoRefreshToLastCreated);  // the same option again: stay where the list puts us
     EXPECT_EQ(app.settings.autofindlast, FindLast::Nothing);
-    send(Msg::Command, Command::AutoRefresh);
+    command(Command::AutoRefresh);
     EXPECT_FALSE(app.catalog.watching());
 }
 
@@ -50,7 +50,7 @@ TEST_F(Watching, AShiftDropOfOnePictureAddsItsFolderAndShowsItWithOrWithoutPeek)
     for (int i = 0; i < 200; ++i) std::filesystem::create_directories(far.file("deeper/" + std::to_string(i)));
     for (bool peek : {true, false}) {
         app.settings.peek = peek;
-        send(Msg::Command, Command::Refresh);  // back to the root's one picture
+        command(Command::Refresh);  // back to the root's one picture
         Message drop{Msg::DropFiles};
         drop.files = {far.file("b.png")};
         drop.modifiers = KeyShift;
@@ -65,7 +65,7 @@ TEST_F(Watching, AShiftDropOfOnePictureAddsItsFolderAndShowsItWithOrWithoutPeek)
 
 TEST_F(Watching, APictureStillBeingWrittenIsTakenOnceItIsClosed) {
     AppState& app = startApp();
-    send(Msg::Command, Command::AutoRefresh);
+    command(Command::AutoRefresh);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
@@ -74,7 +74,7 @@ TEST_F(Watching, APictureStillBeingWrittenIsTakenOnceItIsClosed) {
     FILE* file = std::fopen(home.file("new.png").c_str(), "w");
     std::fwrite(png.data(), 1, size_t(png.size() / 2), file);
     std::fflush(file);
-    waitUntil([] { return false; }, 500);  // time for a refresh, were there one
+    pause(500);  // time for a refresh, were there one
     std::fwrite(png.data() + png.size() / 2, 1, size_t(png.size() - png.size() / 2), file);
     std::fclose(file);
     ASSERT_TRUE(
@@ -85,14 +85,10 @@ TEST_F(Watching, APictureStillBeingWrittenIsTakenOnceItIsClosed) {
 
 TEST_F(Watching, AnEmptiedFolderSaysSoOnceAndTheNextChangeWaitsForTheMessageToClose) {
     AppState& app = startApp();
-    send(Msg::Command, Command::AutoRefresh);
-    std::vector<std::string> messages;
+    command(Command::AutoRefresh);
     size_t listedWhileOpen = 99;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || box->property("seen").toBool()) return;
-        box->setProperty("seen", true);
+    DialogUser user([&](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
         messages.push_back(box->text().toStdString());
         if (messages.size() > 1) return box->accept();
         savePicture(home.file("back.png"), 3, 3);  // a change while the message is open
@@ -101,7 +97,6 @@ TEST_F(Watching, AnEmptiedFolderSaysSoOnceAndTheNextChangeWaitsForTheMessageToCl
             box->accept();
         });
     });
-    poll.start(10);
     std::filesystem::remove(home.file("start.png"));
     ASSERT_TRUE(waitUntil([&app, this] { return app.catalog.currentPath() == home.file("back.png"); }, 5000));
     EXPECT_EQ(messages, std::vector<std::string>{"No images in " + home.path()});

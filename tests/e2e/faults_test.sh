@@ -35,8 +35,7 @@ mkdir -m 755 "$home" && chown nobody:nogroup "$home"
 export VIMBLE_HOME="$home"
 cd "$pictures"
 run_slideshow "$pictures"
-wait_for_exit 60
-[ "$VIMBLE_EXIT" -eq 0 ] || fail "exit code $VIMBLE_EXIT: $(tail -n 5 "$E2E_HOME/stderr")"
+exits_cleanly 60
 [ ! -e "$pictures/pwned" ] && [ ! -e "$home/pwned" ] || fail "a file name was run as a command"
 [ "$(cat "$home/errors.log")" = "$pictures/locked.png" ] ||
     fail "the unreadable picture was not logged alone on one line: $(od -c "$home/errors.log" | head)"
@@ -59,8 +58,7 @@ for _ in $(seq 200); do
 done
 [ -n "$notice" ] || fail "no notice of the read-only folder: $(cat "$E2E_HOME/stderr")"
 xdotool windowfocus --sync "$notice" key Return
-wait_for_exit 60
-[ "$VIMBLE_EXIT" -eq 0 ] || fail "exit code $VIMBLE_EXIT with a read-only folder"
+exits_cleanly 60 "with a read-only folder, the program"
 [ -z "$(ls -A "$readonly_home")" ] || fail "files appeared in the read-only folder: $(ls -A "$readonly_home")"
 
 # A full disk under the program folder: the old settings stay whole, no temporary is left.
@@ -76,8 +74,7 @@ if mount -t tmpfs -o size=64k tmpfs "$full" 2>/dev/null; then
     dd if=/dev/zero of="$full/filler" bs=4k 2>/dev/null || true
     cp "$pictures/plain.png" "$pictures/0-text.png" && echo text >"$pictures/0-text.png"
     run_slideshow "$pictures/plain.png"
-    wait_for_exit 60
-    [ "$VIMBLE_EXIT" -eq 0 ] || fail "exit code $VIMBLE_EXIT on a full disk"
+    exits_cleanly 60 "on a full disk, the program"
     [ "$(od -An -tx1 "$full/vimble.ini")" = "$before" ] || fail "the settings file changed on a full disk"
     [ -z "$(ls "$full" | grep -v '^vimble.ini$\|^filler$\|^errors.log$')" ] || fail "left behind: $(ls "$full")"
     umount "$full"

@@ -1,22 +1,13 @@
 #!/usr/bin/env python3
 """Writes a corpus of hostile pictures into the folder given: cut, empty, mislabelled, lying about
 their size, or built to take time or memory. Small well-formed pictures are drawn with ImageMagick
-and then damaged here, so nothing binary is kept in the project.
-
-Names say what each file is; files named over-*.* claim more pixels than the program's memory
-limit allows (their log line must say so)."""
-import os
-import struct
-import subprocess
-import sys
-import zlib
+and damaged here, so nothing binary is kept in the project. Files named over-*.* claim more pixels
+than the program's memory limit allows (their log line must say so)."""
+import os, struct, subprocess, sys, zlib
 
 out = sys.argv[1]
 os.makedirs(out, exist_ok=True)
-
-
-def path(name):
-    return os.path.join(out, name)
+path = lambda name: os.path.join(out, name)
 
 
 def write(name, data):
@@ -36,8 +27,7 @@ def chunk(kind, data):
 
 def png(width, height, extra=b"", rows=None):
     header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
-    if rows is None:
-        rows = b"".join(b"\0" + b"\x80" * 3 * width for _ in range(height))
+    rows = b"".join(b"\0" + b"\x80" * 3 * width for _ in range(height)) if rows is None else rows
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + extra + chunk(b"IDAT", zlib.compress(rows))
             + chunk(b"IEND", b""))
 
@@ -53,11 +43,9 @@ for name, data in originals.items():
     stem, extension = name.split(".")
     for cut in (1, 8, 30, len(data) // 2, len(data) - 1):
         write(f"cut-{cut}-{stem}.{extension}", data[:cut])
-
-write("empty.jpg", b"")
-write("empty.png", b"")
-write("text.jpg", b"This is a text file named like a picture.\n" * 20)
-write("text.png", b"\x89PNG but not really\n")
+for name, data in {"empty.jpg": b"", "empty.png": b"", "text.png": b"\x89PNG but not really\n",
+                   "text.jpg": b"This is a text file named like a picture.\n" * 20}.items():
+    write(name, data)
 
 # Headers claiming more than the memory limit: refused before decoding, whatever follows.
 write("over-100000x100000.png", png(100000, 100000, rows=b"\0" * 1000)[:200])
@@ -66,39 +54,31 @@ sof = jpeg.index(b"\xff\xc0")
 jpeg[sof + 5:sof + 9] = struct.pack(">HH", 65500, 65500)
 write("over-65500x65500.jpg", bytes(jpeg))
 bmp = bytearray(originals["plain.bmp"])
-bmp[22:26] = struct.pack("<i", 0x7FFFFFFF)
-write("over-huge-height.bmp", bytes(bmp))
-bmp[18:22] = struct.pack("<i", 60000)
-bmp[22:26] = struct.pack("<i", -60000)
-write("over-negative-height.bmp", bytes(bmp))
-bmp[22:26] = struct.pack("<i", -0x80000000)
-write("bad-most-negative-height.bmp", bytes(bmp))
+for name, width, height in (("over-huge-height", None, 0x7FFFFFFF), ("over-negative-height", 60000, -60000),
+                            ("bad-most-negative-height", 60000, -0x80000000)):
+    if width:
+        bmp[18:22] = struct.pack("<i", width)
+    bmp[22:26] = struct.pack("<i", height)
+    write(name + ".bmp", bytes(bmp))
 
 # A GIF of 5000 one-pixel frames.
 frame = b"\x21\xf9\x04\x00\x01\x00\x00\x00" + b"\x2c" + struct.pack("<HHHH", 0, 0, 1, 1) + b"\x00\x02\x02\x44\x01\x00"
 write("frames-5000.gif", b"GIF89a" + struct.pack("<HH", 1, 1) + b"\x80\x00\x00" + b"\xff\x00\x00\x00\x00\xff"
       + frame * 5000 + b"\x3b")
 
-
-
-def scans(jpeg):
-    """(start, end) of each scan of a JPEG with the table that comes right before it."""
-    found, at, table = [], 2, None
-    while at < len(jpeg) and jpeg[at + 1] != 0xD9:
-        marker, length = jpeg[at + 1], struct.unpack(">H", jpeg[at + 2:at + 4])[0]
-        end = at + 2 + length
-        if marker == 0xDA:
-            while not (jpeg[end] == 0xFF and jpeg[end + 1] != 0 and not 0xD0 <= jpeg[end + 1] <= 0xD7):
-                end += 1
-            found.append((table if table is not None else at, end))
-        table = at if marker == 0xC4 else None
-        at = end
-    return found
-
-
-# A progressive JPEG whose shortest scan comes again 3000 times.
+# A progressive JPEG whose shortest scan (with the table right before it) comes again 3000 times.
 progressive = drawn("progressive.jpg", "-size", "1024x1024", "gradient:red-blue", "-interlace", "JPEG")
-start, end = min(scans(progressive), key=lambda scan: scan[1] - scan[0])
+scans, at, table = [], 2, None
+while at < len(progressive) and progressive[at + 1] != 0xD9:
+    marker, length = progressive[at + 1], struct.unpack(">H", progressive[at + 2:at + 4])[0]
+    end = at + 2 + length
+    if marker == 0xDA:
+        while not (progressive[end] == 0xFF and progressive[end + 1] != 0 and not 0xD0 <= progressive[end + 1] <= 0xD7):
+            end += 1
+        scans.append((table if table is not None else at, end))
+    table = at if marker == 0xC4 else None
+    at = end
+start, end = min(scans, key=lambda scan: scan[1] - scan[0])
 write("scans-3000.jpg", progressive[:-2] + progressive[start:end] * 3000 + b"\xff\xd9")
 os.remove(path("progressive.jpg"))
 

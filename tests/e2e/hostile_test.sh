@@ -23,8 +23,7 @@ for _ in $(seq 1800); do
     [ -n "$hwm" ] && peak_kib=$hwm
     sleep 0.1
 done
-wait_for_exit
-[ "$VIMBLE_EXIT" -eq 0 ] || fail "exit code $VIMBLE_EXIT after the slideshow: $(tail -n 20 "$E2E_HOME/stderr")"
+exits_cleanly
 [ "$peak_kib" -gt 0 ] || fail "the program's memory was never read"
 [ "$peak_kib" -le "$limit_kib" ] || fail "the program held $peak_kib KiB, more than one picture may take"
 

@@ -32,7 +32,7 @@ start_window_manager
 start_vimble -noslide "$VIMBLE_SOURCE/samples"
 wait_for_window
 "$XCLOSE_BIN" "$WINDOW_ID"
-wait_for_exit
+exits_cleanly
 [ -f "$XDG_CONFIG_HOME/vimble/vimble.ini" ] || fail "no settings in XDG_CONFIG_HOME"
 [ -d "$XDG_STATE_HOME/vimble" ] || fail "no state folder in XDG_STATE_HOME"
 [ ! -e "$prefix/bin/vimble.ini" ] || fail "the installed program wrote its settings into the prefix"

@@ -9,7 +9,8 @@ export XDG_RUNTIME_DIR="$E2E_HOME/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 VIMBLE_PID=""
 WM_PID=""
-trap '[ -n "$VIMBLE_PID" ] && kill "$VIMBLE_PID" 2>/dev/null; [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null; rm -rf "$E2E_HOME"' EXIT
+# The window manager is waited for: the next test's one would find it still holding the display.
+trap '[ -n "$VIMBLE_PID" ] && kill "$VIMBLE_PID" 2>/dev/null; [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null && { wait "$WM_PID" 2>/dev/null || true; }; rm -rf "$E2E_HOME"' EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -78,6 +79,12 @@ wait_for_exit() {
     fail "the program did not end within ${1:-10} seconds"
 }
 
+# Waits for the program to end as wait_for_exit does, and fails unless its exit code is 0.
+exits_cleanly() {
+    wait_for_exit "${1:-10}"
+    [ "$VIMBLE_EXIT" -eq 0 ] || fail "${2:-the program} ended with exit code $VIMBLE_EXIT: $(tail -n 5 "$E2E_HOME/stderr")"
+}
+
 # Waits until the command (with its arguments) succeeds, asked again each tenth of a second (10
 # seconds at most); fails with the message when it never does.
 wait_until() {
@@ -94,3 +101,9 @@ pixel_of() {
     /usr/bin/convert "$E2E_HOME/shot.png" -format \
         "%[fx:round(255*p{$2,$3}.r)],%[fx:round(255*p{$2,$3}.g)],%[fx:round(255*p{$2,$3}.b)]" info:
 }
+
+caption() { xdotool getwindowname "$WINDOW_ID"; }
+client_size() { eval "$(xdotool getwindowgeometry --shell "$WINDOW_ID")"; echo "${WIDTH}x${HEIGHT}"; }
+read -r SCREEN_W SCREEN_H < <(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }')
+# A value the program saved in its settings file.
+setting() { iconv -f UTF-16 -t UTF-8 "$VIMBLE_HOME/vimble.ini" | tr -d '\r' | sed -n "s/^$1=//p"; }

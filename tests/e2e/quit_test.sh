@@ -1,6 +1,7 @@
 # A quit that arrives while a dialog, a message box or the menu is open (a signal at logout,
 # another copy taking over at its start or by "...now") closes what is open, saves the settings
-# and ends the program with exit code 0. A copy with no display is not taken over meanwhile.
+# and ends the program with exit code 0; a copy that took over holds the hot key. A copy with no
+# display is not taken over meanwhile.
 source "$(dirname "$0")/lib.sh"
 start_window_manager
 
@@ -13,9 +14,12 @@ other=""  # the copy that takes over
 mkdir "$E2E_HOME/headless"
 QT_QPA_PLATFORM=offscreen VIMBLE_HOME="$E2E_HOME/headless" "$VIMBLE_BIN" -noslide "$pictures" >/dev/null 2>&1 &
 headless=$!
-trap "kill \"\$headless\" 2>/dev/null; [ -n \"\$other\" ] && kill \"\$other\" 2>/dev/null; $(trap -p EXIT | sed "s/^trap -- '//; s/' EXIT\$//")" EXIT
+# The copy without a display saves as it ends: it is waited for before its folder goes.
+trap "kill \"\$headless\" 2>/dev/null; wait \"\$headless\" 2>/dev/null || true; [ -n \"\$other\" ] && kill \"\$other\" 2>/dev/null; $(trap -p EXIT | sed "s/^trap -- '//; s/' EXIT\$//")" EXIT
 
 titled() { xdotool search --all --onlyvisible --pid "$1" --name "^$2\$" >/dev/null 2>&1; }
+shown() { xdotool search --all --onlyvisible --pid "$1" --class '^Vimble$' 2>/dev/null | awk 'NR == 1 { print } END { exit NR == 0 }'; }
+hidden() { ! shown "$1" >/dev/null; }
 menu_open() { [ "$(xdotool search --all --onlyvisible --pid "$1" 2>/dev/null | wc -l)" -ge 2 ]; }
 
 # Opens the named piece of modal UI in the copy that runs (none: the start's own message box).
@@ -44,22 +48,22 @@ quit_by() {
         else "$VIMBLE_BIN" -noslide "$pictures" >"$E2E_HOME/other.log" 2>&1 &
         fi
         other=$!
-        if [ "$entry" = now ]; then
-            local id=""
-            for _ in $(seq 100); do
-                id=$(xdotool search --all --onlyvisible --pid "$other" --class '^Vimble$' 2>/dev/null | head -n 1) || true
-                [ -n "$id" ] && break
-                sleep 0.1
-            done
-            [ -n "$id" ] || fail "the other copy shows no window"
-            xdotool windowactivate --sync "$id" key asciitilde
-        fi ;;
+        [ "$entry" = single ] || {
+            wait_until "the other copy shows no window" shown "$other" >/dev/null
+            xdotool windowactivate --sync "$(shown "$other")" key asciitilde
+        } ;;
     esac
     wait_for_exit
     [ "$VIMBLE_EXIT" -eq 0 ] || fail "$entry with the $ui open: exit code $VIMBLE_EXIT: $(cat "$E2E_HOME/stderr")"
     iconv -f UTF-16 -t UTF-8 "$E2E_HOME/vimble.ini" | grep -q "^timer=$timer" ||
         fail "$entry with the $ui open: the settings were not saved"
     rm "$E2E_HOME/vimble.ini"
+    if [ "$entry$ui" = singletimer ]; then
+        wait_until "the copy that took over shows no window" shown "$other" >/dev/null
+        sleep 0.5
+        xdotool key ctrl+Escape
+        wait_until "the copy that took over does not hold the hot key" hidden "$other"
+    fi
     if [ -n "${other:-}" ]; then
         kill "$other"
         wait "$other" || true

@@ -10,32 +10,27 @@ mkdir -p "$pictures"
 /usr/bin/convert -size 300x400 xc:navy "$pictures/b.png"
 /usr/bin/convert -size 200x200 xc:maroon "$pictures/c.png"
 
-caption() { xdotool getwindowname "$WINDOW_ID"; }
-client_size() { eval "$(xdotool getwindowgeometry --shell "$WINDOW_ID")"; echo "${WIDTH}x${HEIGHT}"; }
 # The client area's top left corner on the screen: X, Y.
-client_corner() {
-    X=$(xwininfo -id "$WINDOW_ID" | awk '/Absolute upper-left X/ { print $4 }')
-    Y=$(xwininfo -id "$WINDOW_ID" | awk '/Absolute upper-left Y/ { print $4 }')
-}
+client_corner() { eval "$(xwininfo -id "$WINDOW_ID" | awk '/Absolute upper-left (X|Y)/ { print $3 "=" $4 }' | tr -d :)"; }
+changed_from() { [ "$(caption)" != "$1" ]; }
+sized_by_hand() { [ "$(client_size)" != "$before" ]; }
 
 start_vimble -t1000 -notransitions "$pictures"
 wait_for_window
 sleep 0.5
 client_corner
 xdotool mousemove $((X + 100)) $((Y - 8)) sleep 0.2 mousedown 1
-held=$(caption)
-held_size=$(client_size)
+held=$(caption) held_size=$(client_size)
 for _ in $(seq 12); do
     sleep 0.2
     [ "$(caption)" = "$held" ] || fail "the slideshow went on while the window was held by its title bar"
 done
 xdotool mousemove_relative 20 10 sleep 0.2 mouseup 1
-changed_from() { [ "$(caption)" != "$1" ]; }
 wait_until "the slideshow did not go on after the window was let go" changed_from "$held"
 sleep 0.3
 [ "$(client_size)" != "$held_size" ] || fail "after the move the window no longer wraps the pictures"
 "$XCLOSE_BIN" "$WINDOW_ID"
-wait_for_exit
+exits_cleanly
 
 start_vimble -noslide -notransitions "$pictures"
 wait_for_window
@@ -45,15 +40,12 @@ before=$(client_size)
 # The grip at the bottom right of the frame, two quick moves.
 xdotool mousemove $((X + ${before%x*} - 3)) $((Y + ${before#*x} + 2)) sleep 0.2 mousedown 1 \
     mousemove_relative 30 20 sleep 0.05 mousemove_relative 30 20 sleep 0.05 mouseup 1
-sized_by_hand() { [ "$(client_size)" != "$before" ]; }
 wait_until "the window could not be sized by its frame" sized_by_hand
-sized=$(client_size)
-first=$(caption)
+sized=$(client_size) first=$(caption)
 xdotool key --window "$WINDOW_ID" Next
 wait_until "Next does not show the next picture" changed_from "$first"
 sleep 0.3
 [ "$(client_size)" = "$sized" ] || fail "sized by hand to $sized, the window wraps the next picture ($(client_size))"
 "$XCLOSE_BIN" "$WINDOW_ID"
-wait_for_exit
-[ "$VIMBLE_EXIT" -eq 0 ] || fail "exit code $VIMBLE_EXIT"
+exits_cleanly
 echo "size_move_test passed"

@@ -35,8 +35,7 @@ end_while_decoding() {
     Esc) xdotool windowactivate --sync "$WINDOW_ID" key Escape ;;
     close) "$XCLOSE_BIN" "$WINDOW_ID" ;;
     esac
-    wait_for_exit 3
-    [ "$VIMBLE_EXIT" -eq 0 ] || fail "$1 while decoding: exit code $VIMBLE_EXIT: $(cat "$E2E_HOME/stderr")"
+    exits_cleanly 3 "$1 while decoding, the program"
 }
 
 end_while_decoding Esc

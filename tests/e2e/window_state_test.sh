@@ -8,14 +8,13 @@ pictures="$E2E_HOME/pictures"
 mkdir -p "$pictures"
 /usr/bin/convert -size 2560x1440 xc:orange "$pictures/a.png"
 /usr/bin/convert -size 30x40 xc:navy "$pictures/b.png"
-read -r sw sh < <(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }')
 
-client_size() { eval "$(xdotool getwindowgeometry --shell "$WINDOW_ID")"; echo "${WIDTH}x${HEIGHT}"; }
-covers_screen() { [ "$(client_size)" = "${sw}x${sh}" ]; }
+covers_screen() { [ "$(client_size)" = "${SCREEN_W}x$SCREEN_H" ]; }
 windowed() { ! covers_screen; }
 # The wide picture fitted to the screen's width: orange from the left edge to the right one.
 fills_width() {
-    [ "$(pixel_of "$WINDOW_ID" 1 $((sh / 2)))" = 255,165,0 ] && [ "$(pixel_of "$WINDOW_ID" $((sw - 2)) $((sh / 2)))" = 255,165,0 ]
+    [ "$(pixel_of "$WINDOW_ID" 1 $((SCREEN_H / 2)))" = 255,165,0 ] &&
+        [ "$(pixel_of "$WINDOW_ID" $((SCREEN_W - 2)) $((SCREEN_H / 2)))" = 255,165,0 ]
 }
 has_state() { xprop -id "$WINDOW_ID" _NET_WM_STATE | grep -q "_NET_WM_STATE_$1"; }
 visible() { xdotool search --all --onlyvisible --pid "$VIMBLE_PID" --class '^Vimble$' 2>/dev/null | grep -q .; }
@@ -23,7 +22,7 @@ hidden() { ! visible; }
 
 start_vimble -fullscreen -noslide -notransitions "$pictures"
 wait_for_window
-wait_until "started fullscreen, the window does not cover the ${sw}x${sh} screen (it is $(client_size))" covers_screen
+wait_until "started fullscreen, the window does not cover the screen (it is $(client_size))" covers_screen
 wait_until "started fullscreen, the picture does not fill the screen's width" fills_width
 xdotool windowactivate --sync "$WINDOW_ID" key F11
 wait_until "the first F11 after a fullscreen start does not leave fullscreen" windowed
@@ -31,7 +30,7 @@ xdotool key F11
 wait_until "F11 does not cover the screen" covers_screen
 wait_until "after F11 the picture keeps the window's zoom" fills_width
 xdotool key Escape
-wait_for_exit
+exits_cleanly
 
 start_vimble -ontop -trayicon -noslide -notransitions "$pictures/b.png"
 wait_for_window
@@ -47,6 +46,5 @@ for _ in 1 2; do
     wait_until "hidden and shown again, the window has a taskbar entry" has_state SKIP_TASKBAR
 done
 xdotool key Escape
-wait_for_exit
-[ "$VIMBLE_EXIT" -eq 0 ] || fail "exit code $VIMBLE_EXIT"
+exits_cleanly
 echo "window_state_test passed"

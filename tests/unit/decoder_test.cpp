@@ -1,10 +1,8 @@
 #include "display/decoder.h"
+#include "pictures.h"
 #include "temp_dir.h"
+#include "wait.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QImage>
-#include <QTimer>
 #include <future>
 #include <gtest/gtest.h>
 #include <vector>
@@ -29,38 +27,23 @@ protected:
         return [this](DecodedPicture picture, bool timedOut) { delivered.push_back({std::move(picture), timedOut}); };
     }
 
-    // Delivers events until the condition holds or a generous time is up; answers the condition.
-    template <typename Condition>
-    static bool waitUntil(Condition condition) {
-        QElapsedTimer clock;
-        clock.start();
-        QTimer wake;  // the wait below ends at the next event, this one at the latest
-        wake.start(2);
-        while (!condition() && clock.elapsed() < 60000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        return condition();
-    }
-
-    static Decoder::Work decodeOf(const std::string& path, const Picture::ShownSize& shown = {}, bool animate = true) {
-        return [path, shown, animate](const std::atomic<bool>& cancelled) {
-            return decodePicture(path, shown, true, animate, &cancelled);
+    // A decode of the file; one given a gate waits for it to open before it reads the file.
+    static Decoder::Work decodeOf(const std::string& path, const Picture::ShownSize& shown = {},
+                                  std::shared_future<void> gate = {}) {
+        return [path, shown, gate](const std::atomic<bool>& cancelled) {
+            if (gate.valid()) gate.wait();
+            return decodePicture(path, shown, true, true, &cancelled);
         };
     }
 
-    // A decode that waits for the gate to open before it reads its file.
-    static Decoder::Work gatedDecodeOf(const std::string& path, std::shared_future<void> gate) {
-        return [path, gate](const std::atomic<bool>& cancelled) {
-            gate.wait();
-            return decodePicture(path, {}, true, true, &cancelled);
-        };
+    std::string savedPicture(const char* name, int w, int h) {
+        EXPECT_TRUE(saveHalves(dir.file(name), w, h));
+        return dir.file(name);
     }
-
-    std::string savedPicture(const char* name, int w, int h, const char* format = nullptr) {
-        QImage picture(w, h, QImage::Format_RGB32);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) picture.setPixel(x, y, qRgb(x * 255 / w, y * 255 / h, (x ^ y) & 255));
-        const std::string path = dir.file(name);
-        EXPECT_TRUE(picture.save(QString::fromStdString(path), format));
-        return path;
+    // Waits for the decoder's threads to end, then for anything they posted.
+    static void waitForThreads(const Decoder& decoder) {
+        ASSERT_TRUE(waitUntil([&decoder] { return decoder.threads() == 0; }));
+        QCoreApplication::processEvents();
     }
 
     TempDir dir;
@@ -70,7 +53,7 @@ protected:
 }  // namespace
 
 TEST_F(DecoderTest, APictureDecodedOnTheWorkerIsTheOneLoadedOnTheWindowThread) {
-    const std::string jpeg = savedPicture("photo.jpg", 1600, 1200, "JPEG");
+    const std::string jpeg = savedPicture("photo.jpg", 1600, 1200);
     const std::string png = savedPicture("flat.png", 400, 300);
     const std::string animation = VIMBLE_SAMPLES "/formats/ball.gif";
     const std::string oriented = VIMBLE_SAMPLES "/formats/phone.jpg";
@@ -89,8 +72,9 @@ TEST_F(DecoderTest, APictureDecodedOnTheWorkerIsTheOneLoadedOnTheWindowThread) {
         onWindow.load(path, shown);
         ASSERT_TRUE(onWorker.isLoaded()) << path;
         EXPECT_EQ(onWorker.decodedSize(), onWindow.decodedSize()) << path;
-        EXPECT_EQ(onWorker.imageWidth(), onWindow.imageWidth()) << path;
-        EXPECT_EQ(onWorker.imageHeight(), onWindow.imageHeight()) << path;
+        EXPECT_EQ(QRect(0, 0, onWorker.imageWidth(), onWorker.imageHeight()),
+                  QRect(0, 0, onWindow.imageWidth(), onWindow.imageHeight()))
+            << path;
         EXPECT_EQ(onWorker.bitsPerPixel(), onWindow.bitsPerPixel()) << path;
         EXPECT_EQ(onWorker.isAnimated(), onWindow.isAnimated()) << path;
         const QSize size = onWindow.decodedSize();
@@ -127,8 +111,7 @@ TEST_F(DecoderTest, OnlyThePictureAskedForLastIsDelivered) {
     decoder.decode(decodeOf(small));
     decoder.forget();
     EXPECT_FALSE(decoder.pending());
-    ASSERT_TRUE(waitUntil([&decoder] { return decoder.threads() == 0; }));
-    QCoreApplication::processEvents();
+    waitForThreads(decoder);
     EXPECT_TRUE(delivered.empty());
 }
 
@@ -139,7 +122,7 @@ TEST_F(DecoderTest, ADecodeThatOverrunsFailsAndAtMostOneRunawayIsLeftRunning) {
     const std::shared_future<void> gate = open.get_future().share();
     Decoder decoder(collect(), 1);
 
-    decoder.decode(gatedDecodeOf(first, gate));
+    decoder.decode(decodeOf(first, {}, gate));
     ASSERT_TRUE(waitUntil([this] { return delivered.size() == 1; }));
     EXPECT_TRUE(delivered[0].timedOut);
     EXPECT_FALSE(delivered[0].picture.loaded());
@@ -147,7 +130,7 @@ TEST_F(DecoderTest, ADecodeThatOverrunsFailsAndAtMostOneRunawayIsLeftRunning) {
     EXPECT_FALSE(decoder.pending());
 
     // A second overrun while the first still runs: reported, and it keeps its thread.
-    decoder.decode(gatedDecodeOf(second, gate));
+    decoder.decode(decodeOf(second, {}, gate));
     ASSERT_TRUE(waitUntil([this] { return delivered.size() == 2; }));
     EXPECT_TRUE(delivered[1].timedOut);
     EXPECT_EQ(decoder.threads(), 2);
@@ -167,12 +150,8 @@ TEST_F(DecoderTest, ADecodeThatOverrunsFailsAndAtMostOneRunawayIsLeftRunning) {
 }
 
 TEST_F(DecoderTest, APictureDrawnLargerThanDecodedIsScaledUpUntilItsDetailComes) {
-    QImage source(1600, 1200, QImage::Format_RGB32);
-    source.fill(qRgb(200, 40, 40));
-    for (int x = 0; x < 800; ++x)
-        for (int y = 0; y < 1200; ++y) source.setPixel(x, y, qRgb(20, 40, 200));  // left half blue
     const std::string path = dir.file("photo.jpg");
-    ASSERT_TRUE(source.save(QString::fromStdString(path), "JPEG", 95));
+    ASSERT_TRUE(saveHalves(path, 1600, 1200, 95));
     const Picture::ShownSize quarter = [](int32_t w, int32_t h) { return QSize(w / 4, h / 4); };
 
     Picture picture;
@@ -205,8 +184,7 @@ TEST_F(DecoderTest, APictureDrawnLargerThanDecodedIsScaledUpUntilItsDetailComes)
     picture.drawScaled(canvas, 800, 600);
     picture.load(path, quarter);
     EXPECT_FALSE(decoder.pending());
-    ASSERT_TRUE(waitUntil([&] { return decoder.threads() == 0; }));
-    QCoreApplication::processEvents();
+    waitForThreads(decoder);
     EXPECT_EQ(details, 1);
     EXPECT_EQ(picture.decodedSize(), QSize(400, 300));
 
@@ -219,54 +197,55 @@ TEST_F(DecoderTest, PicturesDecodedAheadYieldToTheOneToShowOrBecomeIt) {
     const std::string a = savedPicture("a.png", 30, 20);
     const std::string b = savedPicture("b.png", 20, 30);
     const std::string c = savedPicture("c.png", 40, 10);
-    std::vector<std::pair<std::string, std::string>> ahead;  // key, path
-    auto held = std::make_unique<std::promise<void>>();
+    using Keyed = std::vector<std::pair<std::string, std::string>>;  // key, path
+    Keyed ahead;
+    std::promise<void> held;
     Decoder decoder(collect(), Decoder::defaultTimeout, [&ahead](const std::string& key, DecodedPicture picture) {
         ahead.emplace_back(key, picture.path);
     });
+    // Decodes a and b ahead, a held until held is set.
+    const auto aheadHeld = [&] {
+        ahead.clear();
+        delivered.clear();
+        held = std::promise<void>();
+        decoder.decodeAhead({{"a", decodeOf(a, {}, held.get_future().share())}, {"b", decodeOf(b)}});
+    };
 
     // In order, while nothing is asked for to show.
     decoder.decodeAhead({{"a", decodeOf(a)}, {"b", decodeOf(b)}});
     EXPECT_FALSE(decoder.pending());
     ASSERT_TRUE(waitUntil([&] { return ahead.size() == 2 && decoder.threads() == 0; }));
-    EXPECT_EQ(ahead, (std::vector<std::pair<std::string, std::string>>{{"a", a}, {"b", b}}));
+    EXPECT_EQ(ahead, (Keyed{{"a", a}, {"b", b}}));
     EXPECT_TRUE(delivered.empty());
 
     // The picture to show is the one being decoded ahead: that decode is delivered to show.
-    ahead.clear();
-    decoder.decodeAhead({{"a", gatedDecodeOf(a, held->get_future().share())}, {"b", decodeOf(b)}});
+    aheadHeld();
     decoder.decode(decodeOf(c), "a");
     EXPECT_TRUE(decoder.pending());
-    held->set_value();
+    held.set_value();
     ASSERT_TRUE(waitUntil([&] { return delivered.size() == 1 && ahead.size() == 1 && decoder.threads() == 0; }));
     EXPECT_EQ(delivered[0].picture.path, a);
-    EXPECT_EQ(ahead[0].first, "b");
+    EXPECT_EQ(ahead, (Keyed{{"b", b}}));
 
-    // Another picture to show: what is decoded ahead is dropped and waits no longer.
-    ahead.clear();
-    delivered.clear();
-    held = std::make_unique<std::promise<void>>();
-    decoder.decodeAhead({{"a", gatedDecodeOf(a, held->get_future().share())}, {"b", decodeOf(b)}});
+    // Another picture to show: what is decoded ahead is dropped and waits no longer; the one not
+    // started goes on after it.
+    aheadHeld();
     decoder.decode(decodeOf(c), "c");
-    held->set_value();
-    ASSERT_TRUE(waitUntil([&] { return delivered.size() == 1 && decoder.threads() == 0; }));
+    held.set_value();
+    ASSERT_TRUE(waitUntil([&] { return delivered.size() == 1 && ahead.size() == 1 && decoder.threads() == 0; }));
     EXPECT_EQ(delivered[0].picture.path, c);
-    ASSERT_TRUE(waitUntil([&] { return ahead.size() == 1 && decoder.threads() == 0; }));
-    EXPECT_EQ(ahead[0].first, "b");  // the one not started goes on after it
+    EXPECT_EQ(ahead, (Keyed{{"b", b}}));
 
     // Asked for anew: the one still wanted goes on, the others are dropped.
-    ahead.clear();
-    held = std::make_unique<std::promise<void>>();
-    decoder.decodeAhead({{"a", gatedDecodeOf(a, held->get_future().share())}, {"b", decodeOf(b)}});
+    aheadHeld();
     decoder.decodeAhead({{"c", decodeOf(c)}, {"a", decodeOf(a)}});
-    held->set_value();
+    held.set_value();
     ASSERT_TRUE(waitUntil([&] { return ahead.size() == 2 && decoder.threads() == 0; }));
-    EXPECT_EQ(ahead, (std::vector<std::pair<std::string, std::string>>{{"a", a}, {"c", c}}));
+    EXPECT_EQ(ahead, (Keyed{{"a", a}, {"c", c}}));
     decoder.forgetAhead();
     decoder.decodeAhead({{"b", decodeOf(b)}});
     decoder.forgetAhead();
-    ASSERT_TRUE(waitUntil([&] { return decoder.threads() == 0; }));
-    QCoreApplication::processEvents();
+    waitForThreads(decoder);
     EXPECT_EQ(ahead.size(), 2u);
 }
 

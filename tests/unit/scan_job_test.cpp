@@ -16,25 +16,6 @@ void makeTree(const std::string& root, int levels, int perFolder) {
 }
 }  // namespace
 
-TEST(ScanJob, HandsOverEveryPictureOnceAndSaysWhenItHasEnded) {
-    TempDir dir;
-    makeTree(dir.file("tree"), 40, 10);
-    std::atomic<int> handOvers = 0;
-    ScanJob job({dir.file("tree")}, Settings(), [&] { ++handOvers; });
-    job.waitForFirstBatch();
-    ImageList list;
-    bool ended = job.takeBatch(list);
-    EXPECT_TRUE(list.size() >= 10 || ended);  // the first folder is in, or the scan is over
-    while (!ended) ended = job.takeBatch(list);
-    EXPECT_EQ(list.size(), 400u);
-    ImageList direct;
-    scanFolders({dir.file("tree")}, Settings(), direct);
-    EXPECT_EQ(list.size(), direct.size());
-    EXPECT_GE(handOvers.load(), 2);  // at least one batch and the end
-    EXPECT_TRUE(job.takeBatch(list));
-    EXPECT_EQ(list.size(), 400u);
-}
-
 TEST(ScanJob, AnEmptyTreeEndsTheWaitAndStoppingMidwayIsClean) {
     TempDir dir;
     std::filesystem::create_directory(dir.file("empty"));

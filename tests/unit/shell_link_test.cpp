@@ -52,18 +52,6 @@ TEST(ShellLink, ResolvingFollowsTheRelativePathWhenShortcutAndTargetMovedTogethe
     EXPECT_EQ(read.path, dir.file("new/pics/a.jpg"));
 }
 
-TEST(ShellLink, SymbolicLinksReadAsShortcutsToWhatTheyName) {
-    TempDir dir;
-    writeFile(dir.file("t.png"), "xyz");
-    fs::create_symlink(dir.file("t.png"), dir.file("link"));
-    LinkTarget read;
-    ASSERT_TRUE(ShellLink().readShortcut(dir.file("link"), read, false));
-    EXPECT_EQ(read.path, fs::canonical(dir.file("t.png")).string());
-    EXPECT_EQ(read.size, 3u);
-    fs::create_symlink(dir.file("gone.png"), dir.file("broken"));
-    EXPECT_FALSE(ShellLink().readShortcut(dir.file("broken"), read, false));
-}
-
 TEST(ShellLink, DamagedOrMissingShortcutsYieldNothingAndKeepThePreviousTarget) {
     TempDir dir;
     writeFile(dir.file("t.jpg"), "x");

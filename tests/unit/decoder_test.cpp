@@ -259,7 +259,7 @@ TEST_F(DecoderTest, TwoThreadsDecodeAheadTogetherAndThePictureToShowTakesOne) {
         collect(), Decoder::defaultTimeout, [&ahead](const std::string& key, DecodedPicture) { ahead.push_back(key); },
         2);
 
-    decoder.decodeAhead({{"a", gatedDecodeOf(a, gate)}, {"b", gatedDecodeOf(b, gate)}});
+    decoder.decodeAhead({{"a", decodeOf(a, {}, gate)}, {"b", decodeOf(b, {}, gate)}});
     EXPECT_EQ(decoder.threads(), 2);  // both at once
     // Asked for anew: the one still wanted goes on, the one no longer wanted is dropped, and the
     // new one waits for a thread.

@@ -50,6 +50,7 @@ std::string AppState::aheadKey(const std::string& path) {
         std::to_string(view.picture().animate) + " " + std::to_string(int32_t(s.layer));
     if (decodedFor != aheadDecodedFor) {
         aheadCache.clear();
+        aheadCache.setMostBytes(2 * int64_t(screenRect.width()) * screenRect.height() * 4);
         decoder.forgetAhead();
         aheadDecodedFor = decodedFor;
     }
@@ -71,7 +72,6 @@ void AppState::decodeCurrent() {
 
 void AppState::decodeAhead(bool forward, bool travelling) {
     const uint32_t count = uint32_t(catalog.images().size());
-    aheadCache.setMostBytes(2 * int64_t(screenRect.width()) * screenRect.height() * 4);
     const uint32_t next = stepFrom(catalog.index(), count, forward);
     const uint32_t second = travelling ? stepFrom(next, count, forward) : stepFrom(catalog.index(), count, !forward);
     std::vector<uint32_t> entries{next};

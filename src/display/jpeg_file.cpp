@@ -180,9 +180,19 @@ private:
 
 }  // namespace
 
-JpegFile::JpegFile(const std::string& path, const std::atomic<bool>* cancelled, int64_t mostMemory)
-    : state_(std::make_unique<State>()) {
+JpegFile::JpegFile(const std::string& path, const std::atomic<bool>* cancelled, int64_t mostMemory) {
+    // Only a JPEG gets the decoder and its buffer: every other picture passes through here too.
+    const int fd = openRegularFile(path);
+    if (fd < 0) return;
+    unsigned char magic[3] = {};
+    if (::read(fd, magic, 3) != 3 || magic[0] != 0xFF || magic[1] != 0xD8 || magic[2] != 0xFF ||
+        ::lseek(fd, 0, SEEK_SET) != 0) {
+        ::close(fd);
+        return;
+    }
+    state_ = std::make_unique<State>();
     State& s = *state_;
+    s.source.fd = fd;
     s.cancelled = cancelled;
     s.info.err = jpeg_std_error(&s.failure.manager);
     s.failure.manager.error_exit = giveUp;
@@ -192,12 +202,6 @@ JpegFile::JpegFile(const std::string& path, const std::atomic<bool>* cancelled, 
     // A progressive file holds all its coefficients while it decodes: a header that claims a
     // picture too large for them fails instead.
     s.info.mem->max_memory_to_use = long(mostMemory);
-    s.source.fd = openRegularFile(path);
-    if (s.source.fd < 0) return;
-    unsigned char magic[3] = {};
-    if (::read(s.source.fd, magic, 3) != 3 || magic[0] != 0xFF || magic[1] != 0xD8 || magic[2] != 0xFF ||
-        ::lseek(s.source.fd, 0, SEEK_SET) != 0)
-        return;
     s.source.manager = {nullptr, 0, startReading, fillBuffer, skipBytes, jpeg_resync_to_restart, endReading};
     s.info.src = &s.source.manager;
     s.progress.progress_monitor = watch;
@@ -209,7 +213,7 @@ JpegFile::JpegFile(const std::string& path, const std::atomic<bool>* cancelled, 
 
 JpegFile::~JpegFile() = default;
 
-bool JpegFile::opened() const { return state_->opened; }
+bool JpegFile::opened() const { return state_ && state_->opened; }
 
 QSize JpegFile::size() const { return QSize(int(state_->info.image_width), int(state_->info.image_height)); }
 
@@ -225,8 +229,8 @@ QByteArray JpegFile::exif() const {
 }
 
 QImage JpegFile::read(QSize size) {
+    if (!opened()) return {};
     State& s = *state_;
-    if (!s.opened) return {};
     const QSize own = this->size();
     const bool reduce =
         size.width() > 0 && size.height() > 0 && size.width() < own.width() && size.height() < own.height();

@@ -26,6 +26,7 @@ public:
     JpegFile& operator=(const JpegFile&) = delete;
 
     bool opened() const;
+    // Of an opened file:
     QSize size() const;       // as stored, before any orientation
     int components() const;   // 1 or 3
     QByteArray exif() const;  // the Exif block from its TIFF header on; empty when there is none

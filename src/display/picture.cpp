@@ -389,7 +389,6 @@ void Picture::load(const std::string& path, const ShownSize& shownSize) {
 
 void Picture::adopt(DecodedPicture decoded) {
     release();
-    refusedSize_ = decoded.refusedSize;
     if (!decoded.loaded()) return;
     image_ = std::move(decoded.image);
     own_ = decoded.own;
@@ -443,7 +442,6 @@ void Picture::release() {
     reduced_ = false;
     turns_.clear();
     animation_.reset();
-    refusedSize_ = QSize();
 }
 
 void Picture::rotateFlip(Turn turn) {

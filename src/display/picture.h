@@ -81,7 +81,7 @@ public:
     // again whenever it is drawn larger.
     void load(const std::string& path, const ShownSize& shownSize = {});
     // Takes a picture decodePicture made (with this picture's upright and animate); one that did
-    // not decode leaves no image, only its refused size.
+    // not decode leaves no image.
     void adopt(DecodedPicture decoded);
     void loadBitmap(const QImage& bitmap);
     void release();
@@ -91,10 +91,6 @@ public:
     int32_t imageHeight() const { return own_.height(); }
     // The size it is decoded at: its own size unless decoded smaller.
     QSize decodedSize() const { return image_.size(); }
-    // After a failed load: the picture's size when it was refused for the memory limit, else
-    // an empty size.
-    QSize refusedSize() const { return refusedSize_; }
-
     // Turns or mirrors the picture; a value outside the named ones does nothing.
     void rotateFlip(Turn turn);
     // The size the picture is shown at in frame (0 x 0 without a picture).
@@ -147,7 +143,6 @@ private:
     bool reduced_ = false;                         // decoded at another size than its own: smaller, or a drawing at any
     std::vector<Turn> turns_;                      // the turns applied since loading, in order
     std::shared_ptr<PictureAnimation> animation_;  // the reader of the later frames
-    QSize refusedSize_;
     Decoder* detailDecoder_ = nullptr;
     QSize detailAsked_;  // asked of the detail decoder last: under way, or failed and not asked again
 };

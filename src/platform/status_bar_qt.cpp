@@ -30,7 +30,8 @@ public:
         for (int right : rightEdges) {
             auto* part = new QLabel(this);
             part->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            part->setGeometry(qRound(left * grow), 0, qRound(right * grow) - qRound(left * grow), 0);
+            // A two-pixel gap to the next part; the height follows the bar's.
+            part->setGeometry(qRound(left * grow), 1, qRound(right * grow) - qRound(left * grow) - 2, 0);
             parts.push_back(part);
             left = right;
         }
@@ -53,7 +54,7 @@ private:
         const QWidget* window = parentWidget();
         const int h = fontMetrics().height() + 8;
         setGeometry(0, window->height() - h, window->width(), h);
-        for (QLabel* part : parts) part->setGeometry(part->x(), 1, part->width() - 2, h - 2);
+        for (QLabel* part : parts) part->resize(part->width(), h - 2);
         grip_.setGeometry(width() - h, 0, h, h);
     }
 

@@ -3,6 +3,7 @@
 #include "platform/screen.h"
 #include "platform/tray_icon.h"
 
+#include <QLabel>
 #include <QWidget>
 
 class Window : public AppFixture {
@@ -17,6 +18,11 @@ protected:
         return app;
     }
     bool cursorBlank() const { return window->widget()->cursor().shape() == Qt::BlankCursor; }
+    std::vector<int> statusPartWidths() const {
+        std::vector<int> widths;
+        for (const QLabel* part : window->widget()->findChildren<QLabel*>()) widths.push_back(part->width());
+        return widths;
+    }
 };
 
 TEST_F(Window, TinyPicturesAndDamagedRectanglesStillGiveAUsableWindowOnTheScreen) {
@@ -34,6 +40,7 @@ TEST_F(Window, TinyPicturesAndDamagedRectanglesStillGiveAUsableWindowOnTheScreen
 
 TEST_F(Window, FullscreenAndBackRestoresBarAnchorAndCursor) {
     AppState& app = showPicture(300, 200);
+    const std::vector<int> partWidths = statusPartWidths();
     app.settings.fullscreencursor = false;
     app.settings.fullscreenlayout = Anchor::Roaming;
     app.settings.layout = Anchor::BottomLeft;
@@ -53,7 +60,8 @@ TEST_F(Window, FullscreenAndBackRestoresBarAnchorAndCursor) {
     EXPECT_TRUE(app.arranger.statusBar());
     EXPECT_EQ(app.settings.layout, Anchor::BottomLeft);
     EXPECT_FALSE(cursorBlank());
-    EXPECT_EQ(window->clientWidth(), 300);  // wrapped again
+    EXPECT_EQ(window->clientWidth(), 300);      // wrapped again
+    EXPECT_EQ(statusPartWidths(), partWidths);  // the bar's parts keep their texts' room
 }
 
 TEST_F(Window, TheWallpaperLayerLeavesTheWindowReachable) {

@@ -34,8 +34,7 @@ private:
     QPointer<QWidget> last_;  // null again once that dialog is gone
 };
 
-// Builds the main window and the application as the entry point does, with the program's
-// files in a temporary folder and that folder as the current directory.
+// The main window and the application as the entry point builds them; files in a temporary folder.
 class AppFixture : public testing::Test {
 protected:
     void SetUp() override {
@@ -66,8 +65,7 @@ protected:
         runUntilQuit(50);
     }
 
-    // Sends the message; a picture it has the program show is decoded off the window thread,
-    // and is waited for.
+    // Sends the message and waits for any picture it has the program show.
     bool send(Msg id, int32_t value = 0) {
         Message message{id, 0, 0, value};
         const bool handled = window->send(message);
@@ -76,8 +74,6 @@ protected:
     }
     void command(Command id) { send(Msg::Command, int32_t(id)); }
 
-    // Builds the application, lets the window system map and expose its window and lets the
-    // start-up scan finish and its picture come in, glide and all.
     AppState& startApp() {
         send(Msg::Created);
         drainEvents();
@@ -85,7 +81,6 @@ protected:
         return *appGlobals.app;
     }
 
-    // Lets the scan end and the picture it shows come in, glide or transition and all.
     static void settle() {
         EXPECT_TRUE(waitUntil(
             [] { return !appGlobals.app || (!appGlobals.app->catalog.scanRunning() && !appGlobals.app->showing()); }));
@@ -102,7 +97,6 @@ protected:
         return app;
     }
 
-    // Makes the entry of the path current and shows it.
     void showPath(AppState& app, const std::string& path) {
         const ImageList& list = app.catalog.images();
         const auto at = std::find_if(list.begin(), list.end(), [&](const ImageEntry& e) { return e.path == path; });
@@ -123,13 +117,12 @@ protected:
         if (!app.view.playing()) send(Msg::AfterPaint);
     }
 
-    // Delivers events until the picture showCurrent asked for is on show; what the showing posts
-    // (a transition's AfterPaint) is left for the test.
+    // What the showing posts (a transition's AfterPaint) is left for the test.
     static void waitForShow(AppState& app) {
         EXPECT_TRUE(waitUntil([&app] { return !app.showing(); }, 10000));
     }
 
-    // Runs the event loop until the program quits; -1 when it does not within the time.
+    // -1 when the program does not quit within the time.
     static int runUntilQuit(int milliseconds = 5000) {
         QTimer guard;
         guard.setSingleShot(true);
@@ -138,25 +131,19 @@ protected:
         return QCoreApplication::exec();
     }
 
-    // Delivers what is queued; a queued quit finds no loop running and does nothing.
+    // A queued quit finds no loop running and does nothing.
     static void drainEvents() { QCoreApplication::processEvents(); }
-    static void pause(int milliseconds) {
-        waitUntil([] { return false; }, milliseconds);
-    }
 
-    // Lets a transition or glide play to its end, then handles what waited for it.
     static void playOut() {
         waitUntil([] { return !appGlobals.app || !appGlobals.app->view.playing(); });
         drainEvents();
     }
-    // Plays what the last paint left for afterwards (a transition, a glide) to its end.
     void playAfterPaint() {
         send(Msg::AfterPaint);
         playOut();
     }
 
-    // From now on answers every message box with Yes or Ok (No when yes is false); their texts
-    // land in messages.
+    // Answers every message box with Yes or Ok (No when yes is false); their texts go to messages.
     void answerMessages(bool yes = true) {
         messageUser = std::make_unique<DialogUser>([this, yes](QWidget* dialog) {
             auto* box = qobject_cast<QMessageBox*>(dialog);

@@ -1,6 +1,5 @@
 #include "app_fixture.h"
 
-#include "file_system.h"
 #include "platform/clipboard.h"
 
 #include <QFileDialog>
@@ -121,23 +120,6 @@ TEST_F(FileCommandsRun, SaveAsWritesThePictureAsShownAndAsksAboutTheNameItWrites
     withFiles(Command::SaveAs, {home.file("shot.jpg")}, bmpFiles);
     EXPECT_EQ(readFile(home.file("shot.jpg.bmp")).substr(0, 2), "BM");
     EXPECT_EQ(app.catalog.currentPath(), home.file("shot.jpg.bmp"));
-}
-
-TEST_F(FileCommandsRun, ASaveThatDoesNotFitLeavesTheOldFileAndSaysSo) {
-    SmallDisk disk(64 * 1024);
-    if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small file system here";
-    AppState& app = startApp();
-    savePicture(home.file("big.png"), 200, 200);  // its bitmap needs more than the disk has left
-    command(Command::Refresh);
-    showPath(app, home.file("big.png"));
-    window->flushAll();
-    writeFile(disk.file("full.bmp"), std::string(40000, 'o'));
-    answerMessages();
-    withFiles(Command::SaveAs, {disk.file("full.bmp")}, bmpFiles);
-    ASSERT_FALSE(messages.empty());
-    EXPECT_EQ(messages.back(), "Save failed");
-    EXPECT_TRUE(readFile(disk.file("full.bmp")) == std::string(40000, 'o'));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(disk.path()), {}), 1);
 }
 
 TEST_F(FileCommandsRun, APastedPictureIsShownAtFullSizeAndIsNoFile) {

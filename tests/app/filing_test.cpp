@@ -48,11 +48,4 @@ TEST_F(Filing, ArchivingMovesTheFileUnderAFreeNameAndLogsIt) {
     EXPECT_TRUE(std::filesystem::exists(home.file("archive/a-01.png")));
     EXPECT_EQ(readFile(app.fileCommands.archiveLog()), home.file("a.png") + " -> " + home.file("archive") + "\n");
     EXPECT_EQ(app.catalog.images().size(), 1u);
-
-    std::filesystem::create_directories(home.file("empty"));
-    app.settings.favorites = home.file("empty");
-    answerMessages();
-    command(Command::ViewFavorites);
-    EXPECT_EQ(messages, std::vector<std::string>{"No images in " + home.file("empty")});
-    EXPECT_EQ(app.catalog.images().size(), 3u);  // back to the root folder, archive included
 }

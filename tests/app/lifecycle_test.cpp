@@ -2,23 +2,6 @@
 
 using Lifecycle = AppFixture;
 
-TEST_F(Lifecycle, ClosingDestroysTheApplicationAndEndsTheLoopWithCodeZero) {
-    startApp();
-    QTimer::singleShot(0, [this] { send(Msg::Close); });
-    EXPECT_EQ(runUntilQuit(), 0);
-    EXPECT_EQ(appGlobals.app, nullptr);
-    EXPECT_TRUE(window->isDestroyed());
-    EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(Lifecycle, AnotherCopysQuitRequestEndsTheProgramLikeClose) {
-    startApp();
-    window->post(Message{Msg::QuitRequest});
-    EXPECT_EQ(runUntilQuit(), 0);
-    EXPECT_EQ(appGlobals.app, nullptr);
-    EXPECT_TRUE(window->isDestroyed());
-}
-
 TEST_F(Lifecycle, OnlyARealEndOfSessionDestroysTheApplication) {
     startApp();
     send(Msg::EndSession, 0);

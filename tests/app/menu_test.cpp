@@ -68,15 +68,6 @@ TEST_F(Menus, NumberDialogsStoreDigitsWithinRangeAndCancelStoresNothing) {
         }
         EXPECT_EQ(app.settings.*c.setting, c.expected) << c.text;
     }
-
-    // Go To takes a number within the list.
-    app.catalog.setIndex(1);
-    for (const char* number : {"4", "0", "5"}) {
-        NumberUser user(number);
-        command(Command::GoTo);
-        EXPECT_EQ(user.offered, *number == '4' ? "2" : "4");
-    }
-    EXPECT_EQ(app.catalog.index(), 3u);
 }
 
 TEST_F(Menus, TheHotKeyDialogIgnoresEscAndTheKeyInForceNeedsNoNewGrab) {
@@ -142,15 +133,4 @@ TEST(MenuPins, EachDismissalDropsTheInnermostPinAndAPinChosenAgainIsTakenOff) {
     EXPECT_NE(pins.pinnedSubMenu, -1);
     pins.pin(Command::PinRotate);
     EXPECT_EQ(pins.pinnedSubMenu, -1);
-}
-
-TEST(MenuOrigin, TheClientCornerKeptOnTheScreenUnlessTheCursorIsOverTheWindow) {
-    const Rect client{100, 50, 400, 350};
-    EXPECT_EQ(menuOrigin(client, {200, 60}, true).x, 200);
-    EXPECT_EQ(menuOrigin(client, {20, 60}, true).x, 100);
-    EXPECT_EQ(menuOrigin(client, {20, 60}, true).y, 50);
-    EXPECT_EQ(menuOrigin(client, {200, 60}, false).x, 100);
-    const Point offScreen = menuOrigin({-30, -5, 270, 295}, {500, 500}, true);
-    EXPECT_EQ(offScreen.x, 0);
-    EXPECT_EQ(offScreen.y, 0);
 }

@@ -22,19 +22,6 @@ TEST_F(Scanning, APeekScanReturnsAfterTheFirstFolderAndHandsOverTheRestInOrder) 
                            [](const ImageEntry& a, const ImageEntry& b) { return a.path == b.path; }));
 }
 
-TEST_F(Scanning, AFolderWithoutPicturesSaysSoAndLeavesTheListEmpty) {
-    AppState& app = startApp();
-    std::filesystem::create_directory(home.file("empty"));
-    answerMessages();
-    for (bool peek : {false, true}) {
-        EXPECT_FALSE(app.catalog.startScan(home.file("empty"), peek));
-        EXPECT_EQ(messages.back(), "No images in " + home.file("empty"));
-        EXPECT_TRUE(app.catalog.images().empty());
-        EXPECT_FALSE(app.catalog.scanRunning());
-    }
-    EXPECT_EQ(messages.size(), 2u);
-}
-
 TEST_F(Scanning, RefreshAndTheSortCommandsKeepThePictureOnShow) {
     AppState& app = startApp();
     for (const char* name : {"b.png", "A.png", "c.png", "sub/d.png"}) savePicture(home.file(name), 2, 2);
@@ -47,11 +34,4 @@ TEST_F(Scanning, RefreshAndTheSortCommandsKeepThePictureOnShow) {
         command(id);
         EXPECT_EQ(app.catalog.images()[app.catalog.index()].path, home.file("c.png")) << int(id);
     }
-    command(Command::Subfolders);  // no subfolders
-    EXPECT_EQ(app.catalog.images().size(), 4u);
-    answerMessages();
-    command(Command::FormatPng);  // no PNG: nothing left
-    EXPECT_TRUE(app.catalog.images().empty());
-    ASSERT_FALSE(messages.empty());
-    EXPECT_EQ(messages[0], "No images in " + home.path());
 }

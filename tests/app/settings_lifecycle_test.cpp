@@ -1,6 +1,5 @@
 #include "app_fixture.h"
 
-#include "file_system.h"
 #include "utf16_file.h"
 
 using SettingsLifecycle = AppFixture;
@@ -50,18 +49,6 @@ TEST_F(SettingsLifecycle, WithSaveOnExitOffOnlySaveNowWrites) {
     command(Command::SaveSettingsNow);
     for (const char* line : {"\r\ntimer=1234\r\n", "\r\nbookmark=0\r\n"})
         EXPECT_NE(savedText(again.settingsPath).find(line), std::string::npos) << line;
-}
-
-TEST_F(SettingsLifecycle, ASaveNowThatDoesNotFitSaysSoAndKeepsTheOldFile) {
-    SmallDisk full(4096);  // one page, taken by the old file: the settings do not fit
-    if (!full.mounted()) GTEST_SKIP() << "cannot mount a small file system here";
-    writeFile(full.file("vimble.ini"), "old");
-    AppState& app = startApp();
-    app.settingsPath = full.file("vimble.ini");
-    answerMessages();
-    command(Command::SaveSettingsNow);
-    EXPECT_EQ(messages, std::vector<std::string>{"Settings not saved to " + full.file("vimble.ini")});
-    EXPECT_EQ(readFile(full.file("vimble.ini")), "old");
 }
 
 // The whole file a first run saves, compared with tests/data/first_run.ini: a key or value form

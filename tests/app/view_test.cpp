@@ -1,16 +1,12 @@
 #include "app_fixture.h"
 
 namespace {
-int countWhere(const QImage& image, const QRect& area, std::function<bool(QRgb)> wanted) {
+int countOf(const QImage& image, QRgb colour) {
     int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) n += wanted(image.pixel(x, y) & 0xffffff);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) n += (image.pixel(x, y) & 0xffffff) == colour;
     return n;
 }
-int countOf(const QImage& image, QRgb colour) {
-    return countWhere(image, image.rect(), [colour](QRgb p) { return p == colour; });
-}
-bool bright(QRgb p) { return qGray(p) > 200; }
 }  // namespace
 
 class View : public AppFixture {
@@ -26,26 +22,6 @@ protected:
     }
     QRgb at(int x, int y) { return window->screenImage().pixel(x, y) & 0xffffff; }
 };
-
-TEST_F(View, ATransitionBringsTheWholePictureOnScreen) {
-    AppState& app = startApp();
-    app.settings.transitions = true;
-    saveHalves(home.file("a.png"), 60, 40);
-    app.settings.stretch = true;     // fills the 225-pixel window
-    for (int effect : {6, 8, 14}) {  // lines in place, blocks from elsewhere, a blend
-        app.settings.enabledTransitions = {effect};
-        command(Command::Refresh);
-        settle();  // start.png, found again, comes in by the effect too
-        app.catalog.setIndex(0);
-        app.view.forgetPainted();  // a new picture
-        showAndStartPlaying(app);
-        ASSERT_TRUE(app.view.playing()) << effect;
-        playOut();
-        const Rect view = app.view.viewRect();
-        EXPECT_EQ(at(2, view.height() / 2), 0x0000ffu) << effect;
-        EXPECT_EQ(at(view.width() - 3, view.height() / 2), 0xff0000u) << effect;
-    }
-}
 
 TEST_F(View, ArrowsAndWheelsScrollAZoomedPictureToItsEdgesAndTouchpadStepsAddUpToANotch) {
     AppState& app = show(2000, 1000);
@@ -121,21 +97,4 @@ TEST_F(View, TheCollageAddsATilePerPaintAndStartsAfreshOnANewBackground) {
     EXPECT_EQ(countOf(app.view.canvas().image(), 0xff0000u), 50 * 50);
     EXPECT_EQ(app.view.canvas().image().pixel(0, 0) & 0xffffff, 0xffffffu);
     EXPECT_FALSE(app.view.dialogBackgroundBrush());  // the old tiles stay under the new
-}
-
-TEST_F(View, TheNameOverAFullscreenCollageComesAndGoesWithoutANewTile) {
-    AppState& app = show(1000, 500);
-    command(Command::LayerFullscreen);
-    command(Command::Collage);
-    drainEvents();
-    window->flushAll();
-    const QImage collage = app.view.canvas().image().copy();
-    for (int press = 0; press < 2; ++press) {
-        command(Command::FullscreenCaption);
-        window->flushAll();
-        drainEvents();
-        EXPECT_EQ(app.view.canvas().image(), collage) << press;
-    }
-    EXPECT_TRUE(app.settings.fullscreenname);
-    EXPECT_GT(countWhere(window->screenImage(), QRect(3, 3, 200, 16), bright), 20);
 }

@@ -1,8 +1,5 @@
 #include "app_fixture.h"
 
-#include <QBuffer>
-#include <cstdio>
-
 using Watching = AppFixture;
 
 TEST_F(Watching, ADroppedPictureBringsItsFolderAndSeveralItemsBringExactlyThemselves) {
@@ -61,26 +58,6 @@ TEST_F(Watching, AShiftDropOfOnePictureAddsItsFolderAndShowsItWithOrWithoutPeek)
         EXPECT_EQ(app.catalog.images()[app.catalog.index()].path, app.catalog.currentPath()) << "peek " << peek;
         EXPECT_EQ(app.settings.folder, home.path());
     }
-}
-
-TEST_F(Watching, APictureStillBeingWrittenIsTakenOnceItIsClosed) {
-    AppState& app = startApp();
-    command(Command::AutoRefresh);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    QImage(30, 20, QImage::Format_RGB32).save(&buffer, "PNG");
-
-    FILE* file = std::fopen(home.file("new.png").c_str(), "w");
-    std::fwrite(png.data(), 1, size_t(png.size() / 2), file);
-    std::fflush(file);
-    pause(500);  // time for a refresh, were there one
-    std::fwrite(png.data() + png.size() / 2, 1, size_t(png.size() - png.size() / 2), file);
-    std::fclose(file);
-    ASSERT_TRUE(
-        waitUntil([&app, this] { return app.catalog.currentPath() == home.file("new.png") && !app.showing(); }, 3000));
-    EXPECT_EQ(app.view.picture().imageWidth(), 30);
-    EXPECT_EQ(readFile(app.loadFailures.logPath()), "");  // never taken half written
 }
 
 TEST_F(Watching, AnEmptiedFolderSaysSoOnceAndTheNextChangeWaitsForTheMessageToClose) {

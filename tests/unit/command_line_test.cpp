@@ -37,8 +37,6 @@ TEST(CommandLine, NamedSwitchesBeatNumericOnesNumbersAreClampedAndOthersIgnored)
     EXPECT_EQ(numbers.opacity, 200);
     EXPECT_EQ(numbers.rotation, 90);
     EXPECT_EQ(applyAll({"-tx"}).timer, 0);  // no digits: 0
-    EXPECT_EQ(applyAll({"-t12ab"}).timer, 12);
-    EXPECT_EQ(applyAll({"-t-5"}).timer, 0);
     EXPECT_EQ(applyAll({"-b999"}).opacity, 255);
     EXPECT_EQ(applyAll({"-z70000"}).zoom, largestZoom);
     const Settings ignored = applyAll({"-SLIDE", "-noslide2", "-x", "--", "-"});

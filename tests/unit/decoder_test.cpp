@@ -54,12 +54,10 @@ protected:
 
 TEST_F(DecoderTest, APictureDecodedOnTheWorkerIsTheOneLoadedOnTheWindowThread) {
     const std::string jpeg = savedPicture("photo.jpg", 1600, 1200);
-    const std::string png = savedPicture("flat.png", 400, 300);
     const std::string animation = VIMBLE_SAMPLES "/formats/ball.gif";
-    const std::string oriented = VIMBLE_SAMPLES "/formats/phone.jpg";
     const Picture::ShownSize quarter = [](int32_t w, int32_t h) { return QSize(w / 4, h / 4); };
     Decoder decoder(collect());
-    for (const std::string& path : {jpeg, png, animation, oriented}) {
+    for (const std::string& path : {jpeg, animation}) {
         // Frames of another size than the first's do not play: the animation is shown whole.
         const Picture::ShownSize shown = path == animation ? Picture::ShownSize() : quarter;
         delivered.clear();
@@ -72,8 +70,8 @@ TEST_F(DecoderTest, APictureDecodedOnTheWorkerIsTheOneLoadedOnTheWindowThread) {
         onWindow.load(path, shown);
         ASSERT_TRUE(onWorker.isLoaded()) << path;
         EXPECT_EQ(onWorker.decodedSize(), onWindow.decodedSize()) << path;
-        EXPECT_EQ(QRect(0, 0, onWorker.imageWidth(), onWorker.imageHeight()),
-                  QRect(0, 0, onWindow.imageWidth(), onWindow.imageHeight()))
+        EXPECT_EQ(QSize(onWorker.imageWidth(), onWorker.imageHeight()),
+                  QSize(onWindow.imageWidth(), onWindow.imageHeight()))
             << path;
         EXPECT_EQ(onWorker.bitsPerPixel(), onWindow.bitsPerPixel()) << path;
         EXPECT_EQ(onWorker.isAnimated(), onWindow.isAnimated()) << path;
@@ -178,17 +176,8 @@ TEST_F(DecoderTest, APictureDrawnLargerThanDecodedIsScaledUpUntilItsDetailComes)
     EXPECT_GT(qBlue(canvas.pixel(300, 100)), 150);  // turned right: the blue left half is on top
     EXPECT_LT(qBlue(canvas.pixel(300, 700)), 100);
     EXPECT_FALSE(decoder.pending());
-
-    // Another picture before the detail of the last comes: that detail is dropped.
-    picture.load(path, quarter);
-    picture.drawScaled(canvas, 800, 600);
-    picture.load(path, quarter);
-    EXPECT_FALSE(decoder.pending());
-    waitForThreads(decoder);
-    EXPECT_EQ(details, 1);
-    EXPECT_EQ(picture.decodedSize(), QSize(400, 300));
-
     // A copy cannot wait: its detail is decoded at once.
+    picture.load(path, quarter);
     picture.completeDetail(800, 600);
     EXPECT_EQ(picture.decodedSize(), QSize(1600, 1200));
 }

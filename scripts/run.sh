@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Vimble when needed and runs it: scripts/run.sh [FOLDER-OR-PICTURE] [SWITCHES...]
-# With no argument it shows the project's samples/ folder.
+# Without a folder or picture (no argument, or switches only) it shows the project's samples/.
 source "$(dirname "$0")/setup.sh"
 vimble_build >&2
 
@@ -10,7 +10,7 @@ if [ -z "${DISPLAY:-}" ]; then
     exit 1
 fi
 
-if [ $# -eq 0 ]; then
-    exec "$VIMBLE_BUILD/vimble" "$VIMBLE_ROOT/samples"
-fi
-exec "$VIMBLE_BUILD/vimble" "$@"
+for argument in "$@"; do
+    [[ "$argument" == -* ]] || exec "$VIMBLE_BUILD/vimble" "$@"
+done
+exec "$VIMBLE_BUILD/vimble" "$VIMBLE_ROOT/samples" "$@"
